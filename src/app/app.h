@@ -1,0 +1,76 @@
+// The application object: every value the windows share, and the windows
+// themselves. main() makes one; every test makes its own, so no two tests
+// share a memory image.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/lang.h"
+#include "model/mem_image.h"
+#include "ui/runtime.h"
+
+namespace ui {
+class Form;
+}
+
+namespace bx {
+
+class MDImain;
+
+class App {
+public:
+    explicit App(ui::Runtime& rt);
+    ~App();
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    ui::Runtime& rt;
+
+    // Starts the program: loads the main window, whose load is the start-up.
+    void Start();
+    // Ends the program: unloads every child window (each with its own unload
+    // handling, never refused), then the main window.
+    void End();
+    bool Ended() const { return ended_; }
+
+    // Every window of the program, the main window first.
+    const std::vector<ui::Form*>& forms() const { return forms_; }
+
+    // Bringing up windows: open (load unless loaded), reopen (unload, then
+    // load), unload.
+    static void Open(ui::Form& f);
+    static void Reopen(ui::Form& f);
+    static void Unload(ui::Form& f);
+
+    // ---- radio data model and shell ----
+    MemImage Mem_image;
+    int16_t Lang_chinese = 0;
+    LangTexts Lang_texts;
+    std::string Title_eng, Company_eng;
+    // The Chinese title and company line; the start-up sets only the English ones.
+    std::string Title_chn = "BX-5610 UV 双段系列编程软件";
+    std::string Company_chn = "岚山港工业园 德瑞尔电子有限公司";
+    std::array<uint8_t, 10> Program_cmd{};
+    int16_t Chann_count = 0;
+    int16_t Model_index = 0;
+    // Validation limits in MHz.
+    double Limit_A_low = 0, Limit_A_high = 0, Limit_B_low = 0, Limit_B_high = 0;
+
+    // ---- radio link ----
+    int16_t Comm_port = 1;
+    int16_t Comm_port_err = 0;
+
+    // ---- windows ----
+    std::unique_ptr<bx::MDImain> MDImain;
+
+private:
+    void add_form(ui::Form& f) { forms_.push_back(&f); }
+    std::vector<ui::Form*> forms_;
+    bool ended_ = false;
+};
+
+}  // namespace bx

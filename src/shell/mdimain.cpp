@@ -1,0 +1,267 @@
+#include "shell/mdimain.h"
+
+#include "app/app.h"
+#include "link/frames.h"
+#include "model/lang.h"
+
+namespace bx {
+
+namespace {
+const char* const kTitleEng = "BX-5610 UV DualBand  Series Program Software.";
+const char* const kCompanyEng = "Lanshan Harbour Industrial Park, DRELL Electronic Co.,Ltd.";
+}  // namespace
+
+MDImain::MDImain(App& a) : ui::Form(a.rt, "MDImain"), app(a) {
+    set_mdi_form(true);
+    set_mdi_child(false);
+    File_Open.Click = [this] { File_Open_Click(); };
+    File_save.Click = [this] { File_save_Click(); };
+    File_saveas.Click = [this] { File_saveas_Click(); };
+    File_exit.Click = [this] { File_exit_Click(); };
+    fm_chann_edit.Click = [this] { fm_chann_edit_Click(); };
+    chann_edit.Click = [this] { chann_edit_Click(); };
+    sys_edit.Click = [this] { sys_edit_Click(); };
+    Sig_dtmf.Click = [this] { Sig_dtmf_Click(); };
+    Sig_2tone.Click = [this] { Sig_2tone_Click(); };
+    Sig_5tone.Click = [this] { Sig_5tone_Click(); };
+    frm_adj.Click = [this] { frm_adj_Click(); };
+    Prog_read.Click = [this] { Prog_read_Click(); };
+    Prog_write.Click = [this] { Prog_write_Click(); };
+    PC_PassWord.Click = [this] { PC_PassWord_Click(); };
+    proc_setup.Click = [this] { proc_setup_Click(); };
+    Language_chn.Click = [this] { Language_chn_Click(); };
+    Language_eng.Click = [this] { Language_eng_Click(); };
+    about.Click = [this] { about_Click(); };
+    Menu_Exit.Click = [this] { Menu_Exit_Click(); };
+    Toolbar1.ButtonClick = [this](const ui::Toolbar::Button& b) { Toolbar1_ButtonClick(b); };
+}
+
+std::vector<ui::MenuItem*> MDImain::menu_bar() const {
+    std::vector<ui::MenuItem*> out;
+    for (ui::Control* c : controls()) {
+        auto* m = dynamic_cast<ui::MenuItem*>(c);
+        if (m && !m->parent()) out.push_back(m);
+    }
+    return out;
+}
+
+// The stored layout: captions and states the window is created with.
+void MDImain::Build() {
+    struct Item {
+        ui::MenuItem& m;
+        const char* caption;
+        bool visible, enabled;
+    };
+    const Item items[] = {
+        {File, "File", true, true},
+        {File_New, "New", true, true},
+        {File_Open, "Open", true, true},
+        {File_save, "Save", true, false},
+        {File_saveas, "Save As", true, true},
+        {File_exit, "Exit", true, true},
+        {fm_chann_edit, "FM 频道编辑", true, true},
+        {chann_edit, "信道编辑", true, true},
+        {sys_edit, "可选参数", true, true},
+        {sig_edit, "信令编辑", true, true},
+        {Sig_dtmf, "DTMF", true, true},
+        {Sig_2tone, "2 TONE", true, true},
+        {Sig_5tone, "5 TONE", true, true},
+        {frm_adj, "调整参数", false, false},
+        {Program, "Program", true, true},
+        {Prog_read, "Read form radio", true, true},
+        {Prog_write, "Write to radio", true, true},
+        {PC_PassWord, "修改密码", true, true},
+        {proc_setup, "端口设置", true, true},
+        {Language_Setup, "语言", false, false},
+        {Language_chn, "中文", true, true},
+        {Language_eng, "English", true, true},
+        {about, "关于", false, false},
+        {Menu_Exit, "退出", true, true},
+    };
+    for (const Item& it : items) {
+        it.m.setCaption(it.caption);
+        it.m.setVisible(it.visible);
+        it.m.setEnabled(it.enabled);
+    }
+    for (const char* key : {"open", "save", "edit_option", "edit_chann", "edit_dtmf", "read", "write", "exit"})
+        Toolbar1.AddButton(key, key);
+    StatusBar1.setPanelCount(11);
+    MSC.setCommPort(1);
+    MSC.setSettings(Link_settings);
+    for (ui::Timer* t : {&Timer1, &Timer2, &Timer3}) t->setEnabled(false);
+}
+
+// The start-up of the program, in one pass: nothing else is handled until it
+// returns, except the screen warning's box.
+void MDImain::Form_Load() {
+    App& a = app;
+    // 1-3: titles and language.
+    a.Title_eng = kTitleEng;
+    a.Company_eng = kCompanyEng;
+    a.Lang_chinese = 0;
+    // 4: the program-mode request.
+    for (size_t i = 0; i < Cmd_program.size(); ++i) a.Program_cmd[i] = Cmd_program[i];
+    // 5: shared texts.
+    Set_lang_texts(a.Lang_texts, a.Lang_chinese);
+    // 6: status panel widths from the screen width, set once.
+    const double screen_w = rt().screen_width();
+    for (int k = 1; k <= 11; ++k)
+        StatusBar1.setPanelWidth(k, static_cast<float>(Status_panel_share[k - 1] / 100.0 * screen_w));
+    // 7: English captions of the starred items, labels and title.
+    Language_chn.setChecked(false);
+    Language_eng.setChecked(true);
+    about.setCaption("About");
+    Menu_Exit.setCaption("Exit");
+    Language_Setup.setCaption("Language");
+    proc_setup.setCaption("Communication");
+    sig_edit.setCaption("Signal");
+    sys_edit.setCaption("Option");
+    chann_edit.setCaption("Channel");
+    fm_chann_edit.setCaption("FM-Radio");
+    frm_adj.setCaption("Adjust");
+    PC_PassWord.setCaption("PassWord");
+    StatusBar1.setPanelText(1, "Model:");
+    StatusBar1.setPanelText(3, "S I M:");
+    StatusBar1.setPanelText(5, "MCU-Version:");
+    StatusBar1.setPanelText(7, "Band-A");
+    StatusBar1.setPanelText(9, "Band-B");
+    StatusBar1.setPanelText(11, a.Company_eng);
+    setCaption(a.Title_eng);
+    // 8-9: screen size, then visible.
+    setHeight(rt().screen_height());
+    setWidth(rt().screen_width());
+    Show();
+    // 10: screen check.
+    if (static_cast<float>(rt().screen_height()) < 12000.0f || static_cast<float>(rt().screen_width()) < 19200.0f) {
+        if (a.Lang_chinese != 0)
+            MsgBox("请将计算机的显示模式设置为 1280 * 800 ", ui::vbExclamation, "操作提示");
+        else
+            MsgBox("Set the display mode of the computer to 1280 * 800 ", ui::vbExclamation, "Operate Prompt");
+    }
+    // 11-12: quiet port scan from COM8 down; the scan only probes.
+    for (int p = 8; p >= 1; --p) {
+        a.Comm_port = static_cast<int16_t>(p);
+        Comm_open_quiet();
+        if (a.Comm_port_err == 0) break;
+    }
+    if (MSC.PortOpen()) MSC.setPortOpen(false);
+    // 13: channel count.
+    a.Chann_count = Chann_count_default;
+    // 17: erase the memory image.
+    a.Mem_image.Erase();
+}
+
+void MDImain::Comm_open_quiet() {
+    app.Comm_port_err = 0;
+    MSC.setCommPort(app.Comm_port);
+    MSC.setSettings(Link_settings);
+    MSC.setInBufferSize(1024);
+    MSC.setInputLen(1);
+    MSC.setRThreshold(1);
+    MSC.setInputMode(1);
+    MSC.setInBufferCount(0);
+    if (!MSC.setPortOpen(true)) app.Comm_port_err = -1;
+}
+
+// ---- commands ----
+
+void MDImain::File_Open_Click() {}
+void MDImain::File_save_Click() {}
+void MDImain::File_saveas_Click() {}
+void MDImain::File_exit_Click() { app.End(); }
+void MDImain::fm_chann_edit_Click() {}
+void MDImain::chann_edit_Click() {}
+void MDImain::sys_edit_Click() {}
+void MDImain::Sig_dtmf_Click() {}
+void MDImain::Sig_2tone_Click() {}
+void MDImain::Sig_5tone_Click() {}
+void MDImain::frm_adj_Click() {}
+void MDImain::Prog_read_Click() {}
+void MDImain::Prog_write_Click() {}
+void MDImain::PC_PassWord_Click() {}
+void MDImain::proc_setup_Click() {}
+void MDImain::about_Click() {}
+void MDImain::Menu_Exit_Click() { app.End(); }
+
+void MDImain::Toolbar1_ButtonClick(const ui::Toolbar::Button& button) {
+    const std::string& key = button.Key;
+    if (key == "exit") {
+        app.End();
+    }
+}
+
+// ---- language commands ----
+
+void MDImain::Language_chn_Click() {
+    App& a = app;
+    if (a.Lang_chinese == 0) {
+        a.Lang_chinese = -1;
+        Set_lang_texts(a.Lang_texts, a.Lang_chinese);
+    }
+    Language_eng.setChecked(false);
+    Language_chn.setChecked(true);
+    about.setCaption("关于");
+    Menu_Exit.setCaption("退出");
+    Language_Setup.setCaption("语言");
+    proc_setup.setCaption("端口设置");
+    sys_edit.setCaption("可选参数");
+    chann_edit.setCaption("信道编辑");
+    fm_chann_edit.setCaption("FM-频道");
+    frm_adj.setCaption("调整参数");
+    PC_PassWord.setCaption("密码修改");
+    File.setCaption("文件");
+    File_New.setCaption("新建");
+    File_Open.setCaption("打开");
+    File_save.setCaption("保存");
+    File_saveas.setCaption("另存为");
+    File_exit.setCaption("退出");
+    sig_edit.setCaption("信令编辑");
+    Program.setCaption("编程");
+    Prog_read.setCaption("从对讲机读取数据");
+    Prog_write.setCaption("向对讲机写入数据");
+    StatusBar1.setPanelText(1, "机  型:");
+    StatusBar1.setPanelText(3, "序列号:");
+    StatusBar1.setPanelText(5, "固体版本:");
+    StatusBar1.setPanelText(7, "频段-A");
+    StatusBar1.setPanelText(9, "频段-B");
+    StatusBar1.setPanelText(11, a.Company_chn);
+    setCaption(a.Title_chn);
+}
+
+void MDImain::Language_eng_Click() {
+    App& a = app;
+    if (a.Lang_chinese == -1) {
+        a.Lang_chinese = 0;
+        Set_lang_texts(a.Lang_texts, a.Lang_chinese);
+    }
+    Language_eng.setChecked(true);
+    Language_chn.setChecked(false);
+    about.setCaption("About");
+    Menu_Exit.setCaption("Exit");
+    Language_Setup.setCaption("Language");
+    proc_setup.setCaption("Communication");
+    sig_edit.setCaption("Signal");
+    sys_edit.setCaption("Option");
+    chann_edit.setCaption("Channel");
+    fm_chann_edit.setCaption("FM-Radio");
+    frm_adj.setCaption("Adjust");
+    PC_PassWord.setCaption("PassWord");
+    File.setCaption("File");
+    File_New.setCaption("New");
+    File_Open.setCaption("Open");
+    File_save.setCaption("Save");
+    File_saveas.setCaption("Save As");
+    File_exit.setCaption("Exit");
+    Program.setCaption("Program");
+    Prog_read.setCaption("Read from radio");
+    Prog_write.setCaption("Write to radio");
+    StatusBar1.setPanelText(1, "Model:");
+    StatusBar1.setPanelText(3, "S I M:");
+    StatusBar1.setPanelText(5, "MCU-Version:");
+    StatusBar1.setPanelText(7, "Band-A");
+    StatusBar1.setPanelText(9, "Band-B");
+    StatusBar1.setPanelText(11, a.Company_eng);
+    setCaption(a.Title_eng);
+}
+
+}  // namespace bx

@@ -1,0 +1,8 @@
+// Everything a window needs of the control layer.
+#pragma once
+
+#include "ui/controls.h"
+#include "ui/form.h"
+#include "ui/loop.h"
+#include "ui/runtime.h"
+#include "ui/text.h"

@@ -1,0 +1,180 @@
+// Forms and the base of every control. A form object lives for the whole
+// run and keeps its own values; loading it builds its controls anew (every
+// control back to its defaults, then Build() and Form_Load), unloading
+// discards them: timers stop and serial ports close, so no callback ever
+// reaches a closed window.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/runtime.h"
+
+namespace ui {
+
+class Form;
+
+// Declares a property kept in the control's props struct `p`, with a getter
+// and a setter that notifies the host only when the value really changes.
+#define UI_PROP(T, N)                                   \
+    const T& N() const { return p.N; }                  \
+    void set##N(const T& v) {                           \
+        if (!(p.N == v)) {                              \
+            p.N = v;                                    \
+            changed(#N);                                \
+        }                                               \
+    }
+
+class Control {
+public:
+    Control(Form& owner, std::string name);
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    Form& owner() const { return owner_; }
+    const std::string& name() const { return name_; }
+    virtual const char* kind() const = 0;
+
+    // Geometry in twips, visibility and enabled state.
+    struct Base {
+        int Left = 0, Top = 0, Width = 0, Height = 0;
+        bool Visible = true, Enabled = true;
+        std::string ToolTipText;
+        bool operator==(const Base&) const = default;
+    };
+    int Left() const { return b_.Left; }
+    int Top() const { return b_.Top; }
+    int Width() const { return b_.Width; }
+    int Height() const { return b_.Height; }
+    bool Visible() const { return b_.Visible; }
+    bool Enabled() const { return b_.Enabled; }
+    const std::string& ToolTipText() const { return b_.ToolTipText; }
+    void setLeft(int v) { set_base(b_.Left, v, "Left"); }
+    void setTop(int v) { set_base(b_.Top, v, "Top"); }
+    void setWidth(int v) { set_base(b_.Width, v, "Width"); }
+    void setHeight(int v) { set_base(b_.Height, v, "Height"); }
+    void setVisible(bool v) { set_base(b_.Visible, v, "Visible"); }
+    void setEnabled(bool v) { set_base(b_.Enabled, v, "Enabled"); }
+    void setToolTipText(const std::string& v) { set_base(b_.ToolTipText, v, "ToolTipText"); }
+    void Move(int left, int top, int width, int height);
+    void Move(int left, int top) { setLeft(left), setTop(top); }
+
+    // The frame (or other container) the control sits in; nullptr for the form.
+    Control* Container() const { return container_; }
+    void setContainer(Control* c) { container_ = c; }
+
+    // Whether a user can reach it: the form is loaded and the control and
+    // every container above it are visible and enabled.
+    bool usable() const;
+
+    // Back to the state of a newly created control (the form's load does this).
+    void reset() {
+        b_ = Base{};
+        reset_props();
+        changed("*");
+    }
+    // Called by the form's unload: stop timers, close ports.
+    virtual void discard() {}
+
+protected:
+    virtual void reset_props() = 0;
+    void changed(const char* prop);
+    template <class T>
+    void set_base(T& field, const T& v, const char* prop) {
+        if (!(field == v)) {
+            field = v;
+            changed(prop);
+        }
+    }
+
+private:
+    Form& owner_;
+    std::string name_;
+    Base b_;
+    Control* container_ = nullptr;
+};
+
+class Form {
+public:
+    Form(Runtime& rt, std::string name);
+    virtual ~Form() = default;
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    Runtime& rt() const { return rt_; }
+    const std::string& name() const { return name_; }
+    const std::vector<Control*>& controls() const { return controls_; }
+    Control* control(const std::string& name) const;
+
+    // Loads the form if it is not loaded: controls anew, Build(), Form_Load,
+    // then shown and activated. Does nothing when it is loaded already.
+    void Load();
+    // Shows a loaded form (loading runs Form_Load first when it is not).
+    void Show();
+    // Runs Form_Unload; unless it cancels (or force is set) the form's
+    // timers stop, its ports close and its controls are discarded. Returns
+    // whether the form is now unloaded. Unloading an unloaded form does
+    // nothing.
+    bool Unload(bool force = false);
+    // Makes the form the active one and raises Form_Activate.
+    void Activate();
+
+    bool Loaded() const { return loaded_; }
+    bool Shown() const { return shown_; }
+    bool Unloading() const { return unloading_; }
+
+    // An MDI child lives inside the main window; the main window is the MDI
+    // frame. Anything else is a top-level dialog.
+    bool MDIChild() const { return mdi_child_; }
+    bool IsMDIForm() const { return mdi_form_; }
+
+    const std::string& Caption() const { return caption_; }
+    void setCaption(const std::string& v);
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    void setLeft(int v);
+    void setTop(int v);
+    void setWidth(int v);
+    void setHeight(int v);
+    void Move(int left, int top, int width, int height);
+    // Inner (client) size in twips. The host reports the real one; without a
+    // host it is the outer size less a fixed border, caption and bars.
+    int ScaleWidth() const;
+    int ScaleHeight() const;
+    void set_client_size(int w, int h);
+
+    int MsgBox(const std::string& text, int style = vbOKOnly, const std::string& title = {}) {
+        return rt_.MsgBox(text, style, title);
+    }
+
+protected:
+    // The form's designed layout: positions, stored captions and states of
+    // its controls. Runs on every load, before Form_Load.
+    virtual void Build() {}
+    virtual void Form_Load() {}
+    virtual void Form_Activate() {}
+    virtual void Form_Unload(int& /*Cancel*/) {}
+    void set_mdi_child(bool v) { mdi_child_ = v; }
+    void set_mdi_form(bool v) { mdi_form_ = v; }
+    // Room the headless client size leaves for borders, caption and bars.
+    int chrome_w_ = 120, chrome_h_ = 500;
+
+private:
+    friend class Control;
+    void add(Control* c) { controls_.push_back(c); }
+    void changed(const char* prop);
+
+    Runtime& rt_;
+    std::string name_;
+    std::vector<Control*> controls_;
+    bool loaded_ = false, shown_ = false, unloading_ = false;
+    bool mdi_child_ = true, mdi_form_ = false;
+    std::string caption_;
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    int client_w_ = -1, client_h_ = -1;
+};
+
+}  // namespace ui

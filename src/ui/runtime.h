@@ -1,0 +1,93 @@
+// What the windows need of the platform: the event loop, modal message boxes,
+// the screen size, serial ports, a host that renders forms, and starting the
+// system-information program. The Qt front end supplies the real ones;
+// SimRuntime (sim.h) supplies headless ones for tests.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/loop.h"
+
+namespace ui {
+
+class Form;
+class Control;
+
+// Message box styles and answers, as the windows pass and read them.
+enum MsgStyle : int {
+    vbOKOnly = 0,
+    vbOKCancel = 1,
+    vbYesNo = 4,
+    vbCritical = 16,
+    vbQuestion = 32,
+    vbExclamation = 48,
+    vbInformation = 64,
+};
+enum MsgAnswer : int { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
+
+class MsgService {
+public:
+    virtual ~MsgService() = default;
+    // Shows a modal box and returns the answer once it is dismissed. Timer
+    // ticks and serial events keep being delivered while it is open.
+    virtual int show(const std::string& text, int style, const std::string& title) = 0;
+};
+
+// An opened serial device. Received bytes are handed to on_byte one at a
+// time on the loop's thread; on_lost is called when the device goes away.
+class SerialDevice {
+public:
+    virtual ~SerialDevice() = default;
+    virtual void write(const std::vector<uint8_t>& bytes) = 0;
+    // Bytes handed to write() that have not left yet.
+    virtual int pending_out() const { return 0; }
+    // Closes the device at once; no byte is delivered after it. The object
+    // itself may be destroyed later (it can be in the middle of a delivery).
+    virtual void close() = 0;
+    std::function<void(uint8_t)> on_byte;
+    std::function<void()> on_lost;
+};
+
+class SerialProvider {
+public:
+    virtual ~SerialProvider() = default;
+    // Opens COM<port> with a settings text such as "9600,N,8,1"; nullptr
+    // when the port cannot be opened.
+    virtual std::unique_ptr<SerialDevice> open(int port, const std::string& settings) = 0;
+};
+
+// Renders forms. Every call happens on the loop's thread.
+class FormHost {
+public:
+    virtual ~FormHost() = default;
+    virtual void form_shown(Form&) {}
+    virtual void form_unloaded(Form&) {}
+    virtual void property_changed(Control&, const char* /*prop*/) {}
+    virtual void form_changed(Form&, const char* /*prop*/) {}
+    virtual void quit() {}
+};
+
+class Runtime {
+public:
+    virtual ~Runtime() = default;
+    virtual Loop& loop() = 0;
+    virtual MsgService& msg() = 0;
+    virtual SerialProvider& serial() = 0;
+    virtual FormHost& host() = 0;
+    // Screen size in twips (15 twips to a pixel).
+    virtual int screen_width() const = 0;
+    virtual int screen_height() const = 0;
+    // Starts the platform's system-information program; false when there is
+    // none or it cannot be started.
+    virtual bool start_system_info() { return false; }
+
+    int MsgBox(const std::string& text, int style = vbOKOnly, const std::string& title = {}) {
+        return msg().show(text, style, title);
+    }
+};
+
+}  // namespace ui

@@ -1,0 +1,1 @@
+#include "radio-sim/radio_sim.h"

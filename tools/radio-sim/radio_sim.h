@@ -1,0 +1,2 @@
+// The simulated radio: the radio's side of the serial link.
+#pragma once
