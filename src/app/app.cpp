@@ -1,6 +1,7 @@
 #include "app/app.h"
 
 #include "shell/mdimain.h"
+#include "ui/form.h"
 
 namespace bx {
 
@@ -19,8 +20,8 @@ void App::Start() { MDImain->Load(); }
 void App::End() {
     if (ended_) return;
     for (ui::Form* f : forms_)
-        if (f != MDImain.get()) f->Unload(true);
-    MDImain->Unload(true);
+        if (f != MDImain.get()) f->Unload(true, ui::vbFormMDIForm);
+    MDImain->Unload(true, ui::vbFormMDIForm);
     ended_ = true;
     rt.host().quit();
 }

@@ -63,9 +63,10 @@ void Form::Activate() {
     Form_Activate();
 }
 
-bool Form::Unload(bool force) {
+bool Form::Unload(bool force, int mode) {
     if (!loaded_ || unloading_) return true;
     unloading_ = true;
+    unload_mode_ = mode;
     int cancel = 0;
     Form_Unload(cancel);
     unloading_ = false;

@@ -95,6 +95,13 @@ private:
     Control* container_ = nullptr;
 };
 
+// Why a form is being unloaded, as its Form_Unload can ask with UnloadMode().
+enum UnloadMode : int {
+    vbFormControlMenu = 0,  // the user closed the window (its close box)
+    vbFormCode = 1,         // code unloaded it (a command, a reopen)
+    vbFormMDIForm = 4,      // the main window is closing: the program ends
+};
+
 class Form {
 public:
     Form(Runtime& rt, std::string name);
@@ -115,8 +122,10 @@ public:
     // Runs Form_Unload; unless it cancels (or force is set) the form's
     // timers stop, its ports close and its controls are discarded. Returns
     // whether the form is now unloaded. Unloading an unloaded form does
-    // nothing.
-    bool Unload(bool force = false);
+    // nothing. mode tells Form_Unload why (UnloadMode()).
+    bool Unload(bool force = false, int mode = vbFormCode);
+    // The reason of the unload in progress.
+    int UnloadMode() const { return unload_mode_; }
     // Makes the form the active one and raises Form_Activate.
     void Activate();
 
@@ -172,6 +181,7 @@ private:
     std::vector<Control*> controls_;
     bool loaded_ = false, shown_ = false, unloading_ = false;
     bool mdi_child_ = true, mdi_form_ = false;
+    int unload_mode_ = vbFormCode;
     std::string caption_;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     int client_w_ = -1, client_h_ = -1;
