@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "model/code_tables.h"
+#include "model/freq_codec.h"
 #include "model/lang.h"
 #include "model/mem_image.h"
 #include "ui/runtime.h"
@@ -59,6 +61,14 @@ public:
     int16_t Model_index = 0;
     // Validation limits in MHz.
     double Limit_A_low = 0, Limit_A_high = 0, Limit_B_low = 0, Limit_B_high = 0;
+
+    // ---- code tables (built at start-up) ----
+    ToneNameTable Tone_name_table{};
+    RadioIdent Radio_ident{};
+    ModelTable Model_table;
+    // Milliseconds of one count of the radio's tone timer (kTone_tick_ms).
+    double Tone_tick_ms = 0;
+    ValidationLimits limits() const { return {Limit_A_low, Limit_A_high, Limit_B_low, Limit_B_high}; }
 
     // ---- radio link ----
     int16_t Comm_port = 1;

@@ -1,0 +1,55 @@
+// Channel frequencies: the packed BCD form of the channel records, the MHz
+// texts the editors show, the snap to the channel-step grids and the check
+// of every channel against the validation limits.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "model/mem_image.h"
+
+namespace bx {
+
+// Freq_bcd: 8 packed BCD digits of the frequency in units of 10 Hz, least
+// significant byte first (145.01250 MHz is 0x50 0x12 0x50 0x14).
+using FreqBcd = std::array<uint8_t, 4>;
+
+// The validation limits in whole MHz (App::Limit_A_low .. Limit_B_high).
+struct ValidationLimits {
+    double A_low, A_high, B_low, B_high;
+};
+
+// The codecs accept frequencies from 0 up to, but not including, this (MHz).
+constexpr double kFreq_bcd_limit_mhz = 1000.0;
+
+// Snaps the MHz text down to the higher of the 2.5 kHz and 6.25 kHz grid
+// points at or below it, replaces the text by the snapped value padded to 9
+// characters ("145" becomes "145.00000") and stores it as Freq_bcd in bytes
+// first_byte..first_byte+3 of image record `record`.
+// A frequency below 0 MHz or of 1000 MHz or more (before or after the snap),
+// a record outside the image or a first byte above 12 is refused: nothing is
+// stored, the text is left as it was and the result is false.
+bool Store_freq_bcd(std::string& text, MemImage& img, int record, int first_byte);
+
+// Packs a MHz text that already lies on the grid into Freq_bcd. A frequency
+// below 0 MHz or of 1000 MHz or more gives 0xFF 0xFF 0xFF 0xFF (no frequency).
+FreqBcd Freq_text_to_bcd(std::string_view text);
+
+// The four bytes of a Freq_bcd, least significant first, as a MHz text: five
+// decimals, 9 characters from 100 MHz up and 8 below ("145.00000",
+// "85.00000"). A nibble above 9 counts with its value (0xA counts 10).
+std::string Freq_bcd_to_text(uint8_t b0, uint8_t b1, uint8_t b2, uint8_t b3);
+
+// The formatting step of Freq_bcd_to_text on its own: a frequency in MHz as a
+// Freq_text (used for Freq_digits too).
+std::string Freq_text_of(double mhz);
+
+// The number (0..199) of the first of the 200 channel records whose receive
+// or transmit frequency, in whole MHz, lies outside both bands of the limits;
+// 255 when every channel passes. A frequency whose four bytes are all 0xFF is
+// not tested.
+int Chann_freq_check(const MemImage& img, const ValidationLimits& lim);
+
+}  // namespace bx
