@@ -2,6 +2,8 @@
 
 #include "app/app.h"
 #include "link/frames.h"
+#include "model/code_tables.h"
+#include "model/codecs.h"
 #include "model/lang.h"
 
 namespace bx {
@@ -147,6 +149,18 @@ void MDImain::Form_Load() {
     if (MSC.PortOpen()) MSC.setPortOpen(false);
     // 13: channel count.
     a.Chann_count = Chann_count_default;
+    // 14: tone names and radio ident, then the model table (the option
+    // offsets are constants).
+    Load_code_tables(a.Tone_name_table, a.Radio_ident);
+    Load_model_table(a.Model_table, a.Model_index, a.Limit_A_low, a.Limit_A_high);
+    // 15: model 0's band limits become the validation limits.
+    a.Model_index = 0;
+    const auto& model0 = a.Model_table.Band_table[0];
+    a.Limit_A_low = model0[Band_A_low_col];
+    a.Limit_A_high = model0[Band_A_high_col];
+    a.Limit_B_low = model0[Band_B_low_col];
+    a.Limit_B_high = model0[Band_B_high_col];
+    a.Tone_tick_ms = kTone_tick_ms;
     // 17: erase the memory image.
     a.Mem_image.Erase();
 }
