@@ -1,5 +1,8 @@
 #include "app/app.h"
 
+#include "shell/dialogs.h"
+#include "shell/form_type.h"
+#include "shell/frmabout.h"
 #include "shell/mdimain.h"
 #include "ui/form.h"
 
@@ -8,6 +11,22 @@ namespace bx {
 App::App(ui::Runtime& r) : rt(r) {
     MDImain = std::make_unique<bx::MDImain>(*this);
     add_form(*MDImain);
+    // Data file, file dialogs, about and model dialogs.
+    Form_open_chann = std::make_unique<bx::Form_open_chann>(*this);
+    Form_save_chann = std::make_unique<bx::Form_save_chann>(*this);
+    Form_open_adj = std::make_unique<bx::Form_open_adj>(*this);
+    Form_save_adj = std::make_unique<bx::Form_save_adj>(*this);
+    Form_open_sig = std::make_unique<bx::Form_open_sig>(*this);
+    Form_save_sig = std::make_unique<bx::Form_save_sig>(*this);
+    Form_open_menu = std::make_unique<bx::Form_open_menu>(*this);
+    Form_save_menu = std::make_unique<bx::Form_save_menu>(*this);
+    frmAbout = std::make_unique<bx::frmAbout>(*this);
+    Form_type = std::make_unique<bx::Form_type>(*this);
+    for (ui::Form* f : std::initializer_list<ui::Form*>{
+             Form_open_chann.get(), Form_save_chann.get(), Form_open_adj.get(), Form_save_adj.get(),
+             Form_open_sig.get(), Form_save_sig.get(), Form_open_menu.get(), Form_save_menu.get(),
+             frmAbout.get(), Form_type.get()})
+        add_form(*f);
 }
 
 App::~App() {

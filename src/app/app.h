@@ -22,6 +22,16 @@ class Form;
 namespace bx {
 
 class MDImain;
+class Form_open_chann;
+class Form_save_chann;
+class Form_open_adj;
+class Form_save_adj;
+class Form_open_sig;
+class Form_save_sig;
+class Form_open_menu;
+class Form_save_menu;
+class frmAbout;
+class Form_type;
 
 class App {
 public:
@@ -62,6 +72,14 @@ public:
     // Validation limits in MHz.
     double Limit_A_low = 0, Limit_A_high = 0, Limit_B_low = 0, Limit_B_high = 0;
 
+    // ---- data file and file dialogs ----
+    // The name confirmed in the last file dialog: folder, "/", name.
+    std::string Data_file_name;
+    // The alignment editor's pending load and save (-1 pending, 0 none).
+    int16_t File_open_request = 0, File_save_request = 0;
+    // Raised by the .sig and .menu file dialogs (-1 confirmed, 0 none).
+    int16_t Open_dialog_ok = 0, Save_dialog_ok = 0;
+
     // ---- code tables (built at start-up) ----
     ToneNameTable Tone_name_table{};
     RadioIdent Radio_ident{};
@@ -76,6 +94,16 @@ public:
 
     // ---- windows ----
     std::unique_ptr<bx::MDImain> MDImain;
+    std::unique_ptr<bx::Form_open_chann> Form_open_chann;
+    std::unique_ptr<bx::Form_save_chann> Form_save_chann;
+    std::unique_ptr<bx::Form_open_adj> Form_open_adj;
+    std::unique_ptr<bx::Form_save_adj> Form_save_adj;
+    std::unique_ptr<bx::Form_open_sig> Form_open_sig;
+    std::unique_ptr<bx::Form_save_sig> Form_save_sig;
+    std::unique_ptr<bx::Form_open_menu> Form_open_menu;
+    std::unique_ptr<bx::Form_save_menu> Form_save_menu;
+    std::unique_ptr<bx::frmAbout> frmAbout;
+    std::unique_ptr<bx::Form_type> Form_type;
 
 private:
     void add_form(ui::Form& f) { forms_.push_back(&f); }

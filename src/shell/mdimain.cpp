@@ -5,6 +5,9 @@
 #include "model/code_tables.h"
 #include "model/codecs.h"
 #include "model/lang.h"
+#include "shell/dialogs.h"
+#include "shell/form_type.h"
+#include "shell/frmabout.h"
 
 namespace bx {
 
@@ -179,9 +182,9 @@ void MDImain::Comm_open_quiet() {
 
 // ---- commands ----
 
-void MDImain::File_Open_Click() {}
-void MDImain::File_save_Click() {}
-void MDImain::File_saveas_Click() {}
+void MDImain::File_Open_Click() { App::Reopen(*app.Form_open_chann); }
+void MDImain::File_save_Click() { App::Reopen(*app.Form_save_chann); }
+void MDImain::File_saveas_Click() { App::Reopen(*app.Form_save_chann); }
 void MDImain::File_exit_Click() { app.End(); }
 void MDImain::fm_chann_edit_Click() {}
 void MDImain::chann_edit_Click() {}
@@ -194,12 +197,21 @@ void MDImain::Prog_read_Click() {}
 void MDImain::Prog_write_Click() {}
 void MDImain::PC_PassWord_Click() {}
 void MDImain::proc_setup_Click() {}
-void MDImain::about_Click() {}
+void MDImain::about_Click() {
+    App::Open(*app.frmAbout);
+    app.frmAbout->Show();
+}
 void MDImain::Menu_Exit_Click() { app.End(); }
 
 void MDImain::Toolbar1_ButtonClick(const ui::Toolbar::Button& button) {
     const std::string& key = button.Key;
-    if (key == "exit") {
+    if (key == "open") {
+        App::Reopen(*app.Form_open_chann);
+    } else if (key == "save") {
+        App::Reopen(*app.Form_save_chann);
+    } else if (key == "exit") {
+        App::Unload(*app.Form_type);
+        App::Unload(*app.frmAbout);
         app.End();
     }
 }

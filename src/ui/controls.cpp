@@ -311,6 +311,22 @@ void Toolbar::click(const std::string& key) {
         }
 }
 
+// ---- Enter and Escape ----
+
+static bool press(Form& f, bool enter) {
+    for (Control* c : f.controls()) {
+        auto* b = dynamic_cast<CommandButton*>(c);
+        if (b && (enter ? b->Default() : b->Cancel()) && b->usable()) {
+            b->click();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool press_enter(Form& f) { return press(f, true); }
+bool press_escape(Form& f) { return press(f, false); }
+
 // ---- StatusBar ----
 
 void StatusBar::setPanelCount(int n) {

@@ -49,9 +49,13 @@ public:
     const char* kind() const override { return "CommandButton"; }
     struct P {
         std::string Caption;
+        bool Default = false;  // clicked by Enter in its form
+        bool Cancel = false;   // clicked by Escape in its form
         bool operator==(const P&) const = default;
     };
     UI_PROP(std::string, Caption)
+    UI_PROP(bool, Default)
+    UI_PROP(bool, Cancel)
     Event Click;
     // A user's click: ignored when the button cannot be reached.
     void click() {
@@ -453,5 +457,9 @@ private:
     std::vector<Panel> panels_;
 };
 
+// A user pressing Enter or Escape in a form: clicks its usable Default
+// (Enter) or Cancel (Escape) button; false when it has none.
+bool press_enter(Form& f);
+bool press_escape(Form& f);
 
 }  // namespace ui

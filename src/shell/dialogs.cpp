@@ -1,0 +1,228 @@
+#include "shell/dialogs.h"
+
+#include "app/app.h"
+#include "model/numtext.h"
+#include "shell/mdimain.h"
+
+namespace bx {
+
+namespace {
+
+using A = File_dialog_action;
+
+// Texts of the whole-image pair, also used by the .sig and .menu pairs.
+#define OPEN_TEXTS                                                              \
+    "打开文件", "Open File", "打开文件名：", "Open File:", "打开文件名无效 ", \
+        "Open the file name is nullity ", "无效的文件后缀名！", "Nullity file suffix name."
+#define SAVE_TEXTS                                                                     \
+    "保存文件", "Save File", "保存文件名：", "Save File:", "保存文件所需要的文件名无效 ", \
+        "Store the file name is nullity. ", "建议不要修改系统默认的文件后缀名！",         \
+        "Advice don't modify file suffix name of system default ！"
+
+}  // namespace
+
+const File_dialog_params File_dialog_family[kFile_dialogs] = {
+    {"Form_open_chann", false, ".dat", ".DAT", OPEN_TEXTS, true, A::Transfer_image},
+    {"Form_save_chann", true, ".dat", ".DAT", SAVE_TEXTS, true, A::Transfer_image},
+    // The alignment editor needs the folder too: it opens the file by this name.
+    {"Form_open_adj", false, ".adj", ".ADJ", "打开调整参数文件", "Open Adjust File", "打开文件名：",
+     "Open File:", "打开信道参数文件名无效 ", "Open the file name of channel parameter is nullity ",
+     "无效的调整参数文件后缀名！", "Nullity file suffix name of adjust parameter.", true, A::Raise_request},
+    {"Form_save_adj", true, ".adj", ".ADJ", "保存调整参数文件", "Save Adjust File", "保存文件名：",
+     "Save File:", "保存调整参数所需要的文件名无效 ",
+     "Store the file name of adjust parameter need is nullity. ", "建议不要修改系统默认的文件后缀名！",
+     "Advice don't modify file suffix name of system default ！", true, A::Raise_request},
+    {"Form_open_sig", false, ".sig", ".SIG", OPEN_TEXTS, false, A::Raise_dialog_ok},
+    {"Form_save_sig", true, ".sig", ".SIG", SAVE_TEXTS, false, A::Raise_dialog_ok},
+    {"Form_open_menu", false, ".menu", ".MENU", OPEN_TEXTS, false, A::Raise_dialog_ok},
+    {"Form_save_menu", true, ".menu", ".MENU", SAVE_TEXTS, false, A::Raise_dialog_ok},
+};
+
+#undef OPEN_TEXTS
+#undef SAVE_TEXTS
+
+const File_dialog_params* File_dialog_row(const std::string& form) {
+    for (const File_dialog_params& p : File_dialog_family)
+        if (form == p.form) return &p;
+    return nullptr;
+}
+
+Name_check Check_file_name(const std::string& name, const std::string& suffix_lower,
+                           const std::string& suffix_upper) {
+    if (name.find_first_of("*$\\/#") != std::string::npos) return Name_check::Forbidden_char;
+    auto ends_with = [&](const std::string& s) {
+        return name.size() >= s.size() && name.compare(name.size() - s.size(), s.size(), s) == 0;
+    };
+    if (!ends_with(suffix_lower) && !ends_with(suffix_upper)) return Name_check::Bad_suffix;
+    return Name_check::Ok;
+}
+
+std::string Join_folder(const std::string& folder, const std::string& name) {
+    if (!folder.empty() && folder.back() == '/') return folder + name;
+    return folder + "/" + name;
+}
+
+namespace {
+
+// A field from a file, safe to show: printable ASCII kept, anything else "?".
+std::string shown_token(const std::string& t) {
+    std::string s;
+    for (char c : t) s += (c >= 0x20 && c < 0x7F) ? c : '?';
+    return s;
+}
+
+}  // namespace
+
+std::string File_error_text(const FileError& e, const std::string& path, int16_t lang_chinese) {
+    const bool chn = lang_chinese != 0;
+    const std::string line = std::to_string(e.line);
+    switch (e.kind) {
+    case FileError::None:
+        return {};
+    case FileError::Cannot_open:
+        return chn ? "无法打开文件 " + path + " ，参数未调入。"
+                   : "Cannot open the file " + path + " (" + e.detail + "). Nothing was loaded.";
+    case FileError::Ends_early:
+        return chn ? "文件不完整：只有 " + std::to_string(e.count) + " 条记录（应为 1025 条），参数未调入。"
+                   : "The file is incomplete: it holds " + std::to_string(e.count) +
+                         " of the 1025 records. Nothing was loaded.";
+    case FileError::Not_a_number:
+        if (e.token.empty())
+            return chn ? "文件第 " + line + " 行有一个空的数据项，参数未调入。"
+                       : "Line " + line + " of the file holds an empty field. Nothing was loaded.";
+        return chn ? "文件第 " + line + " 行的 \"" + shown_token(e.token) + "\" 不是数字，参数未调入。"
+                   : "Line " + line + " of the file holds \"" + shown_token(e.token) +
+                         "\", which is not a number. Nothing was loaded.";
+    case FileError::Out_of_range:
+        return chn ? "文件第 " + line + " 行的数值 " + std::to_string(e.value) + " 超出 0 - 255 的范围，参数未调入。"
+                   : "Line " + line + " of the file holds the value " + std::to_string(e.value) +
+                         ", outside 0 to 255. Nothing was loaded.";
+    case FileError::Cannot_write:
+        return chn ? "无法保存文件 " + path + " ，参数未保存。"
+                   : "Cannot save the file " + path + " (" + e.detail + "). Nothing was saved.";
+    }
+    return {};
+}
+
+// ---- the dialog ----
+
+File_dialog::File_dialog(App& a, const File_dialog_params& p) : ui::Form(a.rt, p.form), app(a), params(p) {
+    set_mdi_child(false);
+    chrome_w_ = 120;
+    chrome_h_ = 420;
+    Drive1.Change = [this] { Drive1_Change(); };
+    Dir1.Change = [this] { Dir1_Change(); };
+    File1.Click = [this] { File1_Click(); };
+    File1.DblClick = [this] { File1_DblClick(); };
+    Command_enter.Click = [this] { Command_enter_Click(); };
+    Command_close.Click = [this] { Command_close_Click(); };
+}
+
+// The designed layout; every load starts in the program's own folder with
+// the name box at "*" and the suffix.
+void File_dialog::Build() {
+    Label_drive.Move(240, 240, 975, 255);
+    Drive1.Move(1320, 240, 1695, 300);
+    Dir1.Move(240, 720, 5775, 1770);
+    File1.Move(240, 2520, 5775, 1650);
+    Label_name.Move(240, 4560, 1095, 255);
+    Text1.Move(1440, 4560, 1695, 270);
+    Command_enter.Move(3480, 4440, 975, 495);
+    Command_close.Move(4920, 4440, 975, 495);
+    Command_enter.setDefault(true);
+    Command_close.setCancel(true);
+    const std::string pattern = std::string("*") + params.suffix_lower;
+    File1.setPattern(pattern);
+    Text1.setText(pattern);
+    File1.setPath(Dir1.Path());
+    setWidth(kClient_w + chrome_w_);
+    setHeight(kClient_h + chrome_h_);
+}
+
+void File_dialog::Form_Load() {
+    const bool chn = app.Lang_chinese != 0;
+    setCaption(chn ? params.title_chn : params.title_eng);
+    Label_drive.setCaption(chn ? "驱动器：" : "Drive:");
+    Label_name.setCaption(chn ? params.label_name_chn : params.label_name_eng);
+    Command_enter.setCaption(chn ? "确  定" : "Confirm");
+    Command_close.setCaption(chn ? "取  消" : "Cancel");
+    // Centred over the main window.
+    const ui::Form& m = *app.MDImain;
+    setLeft(m.Left() + (m.Width() - Width()) / 2);
+    setTop(m.Top() + (m.Height() - Height()) / 2);
+}
+
+int File_dialog::msg(const char* chn, const char* eng) {
+    return MsgBox(L(app.Lang_chinese, chn, eng), ui::vbExclamation, File_msg_title(app.Lang_chinese));
+}
+
+void File_dialog::Drive1_Change() {
+    Dir1.setPath(Drive1.Drive());
+    File1.setPath(Dir1.Path());
+}
+
+void File_dialog::Dir1_Change() { File1.setPath(Dir1.Path()); }
+
+void File_dialog::File1_Click() { Text1.setText(File1.FileName()); }
+
+// A double click picks the file and confirms it.
+void File_dialog::File1_DblClick() { Command_enter_Click(); }
+
+void File_dialog::Command_close_Click() { App::Unload(*this); }
+
+void File_dialog::Command_enter_Click() {
+    const std::string name = Trim(Text1.Text());
+    switch (Check_file_name(name, params.suffix_lower, params.suffix_upper)) {
+    case Name_check::Forbidden_char:
+        msg(params.bad_name_chn, params.bad_name_eng);
+        return;
+    case Name_check::Bad_suffix:
+        msg(params.bad_suffix_chn, params.bad_suffix_eng);
+        return;
+    case Name_check::Ok:
+        break;
+    }
+    const std::string path = Join_folder(Dir1.Path(), name);
+    app.Data_file_name = params.store_folder ? path : name;
+    switch (params.action) {
+    case File_dialog_action::Transfer_image: {
+        FileError err;
+        if (params.save) {
+            app.File_save_request = 0;
+            err = Save_data_file(path, app.Mem_image);
+        } else {
+            app.File_open_request = 0;
+            err = Load_data_file(path, app.Mem_image);
+        }
+        if (err) {
+            // The image (or the file on disk) is as it was; the dialog stays
+            // open for another choice.
+            MsgBox(File_error_text(err, path, app.Lang_chinese), ui::vbExclamation,
+                   File_msg_title(app.Lang_chinese));
+            if (params.save) File1.Refresh();
+            return;
+        }
+        if (params.save) msg("参数保存完毕 ！", "Complete storing  parameter.");
+        else msg("参数从文件调入成功 ！", "Succeed fold the parameter from file.");
+        break;
+    }
+    case File_dialog_action::Raise_request:
+        (params.save ? app.File_save_request : app.File_open_request) = -1;
+        break;
+    case File_dialog_action::Raise_dialog_ok:
+        (params.save ? app.Save_dialog_ok : app.Open_dialog_ok) = -1;
+        break;
+    }
+    App::Unload(*this);
+}
+
+Form_open_chann::Form_open_chann(App& a) : File_dialog(a, File_dialog_family[0]) {}
+Form_save_chann::Form_save_chann(App& a) : File_dialog(a, File_dialog_family[1]) {}
+Form_open_adj::Form_open_adj(App& a) : File_dialog(a, File_dialog_family[2]) {}
+Form_save_adj::Form_save_adj(App& a) : File_dialog(a, File_dialog_family[3]) {}
+Form_open_sig::Form_open_sig(App& a) : File_dialog(a, File_dialog_family[4]) {}
+Form_save_sig::Form_save_sig(App& a) : File_dialog(a, File_dialog_family[5]) {}
+Form_open_menu::Form_open_menu(App& a) : File_dialog(a, File_dialog_family[6]) {}
+Form_save_menu::Form_save_menu(App& a) : File_dialog(a, File_dialog_family[7]) {}
+
+}  // namespace bx

@@ -1,0 +1,92 @@
+#include "shell/form_type.h"
+
+#include "app/app.h"
+#include "model/code_tables.h"
+#include "model/lang.h"
+#include "shell/mdimain.h"
+
+namespace bx {
+
+namespace {
+std::string Str(int v) { return (v >= 0 ? " " : "") + std::to_string(v); }
+}  // namespace
+
+std::string Band_text(int low, int high) { return " " + Str(low) + " -- " + Str(high); }
+
+Form_type::Form_type(App& a) : ui::Form(a.rt, "Form_type"), app(a) {
+    Combo_type.Click = [this] { Combo_type_Click(); };
+    Combo_type.Change = [this] { Combo_type_Change(); };
+    Command_enter.Click = [this] { Command_enter_Click(); };
+    Command_Cancel.Click = [this] { Command_Cancel_Click(); };
+}
+
+void Form_type::Build() {
+    // The list holds only the models: its text cannot be typed over.
+    Combo_type.setStyle(2);
+    Command_enter.setDefault(true);
+    Command_Cancel.setCancel(true);
+}
+
+void Form_type::Form_Load() {
+    const bool chn = app.Lang_chinese != 0;
+    setCaption(chn ? "机型选择" : "Model Select");
+    Label1.setCaption(chn ? "机  型" : "Model");
+    Label2.setCaption(chn ? "频  段" : "Band");
+    Command_enter.setCaption(chn ? "确 定" : "Confirm");
+    Command_Cancel.setCaption(chn ? "取 消" : "Cancel");
+
+    const ui::Form& m = *app.MDImain;
+    setWidth(m.ScaleWidth() / 3);
+    setHeight(m.ScaleHeight() / 3);
+    setLeft((m.ScaleWidth() - Width()) / 2);
+    setTop((m.ScaleHeight() - Height()) / 2 - 500);
+
+    // The controls as one block in the middle of the dialog.
+    const int x = (ScaleWidth() - 4500) / 2, y = (ScaleHeight() - 1980) / 2;
+    Label1.Move(x, y + 45, 1080, 300);
+    Combo_type.Move(x + 1200, y, 3300, 345);
+    Label2.Move(x, y + 765, 1080, 300);
+    Label_band.Move(x + 1200, y + 765, 3300, 300);
+    Command_enter.Move(x + 1200, y + 1500, 1380, 480);
+    Command_Cancel.Move(x + 3120, y + 1500, 1380, 480);
+
+    Combo_type.Clear();
+    for (int i = 0; i < kType_models; ++i) Combo_type.AddItem(app.Model_table.Model_names[static_cast<size_t>(i)]);
+    Last_text.clear();
+    Last_index = -1;
+    Label_band.setCaption("");
+    // Picking the current model shows its band (Combo_type_Click); the limits
+    // change only on Confirm.
+    Combo_type.setListIndex(app.Model_index);
+}
+
+void Form_type::Combo_type_Click() {
+    const int p = Combo_type.ListIndex();
+    if (p < 0) return;
+    const auto& band = app.Model_table.Band_table[static_cast<size_t>(p)];
+    Label_band.setCaption(Band_text(band[Band_A_low_col], band[Band_A_high_col]));
+    Last_text = Combo_type.Text();
+    Last_index = p;
+}
+
+// A text that is not the picked entry's is put back to the last pick.
+void Form_type::Combo_type_Change() {
+    const int p = Combo_type.ListIndex();
+    if (p >= 0 && Combo_type.Text() == Combo_type.List(p)) return;
+    Combo_type.focus();
+    if (Last_index >= 0) Combo_type.setListIndex(Last_index);
+}
+
+void Form_type::Command_enter_Click() {
+    const int p = Combo_type.ListIndex();
+    if (p < 0 || p >= kType_models) return;  // nothing picked: nothing to apply
+    const auto& band = app.Model_table.Band_table[static_cast<size_t>(p)];
+    app.Limit_A_low = band[Band_A_low_col];
+    app.Limit_A_high = band[Band_A_high_col];
+    app.Model_index = static_cast<int16_t>(p);
+    App::Unload(*this);
+}
+
+void Form_type::Command_Cancel_Click() { App::Unload(*this); }
+
+}  // namespace bx

@@ -1,0 +1,56 @@
+#include "shell/frmabout.h"
+
+#include "app/app.h"
+#include "model/lang.h"
+#include "shell/mdimain.h"
+
+namespace bx {
+
+frmAbout::frmAbout(App& a) : ui::Form(a.rt, "frmAbout"), app(a) {
+    chrome_w_ = 120;
+    chrome_h_ = 420;
+    cmdOk.Click = [this] { cmdOk_Click(); };
+    cmdSysInfo.Click = [this] { cmdSysInfo_Click(); };
+}
+
+void frmAbout::Build() {
+    picIcon.Move(240, 240, 720, 720);
+    picIcon.setPicture(kAbout_picture);
+    lblTitle.Move(1200, 240, 4860, 540);
+    lblVersion.Move(1200, 840, 4860, 300);
+    lblDescription.Move(1200, 1200, 4860, 540);
+    lblDisclaimer.Move(240, 2040, 4200, 1800);
+    cmdOk.Move(4680, 2520, 1380, 420);
+    cmdSysInfo.Move(4680, 3120, 1380, 420);
+    // OK answers both Enter and Escape.
+    cmdOk.setDefault(true);
+    cmdOk.setCancel(true);
+    setWidth(kClient_w + chrome_w_);
+    setHeight(kClient_h + chrome_h_);
+}
+
+void frmAbout::Form_Load() {
+    Set_lang_texts(app.Lang_texts, app.Lang_chinese);
+    const ui::Form& m = *app.MDImain;
+    setTop((m.ScaleHeight() - Height()) / 2 - 500);
+    setLeft((m.ScaleWidth() - Width()) / 2);
+    const LangTexts& t = app.Lang_texts;
+    lblTitle.setCaption(t.About_title);
+    lblVersion.setCaption(t.About_version);
+    lblDescription.setCaption(t.About_description);
+    lblDisclaimer.setCaption(t.About_disclaimer);
+    cmdOk.setCaption(t.About_ok_caption);
+    cmdSysInfo.setCaption(t.About_sysinfo_caption);
+}
+
+void frmAbout::cmdOk_Click() { App::Unload(*this); }
+
+void frmAbout::cmdSysInfo_Click() { StartSysInfo(); }
+
+void frmAbout::StartSysInfo() {
+    // The platform finds the program and starts it without waiting for it.
+    if (rt().start_system_info()) return;
+    MsgBox("此时系统信息不可用", ui::vbOKOnly, "");
+}
+
+}  // namespace bx

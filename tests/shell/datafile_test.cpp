@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "shell/datafile.h"
+#include "support/tempdir.h"
+
+using bx::FileError;
+using bx::MemImage;
+using bxtest::TempDir;
+
+namespace {
+
+// Every byte different from its neighbours, record 1024 included.
+MemImage patterned() {
+    MemImage m;
+    for (int r = 0; r < bx::kImageRecords; ++r)
+        for (int b = 0; b < bx::kRecordBytes; ++b) m(r, b) = static_cast<uint8_t>((r * 7 + b * 13 + r / 256) % 256);
+    return m;
+}
+
+std::vector<std::string> split_crlf(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t at = 0;
+    while (at < text.size()) {
+        size_t end = text.find("\r\n", at);
+        if (end == std::string::npos) {
+            lines.push_back(text.substr(at));
+            break;
+        }
+        lines.push_back(text.substr(at, end - at));
+        at = end + 2;
+    }
+    return lines;
+}
+
+bool same_bytes(const MemImage& a, const MemImage& b) {
+    for (int r = 0; r < bx::kImageRecords; ++r)
+        for (int k = 0; k < bx::kRecordBytes; ++k)
+            if (a(r, k) != b(r, k)) return false;
+    return true;
+}
+
+}  // namespace
+
+TEST(DataFile, TextOfLinesZeroAndLast) {
+    MemImage m;  // erased
+    m(1024, 0) = 1;
+    m(1024, 15) = 200;
+    const std::string text = bx::Data_file_text(m);
+    const auto lines = split_crlf(text);
+    ASSERT_EQ(lines.size(), 1025u);
+    ASSERT_EQ(text.substr(text.size() - 2), "\r\n");
+    std::string line0 = " 0  0  0 ";
+    for (int i = 0; i < 16; ++i) line0 += " 255 ";
+    EXPECT_EQ(lines[0], line0);
+    std::string last = " 64  0  1024  1 ";
+    for (int i = 1; i < 15; ++i) last += " 255 ";
+    last += " 200 ";
+    EXPECT_EQ(lines[1024], last);
+    EXPECT_EQ(lines[17].substr(0, 11), " 1  1  17  ");  // r div 16, r mod 16, r
+}
+
+TEST(DataFile, SaveLoadRoundTripKeepsEveryRecord) {
+    TempDir dir;
+    const MemImage saved = patterned();
+    ASSERT_FALSE(bx::Save_data_file(dir / "radio.dat", saved));
+    EXPECT_EQ(dir.names(), std::vector<std::string>{"radio.dat"});  // no temporary left
+    MemImage loaded;
+    ASSERT_FALSE(bx::Load_data_file(dir / "radio.dat", loaded));
+    EXPECT_TRUE(same_bytes(loaded, saved));
+    EXPECT_EQ(loaded(1024, 15), saved(1024, 15));
+}
+
+TEST(DataFile, NumbersSpreadOverLinesDifferentlyLoadTheSame) {
+    const MemImage want = patterned();
+    // One number a line, then commas and tabs, then everything on one line.
+    for (int layout = 0; layout < 3; ++layout) {
+        std::string text;
+        for (int r = 0; r < bx::kImageRecords; ++r) {
+            int nums[19] = {r / 16, r % 16, r};
+            for (int b = 0; b < 16; ++b) nums[3 + b] = want(r, b);
+            for (int n : nums) {
+                if (layout == 0) text += std::to_string(n) + "\n";
+                if (layout == 1) text += std::to_string(n) + (n % 3 ? " ,\t" : ",\r\n");
+                if (layout == 2) text += "  " + std::to_string(n);
+            }
+        }
+        std::istringstream in(text);
+        MemImage got;
+        EXPECT_FALSE(bx::Parse_data_file(in, got)) << "layout " << layout;
+        EXPECT_TRUE(same_bytes(got, want)) << "layout " << layout;
+    }
+}
+
+TEST(DataFile, MalformedFileLeavesImageUnchanged) {
+    const std::string good = bx::Data_file_text(patterned());
+    // Replaces the n-th number of the text (0-based) by `field`.
+    auto with_field = [&](int n, const std::string& field) {
+        std::string t = good;
+        size_t at = 0;
+        for (int i = 0; i <= n; ++i) {
+            at = t.find_first_not_of(" \r\n", at);
+            if (i < n) at = t.find_first_of(" \r\n", at);
+        }
+        size_t end = t.find_first_of(" \r\n", at);
+        return t.replace(at, end - at, field);
+    };
+    struct Case {
+        const char* what;
+        std::string text;
+        FileError::Kind kind;
+        int line;
+    };
+    const Case cases[] = {
+        {"empty file", "", FileError::Ends_early, 1},
+        {"last record cut short", good.substr(0, good.size() - 10), FileError::Ends_early, 1025},
+        {"letters", with_field(19 * 5 + 4, "1x"), FileError::Not_a_number, 6},
+        {"decimal point", with_field(19 * 2 + 7, "12.5"), FileError::Not_a_number, 3},
+        {"ignored field not a number", with_field(19 * 9, "abc"), FileError::Not_a_number, 10},
+        {"empty field", " 0 , , 0" + good.substr(8), FileError::Not_a_number, 1},
+        {"above 255", with_field(19 * 1024 + 18, "256"), FileError::Out_of_range, 1025},
+        {"negative", with_field(19 * 40 + 3, "-1"), FileError::Out_of_range, 41},
+        {"huge", with_field(19 * 7 + 10, "99999999999999999999999"), FileError::Out_of_range, 8},
+        {"binary", std::string("\x01\x02\xff", 3), FileError::Not_a_number, 1},
+    };
+    for (const Case& c : cases) {
+        MemImage image = patterned();
+        const MemImage before = image;
+        std::istringstream in(c.text);
+        FileError e = bx::Parse_data_file(in, image);
+        EXPECT_EQ(e.kind, c.kind) << c.what;
+        EXPECT_EQ(e.line, c.line) << c.what;
+        EXPECT_TRUE(same_bytes(image, before)) << c.what;
+    }
+    // Numbers outside 0..255 in the three leading fields are not bytes: ignored.
+    std::istringstream in(with_field(0, "-7"));
+    MemImage image;
+    EXPECT_FALSE(bx::Parse_data_file(in, image));
+}
+
+TEST(DataFile, LoadOfMissingFileOrFolderFails) {
+    TempDir dir;
+    std::filesystem::create_directory(dir / "folder.dat");
+    for (const char* name : {"missing.dat", "folder.dat"}) {
+        MemImage image = patterned();
+        FileError e = bx::Load_data_file(dir / name, image);
+        EXPECT_EQ(e.kind, FileError::Cannot_open) << name;
+        EXPECT_FALSE(e.detail.empty()) << name;
+        EXPECT_TRUE(same_bytes(image, patterned())) << name;
+    }
+}
+
+TEST(DataFile, FailedSaveLeavesNoFileAndReportsIt) {
+    TempDir dir;
+    dir.write("plain", "not a folder");
+    std::filesystem::create_directory(dir / "taken.dat");
+    dir.write("taken.dat/keep", "x");
+    const std::string targets[] = {
+        dir / "no-such-folder/x.dat",  // the folder does not exist
+        dir / "plain/x.dat",           // the "folder" is a file
+        dir / "taken.dat",             // the target is a folder
+    };
+    for (const std::string& t : targets) {
+        FileError e = bx::Save_data_file(t, patterned());
+        EXPECT_EQ(e.kind, FileError::Cannot_write) << t;
+        EXPECT_FALSE(e.detail.empty()) << t;
+    }
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"plain", "taken.dat"}));
+    EXPECT_EQ(dir.read("plain"), "not a folder");
+    EXPECT_EQ(dir.read("taken.dat/keep"), "x");
+}
+
+TEST(DataFile, SaveReplacesAnExistingFileWhole) {
+    TempDir dir;
+    dir.write("old.dat", std::string(200000, 'z'));
+    ASSERT_FALSE(bx::Save_data_file(dir / "old.dat", MemImage{}));
+    EXPECT_EQ(dir.read("old.dat"), bx::Data_file_text(MemImage{}));
+    EXPECT_EQ(dir.names(), std::vector<std::string>{"old.dat"});
+}
