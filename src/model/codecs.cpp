@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/codec_choices.h"
 #include "model/numtext.h"
 #include "ui/text.h"
 
@@ -21,11 +22,12 @@ double round_half_even(double v) {
 }
 
 ToneCode ctcss_code_of_tenths(double tenths) {
+    constexpr double kMax = codec_choice::Ctcss_max_tenths;
     double v = 0.0;
-    if (tenths >= 65535.0)
-        v = 65535.0;
+    if (tenths >= kMax)
+        v = kMax;
     else if (tenths > 0.0)
-        v = std::min(round_half_even(tenths), 65535.0);
+        v = std::min(round_half_even(tenths), kMax);
     const auto w = static_cast<unsigned>(v);
     return {static_cast<uint8_t>(w % 256), static_cast<uint8_t>(w / 256)};
 }
@@ -50,7 +52,7 @@ std::string Tone_code_to_text(uint8_t low, uint8_t high, const ToneNameTable& na
         return t;
     }
     if (high == 0x00 && low <= 2 * kDcs_count) return names[static_cast<size_t>(low + kDcs_first_index - 1)];
-    return "";
+    return std::string(codec_choice::Tone_unnamed_text);
 }
 
 ToneCode Tone_index_to_code(int index, const ToneNameTable& names) {
@@ -62,7 +64,7 @@ ToneCode Tone_index_to_code(int index, const ToneNameTable& names) {
 
 ToneCode Ctcss_text_to_code(std::string_view hz_text) {
     const double hz = Val(hz_text);
-    return ctcss_code_of_tenths(hz >= 65535.0 ? 65535.0 : hz * 10.0);
+    return ctcss_code_of_tenths(hz >= codec_choice::Ctcss_max_tenths ? codec_choice::Ctcss_max_tenths : hz * 10.0);
 }
 
 // ---- Dtmf_code ----
@@ -140,10 +142,10 @@ int Hex_char_to_code(std::string_view ch) {
 void Store_2tone_freq(MemImage& img, int block, int entry, int k, double f, double tone_tick_ms) {
     const int r = 16 * block + entry;
     if (r < 0 || r >= kImageRecords || k < 0 || k > 3) return;
-    if (!(f >= 1.0) || !(tone_tick_ms > 0.0)) return;  // no division by zero
+    if (!(f >= codec_choice::Tone_min_hz) || !(tone_tick_ms > 0.0)) return;  // no division by zero
     const double h = std::floor(f + 0.5);
     const double n = std::floor((1.0 / f) * 1000.0 / tone_tick_ms + 0.5);
-    if (!(h <= 65535.0) || !(n >= 0.0 && n <= 65535.0)) return;  // a word holds 0..65535
+    if (!(h <= codec_choice::Word_max) || !(n >= 0.0 && n <= codec_choice::Word_max)) return;
     const auto hw = static_cast<unsigned>(h), nw = static_cast<unsigned>(n);
     img(r, 2 * k) = static_cast<uint8_t>(hw % 256);
     img(r, 2 * k + 1) = static_cast<uint8_t>(hw / 256);

@@ -49,7 +49,7 @@ bool Store_freq_bcd(std::string& text, MemImage& img, int record, int first_byte
 
 FreqBcd Freq_text_to_bcd(std::string_view text) {
     const double x = Val(text);
-    if (!in_codec_range(x)) return {0xFF, 0xFF, 0xFF, 0xFF};
+    if (!in_codec_range(x)) return codec_choice::Freq_refused_bcd;
     const double H = std::floor(x / 100.0);
     const double T = std::floor((x - 100.0 * H) / 10.0);
     const double U = std::floor(x - 100.0 * H - 10.0 * T);

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/codec_choices.h"
 #include "model/mem_image.h"
 
 namespace bx {
@@ -22,7 +23,7 @@ struct ValidationLimits {
 };
 
 // The codecs accept frequencies from 0 up to, but not including, this (MHz).
-constexpr double kFreq_bcd_limit_mhz = 1000.0;
+constexpr double kFreq_bcd_limit_mhz = codec_choice::Freq_limit_mhz;
 
 // Snaps the MHz text down to the higher of the 2.5 kHz and 6.25 kHz grid
 // points at or below it, replaces the text by the snapped value padded to 9
