@@ -9,10 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "model/adj_table.h"
 #include "model/code_tables.h"
 #include "model/freq_codec.h"
 #include "model/lang.h"
 #include "model/mem_image.h"
+#include "model/option_offsets.h"
 #include "ui/runtime.h"
 
 namespace ui {
@@ -87,6 +89,14 @@ public:
     // Milliseconds of one count of the radio's tone timer (kTone_tick_ms).
     double Tone_tick_ms = 0;
     ValidationLimits limits() const { return {Limit_A_low, Limit_A_high, Limit_B_low, Limit_B_high}; }
+
+    // ---- factory defaults: options mirror and alignment tables ----
+    // The options editor's working copy of the block at 0x0E00 (entries
+    // 0..255; all 0 when the program starts).
+    OptionSettings Option_settings{};
+    // The working alignment table and its factory values.
+    AdjTable Adj_table;
+    AdjTable Adj_defaults;
 
     // ---- radio link ----
     int16_t Comm_port = 1;

@@ -8,7 +8,7 @@ namespace bx {
 
 frmAbout::frmAbout(App& a) : ui::Form(a.rt, "frmAbout"), app(a) {
     chrome_w_ = 120;
-    chrome_h_ = 420;
+    chrome_h_ = 450;
     cmdOk.Click = [this] { cmdOk_Click(); };
     cmdSysInfo.Click = [this] { cmdSysInfo_Click(); };
 }

@@ -4,6 +4,7 @@
 #include "link/frames.h"
 #include "model/code_tables.h"
 #include "model/codecs.h"
+#include "model/defaults.h"
 #include "model/lang.h"
 #include "shell/dialogs.h"
 #include "shell/form_type.h"
@@ -166,6 +167,18 @@ void MDImain::Form_Load() {
     a.Tone_tick_ms = kTone_tick_ms;
     // 17: erase the memory image.
     a.Mem_image.Erase();
+    // 18: the factory defaults of every area; the alignment defaults go to
+    // their own table, not the image.
+    Load_fm_defaults(a.Mem_image);
+    Load_option_defaults(a.Option_settings, a.Mem_image);
+    Load_dtmf_defaults(a.Mem_image);
+    Load_2tone_defaults(a.Mem_image, a.Tone_tick_ms);
+    Load_5tone_defaults(a.Mem_image);
+    Load_adj_defaults(a.Adj_defaults);
+    // 19: the working alignment table starts as the factory one.
+    a.Adj_table = a.Adj_defaults;
+    // 20: the factory channels; the channel names keep the erased bytes.
+    Load_chann_defaults(a.Mem_image);
 }
 
 void MDImain::Comm_open_quiet() {
