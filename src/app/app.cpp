@@ -1,5 +1,8 @@
 #include "app/app.h"
 
+#include "link/form_comm_read.h"
+#include "link/form_comm_write.h"
+#include "link/form_setup.h"
 #include "shell/dialogs.h"
 #include "shell/form_type.h"
 #include "shell/frmabout.h"
@@ -11,6 +14,13 @@ namespace bx {
 App::App(ui::Runtime& r) : rt(r) {
     MDImain = std::make_unique<bx::MDImain>(*this);
     add_form(*MDImain);
+    // Radio link windows.
+    Form_Comm_Read = std::make_unique<bx::Form_Comm_Read>(*this);
+    Form_Comm_Write = std::make_unique<bx::Form_Comm_Write>(*this);
+    Form_setup = std::make_unique<bx::Form_setup>(*this);
+    add_form(*Form_Comm_Read);
+    add_form(*Form_Comm_Write);
+    add_form(*Form_setup);
     // Data file, file dialogs, about and model dialogs.
     Form_open_chann = std::make_unique<bx::Form_open_chann>(*this);
     Form_save_chann = std::make_unique<bx::Form_save_chann>(*this);

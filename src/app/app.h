@@ -34,6 +34,9 @@ class Form_open_menu;
 class Form_save_menu;
 class frmAbout;
 class Form_type;
+class Form_Comm_Read;
+class Form_Comm_Write;
+class Form_setup;
 
 class App {
 public:
@@ -101,6 +104,20 @@ public:
     // ---- radio link ----
     int16_t Comm_port = 1;
     int16_t Comm_port_err = 0;
+    // Base radio address of the exchange started last, high byte first.
+    uint8_t Addr_high = 0, Addr_low = 0;
+    // Raw 69-byte read replies by block counter (slots 0..68 of a row), and
+    // the second buffer of the channel editor's name area.
+    using ReadBlocks = std::array<std::array<uint8_t, 71>, 257>;
+    ReadBlocks Read_blocks{};
+    ReadBlocks Read_blocks_twin{};
+    // Character codes of the password last typed into any password box
+    // (slots 0..5 compared, blank-padded); all 0 until a box is edited.
+    std::array<int32_t, 17> PassWord_typed{};
+    // The password record last read from radio address 0x3DF0.
+    std::array<uint8_t, 17> PassWord_radio{};
+    // Band limits the radio reported at the last accepted identification.
+    double Band_A_low = 0, Band_A_high = 0, Band_B_low = 0, Band_B_high = 0;
 
     // ---- windows ----
     std::unique_ptr<bx::MDImain> MDImain;
@@ -114,6 +131,9 @@ public:
     std::unique_ptr<bx::Form_save_menu> Form_save_menu;
     std::unique_ptr<bx::frmAbout> frmAbout;
     std::unique_ptr<bx::Form_type> Form_type;
+    std::unique_ptr<bx::Form_Comm_Read> Form_Comm_Read;
+    std::unique_ptr<bx::Form_Comm_Write> Form_Comm_Write;
+    std::unique_ptr<bx::Form_setup> Form_setup;
 
 private:
     void add_form(ui::Form& f) { forms_.push_back(&f); }

@@ -1,8 +1,11 @@
-// Fixed frames of the serial link to the radio.
+// Fixed frames of the serial link to the radio, and what the program reads
+// out of the radio's replies.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace bx {
 
@@ -12,5 +15,70 @@ inline constexpr std::array<uint8_t, 8> Cmd_program = {0x50, 0x52, 0x4F, 0x47, 0
 
 // Line settings of every exchange.
 inline constexpr const char* Link_settings = "9600,N,8,1";
+
+namespace frame {
+constexpr uint8_t Ack = 0x06;
+constexpr uint8_t Read_cmd = 0x53;   // 'S'
+constexpr uint8_t Data_mark = 0x58;  // 'X'
+constexpr uint8_t End_mark = 0x55;   // 'U', last byte of the identification reply
+
+constexpr int Ident_len = 50;         // identification reply
+constexpr int Ident_maker_at = 13;    // 4 letters of the maker ident
+constexpr int Ident_end_at = 49;
+constexpr int PassWord_taken = 20;    // bytes taken of the password reply
+constexpr int PassWord_mark_limit = 10;  // the 'X' must stand at an index below this
+constexpr int Read_reply_len = 69;    // Ack + 'X' hi lo len + 64 data bytes
+constexpr int Block_bytes = 64;
+constexpr int Record_bytes = 16;
+constexpr int PassWord_addr = 0x3DF0;
+// Read_blocks has 71 slots a row; a stored reply fills slots 0..68.
+constexpr int Reply_slots = 71;
+}  // namespace frame
+
+// 'S', address high, address low, length.
+std::vector<uint8_t> Cmd_read(int addr, int len);
+// 'X', address high, address low, 0x10 and the 16 bytes; with an Ack in front
+// when with_ack.
+std::vector<uint8_t> Write_frame(int addr, const uint8_t* data16, bool with_ack);
+
+// Index of the first 'X' among bytes 0..last of buf (last inclusive, clipped
+// to the buffer), or -1.
+int Find_data_mark(const uint8_t* buf, int len, int last);
+
+// Where the 64 data bytes of a stored 69-byte read reply begin: 4 bytes
+// after the first 'X' among bytes 0..5, or byte 4 when none stands there.
+// Never more than 5, so the data always lie inside the reply.
+int Reply_data_start(const uint8_t* reply);
+
+// A read reply is taken only when its first 'X' among bytes 0..5 stands at
+// index 0 or 1: then its 64 data bytes lie inside the 69 received.
+bool Read_reply_usable(const uint8_t* reply);
+
+// What an accepted identification reply says about the radio.
+struct Ident_info {
+    int band_a_low = 0, band_a_high = 0, band_b_low = 0, band_b_high = 0;  // MHz
+    std::string model;    // status panel 2
+    std::string serial;   // status panel 4
+    std::string version;  // status panel 6
+    std::string band_a;   // status panel 8
+    std::string band_b;   // status panel 10
+};
+
+// The reply (50 bytes) is accepted when bytes 13..16 equal the maker ident
+// and byte 49 is the end mark.
+bool Ident_accepted(const uint8_t* reply, const std::array<uint8_t, 4>& radio_ident);
+Ident_info Ident_decode(const uint8_t* reply);
+
+// A number as the status panels show it: decimal with one leading blank.
+std::string Panel_number(int v);
+// One reply byte as a character (printable ASCII as itself, any other code
+// as the Latin-1 character of that code, as UTF-8).
+std::string Byte_char(uint8_t b);
+
+// The password check of the password stage. record holds the 16 bytes that
+// follow the reply's header; only its first `received` bytes came from the
+// radio, and a password byte beyond them never matches. typed holds the
+// character codes of the typed password, slots 0..5 compared.
+bool PassWord_passes(const uint8_t* record, int received, const int32_t* typed);
 
 }  // namespace bx

@@ -1,6 +1,9 @@
 #include "shell/mdimain.h"
 
 #include "app/app.h"
+#include "link/form_comm_read.h"
+#include "link/form_comm_write.h"
+#include "link/form_setup.h"
 #include "link/frames.h"
 #include "model/code_tables.h"
 #include "model/codecs.h"
@@ -35,6 +38,12 @@ MDImain::MDImain(App& a) : ui::Form(a.rt, "MDImain"), app(a) {
     Prog_write.Click = [this] { Prog_write_Click(); };
     PC_PassWord.Click = [this] { PC_PassWord_Click(); };
     proc_setup.Click = [this] { proc_setup_Click(); };
+    MSC.OnComm = [this] { MSC_OnComm(); };
+    Timer1.OnTimer = [this] { Timer1_Timer(); };
+    Timer2.OnTimer = [this] { Timer2_Timer(); };
+    Timer3.OnTimer = [this] { Timer3_Timer(); };
+    Link.On_identified = [this] { Identified(); };
+    Link.On_failure = [this] { Identify_failed(); };
     Language_chn.Click = [this] { Language_chn_Click(); };
     Language_eng.Click = [this] { Language_eng_Click(); };
     about.Click = [this] { about_Click(); };
@@ -165,6 +174,8 @@ void MDImain::Form_Load() {
     a.Limit_B_low = model0[Band_B_low_col];
     a.Limit_B_high = model0[Band_B_high_col];
     a.Tone_tick_ms = kTone_tick_ms;
+    // 16: identify the radio; it runs on the timers once this returns.
+    Restart_identify();
     // 17: erase the memory image.
     a.Mem_image.Erase();
     // 18: the factory defaults of every area; the alignment defaults go to
@@ -206,10 +217,36 @@ void MDImain::Sig_dtmf_Click() {}
 void MDImain::Sig_2tone_Click() {}
 void MDImain::Sig_5tone_Click() {}
 void MDImain::frm_adj_Click() {}
-void MDImain::Prog_read_Click() {}
-void MDImain::Prog_write_Click() {}
+void MDImain::Prog_read_Click() { App::Reopen(*app.Form_Comm_Read); }
+void MDImain::Prog_write_Click() { App::Reopen(*app.Form_Comm_Write); }
 void MDImain::PC_PassWord_Click() {}
-void MDImain::proc_setup_Click() {}
+
+// ---- identification of the radio ----
+
+void MDImain::Restart_identify() {
+    if (MSC.PortOpen()) MSC.setPortOpen(false);
+    Link.st.Write_busy = 0;
+    Link.st.Read_busy = 0;
+    Link.st.Retries = 2;
+    Link.Start_read_exchange();
+}
+
+// The radio answered: the status bar and the limits are set by now.
+void MDImain::Identified() {
+    sig_edit.setEnabled(true);
+    sys_edit.setEnabled(true);
+    chann_edit.setEnabled(true);
+    fm_chann_edit.setEnabled(true);
+}
+
+void MDImain::Identify_failed() {
+    const int16_t chn = app.Lang_chinese;
+    MsgBox(L(chn, "联机失败，请使用旧版软件尝试 ！", "Fail connect with transceiver."), ui::vbExclamation,
+           L(chn, "操作提示", "Operate prompt"));
+    StatusBar1.setPanelText(3, L(app.Lang_chinese, "状态:", "Stat:"));
+    StatusBar1.setPanelText(4, L(app.Lang_chinese, "联机故障 ！", "Communication fault."));
+}
+void MDImain::proc_setup_Click() { App::Open(*app.Form_setup); }
 void MDImain::about_Click() {
     App::Open(*app.frmAbout);
     app.frmAbout->Show();
@@ -222,6 +259,10 @@ void MDImain::Toolbar1_ButtonClick(const ui::Toolbar::Button& button) {
         App::Reopen(*app.Form_open_chann);
     } else if (key == "save") {
         App::Reopen(*app.Form_save_chann);
+    } else if (key == "read") {
+        App::Reopen(*app.Form_Comm_Read);
+    } else if (key == "write") {
+        App::Reopen(*app.Form_Comm_Write);
     } else if (key == "exit") {
         App::Unload(*app.Form_type);
         App::Unload(*app.frmAbout);

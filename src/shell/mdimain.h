@@ -2,6 +2,7 @@
 // toolbar and status bar. Its load is the program's start-up.
 #pragma once
 
+#include "link/link_machine.h"
 #include "ui/all.h"
 
 namespace bx {
@@ -48,6 +49,8 @@ public:
     ui::Timer Timer1{*this, "Timer1"};
     ui::Timer Timer2{*this, "Timer2"};
     ui::Timer Timer3{*this, "Timer3"};
+    // The identification's exchange machine: identification stage only.
+    LinkMachine Link{app, link_rows::MDImain, {MSC, Timer1, Timer2, Timer3}};
 
     // The top-level menus, in display order.
     std::vector<ui::MenuItem*> menu_bar() const;
@@ -55,6 +58,16 @@ public:
     // Opens MSC on Comm_port with the link settings, showing nothing;
     // Comm_port_err tells whether it failed.
     void Comm_open_quiet();
+
+    // The identification of the radio on Comm_port.
+    void Open_link_port() { Link.Open_link_port(); }
+    void Restart_identify();
+    void MSC_OnComm() { Link.MSC_OnComm(); }
+    void Timer1_Timer() { Link.Timer1_Timer(); }
+    void Timer2_Timer() { Link.Timer2_Timer(); }
+    void Timer3_Timer() { Link.Timer3_Timer(); }
+    void Identified();
+    void Identify_failed();
 
     // Handlers.
     void File_Open_Click();

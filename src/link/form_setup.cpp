@@ -1,0 +1,60 @@
+#include "link/form_setup.h"
+
+#include <string>
+
+#include "app/app.h"
+#include "shell/mdimain.h"
+
+namespace bx {
+
+Form_setup::Form_setup(App& a) : ui::Form(a.rt, "Form_setup"), app(a) {
+    Command_ok.Click = [this] { Command_ok_Click(); };
+    Command1.Click = [this] { Command1_Click(); };
+}
+
+void Form_setup::Build() {
+    Frame1.Move(300, 200, 6600, 2500);
+    int k = 0;
+    for (ui::OptionButton* o : options()) {
+        o->setContainer(&Frame1);
+        o->setCaption("COM" + std::to_string(k + 1));
+        // Three rows of four.
+        o->Move(300 + (k % 4) * 1550, 400 + (k / 4) * 650, 1300, 400);
+        ++k;
+    }
+    Command_ok.Move(1500, 3000, 1600, 500);
+    Command1.Move(4100, 3000, 1600, 500);
+}
+
+void Form_setup::Form_Load() {
+    const int16_t chn = app.Lang_chinese;
+    setCaption(L(chn, "通讯端口设置", "Communication Port Setup"));
+    Frame1.setCaption(L(chn, "端口设置", "Port Setup"));
+    Command_ok.setCaption(L(chn, "确 定", "Confirm"));
+    Command1.setCaption(L(chn, "取 消", "Cancel"));
+    const ui::Form& m = *app.MDImain;
+    setWidth(static_cast<int>(m.ScaleWidth() / 1.9));
+    setHeight(m.ScaleHeight() / 2);
+    setLeft((m.ScaleWidth() - Width()) / 2);
+    setTop((m.ScaleHeight() - Height()) / 2 - 500);
+    for (ui::OptionButton* o : options()) o->setValue(false);
+    if (app.Comm_port >= 1 && app.Comm_port <= 12) options()[static_cast<size_t>(app.Comm_port - 1)]->setValue(true);
+}
+
+void Form_setup::Command_ok_Click() {
+    int k = 1;
+    for (ui::OptionButton* o : options()) {
+        if (o->Value()) app.Comm_port = static_cast<int16_t>(k);
+        ++k;
+    }
+    MDImain& m = *app.MDImain;
+    for (int p : {2, 4, 6, 8, 10}) m.StatusBar1.setPanelText(p, "");
+    m.Open_link_port();
+    if (app.Comm_port_err != 0) return;  // stays open for another choice
+    m.Restart_identify();
+    App::Unload(*this);
+}
+
+void Form_setup::Command1_Click() { App::Unload(*this); }
+
+}  // namespace bx

@@ -1,0 +1,41 @@
+// The port dialog: chooses COM1..COM12 for every exchange and identifies
+// the radio again on the new port.
+#pragma once
+
+#include <array>
+
+#include "ui/all.h"
+
+namespace bx {
+
+class App;
+
+class Form_setup : public ui::Form {
+public:
+    explicit Form_setup(App& app);
+
+    App& app;
+
+    ui::Frame Frame1{*this, "Frame1"};
+    ui::OptionButton Option1{*this, "Option1"}, Option2{*this, "Option2"}, Option3{*this, "Option3"},
+        Option4{*this, "Option4"}, Option5{*this, "Option5"}, Option6{*this, "Option6"},
+        Option7{*this, "Option7"}, Option8{*this, "Option8"}, Option9{*this, "Option9"},
+        Option10{*this, "Option10"}, Option11{*this, "Option11"}, Option12{*this, "Option12"};
+    ui::CommandButton Command_ok{*this, "Command_ok"};
+    ui::CommandButton Command1{*this, "Command1"};
+
+    // Option k stands for port k (index k - 1).
+    std::array<ui::OptionButton*, 12> options() {
+        return {&Option1, &Option2, &Option3, &Option4, &Option5, &Option6,
+                &Option7, &Option8, &Option9, &Option10, &Option11, &Option12};
+    }
+
+    void Command_ok_Click();
+    void Command1_Click();
+
+protected:
+    void Build() override;
+    void Form_Load() override;
+};
+
+}  // namespace bx

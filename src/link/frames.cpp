@@ -1,0 +1,97 @@
+#include "link/frames.h"
+
+#include <algorithm>
+
+#include "ui/text.h"
+
+namespace bx {
+
+std::vector<uint8_t> Cmd_read(int addr, int len) {
+    return {frame::Read_cmd, static_cast<uint8_t>((addr >> 8) & 0xFF), static_cast<uint8_t>(addr & 0xFF),
+            static_cast<uint8_t>(len & 0xFF)};
+}
+
+std::vector<uint8_t> Write_frame(int addr, const uint8_t* data16, bool with_ack) {
+    std::vector<uint8_t> f;
+    f.reserve(21);
+    if (with_ack) f.push_back(frame::Ack);
+    f.push_back(frame::Data_mark);
+    f.push_back(static_cast<uint8_t>((addr >> 8) & 0xFF));
+    f.push_back(static_cast<uint8_t>(addr & 0xFF));
+    f.push_back(frame::Record_bytes);
+    f.insert(f.end(), data16, data16 + frame::Record_bytes);
+    return f;
+}
+
+int Find_data_mark(const uint8_t* buf, int len, int last) {
+    int end = std::min(last, len - 1);
+    for (int i = 0; i <= end; ++i)
+        if (buf[i] == frame::Data_mark) return i;
+    return -1;
+}
+
+int Reply_data_start(const uint8_t* reply) {
+    int p = Find_data_mark(reply, frame::Read_reply_len, 5);
+    // A mark further in would put the data past the reply's end; such
+    // replies are never stored, and the start is clipped all the same.
+    return std::min(p < 0 ? 4 : p + 4, frame::Read_reply_len - frame::Block_bytes);
+}
+
+bool Read_reply_usable(const uint8_t* reply) {
+    int p = Find_data_mark(reply, frame::Read_reply_len, 5);
+    return p == 0 || p == 1;
+}
+
+bool Ident_accepted(const uint8_t* reply, const std::array<uint8_t, 4>& radio_ident) {
+    for (int i = 0; i < 4; ++i)
+        if (reply[frame::Ident_maker_at + i] != radio_ident[static_cast<size_t>(i)]) return false;
+    return reply[frame::Ident_end_at] == frame::End_mark;
+}
+
+std::string Panel_number(int v) { return " " + std::to_string(v); }
+
+std::string Byte_char(uint8_t b) {
+    if (b >= 0x20 && b < 0x7F) return std::string(1, static_cast<char>(b));
+    return ui::utf8_encode(b);
+}
+
+namespace {
+std::string chars(const uint8_t* r, int from, int to) {
+    std::string s;
+    for (int i = from; i <= to; ++i) s += Byte_char(r[i]);
+    return s;
+}
+int mhz(const uint8_t* r, int at) { return 100 * r[at] + 10 * r[at + 1] + r[at + 2]; }
+}  // namespace
+
+Ident_info Ident_decode(const uint8_t* r) {
+    Ident_info in;
+    in.band_a_low = mhz(r, 1);
+    in.band_a_high = mhz(r, 4);
+    in.band_b_low = mhz(r, 7);
+    in.band_b_high = mhz(r, 10);
+    in.band_a = Panel_number(in.band_a_low) + "--" + Panel_number(in.band_a_high) + " MHZ";
+    in.band_b = Panel_number(in.band_b_low) + "--" + Panel_number(in.band_b_high) + " MHZ";
+    in.model = chars(r, 17, 22);
+    in.serial = chars(r, 33, 38) + "--" + chars(r, 39, 44) + "--" + chars(r, 45, 48);
+    in.version = chars(r, 23, 24) + "." + chars(r, 25, 26) + "." + chars(r, 27, 27) + "." + chars(r, 28, 28);
+    return in;
+}
+
+bool PassWord_passes(const uint8_t* record, int received, const int32_t* typed) {
+    auto all = [&](uint8_t v) {
+        for (int i = 0; i < 6; ++i)
+            if (record[i] != v) return false;
+        return true;
+    };
+    auto equals_typed = [&](int first) {
+        if (first + 6 > received) return false;  // part of it never arrived
+        for (int i = 0; i < 6; ++i)
+            if (static_cast<int32_t>(record[first + i]) != typed[i]) return false;
+        return true;
+    };
+    if (received >= 6 && (all(0x20) || all(0xFF))) return true;
+    return equals_typed(0) || equals_typed(6);
+}
+
+}  // namespace bx

@@ -1,0 +1,435 @@
+#include "link/link_machine.h"
+
+#include <algorithm>
+
+#include "app/app.h"
+#include "shell/mdimain.h"
+#include "ui/text.h"
+
+namespace bx {
+
+using namespace link_timing;
+
+LinkMachine::LinkMachine(App& a, const Link_params& r, Controls c) : app(a), row(r), c_(c) {}
+
+const char* LinkMachine::T(const link_text::Pair& t) const { return L(app.Lang_chinese, t.chn, t.eng); }
+
+void LinkMachine::Msg(const link_text::Pair& t, const char* eng_title) {
+    app.rt.MsgBox(T(t), ui::vbExclamation, L(app.Lang_chinese, link_text::Title_chn, eng_title));
+}
+
+void LinkMachine::Show_port_error() {
+    if (row.port_text == Port_text::A)
+        Msg({link_text::Port_error_chn, link_text::Port_error_A}, link_text::Title_eng);
+    else
+        Msg({link_text::Port_error_chn, link_text::Port_error_B}, link_text::Title_eng_P);
+}
+
+// ---- port ----
+
+void LinkMachine::Open_link_port() {
+    app.Comm_port_err = 0;
+    ui::SerialPort& MSC = c_.MSC;
+    // The port number cannot change under an open port.
+    if (MSC.PortOpen()) MSC.setPortOpen(false);
+    MSC.setCommPort(app.Comm_port);
+    MSC.setSettings(Link_settings);
+    MSC.setInBufferSize(1024);
+    MSC.setInputLen(1);
+    MSC.setRThreshold(1);
+    MSC.setInputMode(1);
+    MSC.setInBufferCount(0);
+    // Nothing is waiting to go out on a port that is just opening, so the
+    // write window's clearing of the output buffer has nothing to do.
+    if (!MSC.setPortOpen(true)) {
+        Show_port_error();
+        app.Comm_port_err = -1;
+    }
+}
+
+void LinkMachine::Close_port() {
+    if (c_.MSC.PortOpen()) c_.MSC.setPortOpen(false);
+}
+
+void LinkMachine::Stop_timers() {
+    c_.Timer1.setEnabled(false);
+    c_.Timer2.setEnabled(false);
+    c_.Timer3.setEnabled(false);
+}
+
+void LinkMachine::Reset() {
+    Stop_timers();
+    Close_port();
+    st.Clear_flags();
+}
+
+// ---- exchange start and send pump ----
+
+void LinkMachine::Start_read_exchange() { Start_exchange(false); }
+void LinkMachine::Start_write_exchange() { Start_exchange(true); }
+
+void LinkMachine::Start_exchange(bool write) {
+    if (st.Busy()) return;
+    // A time-out or pause left over from an earlier attempt must not act on
+    // this exchange.
+    Stop_timers();
+    if (!c_.MSC.PortOpen()) Open_link_port();
+    if (app.Comm_port_err != 0) return;
+    st.Link_ok = 0;
+    st.Identified = 0;
+    st.Block_reading = 0;
+    c_.MSC.setInBufferCount(0);
+    st.Stage = 0;
+    for (size_t i = 0; i < Cmd_program.size(); ++i) st.Send_frame[i] = app.Program_cmd[i];
+    st.Send_len = static_cast<int16_t>(Cmd_program.size());
+    st.Block_no = 0;
+    if (write) {
+        st.Write_mode = -1;
+        st.Records_total = row.records_total;
+    } else {
+        st.Write_mode = 0;
+        st.Blocks_total = row.blocks_total;
+    }
+    int base = write ? row.write_base : row.read_base;
+    if (base < 0) base = 0;
+    app.Addr_high = static_cast<uint8_t>((base >> 8) & 0xFF);
+    app.Addr_low = 0;
+    st.Write_busy = write ? -1 : 0;
+    st.Read_busy = write ? 0 : -1;
+    Arm_send_pump();
+}
+
+void LinkMachine::Arm_send_pump() {
+    st.Block_reading = 0;
+    st.Frame_sent = 0;
+    st.Send_pos = 0;
+    c_.Timer1.setInterval(Pump_ms);
+    c_.Timer1.setEnabled(true);
+}
+
+void LinkMachine::Timer1_Timer() {
+    ui::SerialPort& MSC = c_.MSC;
+    // The radio speaks only when asked, so whatever waits as a frame starts
+    // is left over from the previous reply (the byte behind the password
+    // record, for one): it must not shift the next reply.
+    if (st.Send_pos == 0) MSC.setInBufferCount(0);
+    if (row.one_byte_pump) {
+        c_.Timer1.setInterval(Pump_ms);
+        if (st.Send_pos < st.Send_len) {
+            MSC.Output({st.Send_frame[static_cast<size_t>(st.Send_pos)]});
+            c_.Timer2.setInterval(Reply_timeout_ms);
+            c_.Timer2.setEnabled(true);
+            ++st.Send_pos;
+        }
+        if (st.Send_pos >= st.Send_len) {
+            c_.Timer2.setInterval(Reply_timeout_ms);
+            c_.Timer2.setEnabled(true);
+            c_.Timer1.setEnabled(false);
+            st.Frame_sent = -1;
+        }
+        return;
+    }
+    for (;;) {
+        c_.Timer1.setInterval(Reply_timeout_ms);
+        if (st.Send_pos >= st.Send_len) {
+            c_.Timer2.setInterval(Reply_timeout_ms);
+            c_.Timer2.setEnabled(true);
+            c_.Timer1.setEnabled(false);
+            st.Frame_sent = -1;
+            return;
+        }
+        MSC.Output({st.Send_frame[static_cast<size_t>(st.Send_pos)]});
+        st.Link_ok = 0;
+        c_.Timer2.setInterval(Byte_timeout_ms);
+        c_.Timer2.setEnabled(true);
+        ++st.Send_pos;
+    }
+}
+
+// ---- time-out and retry ----
+
+void LinkMachine::Timer2_Timer() {
+    st.Link_ok = 0;
+    c_.Timer1.setEnabled(false);
+    // The time-out fires once per attempt; the pause counts from it.
+    c_.Timer2.setEnabled(false);
+    c_.Timer3.setInterval(row.pause_ms);
+    c_.Timer3.setEnabled(true);
+    Close_port();
+    st.Write_busy = 0;
+    st.Read_busy = 0;
+}
+
+void LinkMachine::Timer3_Timer() {
+    Stop_timers();
+    if (st.Retries < 1) {
+        if (On_failure)
+            On_failure();
+        else
+            Default_failure();
+        return;
+    }
+    --st.Retries;
+    if (st.Write_mode != 0)
+        Start_write_exchange();
+    else
+        Start_read_exchange();
+}
+
+void LinkMachine::Default_failure() {
+    Msg(link_text::Fail_connect);
+    if (c_.ProgressBar1) c_.ProgressBar1->setValue(0);
+    if (c_.Label_tr_count) c_.Label_tr_count->setCaption(T(link_text::Comm_fault));
+}
+
+// ---- receive ----
+
+void LinkMachine::Take_bytes(uint8_t* out, int n) {
+    ui::SerialPort& MSC = c_.MSC;
+    for (int i = 0; i < n; ++i) {
+        std::vector<uint8_t> b = MSC.Input();
+        out[i] = b.empty() ? 0 : b[0];
+    }
+    MSC.setInBufferCount(0);
+}
+
+void LinkMachine::MSC_OnComm() {
+    ui::SerialPort& MSC = c_.MSC;
+    if (MSC.CommEvent() != ui::SerialPort::comEvReceive) return;
+    if (st.Identified != 0) {
+        if (row.ident_only) return;
+        if (st.Write_mode != 0)
+            Write_phase();
+        else
+            Read_phase();
+        return;
+    }
+    const int need = st.Stage == 0 ? frame::Ident_len : frame::PassWord_taken;
+    if (MSC.InBufferCount() < need) return;
+    Take_bytes(st.Rx_buf.data(), need);
+    if (st.Stage == 0)
+        Ident_stage();
+    else
+        PassWord_stage();
+}
+
+void LinkMachine::Send_ack() { c_.MSC.Output({frame::Ack}); }
+
+void LinkMachine::Apply_ident(const Ident_info& in) {
+    ui::StatusBar& bar = app.MDImain->StatusBar1;
+    app.Band_A_low = in.band_a_low;
+    app.Band_A_high = in.band_a_high;
+    app.Band_B_low = in.band_b_low;
+    app.Band_B_high = in.band_b_high;
+    bar.setPanelText(8, in.band_a);
+    bar.setPanelText(10, in.band_b);
+    app.Limit_A_low = app.Band_A_low;
+    app.Limit_A_high = app.Band_A_high;
+    app.Limit_B_low = app.Band_B_low;
+    app.Limit_B_high = app.Band_B_high;
+    bar.setPanelText(2, in.model);
+    bar.setPanelText(4, in.serial);
+    bar.setPanelText(6, in.version);
+}
+
+void LinkMachine::Ident_stage() {
+    const uint8_t* rx = st.Rx_buf.data();
+    // Another reply is dropped; the time-out and retry follow.
+    if (!Ident_accepted(rx, app.Radio_ident)) return;
+    if (row.ident_only) {
+        st.Identified = -1;
+        c_.Timer2.setEnabled(false);
+        c_.Timer3.setEnabled(false);
+        Apply_ident(Ident_decode(rx));
+        if (On_identified) On_identified();
+        Stop_timers();
+        Close_port();
+        return;
+    }
+    if (row.ack_after_ident) {
+        Send_ack();
+        app.rt.loop().busy_wait();
+    }
+    Apply_ident(Ident_decode(rx));
+    st.Stage = 1;
+    Set_frame(Cmd_read(frame::PassWord_addr, frame::Record_bytes));
+    st.Block_no = 0;
+    Arm_send_pump();
+    c_.MSC.setInBufferCount(0);
+}
+
+void LinkMachine::PassWord_stage() {
+    if (row.ack_after_password) {
+        Send_ack();
+        app.rt.loop().busy_wait();
+    }
+    const uint8_t* rx = st.Rx_buf.data();
+    int k = Find_data_mark(rx, frame::PassWord_taken, frame::PassWord_taken - 1);
+    if (k < 0 || k >= frame::PassWord_mark_limit) return;  // dropped: time-out follows
+    // The record follows the 4-byte header; with k bytes in front of the
+    // 'X' only its first 16 - k bytes lie inside the 20 taken.
+    const int received = std::min(16, frame::PassWord_taken - (k + 4));
+    app.PassWord_radio.fill(0);
+    for (int i = 0; i < received; ++i) app.PassWord_radio[static_cast<size_t>(i)] = rx[k + 4 + i];
+    if (!PassWord_passes(app.PassWord_radio.data(), received, app.PassWord_typed.data())) {
+        Close_port();
+        Stop_timers();
+        st.Write_busy = 0;
+        st.Read_busy = 0;
+        Msg(link_text::PassWord_error, link_text::Title_eng_P);
+        return;
+    }
+    st.Link_ok = -1;
+    st.Identified = -1;
+    c_.Timer2.setEnabled(false);
+    c_.Timer3.setEnabled(false);
+    if (st.Write_mode != 0)
+        Begin_write_data();
+    else
+        Begin_read_data();
+}
+
+// ---- data phase ----
+
+void LinkMachine::Set_frame(const std::vector<uint8_t>& bytes) {
+    size_t n = std::min(bytes.size(), st.Send_frame.size());
+    std::copy_n(bytes.begin(), n, st.Send_frame.begin());
+    st.Send_len = static_cast<int16_t>(n);
+}
+
+const uint8_t* LinkMachine::Image_row(int rec) const {
+    return app.Mem_image.record(std::clamp(rec, 0, kImageRecords - 1)).data();
+}
+
+void LinkMachine::Show_progress(int percent, const std::string& label) {
+    if (c_.ProgressBar1) {
+        c_.ProgressBar1->setVisible(true);
+        c_.ProgressBar1->setValue(percent);
+    }
+    if (c_.Label_tr_count) c_.Label_tr_count->setCaption(label);
+}
+
+void LinkMachine::Finish() {
+    Close_port();
+    Stop_timers();
+    st.Write_busy = 0;
+    st.Read_busy = 0;
+}
+
+void LinkMachine::Begin_read_data() {
+    const int base = app.Addr_high * 256 + app.Addr_low;
+    std::vector<uint8_t> f = Cmd_read(base, frame::Block_bytes);
+    if (row.first_read_ack) f.insert(f.begin(), frame::Ack);
+    Set_frame(f);
+    st.Block_no = row.first_block_no;
+    Arm_send_pump();
+    c_.MSC.setInBufferCount(0);
+}
+
+void LinkMachine::Begin_write_data() {
+    const int base = app.Addr_high * 256 + app.Addr_low;
+    Set_frame(Write_frame(base, Image_row(base / frame::Record_bytes), false));
+    st.Block_no = 1;
+    Arm_send_pump();
+}
+
+void LinkMachine::Read_phase() {
+    ui::SerialPort& MSC = c_.MSC;
+    if (MSC.InBufferCount() < frame::Read_reply_len) return;
+    std::array<uint8_t, frame::Read_reply_len> reply{};
+    Take_bytes(reply.data(), frame::Read_reply_len);
+    // A reply whose data would not lie inside the 69 bytes counts as no
+    // reply: not acknowledged, and the time-out follows.
+    if (!Read_reply_usable(reply.data())) return;
+    const int c = st.Block_no;
+    if (c < 0 || c >= static_cast<int>(app.Read_blocks.size())) return;  // rows 0..256 only
+    c_.Timer2.setEnabled(false);
+    st.Block_reading = -1;
+    auto& dst = app.Read_blocks[static_cast<size_t>(c)];
+    dst.fill(0);
+    std::copy(reply.begin(), reply.end(), dst.begin());
+    Send_ack();
+    if (c > st.Blocks_total) {
+        Finish();
+        if (On_read_complete) On_read_complete();
+        return;
+    }
+    const int addr = app.Addr_high * 256 + app.Addr_low + (c - 1) * frame::Block_bytes;
+    Set_frame(Cmd_read(addr, frame::Block_bytes));
+    Arm_send_pump();
+    ++st.Block_no;
+    const int n = row.read_progress_before_increase ? c : st.Block_no;
+    if (On_read_progress) {
+        On_read_progress(n);
+    } else {
+        Show_progress(n * 100 / (st.Blocks_total + 1),
+                      L(app.Lang_chinese, "正在读取 ", "Reading ") + std::to_string(n) +
+                          L(app.Lang_chinese, " 数据块", " Data Block"));
+    }
+}
+
+void LinkMachine::Write_phase() {
+    uint8_t b = 0;
+    std::vector<uint8_t> in = c_.MSC.Input();
+    if (in.empty()) return;
+    b = in[0];
+    if (b != frame::Ack || st.Frame_sent == 0) return;
+    c_.Timer2.setEnabled(false);
+    const int c = st.Block_no;
+    if (c >= st.Records_total) {
+        Finish();
+        if (On_write_complete) On_write_complete();
+        return;
+    }
+    if (On_write_progress) {
+        On_write_progress(c);
+    } else {
+        const int n = c - row.write_label_less;
+        Show_progress(c * 100 / st.Records_total, L(app.Lang_chinese, "正在写入  ", "Writing  ") +
+                                                      std::to_string(n) +
+                                                      L(app.Lang_chinese, "  数据块", "  Data Block"));
+    }
+    const int base = app.Addr_high * 256 + app.Addr_low;
+    Set_frame(Write_frame(base + c * frame::Record_bytes, Image_row(base / frame::Record_bytes + c), true));
+    ++st.Block_no;
+    Arm_send_pump();
+}
+
+// ---- buttons ----
+
+bool LinkMachine::Refuse_if_busy() {
+    if (!st.Busy()) return false;
+    Msg(link_text::Busy);
+    return true;
+}
+
+bool LinkMachine::Read_button() {
+    if (Refuse_if_busy()) return false;
+    st.Retries = row.read_retries;
+    Start_read_exchange();
+    if (app.Comm_port_err != 0) return false;
+    Show_progress(0, T(link_text::Connecting));
+    return true;
+}
+
+bool LinkMachine::Write_button() {
+    if (Refuse_if_busy()) return false;
+    st.Retries = row.write_retries;
+    Start_write_exchange();
+    if (app.Comm_port_err != 0) return false;
+    Show_progress(0, T(link_text::Connecting));
+    return true;
+}
+
+// ---- password box ----
+
+void Store_typed_password(App& app, const std::string& text) {
+    size_t a = text.find_first_not_of(' ');
+    size_t e = text.find_last_not_of(' ');
+    std::string t = a == std::string::npos ? std::string() : text.substr(a, e - a + 1);
+    for (int i = 0; i < 6; ++i) app.PassWord_typed[static_cast<size_t>(i)] = 0x20;
+    std::vector<std::string> cs = ui::utf8_chars(t);
+    for (size_t i = 0; i < cs.size() && i < 6; ++i) app.PassWord_typed[i] = ui::utf8_code(cs[i]);
+}
+
+}  // namespace bx

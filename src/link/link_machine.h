@@ -1,0 +1,177 @@
+// The serial exchange machine that every window talking to the radio runs:
+// program-mode request, identification reply, password record, then 64-byte
+// block reads or 16-byte record writes, with the send pump (Timer1), the
+// reply time-out (Timer2) and the pause before a retry (Timer3).
+//
+// A window owns one LinkMachine, built over its own serial port, timers,
+// progress bar and status label, with its row of Link_params. The window's
+// handlers forward to the machine's operations; what the window does at the
+// end of a read or write, or when it gives up, it hands in as hooks. A
+// window whose data phase differs (the channel editor pairs its records)
+// overrides the data-phase functions.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "link/frames.h"
+#include "link/link_params.h"
+#include "ui/controls.h"
+
+namespace bx {
+
+class App;
+
+// The per-window state of the machine. Flags hold -1 (set) or 0 (clear).
+struct Link_state {
+    std::array<uint8_t, 201> Send_frame{};
+    int16_t Send_len = 0;
+    int16_t Send_pos = 0;
+    std::array<uint8_t, 2001> Rx_buf{};
+    int16_t Link_ok = 0;
+    int16_t Write_mode = 0;
+    int16_t Identified = 0;
+    int16_t Block_reading = 0;
+    int16_t Frame_sent = 0;
+    int16_t Write_busy = 0;
+    int16_t Read_busy = 0;
+    int16_t Block_no = 0;
+    int16_t Blocks_total = 0;
+    int16_t Records_total = 0;
+    int16_t Retries = 0;
+    int16_t Stage = 0;
+
+    // The seven flags cleared.
+    void Clear_flags() {
+        Link_ok = Write_mode = Identified = Block_reading = Frame_sent = Write_busy = Read_busy = 0;
+    }
+    bool Busy() const { return Write_busy != 0 || Read_busy != 0; }
+};
+
+// Texts every link window shows, Chinese and English.
+namespace link_text {
+struct Pair {
+    const char* chn;
+    const char* eng;
+};
+inline constexpr const char* Title_chn = "操作提示";
+inline constexpr const char* Title_eng = "Operate prompt";
+inline constexpr const char* Title_eng_P = "Operate Prompt";
+inline constexpr Pair Busy{"正在与对讲机进行读写操作 ！", "Read-write operating with transceiver ."};
+inline constexpr Pair No_close{"正在进行读写操作,请勿关窗口 ！,", "Read-write operating，don't close the window. ,"};
+inline constexpr Pair Connecting{"正在与对讲机联络 ！", "Connecting with transceiver. "};
+inline constexpr const char* Port_error_chn = "通讯端口打开错误，请正确设置通讯端口 ！";
+inline constexpr const char* Port_error_A =
+    "Communication port is error, please setting right communication port . ！";
+inline constexpr const char* Port_error_B = "Communication Port Open Error ！";
+inline constexpr Pair PassWord_error{"读写数据命令字错误，禁止读出", "PassWord Error, Reading Stop"};
+inline constexpr Pair Fail_connect{"与对讲机联络失败 ！", "Fail connect with transceiver."};
+inline constexpr Pair Comm_fault{"与对讲机通讯故障 ！", "Communication fault."};
+}  // namespace link_text
+
+class LinkMachine {
+public:
+    struct Controls {
+        ui::SerialPort& MSC;
+        ui::Timer& Timer1;
+        ui::Timer& Timer2;
+        ui::Timer& Timer3;
+        ui::ProgressBar* ProgressBar1 = nullptr;
+        ui::Label* Label_tr_count = nullptr;
+    };
+
+    LinkMachine(App& app, const Link_params& row, Controls c);
+    virtual ~LinkMachine() = default;
+    LinkMachine(const LinkMachine&) = delete;
+    LinkMachine& operator=(const LinkMachine&) = delete;
+
+    App& app;
+    const Link_params& row;
+    Link_state st;
+
+    // ---- the machine's operations ----
+    void Open_link_port();
+    void Start_read_exchange();
+    void Start_write_exchange();
+    void Arm_send_pump();
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+    void MSC_OnComm();
+
+    // What every Read or Write button does once it is past its own checks:
+    // the busy refusal, or the retry count, the exchange start and, when the
+    // port opened, the progress bar at 0 and the connecting text. Returns
+    // whether an exchange started.
+    bool Read_button();
+    bool Write_button();
+    // The busy refusal when an exchange runs; returns whether it was shown.
+    bool Refuse_if_busy();
+
+    // A window's load and unload: the three machine timers stop, the port
+    // closes and the seven flags clear, so a reloaded window never starts
+    // out busy.
+    void Reset();
+
+    // ---- hooks the window hands in ----
+    // The read is complete (timers off, busy flags clear, port closed): the
+    // window unpacks Read_blocks and shows its completion texts.
+    std::function<void()> On_read_complete;
+    // The write is complete (port closed, timers off, busy flags clear).
+    std::function<void()> On_write_complete;
+    // The retries are used up. Unset: the editors' failure texts.
+    std::function<void()> On_failure;
+    // An identification-only exchange accepted the reply.
+    std::function<void()> On_identified;
+    // Progress while reading (block number shown) or writing (record
+    // counter c). Unset: the default texts.
+    std::function<void(int n)> On_read_progress;
+    std::function<void(int c)> On_write_progress;
+
+    // The port-open message of the row, with its title.
+    void Show_port_error();
+    // A message box with the exclamation icon and the title of the language.
+    void Msg(const link_text::Pair& t, const char* eng_title = link_text::Title_eng);
+    // Text of the language now chosen.
+    const char* T(const link_text::Pair& t) const;
+
+protected:
+    // The data phase. The default is the plain block read and record write;
+    // a window whose data phase differs overrides these.
+    virtual void Begin_read_data();
+    virtual void Begin_write_data();
+    virtual void Read_phase();
+    virtual void Write_phase();
+
+    // Helpers for the data phase.
+    void Set_frame(const std::vector<uint8_t>& bytes);
+    void Send_ack();
+    // Takes n bytes off the input buffer into out and discards what else
+    // waits.
+    void Take_bytes(uint8_t* out, int n);
+    // Timers off, busy flags clear, port closed.
+    void Finish();
+    // Image row of radio address addr.
+    const uint8_t* Image_row(int rec) const;
+    void Show_progress(int percent, const std::string& label);
+
+    Controls c_;
+
+private:
+    void Start_exchange(bool write);
+    void Stop_timers();
+    void Close_port();
+    void Ident_stage();
+    void PassWord_stage();
+    void Apply_ident(const Ident_info& in);
+    void Default_failure();
+};
+
+// The password box's change: the typed text, trimmed, into PassWord_typed
+// slots 0..5 (blank-padded; characters beyond the sixth are left out).
+void Store_typed_password(App& app, const std::string& text);
+
+}  // namespace bx
