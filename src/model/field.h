@@ -91,7 +91,7 @@ struct Field {
 };
 
 // A named layout: the fields of one record kind, for listing and checking.
-struct Layout {
+struct RecordLayout {
     const char* name;
     std::span<const Field> fields;
 };

@@ -64,6 +64,13 @@ inline constexpr RecordSet Records{"Option_block", 224, 16, 1};
 constexpr Field setting(int16_t pos, const char* name = "setting", int16_t items = 0) {
     return Field{name, Records, pos, 1, 0, 8, items > 0 ? Codec::List_index : Codec::Number, items};
 }
+// The setting at position pos with its name and list length from
+// Option_offsets (a plain byte when the table has no such position).
+constexpr Field setting_at(int16_t pos) {
+    for (const OptionSetting& s : Option_offsets)
+        if (s.pos == pos) return setting(pos, s.constant, s.items);
+    return setting(pos);
+}
 inline constexpr Field PassWord{"PassWord", Records, Option_ofs_PassWord, 6, 0, 8, Codec::Raw};
 inline constexpr Field Pon_msg_1{"Pon_msg_1", Records, Option_ofs_PON_MSG, 6, 0, 8, Codec::Disp_chars};
 inline constexpr Field Pon_msg_2{"Pon_msg_2", Records, Option_ofs_PON_MSG + 6, 6, 0, 8, Codec::Disp_chars};
@@ -281,7 +288,7 @@ inline constexpr Field all[] = {Delay[0], Delay[1], Delay[2], First_ext, Dec_std
 }  // namespace Sig_5tone_settings
 
 // Every layout of the image, for listing and checking.
-inline constexpr Layout Image_layouts[] = {
+inline constexpr RecordLayout Image_layouts[] = {
     {"Chann_record", Chann_record::all},
     {"Chann_name_record", Chann_name_record::all},
     {"Fm_record", Fm_record::all},

@@ -16,7 +16,7 @@ namespace {
 // Every field lies inside its instance and its bit range inside its byte; no
 // two fields of one layout share a bit; the instances lie in the image.
 TEST(Layouts, FieldsFitAndDoNotOverlap) {
-    for (const Layout& l : Image_layouts) {
+    for (const RecordLayout& l : Image_layouts) {
         std::map<std::pair<int, int>, int> bits;  // (first record, byte) -> bits taken
         for (const Field& f : l.fields) {
             SCOPED_TRACE(std::string(l.name) + "::" + f.name);
@@ -47,7 +47,7 @@ TEST(Layouts, FieldsFitAndDoNotOverlap) {
 TEST(Layouts, RecordKindsLieInTheirAreas) {
     std::map<int, std::string> owner;
     std::set<std::string> seen;
-    for (const Layout& l : Image_layouts)
+    for (const RecordLayout& l : Image_layouts)
         for (const Field& f : l.fields) {
             if (!seen.insert(f.at.name).second) continue;
             for (int r = f.at.first; r <= f.at.last(); ++r) {
@@ -107,7 +107,8 @@ TEST(Field, BitFieldsWordsAndRuns) {
     EXPECT_THROW(Fm_record::Name.get(img, 0), std::logic_error);
     // A list byte beyond the list shows as its last entry.
     EXPECT_EQ(Dtmf_dec_settings_record::Reset_time.list_pos(img), 79);
-    EXPECT_EQ(Option_block::setting(Option_ofs_tot, "tot", 40).list_pos(img), 39);
+    EXPECT_EQ(Option_block::setting_at(Option_ofs_tot).list_pos(img), 39);
+    EXPECT_EQ(Option_block::setting_at(Option_ofs_Emc_Ch).items, 200);
 }
 
 TEST(Layouts, AdjCellsFitTheTable) {
