@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "model/factory_choices.h"
+#include "model/codecs.h"
 #include "model/five_tone.h"
 #include "model/freq_codec.h"
 #include "model/layouts.h"
@@ -135,17 +136,11 @@ bool Store_ctcss_tone(MemImage& img, const std::string& text, int record, int fi
     }
     const double v = Val(text);
     if (!(v > 0 && v < 255)) return false;
-    const double w = 10 * v;
-    int high = static_cast<int>(std::floor(w / 256));
-    // Nearest whole number, halves to the even neighbour (the default
-    // rounding mode); a low byte that rounds up to 256 carries.
-    int low = static_cast<int>(std::nearbyint(w - 256.0 * high));
-    if (low == 256) {
-        low = 0;
-        ++high;
-    }
-    img(record, first) = static_cast<uint8_t>(low);
-    img(record, first + 1) = static_cast<uint8_t>(high);
+    // Tenths of a hertz, low byte first; a low byte that rounds up to 256
+    // carries into the high byte.
+    const ToneCode code = Ctcss_text_to_code(text);
+    img(record, first) = code.low;
+    img(record, first + 1) = code.high;
     return true;
 }
 

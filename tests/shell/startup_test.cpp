@@ -14,6 +14,7 @@ std::vector<std::string> visible_menus(bx::MDImain& m) {
 TEST_F(ProgramTest, StartupState) {
     rt.screen_w = 1600 * 15;
     rt.screen_h = 900 * 15;
+    rt.ports.add_quiet_port(8);  // a port opens, so the identification shows no port error
     prog.start();
     bx::MDImain& m = main();
     // Records no builder writes read as erased.
