@@ -91,6 +91,7 @@ public:
     App& app;
     const Link_params& row;
     Link_state st;
+    const Controls& c() const { return c_; }
 
     // ---- the machine's operations ----
     void Open_link_port();

@@ -1,0 +1,89 @@
+// The port dialog.
+#include "link_support.h"
+
+using namespace linktest;
+
+namespace {
+struct DialogProgram : RadioProgram {
+    radiosim::SimRadio radio10{rt.sim};
+    DialogProgram() { rt.ports.add_port(10, radio10.Port()); }
+    bx::Form_setup& dlg() { return *app.Form_setup; }
+};
+}  // namespace
+
+TEST(PortDialog, MarksTheCurrentPortAndCaptions) {
+    DialogProgram p;
+    p.start_identified();
+    EXPECT_EQ(p.app.Comm_port, 3);  // the scan runs from COM8 down
+    p.main().proc_setup.click();
+    auto& d = p.dlg();
+    ASSERT_TRUE(d.Loaded());
+    for (int k = 1; k <= 12; ++k) EXPECT_EQ(d.options()[k - 1]->Value(), k == 3) << k;
+    EXPECT_EQ(d.Caption(), "Communication Port Setup");
+    EXPECT_EQ(d.Frame1.Caption(), "Port Setup");
+    EXPECT_EQ(d.Command_ok.Caption(), "Confirm");
+    EXPECT_EQ(d.Command1.Caption(), "Cancel");
+    EXPECT_EQ(d.Option12.Caption(), "COM12");
+    const auto& m = p.main();
+    EXPECT_EQ(d.Width(), static_cast<int>(m.ScaleWidth() / 1.9));
+    EXPECT_EQ(d.Top(), (m.ScaleHeight() - d.Height()) / 2 - 500);
+}
+
+TEST(PortDialog, OkIdentifiesOnTheNewPort) {
+    DialogProgram p;
+    p.start_identified();
+    p.radio10.radio.bands = {144, 146, 430, 440};
+    p.main().proc_setup.click();
+    p.dlg().Option10.click();
+    int before = p.radio10.radio.Count(Frame::Program);
+    p.dlg().Command_ok.click();
+    EXPECT_FALSE(p.dlg().Loaded());
+    EXPECT_EQ(p.app.Comm_port, 10);
+    for (int k : {2, 4, 6, 8, 10}) EXPECT_EQ(p.main().StatusBar1.Panels(k).Text, "") << k;
+    p.rt.sim.run_for(1000);
+    EXPECT_EQ(p.radio10.radio.Count(Frame::Program), before + 1);
+    EXPECT_EQ(p.main().StatusBar1.Panels(8).Text, " 144-- 146 MHZ");
+    EXPECT_EQ(p.app.Limit_B_high, 440);
+    EXPECT_TRUE(p.rt.recorder.shown.empty());
+}
+
+TEST(PortDialog, MissingPortKeepsTheDialogOpen) {
+    DialogProgram p;
+    p.start_identified();
+    p.main().proc_setup.click();
+    p.dlg().Option5.click();
+    p.dlg().Command_ok.click();
+    ASSERT_EQ(p.texts(), std::vector<std::string>{"Communication Port Open Error ！"});
+    EXPECT_EQ(p.rt.recorder.shown[0].title, "Operate Prompt");
+    EXPECT_TRUE(p.dlg().Loaded());
+    EXPECT_EQ(p.app.Comm_port, 5);
+    EXPECT_EQ(p.app.Comm_port_err, -1);
+    EXPECT_EQ(p.main().StatusBar1.Panels(2).Text, "");
+    p.rt.sim.run_for(10000);
+    EXPECT_EQ(p.rt.recorder.shown.size(), 1u);
+}
+
+TEST(PortDialog, CancelChangesNothing) {
+    DialogProgram p;
+    p.start_identified();
+    p.main().proc_setup.click();
+    p.dlg().Option2.click();
+    p.dlg().Command1.click();
+    EXPECT_FALSE(p.dlg().Loaded());
+    EXPECT_EQ(p.app.Comm_port, 3);
+    EXPECT_EQ(p.main().StatusBar1.Panels(2).Text, "BX5610");
+}
+
+TEST(PortDialog, FailureThenSuccessKeepsStat) {
+    DialogProgram p;
+    p.radio.radio.faults.silent = true;
+    p.start();
+    p.rt.sim.run_for(20000);
+    ASSERT_EQ(p.main().StatusBar1.Panels(3).Text, "Stat:");
+    p.main().proc_setup.click();
+    p.dlg().Option10.click();
+    p.dlg().Command_ok.click();
+    p.rt.sim.run_for(1000);
+    EXPECT_EQ(p.main().StatusBar1.Panels(3).Text, "Stat:");
+    EXPECT_EQ(p.main().StatusBar1.Panels(4).Text, "RADSIM--000001--0001");
+}

@@ -1,0 +1,394 @@
+// The read and write windows against the simulated radio.
+#include "link_support.h"
+#include "model/five_tone.h"
+
+using namespace linktest;
+
+namespace {
+const std::vector<uint8_t> kProgram(bx::Cmd_program.begin(), bx::Cmd_program.end());
+
+std::vector<uint8_t> cat(std::initializer_list<std::vector<uint8_t>> parts) {
+    std::vector<uint8_t> out;
+    for (const auto& p : parts) out.insert(out.end(), p.begin(), p.end());
+    return out;
+}
+
+// Starts the read window's exchange with a typed password.
+void click_read(RadioProgram& p, const std::string& password = "") {
+    p.main().Prog_read.click();
+    if (!password.empty()) p.rd().Text_PassWord.enter(password);
+    p.rd().Command_read.click();
+}
+void click_write(RadioProgram& p, const std::string& password = "") {
+    p.main().Prog_write.click();
+    if (!password.empty()) p.wr().Text_PassWord.enter(password);
+    p.wr().Command_Write.click();
+}
+}  // namespace
+
+TEST(ReadWindow, FullReadReplacesRecords0To787) {
+    RadioProgram p;
+    p.start_identified();
+    bx::MemImage before = p.app.Mem_image;
+    p.radio.radio.Set_passwords("135790", "");
+    p.radio.pc_bytes.clear();
+    click_read(p, "135790");
+    EXPECT_EQ(p.rd().Label_tr_count.Caption(), "Connecting with transceiver. ");
+    EXPECT_TRUE(p.rd().ProgressBar1.Visible());
+    ASSERT_TRUE(p.run_until_idle(p.rd().Link));
+
+    for (int r = 0; r <= 787; ++r) ASSERT_EQ(p.image_record(r), p.radio_record(r)) << r;
+    for (int r = 788; r < bx::kImageRecords; ++r)
+        for (int b = 0; b < 16; ++b) ASSERT_EQ(p.app.Mem_image(r, b), before(r, b)) << r;
+
+    ASSERT_EQ(p.texts(), std::vector<std::string>{"Complete reading data from the transceiver."});
+    EXPECT_EQ(p.rt.recorder.shown[0].title, "Operate prompt");
+    EXPECT_EQ(p.rd().Label_tr_count.Caption(), "Read Data is Ok ！");
+    EXPECT_EQ(p.rd().ProgressBar1.Value(), 99);
+    EXPECT_FALSE(p.rd().MSC.PortOpen());
+
+    // The wire: request, Ack of the identification, password read, the
+    // first block request behind the Ack of the password reply, then the
+    // block of 0x0000 once more and every next block, each reply acked.
+    std::vector<uint8_t> want = cat({kProgram, {0x06}, {0x53, 0x3D, 0xF0, 0x10}, {0x06, 0x53, 0x00, 0x00, 0x40}});
+    for (int c = 1; c <= 200; ++c) {
+        int a = (c - 1) * 64;
+        want = cat({want, {0x06}, {0x53, static_cast<uint8_t>(a >> 8), static_cast<uint8_t>(a & 0xFF), 0x40}});
+    }
+    want.push_back(0x06);
+    EXPECT_EQ(p.radio.pc_bytes, want);
+    // Every reply is the Ack and the data frame: 50 + 21 + 201 * 69 bytes.
+    EXPECT_EQ(p.radio.radio_bytes.size(), 50u + 21u + 201u * 69u + 50u);
+}
+
+TEST(ReadWindow, ProgressCountsBlocksBeforeTheIncrease) {
+    RadioProgram p;
+    p.start_identified();
+    click_read(p);
+    auto& rd = p.rd();
+    ASSERT_TRUE(p.rt.sim.run_until([&] { return rd.Label_tr_count.Caption() == "Reading 1 Data Block"; }, 5000));
+    EXPECT_EQ(rd.ProgressBar1.Value(), 0);
+    ASSERT_TRUE(p.rt.sim.run_until([&] { return rd.Label_tr_count.Caption() == "Reading 100 Data Block"; }, 30000));
+    EXPECT_EQ(rd.ProgressBar1.Value(), 49);
+    ASSERT_TRUE(p.rt.sim.run_until([&] { return rd.Label_tr_count.Caption() == "Reading 200 Data Block"; }, 30000));
+    EXPECT_EQ(rd.ProgressBar1.Value(), 99);
+}
+
+TEST(ReadWindow, SilentRadioFourAttemptsThenFailure) {
+    RadioProgram p;
+    p.start_identified();
+    bx::MemImage before = p.app.Mem_image;
+    p.radio.radio.faults.silent = true;
+    click_read(p);
+    p.rt.sim.run_for(30000);
+    EXPECT_EQ(p.frames(Frame::Program).size(), 1u + 4u);  // the identification's, then four
+    ASSERT_EQ(p.texts(), std::vector<std::string>{"Fail connect with transceiver."});
+    EXPECT_EQ(p.rt.recorder.shown[0].title, "Operate prompt");
+    EXPECT_EQ(p.rd().Label_tr_count.Caption(), "Communication fault.");
+    EXPECT_EQ(p.rd().ProgressBar1.Value(), 0);
+    EXPECT_TRUE(p.app.Mem_image == before);
+    EXPECT_FALSE(p.rd().Link.st.Busy());
+    EXPECT_FALSE(p.rd().MSC.PortOpen());
+}
+
+TEST(ReadWindow, FaultyRepliesDuringTheRead) {
+    struct Case {
+        const char* what;
+        radiosim::Faults f;
+        bool completes;
+    } cases[] = {
+        {"pieces", {.pieces = 10, .piece_gap_ms = 5}, true},
+        {"extra bytes", {.extra_bytes = 5}, true},
+        // The data of a reply with the 'X' at index 2 would run past the 69
+        // bytes taken: it counts as no reply.
+        {"shifted X", {.x_shift = 1}, false},
+        {"wrong ident", {.wrong_ident = true}, false},
+        {"no end mark", {.no_end_mark = true}, false},
+        // Silent from the third block request on: time-out and retries, each
+        // from the program-mode request.
+        {"stops answering", {.silent_after = 4}, false},
+    };
+    for (const Case& c : cases) {
+        RadioProgram p;
+        p.start_identified();
+        bx::MemImage before = p.app.Mem_image;
+        p.radio.radio.faults = c.f;
+        click_read(p);
+        ASSERT_TRUE(p.run_until_idle(p.rd().Link, 200000)) << c.what;
+        if (c.completes) {
+            EXPECT_EQ(p.texts(), std::vector<std::string>{"Complete reading data from the transceiver."}) << c.what;
+            for (int r = 0; r <= 787; ++r) ASSERT_EQ(p.image_record(r), p.radio_record(r)) << c.what << " " << r;
+        } else {
+            EXPECT_EQ(p.texts(), std::vector<std::string>{"Fail connect with transceiver."}) << c.what;
+            EXPECT_TRUE(p.app.Mem_image == before) << c.what;
+        }
+    }
+}
+
+TEST(ReadWindow, PassWordMismatchStopsWithoutRetry) {
+    RadioProgram p;
+    p.start_identified();
+    bx::MemImage before = p.app.Mem_image;
+    p.radio.radio.Set_passwords("111111", "222222");
+    click_read(p, "333333");
+    p.rt.sim.run_for(20000);
+    ASSERT_EQ(p.texts(), std::vector<std::string>{"PassWord Error, Reading Stop"});
+    EXPECT_EQ(p.rt.recorder.shown[0].title, "Operate Prompt");
+    EXPECT_EQ(p.frames(Frame::Program).size(), 2u);
+    EXPECT_EQ(p.frames(Frame::Read).size(), 1u);  // the password record only
+    EXPECT_TRUE(p.app.Mem_image == before);
+    EXPECT_FALSE(p.rd().Link.st.Busy());
+    EXPECT_FALSE(p.rd().MSC.PortOpen());
+    EXPECT_EQ(p.rd().Label_tr_count.Caption(), "Connecting with transceiver. ");
+}
+
+TEST(ReadWindow, BusyRefusalsAndCancel) {
+    RadioProgram p;
+    p.start_identified();
+    click_read(p);
+    p.rt.sim.run_for(500);
+    ASSERT_TRUE(p.rd().Link.st.Read_busy);
+    p.rd().Command_read.click();
+    p.rd().Command_Cancel.click();
+    EXPECT_EQ(p.texts(), (std::vector<std::string>{"Read-write operating with transceiver .",
+                                                   "Read-write operating，don't close the window. ,"}));
+    EXPECT_TRUE(p.rd().Loaded());
+    ASSERT_TRUE(p.run_until_idle(p.rd().Link));
+    p.rd().Command_read.click();  // after the read: a new one starts
+    EXPECT_TRUE(p.rd().Link.st.Read_busy);
+    p.rd().Link.Reset();
+    p.rd().Command_Cancel.click();
+    EXPECT_FALSE(p.rd().Loaded());
+}
+
+TEST(ReadWindow, NoPortShowsOnlyThePortMessage) {
+    bxtest::Program p;
+    p.start();
+    p.rt.recorder.clear();
+    p.main().Prog_read.click();
+    auto& rd = *p.app.Form_Comm_Read;
+    rd.Command_read.click();
+    ASSERT_EQ(p.rt.recorder.shown.size(), 1u);
+    EXPECT_EQ(p.rt.recorder.shown[0].text,
+              "Communication port is error, please setting right communication port . ！");
+    EXPECT_EQ(p.rt.recorder.shown[0].title, "Operate prompt");
+    EXPECT_FALSE(rd.ProgressBar1.Visible());
+    EXPECT_EQ(rd.Label_tr_count.Caption(), "");
+    EXPECT_FALSE(rd.Link.st.Busy());
+    p.rt.sim.run_for(20000);
+    EXPECT_EQ(p.rt.recorder.shown.size(), 1u);
+}
+
+TEST(ReadWindow, ReopenMidReadEndsTheExchange) {
+    RadioProgram p;
+    p.start_identified();
+    click_read(p);
+    p.rt.sim.run_for(3000);
+    ASSERT_TRUE(p.rd().Link.st.Read_busy);
+    p.main().Toolbar1.click("read");  // reopens the window
+    EXPECT_TRUE(p.rd().Loaded());
+    EXPECT_FALSE(p.rd().Link.st.Busy());
+    EXPECT_FALSE(p.rd().Link.st.Identified);
+    EXPECT_FALSE(p.rd().MSC.PortOpen());
+    EXPECT_FALSE(p.radio.open());
+    p.rt.sim.run_for(10000);  // nothing of the old exchange acts
+    EXPECT_TRUE(p.rt.recorder.shown.empty());
+    // And the reloaded window reads at once.
+    p.rd().Command_read.click();
+    ASSERT_TRUE(p.run_until_idle(p.rd().Link));
+    EXPECT_EQ(p.texts(), std::vector<std::string>{"Complete reading data from the transceiver."});
+}
+
+TEST(ReadWindow, ReadDuringThePauseCancelsTheOldAttempt) {
+    RadioProgram p;
+    p.start_identified();
+    p.radio.radio.faults.silent = true;
+    click_read(p);
+    p.rt.sim.run_for(1500);  // past the time-out, inside the 3000 ms pause
+    ASSERT_FALSE(p.rd().Link.st.Busy());
+    ASSERT_TRUE(p.rd().Timer3.Enabled());
+    p.radio.radio.faults.silent = false;
+    p.rd().Command_read.click();
+    EXPECT_TRUE(p.rd().Link.st.Read_busy);
+    ASSERT_TRUE(p.run_until_idle(p.rd().Link));
+    EXPECT_EQ(p.texts(), std::vector<std::string>{"Complete reading data from the transceiver."});
+    EXPECT_EQ(p.frames(Frame::Program).size(), 3u);  // identification, the silent one, this one
+}
+
+TEST(ReadWindow, VanishingPortEndsInThePortMessage) {
+    RadioProgram p;
+    p.start_identified();
+    p.radio.radio.faults.vanish_after = 1 + 5;  // mid-read
+    click_read(p);
+    p.rt.sim.run_for(20000);
+    EXPECT_EQ(p.texts(), std::vector<std::string>{
+                             "Communication port is error, please setting right communication port . ！"});
+    EXPECT_FALSE(p.rd().Link.st.Busy());
+    EXPECT_EQ(p.rt.sim.active_timers(), 1);  // Timer4 only
+}
+
+TEST(PassWordBox, KeepsTheFirstSixCharacters) {
+    RadioProgram p;
+    p.start_identified();
+    p.main().Prog_read.click();
+    EXPECT_EQ(p.app.PassWord_typed[0], 0);  // the default text does not count
+    p.rd().Text_PassWord.enter("  12 4567890123456789  ");
+    const std::array<int32_t, 17> want{'1', '2', ' ', '4', '5', '6'};
+    EXPECT_EQ(p.app.PassWord_typed, want);
+    p.rd().Text_PassWord.enter("9");
+    const std::array<int32_t, 17> want9{'9', ' ', ' ', ' ', ' ', ' '};
+    EXPECT_EQ(p.app.PassWord_typed, want9);
+}
+
+// ---- write window ----
+
+TEST(WriteWindow, FullWriteSendsRecords0To783) {
+    RadioProgram p;
+    p.start_identified();
+    std::vector<uint8_t> mem_before(p.radio.radio.mem.begin(), p.radio.radio.mem.end());
+    p.radio.pc_bytes.clear();
+    click_write(p);
+    EXPECT_EQ(p.wr().Label_tr_count.Caption(), "Connecting with transceiver. ");
+    ASSERT_TRUE(p.run_until_idle(p.wr().Link));
+
+    for (int r = 0; r <= 783; ++r) ASSERT_EQ(p.radio_record(r), p.image_record(r)) << r;
+    for (int a = 0x3100; a < radiosim::kMemBytes; ++a) ASSERT_EQ(p.radio.radio.mem[a], mem_before[a]) << a;
+    ASSERT_EQ(p.texts(), std::vector<std::string>{"Complete Written the data to transceiver."});
+    EXPECT_EQ(p.rt.recorder.shown[0].title, "Operate prompt");
+    EXPECT_EQ(p.wr().Label_tr_count.Caption(), "Data Writed ！");
+    EXPECT_EQ(p.wr().ProgressBar1.Value(), 99);
+    EXPECT_TRUE(p.wr().ProgressBar1.Visible());
+
+    auto writes = p.frames(Frame::Write);
+    ASSERT_EQ(writes.size(), 784u);
+    // The first write frame has no Ack in front; every later one does.
+    std::vector<uint8_t> want = cat({kProgram, {0x06}, {0x53, 0x3D, 0xF0, 0x10}, {0x06}});
+    for (int c = 0; c < 784; ++c) {
+        if (c > 0) want.push_back(0x06);
+        want = cat({want, {0x58, static_cast<uint8_t>((c * 16) >> 8), static_cast<uint8_t>((c * 16) & 0xFF), 0x10},
+                    p.image_record(c)});
+    }
+    EXPECT_EQ(p.radio.pc_bytes, want);
+}
+
+TEST(WriteWindow, RebuildsTheFiveToneTables) {
+    RadioProgram p;
+    p.start_identified();
+    for (int r = 512; r <= 575; ++r) p.app.Mem_image(r, 3) = 0x00;
+    bx::MemImage want = p.app.Mem_image;
+    bx::Load_5tone_tables(want);
+    ASSERT_FALSE(want == p.app.Mem_image);
+    click_write(p);
+    ASSERT_TRUE(p.run_until_idle(p.wr().Link));
+    for (int r = 512; r <= 575; ++r) {
+        std::vector<uint8_t> row(want.record(r).begin(), want.record(r).begin() + 16);
+        ASSERT_EQ(p.image_record(r), row) << r;
+        ASSERT_EQ(p.radio_record(r), row) << r;
+    }
+}
+
+TEST(WriteWindow, ChannelOutsideTheBandsIsRefused) {
+    RadioProgram p;
+    p.start_identified();
+    // Channel 0 receives on 200 MHz.
+    const uint8_t f200[4] = {0x00, 0x00, 0x00, 0x20};
+    for (int i = 0; i < 4; ++i) p.app.Mem_image(0, i) = f200[i];
+    size_t attempts = p.rt.ports.attempts.size();
+    click_write(p);
+    ASSERT_EQ(p.texts(), std::vector<std::string>{
+                             "Channel 0that Receiving or transmitting frequency  out of frequency limitation range "});
+    EXPECT_EQ(p.rt.recorder.shown[0].title, "Operate prompt");
+    EXPECT_EQ(p.rt.ports.attempts.size(), attempts);
+    EXPECT_FALSE(p.wr().Link.st.Busy());
+    p.rt.recorder.clear();
+    p.main().Language_chn_Click();
+    p.wr().Command_Write.click();
+    EXPECT_EQ(p.texts(), std::vector<std::string>{"信道 0 中的接收或发射频率超出频率限制范围"});
+}
+
+TEST(WriteWindow, NoRetryAndTheFailureReport) {
+    struct Case {
+        const char* what;
+        radiosim::Faults f;
+    } cases[] = {
+        {"silent", {.silent = true}},
+        // Acknowledgements other than 0x06 are ignored: the write stops.
+        {"wrong ack", {.wrong_ack = true}},
+        {"stops answering mid-write", {.silent_after = 10}},
+    };
+    for (const Case& c : cases) {
+        RadioProgram p;
+        p.start_identified();
+        p.radio.radio.faults = c.f;
+        click_write(p);
+        ASSERT_TRUE(p.rt.sim.run_until([&] { return !p.wr().Link.st.Busy(); }, 60000)) << c.what;
+        const double timeout_at = p.rt.sim.now_ms();
+        EXPECT_TRUE(p.texts().empty());
+        p.rt.sim.run_for(20000);
+        EXPECT_EQ(p.frames(Frame::Program).size(), 2u) << c.what;  // no retry
+        ASSERT_EQ(p.texts(), std::vector<std::string>{"Fail connect with transceiver."}) << c.what;
+        EXPECT_DOUBLE_EQ(p.rt.recorder.shown[0].at_ms, timeout_at + 5000) << c.what;
+        EXPECT_FALSE(p.wr().ProgressBar1.Visible());
+        EXPECT_EQ(p.wr().ProgressBar1.Value(), 0);
+        EXPECT_EQ(p.wr().Label_tr_count.Caption(), "Communication fault.");
+    }
+}
+
+TEST(WriteWindow, PassWordCases) {
+    struct Case {
+        const char* what;
+        std::string p1, p2, typed;
+        int x_shift;
+        bool passes;
+    } cases[] = {
+        {"password 1", "135790", "246801", "135790", 0, true},
+        {"password 2", "135790", "246801", "246801", 0, true},
+        {"blank record", "", "", "777777", 0, true},
+        {"mismatch", "135790", "246801", "135791", 0, false},
+        {"typed 12 against 12 and blanks", "12", "246801", "12", 0, true},
+        // Three bytes before the 'X' besides the Ack: both passwords arrive.
+        {"X at index 4, password 2", "135790", "246801", "246801", 3, true},
+        // Four: password 2 runs past the 20 bytes taken and cannot match.
+        {"X at index 5, password 2", "135790", "246801", "246801", 4, false},
+        {"X at index 5, password 1", "135790", "246801", "135790", 4, true},
+    };
+    for (const Case& c : cases) {
+        RadioProgram p;
+        p.start_identified();
+        p.radio.radio.Set_passwords(c.p1, c.p2);
+        p.radio.radio.faults.x_shift = c.x_shift;
+        click_write(p, c.typed);
+        ASSERT_TRUE(p.run_until_idle(p.wr().Link)) << c.what;
+        EXPECT_EQ(p.texts(), std::vector<std::string>{c.passes ? "Complete Written the data to transceiver."
+                                                               : "PassWord Error, Reading Stop"})
+            << c.what;
+        EXPECT_EQ(p.frames(Frame::Write).size(), c.passes ? 784u : 0u) << c.what;
+    }
+}
+
+TEST(WriteWindow, PassWordReplyWithALateMarkIsDropped) {
+    RadioProgram p;
+    p.start_identified();
+    p.radio.radio.faults.x_shift = 9;  // the 'X' at index 10
+    click_write(p);
+    p.rt.sim.run_for(20000);
+    EXPECT_EQ(p.texts(), std::vector<std::string>{"Fail connect with transceiver."});
+    EXPECT_EQ(p.frames(Frame::Write).size(), 0u);
+}
+
+TEST(WriteWindow, PortInUseByAnotherWindow) {
+    RadioProgram p;
+    p.start_identified();
+    click_read(p);
+    p.rt.sim.run_for(300);
+    // The simulated port serves one open at a time, like a real one.
+    p.rt.ports.add_port(3, [&, port = p.radio.Port()]() -> std::unique_ptr<ui::SerialDevice> {
+        return p.radio.open() ? nullptr : port();
+    });
+    p.main().Prog_write.click();
+    p.wr().Command_Write.click();
+    EXPECT_EQ(p.texts(), std::vector<std::string>{
+                             "Communication port is error, please setting right communication port . ！"});
+    EXPECT_FALSE(p.wr().ProgressBar1.Visible());
+    EXPECT_TRUE(p.rd().Link.st.Read_busy);  // the read goes on
+}
