@@ -1,0 +1,202 @@
+#include "qt/runtime.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFont>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QMetaObject>
+#include <QProcess>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
+#include <sstream>
+#include <thread>
+
+#include "qt/host.h"
+
+namespace bx {
+
+// ---- QtLoop ----
+
+QtLoop::QtLoop() { clock_.start(); }
+
+double QtLoop::now_ms() const { return static_cast<double>(clock_.nsecsElapsed()) / 1e6; }
+
+int QtLoop::add_timer(int interval_ms, ui::Callback cb) {
+    const int id = next_id_++;
+    auto* t = new QTimer(this);
+    t->setTimerType(Qt::PreciseTimer);
+    t->setInterval(std::max(1, interval_ms));
+    timers_[id] = Rec{t, std::move(cb)};
+    // Each tick runs from a posted call of its own: the timer is then free to
+    // tick again while the handler is inside a modal box, as every other
+    // event is. A tick of a timer cancelled meanwhile is dropped.
+    connect(t, &QTimer::timeout, this, [this, id] {
+        post([this, id] {
+            auto it = timers_.find(id);
+            if (it == timers_.end()) return;
+            ui::Callback cb = it->second.cb;  // the handler may cancel its own timer
+            cb();
+        });
+    });
+    t->start();
+    return id;
+}
+
+void QtLoop::cancel_timer(int id) {
+    auto it = timers_.find(id);
+    if (it == timers_.end()) return;
+    it->second.timer->stop();
+    it->second.timer->deleteLater();
+    timers_.erase(it);
+}
+
+void QtLoop::busy_wait() { std::this_thread::sleep_for(std::chrono::milliseconds(2)); }
+
+void QtLoop::post(ui::Callback cb) {
+    QMetaObject::invokeMethod(this, [cb = std::move(cb)] { cb(); }, Qt::QueuedConnection);
+}
+
+// ---- QtMsgService ----
+
+namespace {
+
+QMessageBox::Icon box_icon(int style) {
+    switch (style & 0x70) {
+    case ui::vbCritical: return QMessageBox::Critical;
+    case ui::vbQuestion: return QMessageBox::Question;
+    case ui::vbExclamation: return QMessageBox::Warning;
+    case ui::vbInformation: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+struct ButtonSet {
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton order[3];
+};
+
+// Button sets by the style's low three bits, with their left-to-right order
+// (the default-button bits count in this order).
+ButtonSet box_buttons(int style) {
+    using B = QMessageBox;
+    switch (style & 7) {
+    case 1: return {B::Ok | B::Cancel, {B::Ok, B::Cancel, B::NoButton}};
+    case 2: return {B::Abort | B::Retry | B::Ignore, {B::Abort, B::Retry, B::Ignore}};
+    case 3: return {B::Yes | B::No | B::Cancel, {B::Yes, B::No, B::Cancel}};
+    case 4: return {B::Yes | B::No, {B::Yes, B::No, B::NoButton}};
+    case 5: return {B::Retry | B::Cancel, {B::Retry, B::Cancel, B::NoButton}};
+    default: return {B::Ok, {B::Ok, B::NoButton, B::NoButton}};
+    }
+}
+
+int box_answer(QMessageBox::StandardButton b, int style) {
+    switch (b) {
+    case QMessageBox::Ok: return ui::vbOK;
+    case QMessageBox::Cancel: return ui::vbCancel;
+    case QMessageBox::Abort: return 3;
+    case QMessageBox::Retry: return 4;
+    case QMessageBox::Ignore: return 5;
+    case QMessageBox::Yes: return ui::vbYes;
+    case QMessageBox::No: return ui::vbNo;
+    default: break;
+    }
+    // Closed without a button: Cancel where the box has one, else OK.
+    int set = style & 7;
+    return (set == 1 || set == 3 || set == 5) ? ui::vbCancel : ui::vbOK;
+}
+
+}  // namespace
+
+int QtMsgService::show(const std::string& text, int style, const std::string& title) {
+    QMessageBox box(parent ? parent() : nullptr);
+    box.setIcon(box_icon(style));
+    box.setWindowTitle(title.empty() ? QCoreApplication::applicationName() : QString::fromStdString(title));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(QString::fromStdString(text));
+    ButtonSet set = box_buttons(style);
+    box.setStandardButtons(set.buttons);
+    int def = std::clamp((style >> 8) & 3, 0, 2);
+    if (set.order[def] == QMessageBox::NoButton) def = 0;
+    box.setDefaultButton(set.order[def]);
+    box.setWindowModality(Qt::ApplicationModal);
+    if (on_open) {
+        auto hook = on_open;
+        QTimer::singleShot(0, &box, [hook, &box] { hook(box); });
+    }
+    box.exec();
+    QAbstractButton* clicked = box.clickedButton();
+    return box_answer(clicked ? box.standardButton(clicked) : QMessageBox::NoButton, style);
+}
+
+// ---- QtRuntime ----
+
+const char* const kSystemInfoPrograms[] = {
+    "hardinfo2", "hardinfo", "gnome-system-monitor", "ksysguard", "plasma-systemmonitor",
+    "mate-system-monitor", "xfce4-taskmanager", "lxtask", nullptr,
+};
+
+QtRuntime::QtRuntime() : host_(std::make_unique<QtFormHost>()) {
+    msg_.parent = [this]() -> QWidget* { return host_->dialog_parent(); };
+}
+
+QtRuntime::~QtRuntime() = default;
+
+ui::FormHost& QtRuntime::host() { return *host_; }
+
+int QtRuntime::screen_width() const {
+    QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->geometry().width() * 15 : 0;
+}
+
+int QtRuntime::screen_height() const {
+    QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->geometry().height() * 15 : 0;
+}
+
+bool QtRuntime::start_system_info() {
+    for (const char* const* p = kSystemInfoPrograms; *p; ++p) {
+        QString exe = QStandardPaths::findExecutable(QString::fromLatin1(*p));
+        if (exe.isEmpty()) continue;
+        if (QProcess::startDetached(exe, {})) return true;
+    }
+    return false;
+}
+
+void QtRuntime::set_port_device(int port, const std::string& path) { serial_.set_port_device(port, path); }
+
+bool QtRuntime::set_port_devices(const std::string& spec) {
+    std::vector<std::pair<int, std::string>> found;
+    std::stringstream ss(spec);
+    std::string item;
+    while (std::getline(ss, item, ';')) {
+        if (item.empty()) continue;
+        size_t eq = item.find('=');
+        if (eq == std::string::npos || eq + 1 >= item.size()) return false;
+        std::string key = item.substr(0, eq);
+        if (key.size() > 3 && (key.compare(0, 3, "COM") == 0 || key.compare(0, 3, "com") == 0)) key = key.substr(3);
+        if (key.empty() || key.size() > 2 || !std::all_of(key.begin(), key.end(), ::isdigit)) return false;
+        found.emplace_back(std::stoi(key), item.substr(eq + 1));
+    }
+    for (auto& [port, path] : found) serial_.set_port_device(port, path);
+    return true;
+}
+
+void QtRuntime::set_close_handler(std::function<void()> h) { host_->on_main_close = std::move(h); }
+
+bool QtRuntime::quit_requested() const { return host_->quit_requested(); }
+
+void setup_application() {
+    QFont f = QApplication::font();
+    QStringList families{f.family(), QStringLiteral("Noto Sans CJK SC")};
+    f.setFamilies(families);
+    QApplication::setFont(f);
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+}  // namespace bx

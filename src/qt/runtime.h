@@ -1,0 +1,104 @@
+// The real platform under the windows: a Qt event loop with precise timers,
+// real message boxes, the primary screen, serial ports and the form
+// renderer. Needs a QApplication that outlives it.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "qt/serial.h"
+#include "ui/runtime.h"
+
+class QMessageBox;
+class QTimer;
+class QWidget;
+
+namespace bx {
+
+class QtFormHost;
+
+class QtLoop : public QObject, public ui::Loop {
+public:
+    QtLoop();
+    double now_ms() const override;
+    int add_timer(int interval_ms, ui::Callback cb) override;
+    void cancel_timer(int id) override;
+    // Sleeps about 2 ms without handling any event.
+    void busy_wait() override;
+    void post(ui::Callback cb) override;
+    int active_timers() const { return static_cast<int>(timers_.size()); }
+
+private:
+    struct Rec {
+        QTimer* timer;
+        ui::Callback cb;
+    };
+    QElapsedTimer clock_;
+    int next_id_ = 1;
+    std::map<int, Rec> timers_;
+};
+
+class QtMsgService : public ui::MsgService {
+public:
+    int show(const std::string& text, int style, const std::string& title) override;
+    // The window a box is centred on.
+    std::function<QWidget*()> parent;
+    // Called inside the box's own loop once it is open (tests answer it).
+    std::function<void(QMessageBox&)> on_open;
+};
+
+class QtRuntime : public ui::Runtime {
+public:
+    QtRuntime();
+    ~QtRuntime() override;
+
+    ui::Loop& loop() override { return loop_; }
+    ui::MsgService& msg() override { return msg_; }
+    ui::SerialProvider& serial() override { return serial_; }
+    ui::FormHost& host() override;
+    // The primary screen's size in twips (pixels × 15).
+    int screen_width() const override;
+    int screen_height() const override;
+    // Starts the first system-information program found in PATH, detached.
+    bool start_system_info() override;
+
+    QtLoop& qt_loop() { return loop_; }
+    QtFormHost& forms() { return *host_; }
+
+    // Points COM<port> at a device of one's choice (a pseudo-terminal of the
+    // radio simulator, say); an empty path restores the rule's device.
+    void set_port_device(int port, const std::string& path);
+    // Overrides from a text "COM8=/dev/pts/3;COM1=/dev/ttyX" (also "8=...");
+    // returns false, setting nothing, when the text is malformed.
+    bool set_port_devices(const std::string& spec);
+    std::string port_device(int port) const { return serial_.device_path(port); }
+
+    // What closing the main window with its close box does: the program
+    // passes App::End. Without one the forms are unloaded and the loop quits.
+    void set_close_handler(std::function<void()> h);
+    // Called once every message box is open, inside its loop.
+    void set_message_hook(std::function<void(QMessageBox&)> h) { msg_.on_open = std::move(h); }
+
+    // Whether quit() has been asked for (possibly before the loop ran).
+    bool quit_requested() const;
+
+private:
+    QtLoop loop_;
+    QtMsgService msg_;
+    QtSerialProvider serial_;
+    std::unique_ptr<QtFormHost> host_;
+};
+
+// Programs, in order of preference, that show the system's information.
+extern const char* const kSystemInfoPrograms[];
+
+// Application-wide set-up for the program: a font with CJK glyphs as
+// fallback, quitting only through App::End.
+void setup_application();
+
+}  // namespace bx
