@@ -1,0 +1,289 @@
+// radio-sim: the simulated radio on a pseudo-terminal, for the real program.
+//
+//   radio-sim --pty [--pace] [--link PATH] [options]
+//
+// Prints the pseudo-terminal's path on the first line of its output and
+// serves the radio there until it is interrupted (SIGINT or SIGTERM). With
+// --pace every byte takes its 9600-baud time on the line, both ways (1/960 s
+// a byte), as a real cable would; without it replies go out at once.
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "radio-sim/radio_sim.h"
+
+namespace {
+
+volatile std::sig_atomic_t g_stop = 0;
+void on_signal(int) { g_stop = 1; }
+
+double now_us() {
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return static_cast<double>(ts.tv_sec) * 1e6 + static_cast<double>(ts.tv_nsec) / 1e3;
+}
+
+void usage() {
+    std::fprintf(stderr,
+                 "usage: radio-sim --pty [--pace] [--link PATH] [--load FILE] [--dump FILE]\n"
+                 "                 [--password P1[,P2]] [--log]\n"
+                 "  faults: [--silent] [--wrong-ident] [--no-end-mark] [--pieces N] [--piece-gap MS]\n"
+                 "          [--extra N] [--shift-x N] [--wrong-ack] [--silent-after N] [--vanish-after N]\n");
+}
+
+struct Options {
+    bool pty = false, pace = false, log = false;
+    std::string link, load, dump, password;
+    radiosim::Faults faults;
+};
+
+bool parse(int argc, char** argv, Options& o) {
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        auto value = [&](std::string& out) {
+            if (i + 1 >= argc) return false;
+            out = argv[++i];
+            return true;
+        };
+        auto number = [&](int& out) {
+            std::string v;
+            if (!value(v)) return false;
+            char* end = nullptr;
+            long n = std::strtol(v.c_str(), &end, 10);
+            if (end == v.c_str() || *end != '\0' || n < 0 || n > 1000000) return false;
+            out = static_cast<int>(n);
+            return true;
+        };
+        bool ok = true;
+        if (a == "--pty") o.pty = true;
+        else if (a == "--pace") o.pace = true;
+        else if (a == "--log") o.log = true;
+        else if (a == "--link") ok = value(o.link);
+        else if (a == "--load") ok = value(o.load);
+        else if (a == "--dump") ok = value(o.dump);
+        else if (a == "--password") ok = value(o.password);
+        else if (a == "--silent") o.faults.silent = true;
+        else if (a == "--wrong-ident") o.faults.wrong_ident = true;
+        else if (a == "--no-end-mark") o.faults.no_end_mark = true;
+        else if (a == "--wrong-ack") o.faults.wrong_ack = true;
+        else if (a == "--pieces") ok = number(o.faults.pieces);
+        else if (a == "--piece-gap") ok = number(o.faults.piece_gap_ms);
+        else if (a == "--extra") ok = number(o.faults.extra_bytes);
+        else if (a == "--shift-x") ok = number(o.faults.x_shift);
+        else if (a == "--silent-after") ok = number(o.faults.silent_after);
+        else if (a == "--vanish-after") ok = number(o.faults.vanish_after);
+        else ok = false;
+        if (!ok) {
+            std::fprintf(stderr, "radio-sim: bad argument %s\n", a.c_str());
+            return false;
+        }
+    }
+    return o.pty;
+}
+
+const char* kind_name(radiosim::Frame::Kind k) {
+    switch (k) {
+    case radiosim::Frame::Program: return "program";
+    case radiosim::Frame::Ack: return "ack";
+    case radiosim::Frame::Read: return "read";
+    case radiosim::Frame::Write: return "write";
+    default: return "junk";
+    }
+}
+
+// The radio on the master side of the pseudo-terminal, with a queue of
+// timed events (paced bytes each way).
+class Server {
+public:
+    Server(radiosim::Radio& r, const Options& o, int master) : radio_(r), opt_(o), fd_(master) {}
+
+    // Runs until interrupted or the port vanishes.
+    void run() {
+        std::vector<uint8_t> buf(4096);
+        while (!g_stop && !radio_.vanished) {
+            run_due();
+            if (radio_.vanished) break;
+            timespec ts{1, 0};
+            if (!queue_.empty()) {
+                double wait = std::max(0.0, queue_.begin()->first - now_us());
+                ts.tv_sec = static_cast<time_t>(wait / 1e6);
+                ts.tv_nsec = static_cast<long>((wait - static_cast<double>(ts.tv_sec) * 1e6) * 1e3);
+            }
+            pollfd p{fd_, POLLIN, 0};
+            int n = ppoll(&p, 1, &ts, nullptr);
+            if (n < 0) {
+                if (errno == EINTR) continue;
+                std::perror("radio-sim: poll");
+                return;
+            }
+            if (n > 0 && (p.revents & POLLIN)) {
+                ssize_t got = read(fd_, buf.data(), buf.size());
+                if (got < 0 && errno != EAGAIN && errno != EINTR && errno != EIO) {
+                    std::perror("radio-sim: read");
+                    return;
+                }
+                for (ssize_t i = 0; i < got; ++i) from_pc(buf[static_cast<size_t>(i)]);
+            }
+        }
+    }
+
+private:
+    void at(double t, std::function<void()> f) { queue_.emplace(t, std::move(f)); }
+
+    void run_due() {
+        while (!queue_.empty() && queue_.begin()->first <= now_us()) {
+            auto f = std::move(queue_.begin()->second);
+            queue_.erase(queue_.begin());
+            f();
+        }
+    }
+
+    void from_pc(uint8_t b) {
+        if (!opt_.pace) {
+            process(b, now_us());
+            return;
+        }
+        in_free_ = std::max(in_free_, now_us()) + radiosim::kByte_us;
+        const double t = in_free_;
+        at(t, [this, b, t] { process(b, t); });
+    }
+
+    void process(uint8_t b, double t) {
+        size_t before = radio_.frames.size();
+        auto pieces = radio_.Receive(b, static_cast<int64_t>(t));
+        if (opt_.log)
+            for (size_t i = before; i < radio_.frames.size(); ++i) {
+                const auto& f = radio_.frames[i];
+                std::fprintf(stderr, "radio-sim: %s", kind_name(f.kind));
+                if ((f.kind == radiosim::Frame::Read || f.kind == radiosim::Frame::Write) && f.bytes.size() >= 4)
+                    std::fprintf(stderr, " %02X%02X len %u", f.bytes[1], f.bytes[2], f.bytes[3]);
+                std::fprintf(stderr, "\n");
+            }
+        if (radio_.vanished) return;
+        double out = std::max(out_free_, now_us());
+        bool first = true;
+        for (const auto& piece : pieces) {
+            if (!first) out += radio_.faults.piece_gap_ms * 1000.0;
+            first = false;
+            if (!opt_.pace && radio_.faults.pieces <= 0) {
+                send(piece);
+                continue;
+            }
+            if (opt_.pace) {
+                for (uint8_t r : piece) {
+                    out += radiosim::kByte_us;
+                    at(out, [this, r] { send({r}); });
+                }
+            } else {
+                at(out, [this, piece] { send(piece); });
+            }
+        }
+        out_free_ = out;
+    }
+
+    void send(const std::vector<uint8_t>& bytes) {
+        size_t done = 0;
+        while (done < bytes.size()) {
+            ssize_t n = write(fd_, bytes.data() + done, bytes.size() - done);
+            if (n < 0) {
+                if (errno == EINTR || errno == EAGAIN) continue;
+                return;
+            }
+            done += static_cast<size_t>(n);
+        }
+    }
+
+    radiosim::Radio& radio_;
+    const Options& opt_;
+    int fd_;
+    std::multimap<double, std::function<void()>> queue_;
+    double in_free_ = 0, out_free_ = 0;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options opt;
+    if (!parse(argc, argv, opt)) {
+        usage();
+        return 2;
+    }
+    radiosim::Radio radio;
+    radio.faults = opt.faults;
+    if (!opt.load.empty()) {
+        std::ifstream in(opt.load, std::ios::binary);
+        if (!in) {
+            std::fprintf(stderr, "radio-sim: cannot read %s\n", opt.load.c_str());
+            return 1;
+        }
+        in.read(reinterpret_cast<char*>(radio.mem.data()), radiosim::kMemBytes);
+    }
+    if (!opt.password.empty()) {
+        std::string p1 = opt.password, p2;
+        if (auto comma = p1.find(','); comma != std::string::npos) {
+            p2 = p1.substr(comma + 1);
+            p1.resize(comma);
+        }
+        radio.Set_passwords(p1, p2);
+    }
+
+    int master = -1, slave = -1;
+    char name[256] = {};
+    if (openpty(&master, &slave, name, nullptr, nullptr) != 0) {
+        std::perror("radio-sim: openpty");
+        return 1;
+    }
+    // Raw bytes both ways: no echo, no line editing, no newline mapping. The
+    // slave stays open here too, so the master never reads a hang-up while
+    // the program has the port closed.
+    termios tio{};
+    tcgetattr(slave, &tio);
+    cfmakeraw(&tio);
+    cfsetispeed(&tio, B9600);
+    cfsetospeed(&tio, B9600);
+    tcsetattr(slave, TCSANOW, &tio);
+    fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
+
+    if (!opt.link.empty()) {
+        unlink(opt.link.c_str());
+        if (symlink(name, opt.link.c_str()) != 0) {
+            std::perror("radio-sim: symlink");
+            return 1;
+        }
+    }
+    std::signal(SIGINT, on_signal);
+    std::signal(SIGTERM, on_signal);
+    std::printf("%s\n", name);
+    std::fflush(stdout);
+
+    Server(radio, opt, master).run();
+
+    if (radio.vanished) std::fprintf(stderr, "radio-sim: the port vanishes\n");
+    close(master);
+    close(slave);
+    if (!opt.link.empty()) unlink(opt.link.c_str());
+    if (!opt.dump.empty()) {
+        std::ofstream out(opt.dump, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(radio.mem.data()), radiosim::kMemBytes);
+        if (!out) {
+            std::fprintf(stderr, "radio-sim: cannot write %s\n", opt.dump.c_str());
+            return 1;
+        }
+    }
+    return 0;
+}
