@@ -9,9 +9,11 @@
 #include <QMdiSubWindow>
 #include <QMetaObject>
 #include <QScreen>
+#include <QThread>
 #include <QWidget>
 #include <QtDebug>
 
+#include <algorithm>
 #include <cstring>
 #include <set>
 
@@ -329,7 +331,10 @@ void QtFormHost::form_changed(ui::Form& f, const char* prop) {
 
 void QtFormHost::quit() {
     quit_requested_ = true;
-    QCoreApplication::exit(0);
+    // Only a running loop is told to stop: exit() outside any loop would make
+    // every later modal box return at once (main() checks quit_requested()
+    // before it starts the loop).
+    if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
 }
 
 void QtFormHost::user_activated(ui::Form* f) {
@@ -365,10 +370,8 @@ void QtFormHost::bury_later() {
             std::vector<FormView*> dead;
             dead.swap(graveyard_);
             // Child windows before the main window that holds them.
-            for (FormView* v : dead)
-                if (!v->main_window) delete v;
-            for (FormView* v : dead)
-                if (v->main_window) delete v;
+            std::stable_partition(dead.begin(), dead.end(), [](FormView* v) { return !v->main_window; });
+            for (FormView* v : dead) delete v;
         },
         Qt::QueuedConnection);
 }

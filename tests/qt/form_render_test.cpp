@@ -1,0 +1,135 @@
+// The renderer on a small pair of forms: typing goes through the control,
+// code's changes show, and a window's close box asks its form.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
+
+#include "qt/host.h"
+#include "qt/runtime.h"
+#include "qt_test_app.h"
+#include "ui/controls.h"
+
+namespace {
+
+class TestMain : public ui::Form {
+public:
+    explicit TestMain(ui::Runtime& rt) : ui::Form(rt, "TestMain") {
+        set_mdi_form(true);
+        set_mdi_child(false);
+    }
+
+protected:
+    void Build() override {
+        setCaption("Main");
+        Move(0, 0, 640 * 15, 480 * 15);
+    }
+};
+
+class TestChild : public ui::Form {
+public:
+    explicit TestChild(ui::Runtime& rt) : ui::Form(rt, "TestChild") {
+        // Upper case only; "#" is refused.
+        Text1.KeyPress = [](int& k) {
+            if (k == '#') k = 0;
+            else if (k >= 'a' && k <= 'z') k -= 32;
+        };
+        Command1.Click = [this] { ++clicks; };
+    }
+    ui::TextBox Text1{*this, "Text1"};
+    ui::CommandButton Command1{*this, "Command1"};
+    int clicks = 0;
+    bool refuse_close = false;
+
+protected:
+    void Build() override {
+        setCaption("Child");
+        Move(300, 450, 6000, 4500);
+        Text1.Move(120, 120, 2400, 315);
+        Text1.setMaxLength(5);
+        Command1.Move(120, 600, 1200, 375);
+        Command1.setCaption("&Go");
+    }
+    void Form_Unload(int& cancel) override {
+        if (refuse_close) cancel = 1;
+    }
+};
+
+void press(QWidget* w, int key, const QString& text) {
+    QKeyEvent ev(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(w, &ev);
+}
+
+TEST(QtFormRender, TypingGoesThroughTheControlAndCloseAsksTheForm) {
+    bxtest::qt_app();
+    bx::QtRuntime rt;
+    TestMain main(rt);
+    TestChild child(rt);
+    main.Load();
+    child.Load();
+
+    bx::FormView* fv = rt.forms().view(child);
+    ASSERT_NE(fv, nullptr);
+    auto* sub = qobject_cast<QMdiSubWindow*>(fv->top.data());
+    ASSERT_NE(sub, nullptr);
+    EXPECT_EQ(sub->windowTitle(), "Child");
+    EXPECT_EQ(sub->geometry(), QRect(20, 30, 400, 300));
+    EXPECT_EQ(child.ScaleWidth(), fv->client->width() * 15);
+    auto* edit = fv->client->findChild<QLineEdit*>();
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->geometry(), QRect(8, 8, 160, 21));
+
+    // Typed at the end: the control's type(), with its KeyPress.
+    for (QString ch : {"a", "#", "b"}) press(edit, ch[0].unicode(), ch);
+    EXPECT_EQ(child.Text1.Text(), "AB");
+    EXPECT_EQ(edit->text(), "AB");
+    // Typed in the middle: KeyPress still decides, the character lands at
+    // the cursor.
+    edit->setCursorPosition(1);
+    press(edit, 'c', "c");
+    EXPECT_EQ(child.Text1.Text(), "ACB");
+    EXPECT_EQ(edit->cursorPosition(), 2);
+    press(edit, Qt::Key_Backspace, "\b");
+    EXPECT_EQ(child.Text1.Text(), "AB");
+    // MaxLength holds wherever the cursor is.
+    for (QString ch : {"d", "e", "f", "g"}) press(edit, ch[0].unicode(), ch);
+    EXPECT_EQ(child.Text1.Text(), "ADEFB");
+    // Text set by code shows.
+    child.Text1.setText("xy");
+    EXPECT_EQ(edit->text(), "xy");
+    child.Text1.setLocked(true);
+    EXPECT_TRUE(edit->isReadOnly());
+    press(edit, 'z', "z");
+    EXPECT_EQ(child.Text1.Text(), "xy");
+
+    auto* button = fv->client->findChild<QPushButton*>();
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text(), "&Go");
+    button->click();
+    EXPECT_EQ(child.clicks, 1);
+    child.Command1.setEnabled(false);
+    EXPECT_FALSE(button->isEnabled());
+
+    // The close box goes through the form's unload, which may refuse.
+    child.refuse_close = true;
+    sub->close();
+    EXPECT_TRUE(child.Loaded());
+    EXPECT_TRUE(sub->isVisible());
+    child.refuse_close = false;
+    sub->close();
+    EXPECT_FALSE(child.Loaded());
+    EXPECT_EQ(rt.forms().view(child), nullptr);
+    EXPECT_FALSE(sub->isVisible());
+    // Its widgets go once the loop runs; a new load draws it anew.
+    QPointer<QMdiSubWindow> gone(sub);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(gone.isNull());
+    child.Load();
+    ASSERT_NE(rt.forms().view(child), nullptr);
+    EXPECT_EQ(rt.forms().view(child)->client->findChild<QLineEdit*>()->text(), "");
+}
+
+}  // namespace

@@ -1,0 +1,155 @@
+// The real program started offscreen: its main window as a user sees it.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "app/app.h"
+#include "qt/host.h"
+#include "qt/runtime.h"
+#include "qt_test_app.h"
+#include "shell/mdimain.h"
+
+namespace {
+
+struct Box {
+    std::string text, title;
+    QMessageBox::Icon icon;
+};
+
+TEST(QtMainWindow, StartsWithTitleMenusToolbarAndStatusPanels) {
+    bxtest::qt_app();
+    bx::QtRuntime rt;
+    for (int port = 1; port <= 12; ++port) rt.set_port_device(port, "/nonexistent/bx-test-com" + std::to_string(port));
+    std::vector<Box> boxes;
+    rt.set_message_hook([&](QMessageBox& b) {
+        boxes.push_back({b.text().toStdString(), b.windowTitle().toStdString(), b.icon()});
+        b.button(QMessageBox::Ok)->click();
+    });
+    bx::App app(rt);
+    rt.set_close_handler([&] { app.End(); });
+    app.Start();
+
+    // The offscreen screen is smaller than 1280 × 800: the warning is a real
+    // box with its icon and title.
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_EQ(boxes[0].text, "Set the display mode of the computer to 1280 * 800 ");
+    EXPECT_EQ(boxes[0].title, "Operate Prompt");
+    EXPECT_EQ(boxes[0].icon, QMessageBox::Warning);
+
+    QMainWindow* mw = rt.forms().main_window();
+    ASSERT_NE(mw, nullptr);
+    EXPECT_TRUE(mw->isVisible());
+    EXPECT_EQ(mw->windowTitle().toStdString(), "BX-5610 UV DualBand  Series Program Software.");
+
+    std::vector<std::string> shown, hidden;
+    for (QAction* a : mw->menuBar()->actions()) (a->isVisible() ? shown : hidden).push_back(a->text().toStdString());
+    EXPECT_EQ(shown, (std::vector<std::string>{"File", "FM-Radio", "Channel", "Option", "Signal", "Program",
+                                               "PassWord", "Communication", "Exit"}));
+    EXPECT_EQ(hidden, (std::vector<std::string>{"Adjust", "Language", "About"}));
+    for (QAction* a : mw->menuBar()->actions())
+        if (a->text() == "File") {
+            ASSERT_NE(a->menu(), nullptr);
+            std::vector<std::string> items;
+            for (QAction* i : a->menu()->actions()) items.push_back(i->text().toStdString() + (i->isEnabled() ? "" : " (greyed)"));
+            EXPECT_EQ(items, (std::vector<std::string>{"New", "Open", "Save (greyed)", "Save As", "Exit"}));
+        }
+
+    auto bars = mw->findChildren<QToolBar*>();
+    ASSERT_EQ(bars.size(), 1);
+    std::vector<std::string> tips;
+    for (QAction* a : bars[0]->actions()) {
+        tips.push_back(a->toolTip().toStdString());
+        EXPECT_FALSE(a->icon().isNull());
+        EXPECT_TRUE(a->text().isEmpty());
+    }
+    EXPECT_EQ(tips, (std::vector<std::string>{"open", "save", "edit_option", "edit_chann", "edit_dtmf", "read",
+                                              "write", "exit"}));
+
+    std::vector<std::string> labels;
+    for (int i = 1; i <= 11; i += 2) {
+        auto* l = mw->statusBar()->findChild<QLabel*>(QStringLiteral("panel%1").arg(i));
+        ASSERT_NE(l, nullptr) << i;
+        labels.push_back(l->text().toStdString());
+    }
+    EXPECT_EQ(labels, (std::vector<std::string>{"Model:", "S I M:", "MCU-Version:", "Band-A", "Band-B",
+                                                "Lanshan Harbour Industrial Park, DRELL Electronic Co.,Ltd."}));
+
+    // Child windows size themselves from the real client area.
+    QWidget* area = mw->findChild<QMdiArea*>()->viewport();
+    EXPECT_EQ(app.MDImain->ScaleWidth(), area->width() * 15);
+    EXPECT_EQ(app.MDImain->ScaleHeight(), area->height() * 15);
+
+    // The toolbar's exit ends the program through the application.
+    bars[0]->actions().back()->trigger();
+    EXPECT_TRUE(app.Ended());
+    EXPECT_TRUE(rt.quit_requested());
+    EXPECT_FALSE(mw->isVisible());
+}
+
+TEST(QtSerial, ComPortsMapToDevicesByOneRuleUnlessOverridden) {
+    const std::pair<int, const char*> rule[] = {
+        {1, "/dev/ttyS0"},   {4, "/dev/ttyS3"},   {5, "/dev/ttyUSB0"}, {8, "/dev/ttyUSB3"},
+        {9, "/dev/ttyACM0"}, {12, "/dev/ttyACM3"}, {0, ""},            {13, ""},
+        {-1, ""},
+    };
+    for (auto [port, path] : rule) EXPECT_EQ(bx::com_device_path(port), path) << "COM" << port;
+
+    bxtest::qt_app();
+    bx::QtRuntime rt;
+    rt.set_port_device(8, "/dev/pts/9");
+    EXPECT_EQ(rt.port_device(8), "/dev/pts/9");
+    EXPECT_EQ(rt.port_device(7), "/dev/ttyUSB2");
+    rt.set_port_device(8, "");
+    EXPECT_EQ(rt.port_device(8), "/dev/ttyUSB3");
+    EXPECT_TRUE(rt.set_port_devices("COM8=/dev/pts/3;2=/tmp/x"));
+    EXPECT_EQ(rt.port_device(8), "/dev/pts/3");
+    EXPECT_EQ(rt.port_device(2), "/tmp/x");
+    for (const char* bad : {"COMx=/a", "8", "COM8=", "COM123=/a"}) EXPECT_FALSE(rt.set_port_devices(bad)) << bad;
+    EXPECT_EQ(rt.port_device(8), "/dev/pts/3");
+    // A device that cannot be opened gives no port.
+    rt.set_port_device(3, "/nonexistent/bx-test-com3");
+    EXPECT_EQ(rt.serial().open(3, "9600,N,8,1"), nullptr);
+}
+
+TEST(QtSerial, LineSettingsParse) {
+    struct Case {
+        const char* text;
+        bool ok;
+        int baud = 0;
+        QSerialPort::Parity parity = QSerialPort::NoParity;
+        QSerialPort::DataBits data = QSerialPort::Data8;
+        QSerialPort::StopBits stop = QSerialPort::OneStop;
+    };
+    const Case cases[] = {
+        {"9600,N,8,1", true, 9600, QSerialPort::NoParity, QSerialPort::Data8, QSerialPort::OneStop},
+        {"19200,e,7,2", true, 19200, QSerialPort::EvenParity, QSerialPort::Data7, QSerialPort::TwoStop},
+        {"4800, O, 5, 1.5", true, 4800, QSerialPort::OddParity, QSerialPort::Data5, QSerialPort::OneAndHalfStop},
+        {"9600,N,8", false},
+        {"9600,N,8,1,0", false},
+        {"fast,N,8,1", false},
+        {"9600,X,8,1", false},
+        {"9600,N,9,1", false},
+        {"9600,N,8,3", false},
+        {"0,N,8,1", false},
+        {"", false},
+    };
+    for (const Case& c : cases) {
+        auto s = bx::parse_line_settings(c.text);
+        ASSERT_EQ(s.has_value(), c.ok) << c.text;
+        if (!s) continue;
+        EXPECT_EQ(s->baud, c.baud) << c.text;
+        EXPECT_EQ(s->parity, c.parity) << c.text;
+        EXPECT_EQ(s->data_bits, c.data) << c.text;
+        EXPECT_EQ(s->stop_bits, c.stop) << c.text;
+    }
+}
+
+}  // namespace
