@@ -85,6 +85,8 @@ private:
 
 // Registers the renderers of every control kind the program has.
 void register_standard_renderers(RendererRegistry& r);
+// The drive, folder and file lists of the file dialogs (filelists_widgets.cpp).
+void register_filelist_renderers(RendererRegistry& r);
 
 // The widgets of one shown form.
 class FormView : public QObject {

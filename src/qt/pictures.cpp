@@ -166,11 +166,18 @@ void draw_placeholder(QPainter& p) {
     p.drawEllipse(QPointF(22, 11), 2.8, 2.8);
 }
 
+}  // namespace
+
+// The about dialog's picture (filelists_widgets.cpp).
+void draw_about_picture(QPainter& p);
+
+namespace {
+
 const std::map<std::string, Drawing>& drawings() {
     static const std::map<std::string, Drawing> table = {
         {"open", draw_open},         {"save", draw_save},   {"edit_option", draw_options},
         {"edit_chann", draw_channels}, {"edit_dtmf", draw_keypad}, {"read", draw_read},
-        {"write", draw_write},       {"exit", draw_exit},
+        {"write", draw_write},       {"exit", draw_exit},         {"about", draw_about_picture},
     };
     return table;
 }

@@ -673,6 +673,7 @@ void register_standard_renderers(RendererRegistry& r) {
     r.add("ProgressBar", widget_renderer<ui::ProgressBar, ProgressView>());
     r.add("Toolbar", widget_renderer<ui::Toolbar, ToolbarView>());
     r.add("StatusBar", widget_renderer<ui::StatusBar, StatusView>());
+    register_filelist_renderers(r);
     r.add("MenuItem", [](ui::Control& c, FormView& f, QWidget*) -> std::unique_ptr<ControlView> {
         return std::make_unique<MenuView>(static_cast<ui::MenuItem&>(c), f);
     });

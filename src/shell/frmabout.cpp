@@ -16,12 +16,12 @@ frmAbout::frmAbout(App& a) : ui::Form(a.rt, "frmAbout"), app(a) {
 void frmAbout::Build() {
     picIcon.Move(240, 240, 720, 720);
     picIcon.setPicture(kAbout_picture);
-    lblTitle.Move(1200, 240, 4860, 540);
-    lblVersion.Move(1200, 840, 4860, 300);
-    lblDescription.Move(1200, 1200, 4860, 540);
-    lblDisclaimer.Move(240, 2040, 4200, 1800);
-    cmdOk.Move(4680, 2520, 1380, 420);
-    cmdSysInfo.Move(4680, 3120, 1380, 420);
+    lblTitle.Move(1200, 300, 5640, 300);
+    lblVersion.Move(1200, 720, 5640, 300);
+    lblDescription.Move(1200, 1140, 5640, 540);
+    lblDisclaimer.Move(240, 1920, 4080, 1800);
+    cmdOk.Move(4560, 2400, 2400, 450);
+    cmdSysInfo.Move(4560, 3000, 2400, 450);
     // OK answers both Enter and Escape.
     cmdOk.setDefault(true);
     cmdOk.setCancel(true);

@@ -16,7 +16,7 @@ public:
     App& app;
 
     // Fixed client size of the dialog, in twips.
-    static constexpr int kClient_w = 6300, kClient_h = 4080;
+    static constexpr int kClient_w = 7200, kClient_h = 3900;
 
     ui::PictureBox picIcon{*this, "picIcon"};
     ui::Label lblTitle{*this, "lblTitle"};
