@@ -149,6 +149,8 @@ void draw_exit(QPainter& p) {
     p.drawLine(QPointF(16, 3.5), QPointF(16, 15));
 }
 
+void draw_program(QPainter& p) { draw_radio(p, 10.5); }
+
 void draw_placeholder(QPainter& p) {
     pen(p, QColor(110, 120, 140), 1.4);
     p.setBrush(QColor(235, 240, 248));
@@ -175,6 +177,7 @@ namespace {
 
 const std::map<std::string, Drawing>& drawings() {
     static const std::map<std::string, Drawing> table = {
+        {"program", draw_program},
         {"open", draw_open},         {"save", draw_save},   {"edit_option", draw_options},
         {"edit_chann", draw_channels}, {"edit_dtmf", draw_keypad}, {"read", draw_read},
         {"write", draw_write},       {"exit", draw_exit},         {"about", draw_about_picture},

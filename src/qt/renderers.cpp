@@ -449,17 +449,30 @@ class ListView : public ControlView {
 public:
     ListView(ui::ListBox& c, FormView& f, QWidget* parent) : ControlView(c, f), w_(new QListWidget(parent)) {
         w_->setSelectionMode(QAbstractItemView::SingleSelection);
-        connect(w_, &QListWidget::currentRowChanged, this, [this](int row) {
+        // The user's selection, not the current row: focusing the list moves
+        // the current row without choosing anything.
+        connect(w_, &QListWidget::itemSelectionChanged, this, [this] {
+            const auto sel = w_->selectedItems();
+            if (sel.isEmpty()) {
+                update("*");
+                return;
+            }
+            const int row = w_->row(sel.front());
             forward([this, row] { list().pick(row); });
         });
     }
     QWidget* widget() const override { return w_; }
     void sync(const char* prop) override {
         if (any(prop, {"List"})) mirror_items(w_, list().items());
-        if (any(prop, {"List", "ListIndex"}) && w_->currentRow() != list().ListIndex()) {
-            QSignalBlocker block(w_);
-            w_->setCurrentRow(list().ListIndex());
-            if (list().ListIndex() < 0) w_->clearSelection();
+        if (any(prop, {"List", "ListIndex"})) {
+            const int i = list().ListIndex();
+            const auto sel = w_->selectedItems();
+            const int shown = sel.isEmpty() ? -1 : w_->row(sel.front());
+            if (shown != i) {
+                QSignalBlocker block(w_);
+                if (i < 0) w_->clearSelection();
+                else w_->setCurrentRow(i);
+            }
         }
     }
 

@@ -18,6 +18,7 @@
 #include <thread>
 
 #include "qt/host.h"
+#include "qt/pictures.h"
 
 namespace bx {
 
@@ -196,6 +197,7 @@ void setup_application() {
     QStringList families{f.family(), QStringLiteral("Noto Sans CJK SC")};
     f.setFamilies(families);
     QApplication::setFont(f);
+    QApplication::setWindowIcon(picture_icon("program"));
     QApplication::setQuitOnLastWindowClosed(false);
 }
 

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QListWidget>
+#include <QMainWindow>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -38,9 +41,12 @@ public:
             else if (k >= 'a' && k <= 'z') k -= 32;
         };
         Command1.Click = [this] { ++clicks; };
+        Combo1.KeyPress = Text1.KeyPress;
     }
     ui::TextBox Text1{*this, "Text1"};
     ui::CommandButton Command1{*this, "Command1"};
+    ui::ComboBox Combo1{*this, "Combo1"};
+    ui::ListBox List1{*this, "List1"};
     int clicks = 0;
     bool refuse_close = false;
 
@@ -52,6 +58,9 @@ protected:
         Text1.setMaxLength(5);
         Command1.Move(120, 600, 1200, 375);
         Command1.setCaption("&Go");
+        Combo1.Move(120, 1200, 1800, 315);
+        for (const char* s : {"low", "mid", "high"}) Combo1.AddItem(s), List1.AddItem(s);
+        List1.Move(2400, 1200, 1800, 1200);
     }
     void Form_Unload(int& cancel) override {
         if (refuse_close) cancel = 1;
@@ -113,6 +122,27 @@ TEST(QtFormRender, TypingGoesThroughTheControlAndCloseAsksTheForm) {
     child.Command1.setEnabled(false);
     EXPECT_FALSE(button->isEnabled());
 
+    // An editable combo: typed text through KeyPress, a pick selects.
+    auto* combo = fv->client->findChild<QComboBox*>();
+    ASSERT_NE(combo, nullptr);
+    ASSERT_TRUE(combo->isEditable());
+    EXPECT_EQ(combo->count(), 3);
+    press(combo, 'q', "q");
+    EXPECT_EQ(child.Combo1.Text(), "Q");
+    EXPECT_EQ(combo->currentText(), "Q");
+    emit combo->activated(2);
+    EXPECT_EQ(child.Combo1.ListIndex(), 2);
+    EXPECT_EQ(child.Combo1.Text(), "high");
+    EXPECT_EQ(combo->currentText(), "high");
+    // A list box: the user's selection is a pick, code's shows.
+    auto* list = fv->client->findChild<QListWidget*>();
+    ASSERT_NE(list, nullptr);
+    list->item(1)->setSelected(true);
+    EXPECT_EQ(child.List1.ListIndex(), 1);
+    child.List1.setListIndex(0);
+    EXPECT_TRUE(list->item(0)->isSelected());
+    EXPECT_FALSE(list->item(1)->isSelected());
+
     // The close box goes through the form's unload, which may refuse.
     child.refuse_close = true;
     sub->close();
@@ -130,6 +160,13 @@ TEST(QtFormRender, TypingGoesThroughTheControlAndCloseAsksTheForm) {
     child.Load();
     ASSERT_NE(rt.forms().view(child), nullptr);
     EXPECT_EQ(rt.forms().view(child)->client->findChild<QLineEdit*>()->text(), "");
+
+    // The main window's close box asks the program (App::End in main()).
+    int close_asks = 0;
+    rt.set_close_handler([&] { ++close_asks; });
+    rt.forms().main_window()->close();
+    EXPECT_EQ(close_asks, 1);
+    EXPECT_TRUE(main.Loaded());
 }
 
 }  // namespace
