@@ -48,7 +48,11 @@ bool Ident_accepted(const uint8_t* reply, const std::array<uint8_t, 4>& radio_id
     return reply[frame::Ident_end_at] == frame::End_mark;
 }
 
-std::string Panel_number(int v) { return " " + std::to_string(v); }
+std::string Panel_number(int v) {
+    std::string s(1, ' ');
+    s += std::to_string(v);
+    return s;
+}
 
 std::string Byte_char(uint8_t b) {
     if (b >= 0x20 && b < 0x7F) return std::string(1, static_cast<char>(b));

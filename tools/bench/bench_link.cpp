@@ -1,0 +1,43 @@
+// The link benchmark: a full read and a full write through the real
+// program's windows (Qt front end, offscreen) against `radio-sim --pty`
+// pacing every byte at 9600 baud. Prints each transfer's wall time, the
+// line's lower bound and their ratio; exits 1 when a ratio is above 1.05.
+#include <cstdio>
+
+#include "bench/link_run.h"
+
+int main() {
+    auto qapp = linkrun::Make_app();
+    linkrun::Run run;
+    if (!run.Start({"--pace", "--password", "135790"})) {
+        std::fprintf(stderr, "bench_link: %s\n", run.error.c_str());
+        return 2;
+    }
+    const double read_s = run.Read("135790");
+    if (read_s < 0) {
+        std::fprintf(stderr, "bench_link: %s\n", run.error.c_str());
+        return 2;
+    }
+    run.Clear_channel_frequencies();
+    const double write_s = run.Write("135790");
+    if (write_s < 0) {
+        std::fprintf(stderr, "bench_link: %s\n", run.error.c_str());
+        return 2;
+    }
+    struct Row {
+        const char* what;
+        double wall;
+        linkrun::Line_count line;
+    } rows[] = {{"read ", read_s, linkrun::Read_line()}, {"write", write_s, linkrun::Write_line()}};
+    bool ok = true;
+    std::printf("transfer  wall (s)  line bound (s)  bytes  frames  ratio\n");
+    for (const Row& r : rows) {
+        const double bound = r.line.seconds();
+        const double ratio = r.wall / bound;
+        ok = ok && ratio <= 1.05;
+        std::printf("%s     %8.3f  %14.3f  %5ld  %6ld  %5.3f\n", r.what, r.wall, bound, r.line.bytes, r.line.frames,
+                    ratio);
+    }
+    std::printf("target: ratio <= 1.05 for both: %s\n", ok ? "met" : "NOT met");
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,161 @@
+// Drives the real program (Qt front end, offscreen) against `radio-sim
+// --pty`: start-up with the radio's identification, a full read through the
+// read window and a full write through the write window. Used by the
+// end-to-end test and by the link benchmark.
+#pragma once
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMessageBox>
+
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/app.h"
+#include "link/form_comm_read.h"
+#include "link/form_comm_write.h"
+#include "qt/runtime.h"
+#include "radio-sim/sim_process.h"
+#include "shell/mdimain.h"
+
+namespace linkrun {
+
+// The port the simulator is put on: the start-up scan tries COM8 first.
+constexpr int kSim_port = 8;
+
+// A QApplication on the offscreen platform, unless one exists already.
+inline std::unique_ptr<QApplication> Make_app() {
+    if (QApplication::instance()) return nullptr;
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static int argc = 1;
+    static char name[] = "bx5610cps";
+    static char* argv[] = {name, nullptr};
+    auto app = std::make_unique<QApplication>(argc, argv);
+    bx::setup_application();
+    return app;
+}
+
+// Handles Qt events until pred() holds or limit_s seconds have passed.
+inline bool Wait_for(const std::function<bool()>& pred, double limit_s) {
+    QElapsedTimer t;
+    t.start();
+    while (!pred()) {
+        if (static_cast<double>(t.elapsed()) > limit_s * 1000.0) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    }
+    return true;
+}
+
+// The line's lower bound of a transfer: every byte on the line, both ways,
+// at 10 bits a byte and 9600 baud, plus the send pump's 15 ms before each
+// frame the program sends.
+struct Line_count {
+    long bytes = 0;
+    long frames = 0;
+    double seconds() const { return static_cast<double>(bytes) * 10.0 / 9600.0 + static_cast<double>(frames) * 0.015; }
+};
+
+// The read window: program-mode request (8) and identification (50), its
+// Ack, the password request (4) and reply (21), the first block request
+// behind the Ack (5), 200 more requests (4) each behind the Ack of a reply,
+// 201 replies of 69 bytes and the last Ack.
+inline Line_count Read_line() {
+    Line_count c;
+    c.bytes = 8 + 50 + 1 + 4 + 21 + 5 + 200 * (1 + 4) + 201 * 69 + 1;
+    c.frames = 1 + 1 + 201;
+    return c;
+}
+
+// The write window: the same handshake with an Ack for the password reply,
+// the first write frame (20), 783 more behind an Ack (21), and the radio's
+// Ack for each of the 784.
+inline Line_count Write_line() {
+    Line_count c;
+    c.bytes = 8 + 50 + 1 + 4 + 21 + 1 + 20 + 783 * 21 + 784;
+    c.frames = 1 + 1 + 784;
+    return c;
+}
+
+class Run {
+public:
+    radiosim::SimProcess sim;
+    std::unique_ptr<bx::QtRuntime> rt;
+    std::unique_ptr<bx::App> app;
+    // Every message box shown, dismissed at once, with the moment it opened.
+    std::vector<std::string> messages;
+    QElapsedTimer clock;
+    double last_message_ms = 0;
+    std::string error;
+
+    ~Run() {
+        app.reset();
+        rt.reset();
+    }
+
+    // Starts the simulator with these arguments and the program on it, and
+    // waits for the identification.
+    bool Start(const std::vector<std::string>& sim_args) {
+        clock.start();
+        if (!sim.Start(sim_args)) return fail("radio-sim --pty did not start (" + radiosim::Sim_program_path() + ")");
+        rt = std::make_unique<bx::QtRuntime>();
+        rt->set_port_device(kSim_port, sim.path());
+        rt->set_message_hook([this](QMessageBox& box) {
+            messages.push_back(box.text().toStdString());
+            last_message_ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+            box.accept();
+        });
+        app = std::make_unique<bx::App>(*rt);
+        app->Start();
+        if (!Wait_for([&] { return app->MDImain->StatusBar1.Panels(2).Text != ""; }, 10))
+            return fail("no identification at start-up");
+        return true;
+    }
+
+    // A full read with this password; the wall time in seconds from the
+    // click to the completion message, or a negative value.
+    double Read(const std::string& password) {
+        auto& w = *app->Form_Comm_Read;
+        app->MDImain->Prog_read.click();
+        w.Text_PassWord.enter(password);
+        messages.clear();
+        const double t0 = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+        w.Command_read.click();
+        if (!Wait_for([&] { return !w.Link.st.Busy() && !w.Link.c().Timer3.Enabled(); }, 120))
+            return fail("the read does not end"), -1;
+        if (messages != std::vector<std::string>{"Complete reading data from the transceiver."})
+            return fail("the read ended with: " + (messages.empty() ? std::string("nothing") : messages.back())), -1;
+        return (last_message_ms - t0) / 1000.0;
+    }
+
+    double Write(const std::string& password) {
+        auto& w = *app->Form_Comm_Write;
+        app->MDImain->Prog_write.click();
+        w.Text_PassWord.enter(password);
+        messages.clear();
+        const double t0 = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+        w.Command_Write.click();
+        if (!Wait_for([&] { return !w.Link.st.Busy() && !w.Link.c().Timer3.Enabled(); }, 120))
+            return fail("the write does not end"), -1;
+        if (messages != std::vector<std::string>{"Complete Written the data to transceiver."})
+            return fail("the write ended with: " + (messages.empty() ? std::string("nothing") : messages.back())), -1;
+        return (last_message_ms - t0) / 1000.0;
+    }
+
+    // Empties the channels' frequencies, so the write's band check passes
+    // whatever the read brought in.
+    void Clear_channel_frequencies() {
+        for (int r = 0; r < 200; ++r)
+            for (int b = 0; b < 8; ++b) app->Mem_image(r, b) = 0xFF;
+    }
+
+private:
+    bool fail(const std::string& e) {
+        error = e;
+        return false;
+    }
+};
+
+}  // namespace linkrun
