@@ -25,7 +25,7 @@ TEST(Identify, AtStartUpShowsTheRadio) {
     EXPECT_EQ(p.radio.pc_bytes, kProgram);
     EXPECT_FALSE(p.main().MSC.PortOpen());
     EXPECT_TRUE(p.rt.recorder.shown.empty());
-    EXPECT_EQ(p.rt.sim.active_timers(), 0);
+    for (ui::Timer* t : {&p.main().Timer1, &p.main().Timer2, &p.main().Timer3}) EXPECT_FALSE(t->running());
 }
 
 TEST(Identify, RepliesThatCountAsNone) {
@@ -55,7 +55,7 @@ TEST(Identify, RepliesThatCountAsNone) {
         EXPECT_EQ(p.main().StatusBar1.Panels(4).Text, "Communication fault.");
         EXPECT_EQ(p.main().StatusBar1.Panels(2).Text, "");
         EXPECT_EQ(p.app.Limit_A_low, 130) << c.what;
-        EXPECT_EQ(p.rt.sim.active_timers(), 0);
+        for (ui::Timer* t : {&p.main().Timer1, &p.main().Timer2, &p.main().Timer3}) EXPECT_FALSE(t->running());
     }
 }
 

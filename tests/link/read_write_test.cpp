@@ -224,7 +224,7 @@ TEST(ReadWindow, VanishingPortEndsInThePortMessage) {
     EXPECT_EQ(p.texts(), std::vector<std::string>{
                              "Communication port is error, please setting right communication port . ！"});
     EXPECT_FALSE(p.rd().Link.st.Busy());
-    EXPECT_EQ(p.rt.sim.active_timers(), 1);  // Timer4 only
+    for (ui::Timer* t : {&p.rd().Timer1, &p.rd().Timer2, &p.rd().Timer3}) EXPECT_FALSE(t->running());
 }
 
 TEST(PassWordBox, KeepsTheFirstSixCharacters) {
