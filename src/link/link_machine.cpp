@@ -369,11 +369,10 @@ void LinkMachine::Read_phase() {
 }
 
 void LinkMachine::Write_phase() {
-    uint8_t b = 0;
+    // Every byte is looked at by itself; only an Ack after the whole frame
+    // has gone out counts.
     std::vector<uint8_t> in = c_.MSC.Input();
-    if (in.empty()) return;
-    b = in[0];
-    if (b != frame::Ack || st.Frame_sent == 0) return;
+    if (in.empty() || in[0] != frame::Ack || st.Frame_sent == 0) return;
     c_.Timer2.setEnabled(false);
     const int c = st.Block_no;
     if (c >= st.Records_total) {
