@@ -235,7 +235,13 @@ private:
 
 class FrameView : public ControlView {
 public:
-    FrameView(ui::Frame& c, FormView& f, QWidget* parent) : ControlView(c, f), w_(new QGroupBox(parent)) {}
+    FrameView(ui::Frame& c, FormView& f, QWidget* parent) : ControlView(c, f), w_(new QGroupBox(parent)) {
+        // The caption sits on the frame's top line, and the frame fills the
+        // control's rectangle, so controls inside keep their designed places.
+        w_->setStyleSheet(QStringLiteral(
+            "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.6em; }"
+            "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px; padding: 0 2px; }"));
+    }
     QWidget* widget() const override { return w_; }
     QWidget* container() const override { return w_; }
     void sync(const char* prop) override {
