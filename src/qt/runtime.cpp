@@ -14,7 +14,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <sstream>
 #include <thread>
 
 #include "qt/host.h"
@@ -170,23 +169,6 @@ bool QtRuntime::start_system_info() {
 }
 
 void QtRuntime::set_port_device(int port, const std::string& path) { serial_.set_port_device(port, path); }
-
-bool QtRuntime::set_port_devices(const std::string& spec) {
-    std::vector<std::pair<int, std::string>> found;
-    std::stringstream ss(spec);
-    std::string item;
-    while (std::getline(ss, item, ';')) {
-        if (item.empty()) continue;
-        size_t eq = item.find('=');
-        if (eq == std::string::npos || eq + 1 >= item.size()) return false;
-        std::string key = item.substr(0, eq);
-        if (key.size() > 3 && (key.compare(0, 3, "COM") == 0 || key.compare(0, 3, "com") == 0)) key = key.substr(3);
-        if (key.empty() || key.size() > 2 || !std::all_of(key.begin(), key.end(), ::isdigit)) return false;
-        found.emplace_back(std::stoi(key), item.substr(eq + 1));
-    }
-    for (auto& [port, path] : found) serial_.set_port_device(port, path);
-    return true;
-}
 
 void QtRuntime::set_close_handler(std::function<void()> h) { host_->on_main_close = std::move(h); }
 

@@ -73,9 +73,6 @@ public:
     // Points COM<port> at a device of one's choice (a pseudo-terminal of the
     // radio simulator, say); an empty path restores the rule's device.
     void set_port_device(int port, const std::string& path);
-    // Overrides from a text "COM8=/dev/pts/3;COM1=/dev/ttyX" (also "8=...");
-    // returns false, setting nothing, when the text is malformed.
-    bool set_port_devices(const std::string& spec);
     std::string port_device(int port) const { return serial_.device_path(port); }
 
     // What closing the main window with its close box does: the program

@@ -109,11 +109,6 @@ TEST(QtSerial, ComPortsMapToDevicesByOneRuleUnlessOverridden) {
     EXPECT_EQ(rt.port_device(7), "/dev/ttyUSB2");
     rt.set_port_device(8, "");
     EXPECT_EQ(rt.port_device(8), "/dev/ttyUSB3");
-    EXPECT_TRUE(rt.set_port_devices("COM8=/dev/pts/3;2=/tmp/x"));
-    EXPECT_EQ(rt.port_device(8), "/dev/pts/3");
-    EXPECT_EQ(rt.port_device(2), "/tmp/x");
-    for (const char* bad : {"COMx=/a", "8", "COM8=", "COM123=/a"}) EXPECT_FALSE(rt.set_port_devices(bad)) << bad;
-    EXPECT_EQ(rt.port_device(8), "/dev/pts/3");
     // A device that cannot be opened gives no port.
     rt.set_port_device(3, "/nonexistent/bx-test-com3");
     EXPECT_EQ(rt.serial().open(3, "9600,N,8,1"), nullptr);

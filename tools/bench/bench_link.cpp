@@ -7,7 +7,7 @@
 #include "bench/link_run.h"
 
 int main() {
-    auto qapp = linkrun::Make_app();
+    bx::ensure_qt_application();
     linkrun::Run run;
     if (!run.Start({"--pace", "--password", "135790"})) {
         std::fprintf(stderr, "bench_link: %s\n", run.error.c_str());

@@ -4,10 +4,7 @@
 // end-to-end test and by the link benchmark.
 #pragma once
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QMessageBox>
-
+#include <chrono>
 #include <cstdlib>
 #include <functional>
 #include <memory>
@@ -17,6 +14,7 @@
 #include "app/app.h"
 #include "link/form_comm_read.h"
 #include "link/form_comm_write.h"
+#include "qt/program.h"
 #include "qt/runtime.h"
 #include "radio-sim/sim_process.h"
 #include "shell/mdimain.h"
@@ -26,27 +24,10 @@ namespace linkrun {
 // The port the simulator is put on: the start-up scan tries COM8 first.
 constexpr int kSim_port = 8;
 
-// A QApplication on the offscreen platform, unless one exists already.
-inline std::unique_ptr<QApplication> Make_app() {
-    if (QApplication::instance()) return nullptr;
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
-    static char name[] = "bx5610cps";
-    static char* argv[] = {name, nullptr};
-    auto app = std::make_unique<QApplication>(argc, argv);
-    bx::setup_application();
-    return app;
-}
-
-// Handles Qt events until pred() holds or limit_s seconds have passed.
-inline bool Wait_for(const std::function<bool()>& pred, double limit_s) {
-    QElapsedTimer t;
-    t.start();
-    while (!pred()) {
-        if (static_cast<double>(t.elapsed()) > limit_s * 1000.0) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    }
-    return true;
+// Milliseconds on a steady clock.
+inline double Now_ms() {
+    using namespace std::chrono;
+    return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
 }
 
 // The line's lower bound of a transfer: every byte on the line, both ways,
@@ -86,7 +67,6 @@ public:
     std::unique_ptr<bx::App> app;
     // Every message box shown, dismissed at once, with the moment it opened.
     std::vector<std::string> messages;
-    QElapsedTimer clock;
     double last_message_ms = 0;
     std::string error;
 
@@ -98,18 +78,16 @@ public:
     // Starts the simulator with these arguments and the program on it, and
     // waits for the identification.
     bool Start(const std::vector<std::string>& sim_args) {
-        clock.start();
         if (!sim.Start(sim_args)) return fail("radio-sim --pty did not start (" + radiosim::Sim_program_path() + ")");
         rt = std::make_unique<bx::QtRuntime>();
         rt->set_port_device(kSim_port, sim.path());
-        rt->set_message_hook([this](QMessageBox& box) {
-            messages.push_back(box.text().toStdString());
-            last_message_ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-            box.accept();
+        bx::accept_message_boxes(*rt, [this](const std::string& text) {
+            messages.push_back(text);
+            last_message_ms = Now_ms();
         });
         app = std::make_unique<bx::App>(*rt);
         app->Start();
-        if (!Wait_for([&] { return app->MDImain->StatusBar1.Panels(2).Text != ""; }, 10))
+        if (!bx::process_events_until([&] { return app->MDImain->StatusBar1.Panels(2).Text != ""; }, 10))
             return fail("no identification at start-up");
         return true;
     }
@@ -121,9 +99,9 @@ public:
         app->MDImain->Prog_read.click();
         w.Text_PassWord.enter(password);
         messages.clear();
-        const double t0 = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+        const double t0 = Now_ms();
         w.Command_read.click();
-        if (!Wait_for([&] { return !w.Link.st.Busy() && !w.Link.c().Timer3.Enabled(); }, 120))
+        if (!bx::process_events_until([&] { return !w.Link.st.Busy() && !w.Link.c().Timer3.Enabled(); }, 120))
             return fail("the read does not end"), -1;
         if (messages != std::vector<std::string>{"Complete reading data from the transceiver."})
             return fail("the read ended with: " + (messages.empty() ? std::string("nothing") : messages.back())), -1;
@@ -135,9 +113,9 @@ public:
         app->MDImain->Prog_write.click();
         w.Text_PassWord.enter(password);
         messages.clear();
-        const double t0 = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+        const double t0 = Now_ms();
         w.Command_Write.click();
-        if (!Wait_for([&] { return !w.Link.st.Busy() && !w.Link.c().Timer3.Enabled(); }, 120))
+        if (!bx::process_events_until([&] { return !w.Link.st.Busy() && !w.Link.c().Timer3.Enabled(); }, 120))
             return fail("the write does not end"), -1;
         if (messages != std::vector<std::string>{"Complete Written the data to transceiver."})
             return fail("the write ended with: " + (messages.empty() ? std::string("nothing") : messages.back())), -1;

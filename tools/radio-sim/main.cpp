@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -260,7 +261,15 @@ int main(int argc, char** argv) {
     fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
 
     if (!opt.link.empty()) {
-        unlink(opt.link.c_str());
+        // Replace an old link of ours, never a real device or file.
+        struct stat st {};
+        if (lstat(opt.link.c_str(), &st) == 0) {
+            if (!S_ISLNK(st.st_mode)) {
+                std::fprintf(stderr, "radio-sim: %s exists and is not a link; not replacing it\n", opt.link.c_str());
+                return 1;
+            }
+            unlink(opt.link.c_str());
+        }
         if (symlink(name, opt.link.c_str()) != 0) {
             std::perror("radio-sim: symlink");
             return 1;
