@@ -158,7 +158,9 @@ FileError Write_file_replacing(const std::string& path, const std::string& bytes
     }
     fs::path dir = target.parent_path();
     if (dir.empty()) dir = ".";
-    std::string base = "." + target.filename().string() + ".tmp";
+    std::string base = ".";
+    base += target.filename().string();
+    base += ".tmp";
 
     std::random_device rd;
     std::FILE* f = nullptr;

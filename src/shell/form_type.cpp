@@ -8,10 +8,20 @@
 namespace bx {
 
 namespace {
-std::string Str(int v) { return (v >= 0 ? " " : "") + std::to_string(v); }
+std::string Str(int v) {
+    std::string s = v >= 0 ? " " : "";
+    s += std::to_string(v);
+    return s;
+}
 }  // namespace
 
-std::string Band_text(int low, int high) { return " " + Str(low) + " -- " + Str(high); }
+std::string Band_text(int low, int high) {
+    std::string s = " ";
+    s += Str(low);
+    s += " -- ";
+    s += Str(high);
+    return s;
+}
 
 Form_type::Form_type(App& a) : ui::Form(a.rt, "Form_type"), app(a) {
     Combo_type.Click = [this] { Combo_type_Click(); };
