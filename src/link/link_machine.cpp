@@ -32,13 +32,7 @@ void LinkMachine::Open_link_port() {
     ui::SerialPort& MSC = c_.MSC;
     // The port number cannot change under an open port.
     if (MSC.PortOpen()) MSC.setPortOpen(false);
-    MSC.setCommPort(app.Comm_port);
-    MSC.setSettings(Link_settings);
-    MSC.setInBufferSize(1024);
-    MSC.setInputLen(1);
-    MSC.setRThreshold(1);
-    MSC.setInputMode(1);
-    MSC.setInBufferCount(0);
+    Set_link_port(MSC, app.Comm_port);
     // Nothing is waiting to go out on a port that is just opening, so the
     // write window's clearing of the output buffer has nothing to do.
     if (!MSC.setPortOpen(true)) {
@@ -418,6 +412,18 @@ bool LinkMachine::Write_button() {
     if (app.Comm_port_err != 0) return false;
     Show_progress(0, T(link_text::Connecting));
     return true;
+}
+
+// ---- port ----
+
+void Set_link_port(ui::SerialPort& MSC, int comm_port) {
+    MSC.setCommPort(comm_port);
+    MSC.setSettings(Link_settings);
+    MSC.setInBufferSize(1024);
+    MSC.setInputLen(1);
+    MSC.setRThreshold(1);
+    MSC.setInputMode(1);
+    MSC.setInBufferCount(0);
 }
 
 // ---- password box ----

@@ -175,4 +175,9 @@ private:
 // slots 0..5 (blank-padded; characters beyond the sixth are left out).
 void Store_typed_password(App& app, const std::string& text);
 
+// Sets a port up for the link (port number, line settings, one byte per
+// Input, a receive event per byte, binary) and empties its input; opening
+// it is the caller's.
+void Set_link_port(ui::SerialPort& MSC, int comm_port);
+
 }  // namespace bx

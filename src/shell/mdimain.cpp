@@ -194,13 +194,7 @@ void MDImain::Form_Load() {
 
 void MDImain::Comm_open_quiet() {
     app.Comm_port_err = 0;
-    MSC.setCommPort(app.Comm_port);
-    MSC.setSettings(Link_settings);
-    MSC.setInBufferSize(1024);
-    MSC.setInputLen(1);
-    MSC.setRThreshold(1);
-    MSC.setInputMode(1);
-    MSC.setInBufferCount(0);
+    Set_link_port(MSC, app.Comm_port);
     if (!MSC.setPortOpen(true)) app.Comm_port_err = -1;
 }
 
