@@ -60,43 +60,64 @@ std::vector<ui::MenuItem*> MDImain::menu_bar() const {
     return out;
 }
 
+namespace {
+// The menu tree's captions: the one the window is created with, and the ones
+// the language commands set (none for items that are never re-captioned).
+// Starred items take their English caption at start-up too.
+struct MenuCaption {
+    ui::MenuItem MDImain::*item;
+    const char* stored;
+    bool visible, enabled;
+    const char* eng;
+    const char* chn;
+    bool starred;
+};
+const MenuCaption kMenu[] = {
+    {&MDImain::File, "File", true, true, "File", "文件", false},
+    {&MDImain::File_New, "New", true, true, "New", "新建", false},
+    {&MDImain::File_Open, "Open", true, true, "Open", "打开", false},
+    {&MDImain::File_save, "Save", true, false, "Save", "保存", false},
+    {&MDImain::File_saveas, "Save As", true, true, "Save As", "另存为", false},
+    {&MDImain::File_exit, "Exit", true, true, "Exit", "退出", false},
+    {&MDImain::fm_chann_edit, "FM 频道编辑", true, true, "FM-Radio", "FM-频道", true},
+    {&MDImain::chann_edit, "信道编辑", true, true, "Channel", "信道编辑", true},
+    {&MDImain::sys_edit, "可选参数", true, true, "Option", "可选参数", true},
+    {&MDImain::sig_edit, "信令编辑", true, true, "Signal", "信令编辑", true},
+    {&MDImain::Sig_dtmf, "DTMF", true, true, nullptr, nullptr, false},
+    {&MDImain::Sig_2tone, "2 TONE", true, true, nullptr, nullptr, false},
+    {&MDImain::Sig_5tone, "5 TONE", true, true, nullptr, nullptr, false},
+    {&MDImain::frm_adj, "调整参数", false, false, "Adjust", "调整参数", true},
+    {&MDImain::Program, "Program", true, true, "Program", "编程", false},
+    {&MDImain::Prog_read, "Read form radio", true, true, "Read from radio", "从对讲机读取数据", false},
+    {&MDImain::Prog_write, "Write to radio", true, true, "Write to radio", "向对讲机写入数据", false},
+    {&MDImain::PC_PassWord, "修改密码", true, true, "PassWord", "密码修改", true},
+    {&MDImain::proc_setup, "端口设置", true, true, "Communication", "端口设置", true},
+    {&MDImain::Language_Setup, "语言", false, false, "Language", "语言", true},
+    {&MDImain::Language_chn, "中文", true, true, nullptr, nullptr, false},
+    {&MDImain::Language_eng, "English", true, true, nullptr, nullptr, false},
+    {&MDImain::about, "关于", false, false, "About", "关于", true},
+    {&MDImain::Menu_Exit, "退出", true, true, "Exit", "退出", true},
+};
+
+// The label panels and the company line.
+struct PanelLabel {
+    int panel;
+    const char* eng;
+    const char* chn;
+};
+const PanelLabel kPanelLabels[] = {
+    {1, "Model:", "机  型:"}, {3, "S I M:", "序列号:"}, {5, "MCU-Version:", "固体版本:"},
+    {7, "Band-A", "频段-A"},  {9, "Band-B", "频段-B"},
+};
+}  // namespace
+
 // The stored layout: captions and states the window is created with.
 void MDImain::Build() {
-    struct Item {
-        ui::MenuItem& m;
-        const char* caption;
-        bool visible, enabled;
-    };
-    const Item items[] = {
-        {File, "File", true, true},
-        {File_New, "New", true, true},
-        {File_Open, "Open", true, true},
-        {File_save, "Save", true, false},
-        {File_saveas, "Save As", true, true},
-        {File_exit, "Exit", true, true},
-        {fm_chann_edit, "FM 频道编辑", true, true},
-        {chann_edit, "信道编辑", true, true},
-        {sys_edit, "可选参数", true, true},
-        {sig_edit, "信令编辑", true, true},
-        {Sig_dtmf, "DTMF", true, true},
-        {Sig_2tone, "2 TONE", true, true},
-        {Sig_5tone, "5 TONE", true, true},
-        {frm_adj, "调整参数", false, false},
-        {Program, "Program", true, true},
-        {Prog_read, "Read form radio", true, true},
-        {Prog_write, "Write to radio", true, true},
-        {PC_PassWord, "修改密码", true, true},
-        {proc_setup, "端口设置", true, true},
-        {Language_Setup, "语言", false, false},
-        {Language_chn, "中文", true, true},
-        {Language_eng, "English", true, true},
-        {about, "关于", false, false},
-        {Menu_Exit, "退出", true, true},
-    };
-    for (const Item& it : items) {
-        it.m.setCaption(it.caption);
-        it.m.setVisible(it.visible);
-        it.m.setEnabled(it.enabled);
+    for (const MenuCaption& m : kMenu) {
+        ui::MenuItem& item = this->*m.item;
+        item.setCaption(m.stored);
+        item.setVisible(m.visible);
+        item.setEnabled(m.enabled);
     }
     for (const char* key : {"open", "save", "edit_option", "edit_chann", "edit_dtmf", "read", "write", "exit"})
         Toolbar1.AddButton(key, key);
@@ -125,22 +146,9 @@ void MDImain::Form_Load() {
     // 7: English captions of the starred items, labels and title.
     Language_chn.setChecked(false);
     Language_eng.setChecked(true);
-    about.setCaption("About");
-    Menu_Exit.setCaption("Exit");
-    Language_Setup.setCaption("Language");
-    proc_setup.setCaption("Communication");
-    sig_edit.setCaption("Signal");
-    sys_edit.setCaption("Option");
-    chann_edit.setCaption("Channel");
-    fm_chann_edit.setCaption("FM-Radio");
-    frm_adj.setCaption("Adjust");
-    PC_PassWord.setCaption("PassWord");
-    StatusBar1.setPanelText(1, "Model:");
-    StatusBar1.setPanelText(3, "S I M:");
-    StatusBar1.setPanelText(5, "MCU-Version:");
-    StatusBar1.setPanelText(7, "Band-A");
-    StatusBar1.setPanelText(9, "Band-B");
-    StatusBar1.setPanelText(11, a.Company_eng);
+    for (const MenuCaption& m : kMenu)
+        if (m.starred) (this->*m.item).setCaption(m.eng);
+    Set_panel_labels();
     setCaption(a.Title_eng);
     // 8-9: screen size, then visible.
     setHeight(rt().screen_height());
@@ -274,32 +282,7 @@ void MDImain::Language_chn_Click() {
     }
     Language_eng.setChecked(false);
     Language_chn.setChecked(true);
-    about.setCaption("关于");
-    Menu_Exit.setCaption("退出");
-    Language_Setup.setCaption("语言");
-    proc_setup.setCaption("端口设置");
-    sys_edit.setCaption("可选参数");
-    chann_edit.setCaption("信道编辑");
-    fm_chann_edit.setCaption("FM-频道");
-    frm_adj.setCaption("调整参数");
-    PC_PassWord.setCaption("密码修改");
-    File.setCaption("文件");
-    File_New.setCaption("新建");
-    File_Open.setCaption("打开");
-    File_save.setCaption("保存");
-    File_saveas.setCaption("另存为");
-    File_exit.setCaption("退出");
-    sig_edit.setCaption("信令编辑");
-    Program.setCaption("编程");
-    Prog_read.setCaption("从对讲机读取数据");
-    Prog_write.setCaption("向对讲机写入数据");
-    StatusBar1.setPanelText(1, "机  型:");
-    StatusBar1.setPanelText(3, "序列号:");
-    StatusBar1.setPanelText(5, "固体版本:");
-    StatusBar1.setPanelText(7, "频段-A");
-    StatusBar1.setPanelText(9, "频段-B");
-    StatusBar1.setPanelText(11, a.Company_chn);
-    setCaption(a.Title_chn);
+    Set_lang_captions();
 }
 
 void MDImain::Language_eng_Click() {
@@ -310,32 +293,22 @@ void MDImain::Language_eng_Click() {
     }
     Language_eng.setChecked(true);
     Language_chn.setChecked(false);
-    about.setCaption("About");
-    Menu_Exit.setCaption("Exit");
-    Language_Setup.setCaption("Language");
-    proc_setup.setCaption("Communication");
-    sig_edit.setCaption("Signal");
-    sys_edit.setCaption("Option");
-    chann_edit.setCaption("Channel");
-    fm_chann_edit.setCaption("FM-Radio");
-    frm_adj.setCaption("Adjust");
-    PC_PassWord.setCaption("PassWord");
-    File.setCaption("File");
-    File_New.setCaption("New");
-    File_Open.setCaption("Open");
-    File_save.setCaption("Save");
-    File_saveas.setCaption("Save As");
-    File_exit.setCaption("Exit");
-    Program.setCaption("Program");
-    Prog_read.setCaption("Read from radio");
-    Prog_write.setCaption("Write to radio");
-    StatusBar1.setPanelText(1, "Model:");
-    StatusBar1.setPanelText(3, "S I M:");
-    StatusBar1.setPanelText(5, "MCU-Version:");
-    StatusBar1.setPanelText(7, "Band-A");
-    StatusBar1.setPanelText(9, "Band-B");
-    StatusBar1.setPanelText(11, a.Company_eng);
-    setCaption(a.Title_eng);
+    Set_lang_captions();
+}
+
+// The captions, labels and title of the language the flag holds.
+void MDImain::Set_lang_captions() {
+    const bool chn = app.Lang_chinese != 0;
+    for (const MenuCaption& m : kMenu)
+        if (m.eng) (this->*m.item).setCaption(chn ? m.chn : m.eng);
+    Set_panel_labels();
+    setCaption(chn ? app.Title_chn : app.Title_eng);
+}
+
+void MDImain::Set_panel_labels() {
+    const bool chn = app.Lang_chinese != 0;
+    for (const PanelLabel& p : kPanelLabels) StatusBar1.setPanelText(p.panel, chn ? p.chn : p.eng);
+    StatusBar1.setPanelText(11, chn ? app.Company_chn : app.Company_eng);
 }
 
 }  // namespace bx

@@ -93,6 +93,8 @@ public:
 
 protected:
     void Build() override;
+    void Set_lang_captions();
+    void Set_panel_labels();
     void Form_Load() override;  // the start-up sequence
 };
 
