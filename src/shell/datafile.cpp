@@ -127,9 +127,17 @@ FileError Parse_data_file(std::istream& in, MemImage& image) {
 FileError Load_data_file(const std::string& path, MemImage& image) {
     FileError err;
     std::error_code ec;
-    if (fs::is_directory(fs::path(path), ec)) {
+    const fs::file_status st = fs::status(fs::path(path), ec);
+    if (fs::is_directory(st)) {
         err.kind = FileError::Cannot_open;
         err.detail = errno_text(EISDIR);
+        return err;
+    }
+    // Only a plain file: a pipe would stop the program waiting for a writer
+    // and a device such as /dev/zero would be read for ever.
+    if (fs::exists(st) && !fs::is_regular_file(st)) {
+        err.kind = FileError::Cannot_open;
+        err.detail = "not a plain file";
         return err;
     }
     errno = 0;
@@ -152,8 +160,14 @@ FileError Write_file_replacing(const std::string& path, const std::string& bytes
         fs::path real = fs::weakly_canonical(target, ec);
         if (!ec) target = real;
     }
-    if (fs::is_directory(target, ec)) {
+    const fs::file_status st = fs::status(target, ec);
+    if (fs::is_directory(st)) {
         err.detail = errno_text(EISDIR);
+        return err;
+    }
+    // A pipe or a device is never replaced by a plain file.
+    if (fs::exists(st) && !fs::is_regular_file(st)) {
+        err.detail = "not a plain file";
         return err;
     }
     fs::path dir = target.parent_path();

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <sstream>
 
+#include <sys/stat.h>
+
 #include "shell/datafile.h"
 #include "support/tempdir.h"
 
@@ -143,7 +145,10 @@ TEST(DataFile, MalformedFileLeavesImageUnchanged) {
 TEST(DataFile, LoadOfMissingFileOrFolderFails) {
     TempDir dir;
     std::filesystem::create_directory(dir / "folder.dat");
-    for (const char* name : {"missing.dat", "folder.dat"}) {
+    // Neither a pipe nor a device is read (one would block, the other never end).
+    ASSERT_EQ(::mkfifo((dir / "pipe.dat").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", dir / "zero.dat");
+    for (const char* name : {"missing.dat", "folder.dat", "pipe.dat", "zero.dat"}) {
         MemImage image = patterned();
         FileError e = bx::Load_data_file(dir / name, image);
         EXPECT_EQ(e.kind, FileError::Cannot_open) << name;
@@ -157,17 +162,23 @@ TEST(DataFile, FailedSaveLeavesNoFileAndReportsIt) {
     dir.write("plain", "not a folder");
     std::filesystem::create_directory(dir / "taken.dat");
     dir.write("taken.dat/keep", "x");
+    ASSERT_EQ(::mkfifo((dir / "pipe.dat").c_str(), 0600), 0);
+    std::filesystem::create_symlink("pipe.dat", dir / "link.dat");
     const std::string targets[] = {
         dir / "no-such-folder/x.dat",  // the folder does not exist
         dir / "plain/x.dat",           // the "folder" is a file
         dir / "taken.dat",             // the target is a folder
+        dir / "pipe.dat",              // a pipe is no file to replace,
+        dir / "link.dat",              // nor when a link names it
     };
     for (const std::string& t : targets) {
         FileError e = bx::Save_data_file(t, patterned());
         EXPECT_EQ(e.kind, FileError::Cannot_write) << t;
         EXPECT_FALSE(e.detail.empty()) << t;
     }
-    EXPECT_EQ(dir.names(), (std::vector<std::string>{"plain", "taken.dat"}));
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"link.dat", "pipe.dat", "plain", "taken.dat"}));
+    EXPECT_TRUE(std::filesystem::is_fifo(dir / "pipe.dat"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.dat"));
     EXPECT_EQ(dir.read("plain"), "not a folder");
     EXPECT_EQ(dir.read("taken.dat/keep"), "x");
 }
