@@ -42,6 +42,12 @@ TEST(ModelTable, RowsAndLimits) {
     EXPECT_EQ(t.Model_names[0], "VHF0/UHF0");
     EXPECT_EQ(t.Model_names[2], "VHF2/UHF2");
     EXPECT_EQ(t.Model_names[3], "");
+    // The rows between and after: the single-band models and the empty ones.
+    EXPECT_EQ(t.Model_names[1], "VHF1/UHF1");
+    EXPECT_EQ(t.Band_table[4], (Row{450, 521, 0, 0}));
+    EXPECT_EQ(t.Band_table[5], (Row{100, 701, 0, 0}));
+    for (int m = 7; m <= 9; ++m) EXPECT_EQ(t.Band_table[static_cast<size_t>(m)], (Row{0, 0, 0, 0})) << m;
+    for (int m = 3; m < bx::kModels; ++m) EXPECT_EQ(t.Model_names[static_cast<size_t>(m)], "") << m;
 
     bx::Load_model_table(t, 5, a_low, a_high);
     EXPECT_EQ(a_low, 100);

@@ -92,3 +92,35 @@ TEST(Sig5toneTables, TextsAndEmptyTones) {
     EXPECT_EQ(zero_texts, empties);
     for (int d = 0; d < 16; ++d) EXPECT_EQ(t.Sig_5tone_freq_text[15][static_cast<size_t>(d)], "");
 }
+
+TEST(Sig5toneTables, FirstLastAndBoundaryTonesOfEveryStandard) {
+    // Digits 0, 9, A, E and F of each standard: the first and last digit,
+    // both sides of the step from decimal to hex digits, and E, the last tone
+    // EURO and MODAT have.
+    const struct {
+        int s;
+        std::array<const char*, 5> texts;
+    } cases[] = {
+        {0, {"   1981.0  ", "   1860.0  ", "   2400.0  ", "   2110.0  ", "   1055.0  "}},  // CCIR1
+        {1, {"   1981.0  ", "   1860.0  ", "   2400.0  ", "   2110.0  ", "   1055.0  "}},  // CCIR2
+        {2, {"   1981.0  ", "   1860.0  ", "   1050.0  ", "   2110.0  ", "   0.0     "}},  // PCCIR
+        {3, {"   2400.0  ", "   2200.0  ", "   2800.0  ", "   2600.0  ", "   680.0   "}},  // ZVEI1
+        {4, {"   2400.0  ", "   2200.0  ", "   885.0   ", "   970.0   ", "   2600.0  "}},  // ZVEI2
+        {5, {"   2200.0  ", "   2000.0  ", "   885.0   ", "   2400.0  ", "   0.0     "}},  // ZVEI3
+        {6, {"   2400.0  ", "   2200.0  ", "   970.0   ", "   2600.0  ", "   680.0   "}},  // PZVEI
+        {7, {"   2200.0  ", "   2000.0  ", "   825.0   ", "   2400.0  ", "   680.0   "}},  // DZVEI
+        {8, {"   2200.0  ", "   2000.0  ", "   825.0   ", "   2400.0  ", "   0.0     "}},  // PDZVEI
+        {9, {"   1981.0  ", "   1860.0  ", "   1055.0  ", "   2110.0  ", "   2247.0  "}},  // EEA
+        {10, {"   600.0   ", "   1869.0  ", "   2151.0  ", "   459.0   ", "   1091.0  "}},  // EIA
+        {11, {"   979.8   ", "   470.8   ", "   0.0     ", "   1062.9  ", "   0.0     "}},  // EURO
+        {12, {"   400.0   ", "   1800.0  ", "   1900.0  ", "   2300.0  ", "   0.0     "}},  // CCITT
+        {13, {"   1633.0  ", "   1477.0  ", "   1995.0  ", "   1805.0  ", "   2694.0  "}},  // NATEL
+        {14, {"   657.5   ", "   1987.5  ", "   0.0     ", "   487.5   ", "   0.0     "}},  // MODAT
+    };
+    const auto& t = bx::Sig_5tone_tone_table();
+    const int digits[5] = {0, 9, 10, 14, 15};
+    for (const auto& c : cases)
+        for (size_t i = 0; i < 5; ++i)
+            EXPECT_EQ(t.Sig_5tone_freq_text[static_cast<size_t>(c.s)][static_cast<size_t>(digits[i])], c.texts[i])
+                << "standard " << c.s << " digit " << digits[i];
+}
