@@ -78,13 +78,16 @@ FormView::FormView(QtFormHost& h, ui::Form& f) : host(h), form(f) {
     } else if (f.MDIChild() && main_view && main_view->mdi) {
         auto* sub = new QMdiSubWindow;
         sub->setAttribute(Qt::WA_DeleteOnClose, false);
+        if (f.FixedSize())
+            sub->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
         client = new QWidget;
         sub->setWidget(client);
         main_view->mdi->addSubWindow(sub);
         top = sub;
         client->installEventFilter(this);
     } else {
-        client = new QWidget(mw, Qt::Dialog);
+        client = new QWidget(mw, f.FixedSize() ? Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint : Qt::Dialog);
         top = client;
     }
     top->setObjectName(QString::fromStdString(f.name()));
@@ -146,11 +149,14 @@ void FormView::apply_geometry() {
         }
     } else if (qobject_cast<QMdiSubWindow*>(top.data())) {
         if (w <= 0 || h <= 0) w = kDefaultW, h = kDefaultH;
+        if (form.FixedSize()) top->setFixedSize(w, h);
         top->setGeometry(l, t, w, h);
     } else {
         if (w <= 0 || h <= 0) w = kDefaultW, h = kDefaultH;
         top->move(l, t);
-        top->resize(std::max(1, w - kDialogFrameW), std::max(1, h - kDialogFrameH));
+        const QSize inner(std::max(1, w - kDialogFrameW), std::max(1, h - kDialogFrameH));
+        if (form.FixedSize()) top->setFixedSize(inner);
+        else top->resize(inner);
     }
     applying_ = false;
 }

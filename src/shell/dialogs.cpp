@@ -108,6 +108,7 @@ std::string File_error_text(const FileError& e, const std::string& path, int16_t
 
 File_dialog::File_dialog(App& a, const File_dialog_params& p) : ui::Form(a.rt, p.form), app(a), params(p) {
     set_mdi_child(false);
+    set_fixed_size(true);  // the designed layout does not follow the size
     chrome_w_ = 120;
     chrome_h_ = 450;
     Drive1.Change = [this] { Drive1_Change(); };

@@ -7,6 +7,7 @@
 namespace bx {
 
 frmAbout::frmAbout(App& a) : ui::Form(a.rt, "frmAbout"), app(a) {
+    set_fixed_size(true);
     chrome_w_ = 120;
     chrome_h_ = 450;
     cmdOk.Click = [this] { cmdOk_Click(); };

@@ -137,6 +137,9 @@ public:
     // frame. Anything else is a top-level dialog.
     bool MDIChild() const { return mdi_child_; }
     bool IsMDIForm() const { return mdi_form_; }
+    // A fixed-size window: the user can neither resize, minimise nor
+    // maximise it (its layout does not follow its size).
+    bool FixedSize() const { return fixed_size_; }
 
     const std::string& Caption() const { return caption_; }
     void setCaption(const std::string& v);
@@ -168,6 +171,7 @@ protected:
     virtual void Form_Unload(int& /*Cancel*/) {}
     void set_mdi_child(bool v) { mdi_child_ = v; }
     void set_mdi_form(bool v) { mdi_form_ = v; }
+    void set_fixed_size(bool v) { fixed_size_ = v; }
     // Room the headless client size leaves for borders, caption and bars.
     int chrome_w_ = 120, chrome_h_ = 500;
 
@@ -180,7 +184,7 @@ private:
     std::string name_;
     std::vector<Control*> controls_;
     bool loaded_ = false, shown_ = false, unloading_ = false;
-    bool mdi_child_ = true, mdi_form_ = false;
+    bool mdi_child_ = true, mdi_form_ = false, fixed_size_ = false;
     int unload_mode_ = vbFormCode;
     std::string caption_;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;

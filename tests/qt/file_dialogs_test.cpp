@@ -90,6 +90,7 @@ TEST(QtFileDialogs, ListsFollowTheFileSystemAndConfirmLoads) {
         ASSERT_NE(w, nullptr);
         EXPECT_TRUE(w->isVisible());
         EXPECT_EQ(w->windowTitle().toStdString(), lang ? "保存文件" : "Save File");
+        EXPECT_EQ(w->minimumSize(), w->maximumSize());  // a fixed layout: not resizable
         shoot(w, "save_" + tag);
         bx::App::Unload(save);
 
@@ -151,6 +152,11 @@ TEST(QtFileDialogs, ListsFollowTheFileSystemAndConfirmLoads) {
         QWidget* about = p.top(*p.app->frmAbout);
         ASSERT_NE(about, nullptr);
         EXPECT_TRUE(about->isVisible());
+        // A fixed-size dialog: no minimise or maximise box, no resizing.
+        EXPECT_FALSE(about->windowFlags() & Qt::WindowMaximizeButtonHint);
+        EXPECT_FALSE(about->windowFlags() & Qt::WindowMinimizeButtonHint);
+        EXPECT_EQ(about->minimumSize(), about->maximumSize());
+        EXPECT_EQ(about->size(), about->maximumSize());
         shoot(about, "about_" + tag);
         bx::App::Unload(*p.app->frmAbout);
 
