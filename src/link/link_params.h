@@ -142,6 +142,7 @@ inline constexpr Link_params frm_5tone{
     .blocks_total = 8,
     .records_total = 96,
     .port_text = Port_text::B,
+    .write_label_less = 1,
 };
 
 inline constexpr Link_params frm_dtmf{
