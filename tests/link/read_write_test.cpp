@@ -161,6 +161,31 @@ TEST(ReadWindow, BusyRefusalsAndCancel) {
     EXPECT_FALSE(p.rd().Loaded());
 }
 
+// A Read pressed during the read leaves its refusal box open while the read
+// goes on and completes beneath it. Once both boxes are closed the window is
+// idle, and its close box closes it without a word.
+TEST(ReadWindow, RefusalBoxOpenAcrossTheCompletion) {
+    RadioProgram p;
+    p.start_identified();
+    click_read(p);
+    p.rt.sim.run_for(300);
+    ASSERT_TRUE(p.rd().Link.st.Read_busy);
+    p.rt.recorder.hold_ms = 60000;
+    p.rd().Command_read.click();  // returns once the refusal box is closed
+    p.rt.recorder.hold_ms = 0;
+    EXPECT_EQ(p.texts(), (std::vector<std::string>{"Read-write operating with transceiver .",
+                                                   "Complete reading data from the transceiver."}));
+    auto& rd = p.rd();
+    EXPECT_FALSE(rd.Link.st.Busy());
+    EXPECT_EQ(rd.Label_tr_count.Caption(), "Read Data is Ok ！");
+    EXPECT_FALSE(rd.MSC.PortOpen());
+    for (ui::Timer* t : {&rd.Timer1, &rd.Timer2, &rd.Timer3}) EXPECT_FALSE(t->running());
+    p.rt.sim.run_for(10000);
+    EXPECT_EQ(p.texts().size(), 2u);
+    EXPECT_TRUE(rd.Unload(false, ui::vbFormControlMenu));
+    EXPECT_EQ(p.texts().size(), 2u);
+}
+
 TEST(ReadWindow, NoPortShowsOnlyThePortMessage) {
     bxtest::Program p;
     p.start();
