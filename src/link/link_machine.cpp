@@ -30,8 +30,10 @@ void LinkMachine::Show_port_error() {
 void LinkMachine::Open_link_port() {
     app.Comm_port_err = 0;
     ui::SerialPort& MSC = c_.MSC;
-    // The port number cannot change under an open port.
-    if (MSC.PortOpen()) MSC.setPortOpen(false);
+    // The port number cannot change under an open port. An exchange still
+    // running on it (the identification, when the port dialog picks another
+    // port) ends here, so its time-out and retry never act on the new port.
+    if (MSC.PortOpen()) Reset();
     Set_link_port(MSC, app.Comm_port);
     // Nothing is waiting to go out on a port that is just opening, so the
     // write window's clearing of the output buffer has nothing to do.

@@ -87,3 +87,20 @@ TEST(PortDialog, FailureThenSuccessKeepsStat) {
     EXPECT_EQ(p.main().StatusBar1.Panels(3).Text, "Stat:");
     EXPECT_EQ(p.main().StatusBar1.Panels(4).Text, "RADSIM--000001--0001");
 }
+
+// OK closes the port the identification is still waiting on: that attempt
+// ends there, and its retry never tries the missing port a second time.
+TEST(PortDialog, MissingPortWhileTheIdentificationRetries) {
+    DialogProgram p;
+    p.radio.radio.faults.silent = true;
+    p.start();
+    p.rt.sim.run_for(500);  // the first attempt waits for its reply
+    ASSERT_TRUE(p.main().Link.st.Read_busy);
+    p.main().proc_setup.click();
+    p.dlg().Option5.click();
+    p.dlg().Command_ok.click();
+    p.rt.sim.run_for(20000);
+    EXPECT_EQ(p.texts(), std::vector<std::string>{"Communication Port Open Error ！"});
+    EXPECT_TRUE(p.dlg().Loaded());
+    for (ui::Timer* t : {&p.main().Timer1, &p.main().Timer2, &p.main().Timer3}) EXPECT_FALSE(t->running());
+}
