@@ -74,8 +74,8 @@ inline constexpr int16_t Option_ofs_ANI = 208;           // 208..223 ANI code
 inline constexpr int16_t Option_ofs_PttId_Begin = 224;   // 224..239 PTT-ID sent at the start of a transmission
 inline constexpr int16_t Option_ofs_PttId_End = 240;     // 240..255 PTT-ID sent at its end
 
-// Positions inside the password field and the first message line that carry a
-// name of their own; nothing uses them.
+// Further positions that carry a name of their own (103..131 and 193..197);
+// nothing uses them.
 inline constexpr int16_t Option_ofs_103 = 103;
 inline constexpr int16_t Option_ofs_104 = 104;
 inline constexpr int16_t Option_ofs_105 = 105;

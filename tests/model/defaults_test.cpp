@@ -82,6 +82,9 @@ TEST_F(FactoryImage, OptionBlockAndVfoRecords) {
         {243, {0, 0, 0, 0, 14, 0, 0, 0, 0, 0, 0, 0, FF, FF, FF, FF}},
     };
     for (const auto& c : cases) EXPECT_EQ(rec(img(), c.r), c.bytes) << "record " << c.r;
+    // Positions without a factory value hold 0 from the zeroed mirror, not
+    // 0xFF, up to the power-on message at 0x0EC0.
+    for (int r : {228, 229, 230, 231, 233, 234, 235}) EXPECT_EQ(rec(img(), r), Bytes(16, 0)) << "record " << r;
     // The editor's mirror holds the block as written.
     for (int p = 0; p < 256; ++p) ASSERT_EQ(app.Option_settings[static_cast<size_t>(p)], img()(224 + p / 16, p % 16));
     EXPECT_EQ(app.Option_settings[256], 0);
