@@ -170,8 +170,10 @@ void Load_fm_defaults(MemImage& img) {
 
 void Store_fm_freq(MemImage& img, double f, int index) {
     if (!(f >= 0 && f < 1000)) return;
-    // The digits of the exact decimal value, in 10 Hz units.
-    long long n = std::llround(f * 100000.0);
+    // The digits of the decimal value cut to 10 Hz units, as the integer
+    // part of each digit step; the small addition keeps a value such as 88.9,
+    // which a double holds as slightly less, from losing its last digit.
+    long long n = static_cast<long long>(std::floor(f * 100000.0 + 1e-6));
     if (n > 99999999) return;
     uint8_t d[8];
     for (int j = 7; j >= 0; --j) {

@@ -39,8 +39,8 @@ bool Store_ctcss_tone(MemImage& img, const std::string& text, int record, int fi
 void Load_fm_defaults(MemImage& img);
 
 // The frequency f (MHz) of preset `index` (0..15) as eight digits in bytes
-// 0-7 of record 768 + index, rounded to the nearest 10 Hz. A frequency
-// outside 0 .. 999.99999 MHz stores nothing.
+// 0-7 of record 768 + index; digits below 10 Hz are dropped. A frequency
+// below 0 or of 1000 MHz and more stores nothing.
 void Store_fm_freq(MemImage& img, double f, int index);
 
 // Trims blanks from both ends of `name` (in place) and stores its characters

@@ -350,13 +350,15 @@ TEST(StoreFm, FrequencyDigitsAndName) {
     } freqs[] = {
         {88.9, {0, 8, 8, 9, 0, 0, 0, 0}},   {87.55, {0, 8, 7, 5, 5, 0, 0, 0}}, {107.95, {1, 0, 7, 9, 5, 0, 0, 0}},
         {99.99999, {0, 9, 9, 9, 9, 9, 9, 9}}, {0, {0, 0, 0, 0, 0, 0, 0, 0}},
+        // Digits below 10 Hz are cut, not rounded.
+        {88.123456, {0, 8, 8, 1, 2, 3, 4, 5}}, {999.999999, {9, 9, 9, 9, 9, 9, 9, 9}},
     };
     for (const auto& f : freqs) {
         MemImage img;
         Store_fm_freq(img, f.mhz, 2);
         EXPECT_EQ(rec(img, 770), cat(f.digits, Bytes(8, FF))) << f.mhz;
     }
-    for (double bad : {-1.0, 1000.0, 999.999999}) {
+    for (double bad : {-1.0, 1000.0, -0.001}) {
         MemImage img;
         const MemImage before = img;
         Store_fm_freq(img, bad, 2);
