@@ -398,19 +398,16 @@ bool LinkMachine::Refuse_if_busy() {
     return true;
 }
 
-bool LinkMachine::Read_button() {
-    if (Refuse_if_busy()) return false;
-    st.Retries = row.read_retries;
-    Start_read_exchange();
-    if (app.Comm_port_err != 0) return false;
-    Show_progress(0, T(link_text::Connecting));
-    return true;
-}
+bool LinkMachine::Read_button() { return Start_button(row.read_retries, &LinkMachine::Start_read_exchange); }
 
-bool LinkMachine::Write_button() {
+bool LinkMachine::Write_button() { return Start_button(row.write_retries, &LinkMachine::Start_write_exchange); }
+
+// A Read or Write button: refused while busy; otherwise the exchange starts
+// with the row's retries and, once its port is open, the progress shows.
+bool LinkMachine::Start_button(int retries, void (LinkMachine::*start)()) {
     if (Refuse_if_busy()) return false;
-    st.Retries = row.write_retries;
-    Start_write_exchange();
+    st.Retries = static_cast<decltype(st.Retries)>(retries);
+    (this->*start)();
     if (app.Comm_port_err != 0) return false;
     Show_progress(0, T(link_text::Connecting));
     return true;

@@ -162,6 +162,7 @@ protected:
     Controls c_;
 
 private:
+    bool Start_button(int retries, void (LinkMachine::*start)());
     void Start_exchange(bool write);
     void Stop_timers();
     void Close_port();
