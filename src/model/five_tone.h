@@ -20,7 +20,7 @@ template <typename T>
 using Sig5toneGrid = std::array<std::array<T, kSig_5tone_digits>, kSig_5tone_slots>;
 
 struct Sig5toneToneTable {
-    Sig5toneGrid<std::string> Sig_5tone_freq_text{};  // "   1981.0  ", 11 characters
+    Sig5toneGrid<std::string> Sig_5tone_freq_text;  // "   1981.0  ", 11 characters; empty strings until built
     Sig5toneGrid<int16_t> Sig_5tone_freq_low{};
     Sig5toneGrid<int16_t> Sig_5tone_freq_high{};
     Sig5toneGrid<int16_t> Sig_5tone_div_low{};
