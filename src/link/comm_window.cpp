@@ -25,6 +25,7 @@ Comm_window::Comm_window(App& a, const char* name, const Link_params& row, Texts
     Timer3.OnTimer = [this] { Timer3_Timer(); };
     Timer4.OnTimer = [this] { Timer4_Timer(); };
     MSC.OnComm = [this] { MSC_OnComm(); };
+    ui::Use_password_filter(Text_PassWord);
 }
 
 void Comm_window::Build() {

@@ -428,12 +428,8 @@ void Set_link_port(ui::SerialPort& MSC, int comm_port) {
 // ---- password box ----
 
 void Store_typed_password(App& app, const std::string& text) {
-    size_t a = text.find_first_not_of(' ');
-    size_t e = text.find_last_not_of(' ');
-    std::string t = a == std::string::npos ? std::string() : text.substr(a, e - a + 1);
-    for (int i = 0; i < 6; ++i) app.PassWord_typed[static_cast<size_t>(i)] = 0x20;
-    std::vector<std::string> cs = ui::utf8_chars(t);
-    for (size_t i = 0; i < cs.size() && i < 6; ++i) app.PassWord_typed[i] = ui::utf8_code(cs[i]);
+    const auto slots = ui::Password_slots(text);
+    for (int i = 0; i < ui::kPasswordLength; ++i) app.PassWord_typed[static_cast<size_t>(i)] = slots[static_cast<size_t>(i)];
 }
 
 }  // namespace bx

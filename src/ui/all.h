@@ -4,5 +4,6 @@
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/loop.h"
+#include "ui/password_box.h"
 #include "ui/runtime.h"
 #include "ui/text.h"

@@ -257,12 +257,19 @@ TEST(PassWordBox, KeepsTheFirstSixCharacters) {
     p.start_identified();
     p.main().Prog_read.click();
     EXPECT_EQ(p.app.PassWord_typed[0], 0);  // the default text does not count
+    // Typing stops at six characters; blanks around them don't count.
     p.rd().Text_PassWord.enter("  12 4567890123456789  ");
+    EXPECT_EQ(p.rd().Text_PassWord.Text(), "  12 456");
     const std::array<int32_t, 17> want{'1', '2', ' ', '4', '5', '6'};
     EXPECT_EQ(p.app.PassWord_typed, want);
     p.rd().Text_PassWord.enter("9");
     const std::array<int32_t, 17> want9{'9', ' ', ' ', ' ', ' ', ' '};
     EXPECT_EQ(p.app.PassWord_typed, want9);
+    // Pasted: only printable ASCII, the first six of them.
+    p.rd().Text_PassWord.setText("a\xe4\xb8\xad" "Bcdefgh");
+    EXPECT_EQ(p.rd().Text_PassWord.Text(), "aBcdef");
+    const std::array<int32_t, 17> pasted{'a', 'B', 'c', 'd', 'e', 'f'};
+    EXPECT_EQ(p.app.PassWord_typed, pasted);
 }
 
 // ---- write window ----
