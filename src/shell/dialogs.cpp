@@ -62,48 +62,6 @@ std::string Join_folder(const std::string& folder, const std::string& name) {
     return folder + "/" + name;
 }
 
-namespace {
-
-// A field from a file, safe to show: printable ASCII kept, anything else "?".
-std::string shown_token(const std::string& t) {
-    std::string s;
-    for (char c : t) s += (c >= 0x20 && c < 0x7F) ? c : '?';
-    return s;
-}
-
-}  // namespace
-
-std::string File_error_text(const FileError& e, const std::string& path, int16_t lang_chinese) {
-    const bool chn = lang_chinese != 0;
-    const std::string line = std::to_string(e.line);
-    switch (e.kind) {
-    case FileError::None:
-        return {};
-    case FileError::Cannot_open:
-        return chn ? "无法打开文件 " + path + " ，参数未调入。"
-                   : "Cannot open the file " + path + " (" + e.detail + "). Nothing was loaded.";
-    case FileError::Ends_early:
-        return chn ? "文件不完整：只有 " + std::to_string(e.count) + " 条记录（应为 1025 条），参数未调入。"
-                   : "The file is incomplete: it holds " + std::to_string(e.count) +
-                         " of the 1025 records. Nothing was loaded.";
-    case FileError::Not_a_number:
-        if (e.token.empty())
-            return chn ? "文件第 " + line + " 行有一个空的数据项，参数未调入。"
-                       : "Line " + line + " of the file holds an empty field. Nothing was loaded.";
-        return chn ? "文件第 " + line + " 行的 \"" + shown_token(e.token) + "\" 不是数字，参数未调入。"
-                   : "Line " + line + " of the file holds \"" + shown_token(e.token) +
-                         "\", which is not a number. Nothing was loaded.";
-    case FileError::Out_of_range:
-        return chn ? "文件第 " + line + " 行的数值 " + std::to_string(e.value) + " 超出 0 - 255 的范围，参数未调入。"
-                   : "Line " + line + " of the file holds the value " + std::to_string(e.value) +
-                         ", outside 0 to 255. Nothing was loaded.";
-    case FileError::Cannot_write:
-        return chn ? "无法保存文件 " + path + " ，参数未保存。"
-                   : "Cannot save the file " + path + " (" + e.detail + "). Nothing was saved.";
-    }
-    return {};
-}
-
 // ---- the dialog ----
 
 File_dialog::File_dialog(App& a, const File_dialog_params& p) : ui::Form(a.rt, p.form), app(a), params(p) {

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <string>
 
-#include "shell/datafile.h"
+#include "model/datafile.h"
 #include "ui/all.h"
 #include "ui/filelists.h"
 
@@ -56,9 +56,6 @@ Name_check Check_file_name(const std::string& name, const std::string& suffix_lo
 
 // Folder and name joined by one "/".
 std::string Join_folder(const std::string& folder, const std::string& name);
-
-// The message for a failed load or save of `path`, in the flag's language.
-std::string File_error_text(const FileError& e, const std::string& path, int16_t lang_chinese);
 
 // Title of every message of the file dialogs.
 inline const char* File_msg_title(int16_t lang_chinese) {

@@ -1,6 +1,6 @@
 #include <filesystem>
 
-#include "shell/datafile.h"
+#include "model/datafile.h"
 #include "shell/dialogs.h"
 #include "support/fixture.h"
 #include "support/tempdir.h"

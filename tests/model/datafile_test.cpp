@@ -5,7 +5,7 @@
 
 #include <sys/stat.h>
 
-#include "shell/datafile.h"
+#include "model/datafile.h"
 #include "support/tempdir.h"
 
 using bx::FileError;
