@@ -89,7 +89,7 @@ public:
     ToneNameTable Tone_name_table{};
     RadioIdent Radio_ident{};
     ModelTable Model_table;
-    // Milliseconds of one count of the radio's tone timer (kTone_tick_ms).
+    // Milliseconds of one count of the radio's tone timer (kToneTickMs).
     double Tone_tick_ms = 0;
     ValidationLimits limits() const { return {Limit_A_low, Limit_A_high, Limit_B_low, Limit_B_high}; }
 

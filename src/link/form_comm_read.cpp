@@ -6,7 +6,7 @@
 namespace bx {
 
 Form_Comm_Read::Form_Comm_Read(App& a)
-    : Comm_window(a, "Form_Comm_Read", link_rows::Form_Comm_Read,
+    : LinkWindow(a, "Form_Comm_Read", link_rows::Form_Comm_Read,
                   {"从对讲机读取数据", "Read Data From Radio", "读取", "Read"}, Command_read) {
     Command_read.Click = [this] { Command_read_Click(); };
     Link.On_read_complete = [this] { Read_complete(); };
@@ -15,12 +15,12 @@ Form_Comm_Read::Form_Comm_Read(App& a)
 void Form_Comm_Read::Command_read_Click() { Link.Read_button(); }
 
 void Form_Comm_Read::Unpack_image_blocks() {
-    int target = full_xfer::Read_store_first;
+    int target = full_xfer::kReadStoreFirst;
     for (int c = 2; c <= 198; ++c) {
         const uint8_t* reply = app.Read_blocks[static_cast<size_t>(c)].data();
         int s = Reply_data_start(reply);
-        for (int k = 0; k < 4; ++k, ++target, s += frame::Record_bytes)
-            for (int b = 0; b < frame::Record_bytes; ++b) app.Mem_image(target, b) = reply[s + b];
+        for (int k = 0; k < 4; ++k, ++target, s += frame::kRecordBytes)
+            for (int b = 0; b < frame::kRecordBytes; ++b) app.Mem_image(target, b) = reply[s + b];
     }
 }
 

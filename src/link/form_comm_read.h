@@ -2,11 +2,11 @@
 // arrived, replaces image records 0..787 (radio 0x0000-0x313F).
 #pragma once
 
-#include "link/comm_window.h"
+#include "link/link_window.h"
 
 namespace bx {
 
-class Form_Comm_Read : public Comm_window {
+class Form_Comm_Read : public LinkWindow {
 public:
     explicit Form_Comm_Read(App& app);
 

@@ -8,7 +8,7 @@
 namespace bx {
 
 Form_Comm_Write::Form_Comm_Write(App& a)
-    : Comm_window(a, "Form_Comm_Write", link_rows::Form_Comm_Write,
+    : LinkWindow(a, "Form_Comm_Write", link_rows::Form_Comm_Write,
                   {"写数据到对讲机", "Write Data to Radio", "写入", "Write"}, Command_Write) {
     Command_Write.Click = [this] { Command_Write_Click(); };
     Link.On_write_complete = [this] { Write_complete(); };
@@ -41,8 +41,8 @@ void Form_Comm_Write::Write_failed() {
     Label_tr_count.setCaption("");
     Link.st.Write_busy = 0;
     Link.st.Read_busy = 0;
-    Link.Msg(link_text::Fail_connect);
-    Label_tr_count.setCaption(Link.T(link_text::Comm_fault));
+    Link.Msg(link_text::kFailConnect);
+    Label_tr_count.setCaption(Link.T(link_text::kCommFault));
 }
 
 }  // namespace bx

@@ -3,11 +3,11 @@
 // the 5-tone tone tables.
 #pragma once
 
-#include "link/comm_window.h"
+#include "link/link_window.h"
 
 namespace bx {
 
-class Form_Comm_Write : public Comm_window {
+class Form_Comm_Write : public LinkWindow {
 public:
     explicit Form_Comm_Write(App& app);
 

@@ -7,7 +7,7 @@
 namespace bx {
 
 std::vector<uint8_t> Cmd_read(int addr, int len) {
-    return {frame::Read_cmd, static_cast<uint8_t>((addr >> 8) & 0xFF), static_cast<uint8_t>(addr & 0xFF),
+    return {frame::kReadCmd, static_cast<uint8_t>((addr >> 8) & 0xFF), static_cast<uint8_t>(addr & 0xFF),
             static_cast<uint8_t>(len & 0xFF)};
 }
 
@@ -15,37 +15,37 @@ std::vector<uint8_t> Write_frame(int addr, const uint8_t* data16, bool with_ack)
     std::vector<uint8_t> f;
     f.reserve(21);
     if (with_ack) f.push_back(frame::Ack);
-    f.push_back(frame::Data_mark);
+    f.push_back(frame::kDataMark);
     f.push_back(static_cast<uint8_t>((addr >> 8) & 0xFF));
     f.push_back(static_cast<uint8_t>(addr & 0xFF));
-    f.push_back(frame::Record_bytes);
-    f.insert(f.end(), data16, data16 + frame::Record_bytes);
+    f.push_back(frame::kRecordBytes);
+    f.insert(f.end(), data16, data16 + frame::kRecordBytes);
     return f;
 }
 
 int Find_data_mark(const uint8_t* buf, int len, int last) {
     int end = std::min(last, len - 1);
     for (int i = 0; i <= end; ++i)
-        if (buf[i] == frame::Data_mark) return i;
+        if (buf[i] == frame::kDataMark) return i;
     return -1;
 }
 
 int Reply_data_start(const uint8_t* reply) {
-    int p = Find_data_mark(reply, frame::Read_reply_len, 5);
+    int p = Find_data_mark(reply, frame::kReadReplyLen, 5);
     // A mark further in would put the data past the reply's end; such
     // replies are never stored, and the start is clipped all the same.
-    return std::min(p < 0 ? 4 : p + 4, frame::Read_reply_len - frame::Block_bytes);
+    return std::min(p < 0 ? 4 : p + 4, frame::kReadReplyLen - frame::kBlockBytes);
 }
 
 bool Read_reply_usable(const uint8_t* reply) {
-    int p = Find_data_mark(reply, frame::Read_reply_len, 5);
+    int p = Find_data_mark(reply, frame::kReadReplyLen, 5);
     return p == 0 || p == 1;
 }
 
 bool Ident_accepted(const uint8_t* reply, const std::array<uint8_t, 4>& radio_ident) {
     for (int i = 0; i < 4; ++i)
-        if (reply[frame::Ident_maker_at + i] != radio_ident[static_cast<size_t>(i)]) return false;
-    return reply[frame::Ident_end_at] == frame::End_mark;
+        if (reply[frame::kIdentMakerAt + i] != radio_ident[static_cast<size_t>(i)]) return false;
+    return reply[frame::kIdentEndAt] == frame::kEndMark;
 }
 
 std::string Panel_number(int v) {
@@ -68,8 +68,8 @@ std::string chars(const uint8_t* r, int from, int to) {
 int mhz(const uint8_t* r, int at) { return 100 * r[at] + 10 * r[at + 1] + r[at + 2]; }
 }  // namespace
 
-Ident_info Ident_decode(const uint8_t* r) {
-    Ident_info in;
+IdentInfo Ident_decode(const uint8_t* r) {
+    IdentInfo in;
     in.band_a_low = mhz(r, 1);
     in.band_a_high = mhz(r, 4);
     in.band_b_low = mhz(r, 7);

@@ -14,25 +14,25 @@ namespace bx {
 inline constexpr std::array<uint8_t, 8> Cmd_program = {0x50, 0x52, 0x4F, 0x47, 0x42, 0x58, 0x35, 0x36};
 
 // Line settings of every exchange.
-inline constexpr const char* Link_settings = "9600,N,8,1";
+inline constexpr const char* kLinkSettings = "9600,N,8,1";
 
 namespace frame {
 constexpr uint8_t Ack = 0x06;
-constexpr uint8_t Read_cmd = 0x53;   // 'S'
-constexpr uint8_t Data_mark = 0x58;  // 'X'
-constexpr uint8_t End_mark = 0x55;   // 'U', last byte of the identification reply
+constexpr uint8_t kReadCmd = 0x53;   // 'S'
+constexpr uint8_t kDataMark = 0x58;  // 'X'
+constexpr uint8_t kEndMark = 0x55;   // 'U', last byte of the identification reply
 
-constexpr int Ident_len = 50;         // identification reply
-constexpr int Ident_maker_at = 13;    // 4 letters of the maker ident
-constexpr int Ident_end_at = 49;
-constexpr int PassWord_taken = 20;    // bytes taken of the password reply
-constexpr int PassWord_mark_limit = 10;  // the 'X' must stand at an index below this
-constexpr int Read_reply_len = 69;    // Ack + 'X' hi lo len + 64 data bytes
-constexpr int Block_bytes = 64;
-constexpr int Record_bytes = 16;
-constexpr int PassWord_addr = 0x3DF0;
+constexpr int kIdentLen = 50;         // identification reply
+constexpr int kIdentMakerAt = 13;    // 4 letters of the maker ident
+constexpr int kIdentEndAt = 49;
+constexpr int kPassWordTaken = 20;    // bytes taken of the password reply
+constexpr int kPassWordMarkLimit = 10;  // the 'X' must stand at an index below this
+constexpr int kReadReplyLen = 69;    // Ack + 'X' hi lo len + 64 data bytes
+constexpr int kBlockBytes = 64;
+constexpr int kRecordBytes = 16;
+constexpr int kPassWordAddr = 0x3DF0;
 // Read_blocks has 71 slots a row; a stored reply fills slots 0..68.
-constexpr int Reply_slots = 71;
+constexpr int kReplySlots = 71;
 }  // namespace frame
 
 // 'S', address high, address low, length.
@@ -55,7 +55,7 @@ int Reply_data_start(const uint8_t* reply);
 bool Read_reply_usable(const uint8_t* reply);
 
 // What an accepted identification reply says about the radio.
-struct Ident_info {
+struct IdentInfo {
     int band_a_low = 0, band_a_high = 0, band_b_low = 0, band_b_high = 0;  // MHz
     std::string model;    // status panel 2
     std::string serial;   // status panel 4
@@ -67,7 +67,7 @@ struct Ident_info {
 // The reply (50 bytes) is accepted when bytes 13..16 equal the maker ident
 // and byte 49 is the end mark.
 bool Ident_accepted(const uint8_t* reply, const std::array<uint8_t, 4>& radio_ident);
-Ident_info Ident_decode(const uint8_t* reply);
+IdentInfo Ident_decode(const uint8_t* reply);
 
 // A number as the status panels show it: decimal with one leading blank.
 std::string Panel_number(int v);

@@ -15,14 +15,14 @@ LinkMachine::LinkMachine(App& a, const Link_params& r, Controls c) : app(a), row
 const char* LinkMachine::T(const link_text::Pair& t) const { return L(app.Lang_chinese, t.chn, t.eng); }
 
 void LinkMachine::Msg(const link_text::Pair& t, const char* eng_title) {
-    app.rt.MsgBox(T(t), ui::vbExclamation, L(app.Lang_chinese, link_text::Title_chn, eng_title));
+    app.rt.MsgBox(T(t), ui::vbExclamation, L(app.Lang_chinese, link_text::kTitleChn, eng_title));
 }
 
 void LinkMachine::Show_port_error() {
-    if (row.port_text == Port_text::A)
-        Msg({link_text::Port_error_chn, link_text::Port_error_A}, link_text::Title_eng);
+    if (row.port_text == PortText::A)
+        Msg({link_text::kPortErrorChn, link_text::kPortErrorA}, link_text::kTitleEng);
     else
-        Msg({link_text::Port_error_chn, link_text::Port_error_B}, link_text::Title_eng_P);
+        Msg({link_text::kPortErrorChn, link_text::kPortErrorB}, link_text::kTitleEngP);
 }
 
 // ---- port ----
@@ -99,7 +99,7 @@ void LinkMachine::Arm_send_pump() {
     st.Block_reading = 0;
     st.Frame_sent = 0;
     st.Send_pos = 0;
-    c_.Timer1.setInterval(Pump_ms);
+    c_.Timer1.setInterval(kPumpMs);
     c_.Timer1.setEnabled(true);
 }
 
@@ -110,15 +110,15 @@ void LinkMachine::Timer1_Timer() {
     // record, for one): it must not shift the next reply.
     if (st.Send_pos == 0) MSC.setInBufferCount(0);
     if (row.one_byte_pump) {
-        c_.Timer1.setInterval(Pump_ms);
+        c_.Timer1.setInterval(kPumpMs);
         if (st.Send_pos < st.Send_len) {
             MSC.Output({st.Send_frame[static_cast<size_t>(st.Send_pos)]});
-            c_.Timer2.setInterval(Reply_timeout_ms);
+            c_.Timer2.setInterval(kReplyTimeoutMs);
             c_.Timer2.setEnabled(true);
             ++st.Send_pos;
         }
         if (st.Send_pos >= st.Send_len) {
-            c_.Timer2.setInterval(Reply_timeout_ms);
+            c_.Timer2.setInterval(kReplyTimeoutMs);
             c_.Timer2.setEnabled(true);
             c_.Timer1.setEnabled(false);
             st.Frame_sent = -1;
@@ -126,9 +126,9 @@ void LinkMachine::Timer1_Timer() {
         return;
     }
     for (;;) {
-        c_.Timer1.setInterval(Reply_timeout_ms);
+        c_.Timer1.setInterval(kReplyTimeoutMs);
         if (st.Send_pos >= st.Send_len) {
-            c_.Timer2.setInterval(Reply_timeout_ms);
+            c_.Timer2.setInterval(kReplyTimeoutMs);
             c_.Timer2.setEnabled(true);
             c_.Timer1.setEnabled(false);
             st.Frame_sent = -1;
@@ -136,7 +136,7 @@ void LinkMachine::Timer1_Timer() {
         }
         MSC.Output({st.Send_frame[static_cast<size_t>(st.Send_pos)]});
         st.Link_ok = 0;
-        c_.Timer2.setInterval(Byte_timeout_ms);
+        c_.Timer2.setInterval(kByteTimeoutMs);
         c_.Timer2.setEnabled(true);
         ++st.Send_pos;
     }
@@ -173,9 +173,9 @@ void LinkMachine::Timer3_Timer() {
 }
 
 void LinkMachine::Default_failure() {
-    Msg(link_text::Fail_connect);
+    Msg(link_text::kFailConnect);
     if (c_.ProgressBar1) c_.ProgressBar1->setValue(0);
-    if (c_.Label_tr_count) c_.Label_tr_count->setCaption(T(link_text::Comm_fault));
+    if (c_.Label_tr_count) c_.Label_tr_count->setCaption(T(link_text::kCommFault));
 }
 
 // ---- receive ----
@@ -200,7 +200,7 @@ void LinkMachine::MSC_OnComm() {
             Read_phase();
         return;
     }
-    const int need = st.Stage == 0 ? frame::Ident_len : frame::PassWord_taken;
+    const int need = st.Stage == 0 ? frame::kIdentLen : frame::kPassWordTaken;
     if (MSC.InBufferCount() < need) return;
     Take_bytes(st.Rx_buf.data(), need);
     if (st.Stage == 0)
@@ -211,7 +211,7 @@ void LinkMachine::MSC_OnComm() {
 
 void LinkMachine::Send_ack() { c_.MSC.Output({frame::Ack}); }
 
-void LinkMachine::Apply_ident(const Ident_info& in) {
+void LinkMachine::Apply_ident(const IdentInfo& in) {
     ui::StatusBar& bar = app.MDImain->StatusBar1;
     app.Band_A_low = in.band_a_low;
     app.Band_A_high = in.band_a_high;
@@ -248,7 +248,7 @@ void LinkMachine::Ident_stage() {
     }
     Apply_ident(Ident_decode(rx));
     st.Stage = 1;
-    Set_frame(Cmd_read(frame::PassWord_addr, frame::Record_bytes));
+    Set_frame(Cmd_read(frame::kPassWordAddr, frame::kRecordBytes));
     st.Block_no = 0;
     Arm_send_pump();
     c_.MSC.setInBufferCount(0);
@@ -260,11 +260,11 @@ void LinkMachine::PassWord_stage() {
         app.rt.loop().busy_wait();
     }
     const uint8_t* rx = st.Rx_buf.data();
-    int k = Find_data_mark(rx, frame::PassWord_taken, frame::PassWord_taken - 1);
-    if (k < 0 || k >= frame::PassWord_mark_limit) return;  // dropped: time-out follows
+    int k = Find_data_mark(rx, frame::kPassWordTaken, frame::kPassWordTaken - 1);
+    if (k < 0 || k >= frame::kPassWordMarkLimit) return;  // dropped: time-out follows
     // The record follows the 4-byte header; with k bytes in front of the
     // 'X' only its first 16 - k bytes lie inside the 20 taken.
-    const int received = std::min(16, frame::PassWord_taken - (k + 4));
+    const int received = std::min(16, frame::kPassWordTaken - (k + 4));
     app.PassWord_radio.fill(0);
     for (int i = 0; i < received; ++i) app.PassWord_radio[static_cast<size_t>(i)] = rx[k + 4 + i];
     if (!PassWord_passes(app.PassWord_radio.data(), received, app.PassWord_typed.data())) {
@@ -272,7 +272,7 @@ void LinkMachine::PassWord_stage() {
         Stop_timers();
         st.Write_busy = 0;
         st.Read_busy = 0;
-        Msg(link_text::PassWord_error, link_text::Title_eng_P);
+        Msg(link_text::kPassWordError, link_text::kTitleEngP);
         return;
     }
     st.Link_ok = -1;
@@ -314,7 +314,7 @@ void LinkMachine::Finish() {
 
 void LinkMachine::Begin_read_data() {
     const int base = app.Addr_high * 256 + app.Addr_low;
-    std::vector<uint8_t> f = Cmd_read(base, frame::Block_bytes);
+    std::vector<uint8_t> f = Cmd_read(base, frame::kBlockBytes);
     if (row.first_read_ack) f.insert(f.begin(), frame::Ack);
     Set_frame(f);
     st.Block_no = row.first_block_no;
@@ -324,16 +324,16 @@ void LinkMachine::Begin_read_data() {
 
 void LinkMachine::Begin_write_data() {
     const int base = app.Addr_high * 256 + app.Addr_low;
-    Set_frame(Write_frame(base, Image_row(base / frame::Record_bytes), false));
+    Set_frame(Write_frame(base, Image_row(base / frame::kRecordBytes), false));
     st.Block_no = 1;
     Arm_send_pump();
 }
 
 void LinkMachine::Read_phase() {
     ui::SerialPort& MSC = c_.MSC;
-    if (MSC.InBufferCount() < frame::Read_reply_len) return;
-    std::array<uint8_t, frame::Read_reply_len> reply{};
-    Take_bytes(reply.data(), frame::Read_reply_len);
+    if (MSC.InBufferCount() < frame::kReadReplyLen) return;
+    std::array<uint8_t, frame::kReadReplyLen> reply{};
+    Take_bytes(reply.data(), frame::kReadReplyLen);
     // A reply whose data would not lie inside the 69 bytes counts as no
     // reply: not acknowledged, and the time-out follows.
     if (!Read_reply_usable(reply.data())) return;
@@ -350,8 +350,8 @@ void LinkMachine::Read_phase() {
         if (On_read_complete) On_read_complete();
         return;
     }
-    const int addr = app.Addr_high * 256 + app.Addr_low + (c - 1) * frame::Block_bytes;
-    Set_frame(Cmd_read(addr, frame::Block_bytes));
+    const int addr = app.Addr_high * 256 + app.Addr_low + (c - 1) * frame::kBlockBytes;
+    Set_frame(Cmd_read(addr, frame::kBlockBytes));
     Arm_send_pump();
     ++st.Block_no;
     const int n = row.read_progress_before_increase ? c : st.Block_no;
@@ -385,7 +385,7 @@ void LinkMachine::Write_phase() {
                                                       L(app.Lang_chinese, "  数据块", "  Data Block"));
     }
     const int base = app.Addr_high * 256 + app.Addr_low;
-    Set_frame(Write_frame(base + c * frame::Record_bytes, Image_row(base / frame::Record_bytes + c), true));
+    Set_frame(Write_frame(base + c * frame::kRecordBytes, Image_row(base / frame::kRecordBytes + c), true));
     ++st.Block_no;
     Arm_send_pump();
 }
@@ -394,7 +394,7 @@ void LinkMachine::Write_phase() {
 
 bool LinkMachine::Refuse_if_busy() {
     if (!st.Busy()) return false;
-    Msg(link_text::Busy);
+    Msg(link_text::kBusy);
     return true;
 }
 
@@ -409,7 +409,7 @@ bool LinkMachine::Start_button(int retries, void (LinkMachine::*start)()) {
     st.Retries = static_cast<decltype(st.Retries)>(retries);
     (this->*start)();
     if (app.Comm_port_err != 0) return false;
-    Show_progress(0, T(link_text::Connecting));
+    Show_progress(0, T(link_text::kConnecting));
     return true;
 }
 
@@ -417,7 +417,7 @@ bool LinkMachine::Start_button(int retries, void (LinkMachine::*start)()) {
 
 void Set_link_port(ui::SerialPort& MSC, int comm_port) {
     MSC.setCommPort(comm_port);
-    MSC.setSettings(Link_settings);
+    MSC.setSettings(kLinkSettings);
     MSC.setInBufferSize(1024);
     MSC.setInputLen(1);
     MSC.setRThreshold(1);

@@ -57,19 +57,19 @@ struct Pair {
     const char* chn;
     const char* eng;
 };
-inline constexpr const char* Title_chn = "操作提示";
-inline constexpr const char* Title_eng = "Operate prompt";
-inline constexpr const char* Title_eng_P = "Operate Prompt";
-inline constexpr Pair Busy{"正在与对讲机进行读写操作 ！", "Read-write operating with transceiver ."};
-inline constexpr Pair No_close{"正在进行读写操作,请勿关窗口 ！,", "Read-write operating，don't close the window. ,"};
-inline constexpr Pair Connecting{"正在与对讲机联络 ！", "Connecting with transceiver. "};
-inline constexpr const char* Port_error_chn = "通讯端口打开错误，请正确设置通讯端口 ！";
-inline constexpr const char* Port_error_A =
+inline constexpr const char* kTitleChn = "操作提示";
+inline constexpr const char* kTitleEng = "Operate prompt";
+inline constexpr const char* kTitleEngP = "Operate Prompt";
+inline constexpr Pair kBusy{"正在与对讲机进行读写操作 ！", "Read-write operating with transceiver ."};
+inline constexpr Pair kNoClose{"正在进行读写操作,请勿关窗口 ！,", "Read-write operating，don't close the window. ,"};
+inline constexpr Pair kConnecting{"正在与对讲机联络 ！", "Connecting with transceiver. "};
+inline constexpr const char* kPortErrorChn = "通讯端口打开错误，请正确设置通讯端口 ！";
+inline constexpr const char* kPortErrorA =
     "Communication port is error, please setting right communication port . ！";
-inline constexpr const char* Port_error_B = "Communication Port Open Error ！";
-inline constexpr Pair PassWord_error{"读写数据命令字错误，禁止读出", "PassWord Error, Reading Stop"};
-inline constexpr Pair Fail_connect{"与对讲机联络失败 ！", "Fail connect with transceiver."};
-inline constexpr Pair Comm_fault{"与对讲机通讯故障 ！", "Communication fault."};
+inline constexpr const char* kPortErrorB = "Communication Port Open Error ！";
+inline constexpr Pair kPassWordError{"读写数据命令字错误，禁止读出", "PassWord Error, Reading Stop"};
+inline constexpr Pair kFailConnect{"与对讲机联络失败 ！", "Fail connect with transceiver."};
+inline constexpr Pair kCommFault{"与对讲机通讯故障 ！", "Communication fault."};
 }  // namespace link_text
 
 class LinkMachine {
@@ -135,7 +135,7 @@ public:
     // The port-open message of the row, with its title.
     void Show_port_error();
     // A message box with the exclamation icon and the title of the language.
-    void Msg(const link_text::Pair& t, const char* eng_title = link_text::Title_eng);
+    void Msg(const link_text::Pair& t, const char* eng_title = link_text::kTitleEng);
     // Text of the language now chosen.
     const char* T(const link_text::Pair& t) const;
 
@@ -168,7 +168,7 @@ private:
     void Close_port();
     void Ident_stage();
     void PassWord_stage();
-    void Apply_ident(const Ident_info& in);
+    void Apply_ident(const IdentInfo& in);
     void Default_failure();
 };
 

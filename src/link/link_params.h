@@ -8,7 +8,7 @@
 namespace bx {
 
 // Which port-open message a window shows.
-enum class Port_text : uint8_t {
+enum class PortText : uint8_t {
     A,  // "Communication port is error, please setting right communication port . ！"
     B,  // "Communication Port Open Error ！"
 };
@@ -36,7 +36,7 @@ struct Link_params {
     bool one_byte_pump = false;
     int pause_ms = 3000;  // P: the pause after a reply time-out
     int16_t read_retries = 3, write_retries = 3;
-    Port_text port_text = Port_text::A;
+    PortText port_text = PortText::A;
     // The read progress shows the block counter before its increase (the
     // read window) or after it (the editors).
     bool read_progress_before_increase = false;
@@ -46,9 +46,9 @@ struct Link_params {
 
 // Timing of every machine.
 namespace link_timing {
-constexpr int Pump_ms = 15;          // the send pump's delay before a frame
-constexpr int Reply_timeout_ms = 1000;  // after the last byte of a frame
-constexpr int Byte_timeout_ms = 2000;   // while a frame is being sent
+constexpr int kPumpMs = 15;          // the send pump's delay before a frame
+constexpr int kReplyTimeoutMs = 1000;  // after the last byte of a frame
+constexpr int kByteTimeoutMs = 2000;   // while a frame is being sent
 }  // namespace link_timing
 
 namespace link_rows {
@@ -64,7 +64,7 @@ inline constexpr Link_params Form_Comm_Read{
     .pause_ms = 3000,
     .read_retries = 3,
     .write_retries = 0,
-    .port_text = Port_text::A,
+    .port_text = PortText::A,
     .read_progress_before_increase = true,
 };
 
@@ -75,7 +75,7 @@ inline constexpr Link_params Form_Comm_Write{
     .pause_ms = 5000,
     .read_retries = 0,
     .write_retries = 0,  // no retry: the pause ends in the failure report
-    .port_text = Port_text::A,
+    .port_text = PortText::A,
 };
 
 inline constexpr Link_params MDImain{
@@ -89,7 +89,7 @@ inline constexpr Link_params MDImain{
     .pause_ms = 1500,
     .read_retries = 2,
     .write_retries = 0,
-    .port_text = Port_text::B,
+    .port_text = PortText::B,
 };
 
 // The editors' rows. The channel editor pairs every channel block or record
@@ -104,7 +104,7 @@ inline constexpr Link_params frm_chann{
     .pause_ms = 1500,
     .read_retries = 3,
     .write_retries = 1,
-    .port_text = Port_text::A,
+    .port_text = PortText::A,
 };
 
 inline constexpr Link_params frm_FM{
@@ -113,7 +113,7 @@ inline constexpr Link_params frm_FM{
     .write_base = 0x3000,
     .blocks_total = 4,
     .records_total = 16,
-    .port_text = Port_text::A,
+    .port_text = PortText::A,
 };
 
 inline constexpr Link_params frm_option{
@@ -122,7 +122,7 @@ inline constexpr Link_params frm_option{
     .write_base = 0x0E00,
     .blocks_total = 8,
     .records_total = 32,
-    .port_text = Port_text::B,
+    .port_text = PortText::B,
 };
 
 inline constexpr Link_params frm_2tone{
@@ -131,7 +131,7 @@ inline constexpr Link_params frm_2tone{
     .write_base = 0x2D00,
     .blocks_total = 12,
     .records_total = 48,
-    .port_text = Port_text::B,
+    .port_text = PortText::B,
     .write_label_less = 1,
 };
 
@@ -141,7 +141,7 @@ inline constexpr Link_params frm_5tone{
     .write_base = 0x2000,
     .blocks_total = 8,
     .records_total = 96,
-    .port_text = Port_text::B,
+    .port_text = PortText::B,
     .write_label_less = 1,
 };
 
@@ -151,7 +151,7 @@ inline constexpr Link_params frm_dtmf{
     .write_base = 0x2900,
     .blocks_total = 8,
     .records_total = 32,
-    .port_text = Port_text::B,
+    .port_text = PortText::B,
 };
 
 }  // namespace link_rows

@@ -9,22 +9,22 @@
 
 namespace bx {
 
-constexpr int kTone_names = 261;       // 0 off, 1..50 CTCSS, 51..155 DCS N, 156..260 DCS I
-constexpr int kCtcss_count = 50;
-constexpr int kDcs_count = 105;
-constexpr int kDcs_first_index = 51;   // table index of D023N; DCS position p is index p + 50
+constexpr int kToneNames = 261;       // 0 off, 1..50 CTCSS, 51..155 DCS N, 156..260 DCS I
+constexpr int kCtcssCount = 50;
+constexpr int kDcsCount = 105;
+constexpr int kDcsFirstIndex = 51;   // table index of D023N; DCS position p is index p + 50
 
 // Each entry is the tone's name with blanks around it ("   OFF      ",
 // "   67.0    ", "  100.0   ", "  D023N   ", " D023I   "); lists show the
 // names trimmed.
-using ToneNameTable = std::array<std::string, kTone_names>;
+using ToneNameTable = std::array<std::string, kToneNames>;
 
 // The 4 bytes an identification reply carries at bytes 13..16.
 using RadioIdent = std::array<uint8_t, 4>;
 
 constexpr int kModels = 11;
 // Columns of Band_table: band A lower and upper, band B lower and upper (MHz).
-enum BandCol { Band_A_low_col = 0, Band_A_high_col = 1, Band_B_low_col = 2, Band_B_high_col = 3 };
+enum BandCol { kBandALowCol = 0, kBandAHighCol = 1, kBandBLowCol = 2, kBandBHighCol = 3 };
 
 struct ModelTable {
     std::array<std::string, kModels> Model_names{};
@@ -33,8 +33,8 @@ struct ModelTable {
 
 // The CTCSS tones in tenths of a hertz (670 .. 2541) and the DCS codes as
 // their octal digits read as decimal (23 .. 754), in table order.
-extern const std::array<int, kCtcss_count> Ctcss_tenths;
-extern const std::array<int, kDcs_count> Dcs_codes;
+extern const std::array<int, kCtcssCount> kCtcssTenths;
+extern const std::array<int, kDcsCount> kDcsCodes;
 
 // Fills the tone name table and the radio ident.
 void Load_code_tables(ToneNameTable& tone_names, RadioIdent& ident);

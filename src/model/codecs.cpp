@@ -22,7 +22,7 @@ double round_half_even(double v) {
 }
 
 ToneCode ctcss_code_of_tenths(double tenths) {
-    constexpr double kMax = codec_choice::Ctcss_max_tenths;
+    constexpr double kMax = codec_choice::kCtcssMaxTenths;
     double v = 0.0;
     if (tenths >= kMax)
         v = kMax;
@@ -51,20 +51,20 @@ std::string Tone_code_to_text(uint8_t low, uint8_t high, const ToneNameTable& na
         if (v % 10 == 0) t += ".0";
         return t;
     }
-    if (high == 0x00 && low <= 2 * kDcs_count) return names[static_cast<size_t>(low + kDcs_first_index - 1)];
-    return std::string(codec_choice::Tone_unnamed_text);
+    if (high == 0x00 && low <= 2 * kDcsCount) return names[static_cast<size_t>(low + kDcsFirstIndex - 1)];
+    return std::string(codec_choice::kToneUnnamedText);
 }
 
 ToneCode Tone_index_to_code(int index, const ToneNameTable& names) {
-    if (index >= 1 && index <= kCtcss_count) return ctcss_code_of_tenths(Val(names[static_cast<size_t>(index)]) * 10.0);
-    if (index >= kDcs_first_index && index < kTone_names)
-        return {static_cast<uint8_t>(index - (kDcs_first_index - 1)), 0x00};
+    if (index >= 1 && index <= kCtcssCount) return ctcss_code_of_tenths(Val(names[static_cast<size_t>(index)]) * 10.0);
+    if (index >= kDcsFirstIndex && index < kToneNames)
+        return {static_cast<uint8_t>(index - (kDcsFirstIndex - 1)), 0x00};
     return {0x00, 0x00};
 }
 
 ToneCode Ctcss_text_to_code(std::string_view hz_text) {
     const double hz = Val(hz_text);
-    return ctcss_code_of_tenths(hz >= codec_choice::Ctcss_max_tenths ? codec_choice::Ctcss_max_tenths : hz * 10.0);
+    return ctcss_code_of_tenths(hz >= codec_choice::kCtcssMaxTenths ? codec_choice::kCtcssMaxTenths : hz * 10.0);
 }
 
 // ---- Dtmf_code ----
@@ -90,7 +90,7 @@ std::string Dtmf_code_to_char(int code) {
 
 DtmfCodeField Dtmf_text_to_field(std::string_view text) {
     DtmfCodeField f;
-    f.fill(kNo_dtmf);
+    f.fill(kNoDtmf);
     const std::vector<std::string> chars = ui::utf8_chars(std::string(text));
     const size_t n = std::min(chars.size(), f.size());
     for (size_t i = 0; i < n; ++i) f[i] = static_cast<uint8_t>(std::clamp(Dtmf_char_to_code(chars[i]), 0, 255));
@@ -99,7 +99,7 @@ DtmfCodeField Dtmf_text_to_field(std::string_view text) {
 
 std::string Dtmf_field_to_text(std::span<const uint8_t> field) {
     std::string out;
-    const size_t n = std::min(field.size(), static_cast<size_t>(kDtmf_field_len));
+    const size_t n = std::min(field.size(), static_cast<size_t>(kDtmfFieldLen));
     for (size_t i = 0; i < n; ++i) out += Dtmf_code_to_char(field[i]);
     return out;
 }
@@ -113,10 +113,10 @@ bool is_disp_char(int c) {
 }  // namespace
 
 uint8_t Disp_char_to_code(std::string_view ch) {
-    if (ch.size() != 1) return kDisp_other;
+    if (ch.size() != 1) return kDispOther;
     int c = static_cast<unsigned char>(ch[0]);
     if (c >= 'a' && c <= 'z') c = c - 'a' + 'A';
-    return is_disp_char(c) ? static_cast<uint8_t>(c) : kDisp_other;
+    return is_disp_char(c) ? static_cast<uint8_t>(c) : kDispOther;
 }
 
 std::string Disp_code_to_char(uint8_t code) {
@@ -142,10 +142,10 @@ int Hex_char_to_code(std::string_view ch) {
 void Store_2tone_freq(MemImage& img, int block, int entry, int k, double f, double tone_tick_ms) {
     const int r = 16 * block + entry;
     if (r < 0 || r >= kImageRecords || k < 0 || k > 3) return;
-    if (!(f >= codec_choice::Tone_min_hz) || !(tone_tick_ms > 0.0)) return;  // no division by zero
+    if (!(f >= codec_choice::kToneMinHz) || !(tone_tick_ms > 0.0)) return;  // no division by zero
     const double h = std::floor(f + 0.5);
     const double n = std::floor((1.0 / f) * 1000.0 / tone_tick_ms + 0.5);
-    if (!(h <= codec_choice::Word_max) || !(n >= 0.0 && n <= codec_choice::Word_max)) return;
+    if (!(h <= codec_choice::kWordMax) || !(n >= 0.0 && n <= codec_choice::kWordMax)) return;
     const auto hw = static_cast<unsigned>(h), nw = static_cast<unsigned>(n);
     img(r, 2 * k) = static_cast<uint8_t>(hw % 256);
     img(r, 2 * k + 1) = static_cast<uint8_t>(hw / 256);
@@ -155,13 +155,13 @@ void Store_2tone_freq(MemImage& img, int block, int entry, int k, double f, doub
 
 // ---- Sig_5tone_std_list ----
 
-const std::array<const char*, kSig_5tone_stds> Sig_5tone_std_list = {
+const std::array<const char*, kSig5toneStds> Sig_5tone_std_list = {
     "CCIR1", "CCIR2", "PCCIR", "ZVEI1", "ZVEI2", "ZVEI3", "PZVEI", "DZVEI",
     "PDZVEI", "EEA", "EIA", "EURO", "CCITT", "NATEL", "MODAT",
 };
 
 std::string Sig_5tone_std_name(int index) {
-    if (index < 0 || index >= kSig_5tone_stds) return "";
+    if (index < 0 || index >= kSig5toneStds) return "";
     return Sig_5tone_std_list[static_cast<size_t>(index)];
 }
 

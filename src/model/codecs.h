@@ -38,9 +38,9 @@ ToneCode Tone_index_to_code(int index, const ToneNameTable& names);
 ToneCode Ctcss_text_to_code(std::string_view hz_text);
 
 // ---- Dtmf_code ----
-constexpr uint8_t kNo_dtmf = 0xFF;
-constexpr int kDtmf_field_len = 16;
-using DtmfCodeField = std::array<uint8_t, kDtmf_field_len>;
+constexpr uint8_t kNoDtmf = 0xFF;
+constexpr int kDtmfFieldLen = 16;
+using DtmfCodeField = std::array<uint8_t, kDtmfFieldLen>;
 
 // The code of one DTMF character: "1".."9" 1..9, "0" 10, "*" 11, "#" 12,
 // "A"/"a".."C"/"c" 13..15, "D"/"d" 0, anything else 255.
@@ -56,7 +56,7 @@ DtmfCodeField Dtmf_text_to_field(std::string_view text);
 std::string Dtmf_field_to_text(std::span<const uint8_t> field);
 
 // ---- Disp_char_code ----
-constexpr uint8_t kDisp_other = 11;
+constexpr uint8_t kDispOther = 11;
 // The display code of a one-character text: the ASCII code of "0".."9",
 // "A".."Z" (lower case as upper case), "+", "-" and blank; 11 otherwise
 // (the empty text and longer texts included).
@@ -65,14 +65,14 @@ uint8_t Disp_char_to_code(std::string_view ch);
 std::string Disp_code_to_char(uint8_t code);
 
 // ---- Hex_digit_code ----
-constexpr uint8_t kNo_hex = 0xFF;
+constexpr uint8_t kNoHex = 0xFF;
 // "0".."9" 0..9, "A".."F" and "a".."f" 10..15, anything else 255.
 int Hex_char_to_code(std::string_view ch);
 
 // ---- Tone_freq_period ----
 // The milliseconds of one count of the radio's 2.304 MHz tone timer.
-constexpr double kTone_tick_ms = 0.000434028;
-constexpr int kSig_2tone_dec_block = 47;  // records 752..767 = 16 * 47 + entry
+constexpr double kToneTickMs = 0.000434028;
+constexpr int kSig2toneDecBlock = 47;  // records 752..767 = 16 * 47 + entry
 
 // Writes tone k (0..3) of frequency f hertz into image record
 // 16 * block + entry: the whole hertz floor(f + 0.5) at bytes 2k, 2k + 1 and
@@ -84,8 +84,8 @@ constexpr int kSig_2tone_dec_block = 47;  // records 752..767 = 16 * 47 + entry
 void Store_2tone_freq(MemImage& img, int block, int entry, int k, double f, double tone_tick_ms);
 
 // ---- Sig_5tone_std_list ----
-constexpr int kSig_5tone_stds = 15;
-extern const std::array<const char*, kSig_5tone_stds> Sig_5tone_std_list;
+constexpr int kSig5toneStds = 15;
+extern const std::array<const char*, kSig5toneStds> Sig_5tone_std_list;
 // The name of standard 0..14; the empty text for any other index.
 std::string Sig_5tone_std_name(int index);
 

@@ -40,12 +40,12 @@ constexpr bool all_digits(std::string_view s, size_t n) {
         if (c < '0' || c > '9') return false;
     return true;
 }
-static_assert(all_digits(factory::PttId_End, 5));
-static_assert(all_digits(factory::Dtmf_cmd_inspection, 3) && all_digits(factory::Dtmf_cmd_monitor, 3) &&
-              all_digits(factory::Dtmf_cmd_alarm, 3) && all_digits(factory::Dtmf_cmd_stun, 3) &&
-              all_digits(factory::Dtmf_cmd_kill, 3) && all_digits(factory::Dtmf_cmd_revive, 3));
-static_assert(all_digits(factory::Dtmf_master_id, 5) && all_digits(factory::Dtmf_vice_id, 5));
-static_assert(all_digits(factory::Adj_user_password, 6) && all_digits(factory::Adj_super_password, 6));
+static_assert(all_digits(factory::kPttIdEnd, 5));
+static_assert(all_digits(factory::kDtmfCmdInspection, 3) && all_digits(factory::kDtmfCmdMonitor, 3) &&
+              all_digits(factory::kDtmfCmdAlarm, 3) && all_digits(factory::kDtmfCmdStun, 3) &&
+              all_digits(factory::kDtmfCmdKill, 3) && all_digits(factory::kDtmfCmdRevive, 3));
+static_assert(all_digits(factory::kDtmfMasterId, 5) && all_digits(factory::kDtmfViceId, 5));
+static_assert(all_digits(factory::kAdjUserPassword, 6) && all_digits(factory::kAdjSuperPassword, 6));
 
 }  // namespace
 
@@ -67,7 +67,7 @@ void Load_option_defaults(OptionSettings& s, MemImage& img) {
         s[Option_ofs_ANI + k] = ani[k];
         s[Option_ofs_PttId_Begin + k] = static_cast<int16_t>(k + 1);
     }
-    const DtmfCodeField end = Dtmf_text_to_field(factory::PttId_End);
+    const DtmfCodeField end = Dtmf_text_to_field(factory::kPttIdEnd);
     for (size_t k = 0; k < end.size(); ++k) s[Option_ofs_PttId_End + k] = end[k];
     // 5: every entry of the block into the image, also those not set above.
     for (int16_t p = 0; p < 256; ++p) Option_block::setting(p).set(img, s[static_cast<size_t>(p)] & 0xFF);
@@ -98,7 +98,7 @@ constexpr FactoryChannel kChannels[] = {
     {0, "155.025", "67.0"}, {1, "136.1", "100.0"}, {2, "173.95", "127.3"}, {3, "400.025", "203.5"},
     {4, "479.95", nullptr}, {5, "436.5", "250.3"}, {6, "155.5", nullptr},  {199, "480.625", nullptr},
 };
-constexpr int kDcs_last_inverted = 210;  // the tone of channel 6: "D754I"
+constexpr int kDcsLastInverted = 210;  // the tone of channel 6: "D754I"
 }  // namespace
 
 void Load_chann_defaults(MemImage& img) {
@@ -123,8 +123,8 @@ void Load_chann_defaults(MemImage& img) {
         Store_ctcss_tone(img, c.ctcss, ch.record(c.k), Chann_record::Rx_tone.byte);
         Store_ctcss_tone(img, c.ctcss, ch.record(c.k), Chann_record::Tx_tone.byte);
     }
-    Chann_record::Rx_tone.set(img, 6, kDcs_last_inverted);
-    Chann_record::Tx_tone.set(img, 6, kDcs_last_inverted);
+    Chann_record::Rx_tone.set(img, 6, kDcsLastInverted);
+    Chann_record::Tx_tone.set(img, 6, kDcsLastInverted);
 }
 
 bool Store_ctcss_tone(MemImage& img, const std::string& text, int record, int first) {
@@ -194,7 +194,7 @@ void Store_fm_name(MemImage& img, std::string& name, int index) {
 // ---- alignment ----
 
 namespace {
-constexpr int16_t kAdj_factory[10][kAdjCells] = {
+constexpr int16_t kAdjFactory[10][kAdjCells] = {
     {12, 13, 13, 13, 13, 13, 14, 15, 15, 15, 15, 15, 15, 15, 15, 15},  // 0 high power, VHF points
     {12, 12, 13, 13, 13, 12, 12, 12, 12, 12, 12, 12, 12, 12, 12, 12},  // 1 high power, UHF points
     {6, 5, 5, 5, 5, 5, 6, 6, 7, 6, 6, 6, 7, 7, 7, 7},                  // 2 low power, VHF points
@@ -210,8 +210,8 @@ constexpr int16_t kAdj_factory[10][kAdjCells] = {
 
 void Load_adj_defaults(AdjTable& d) {
     for (int c = 0; c < 10; ++c)
-        for (int r = 0; r < kAdjCells; ++r) d(c, r) = kAdj_factory[c][r];
-    const std::string_view user = factory::Adj_user_password, super = factory::Adj_super_password;
+        for (int r = 0; r < kAdjCells; ++r) d(c, r) = kAdjFactory[c][r];
+    const std::string_view user = factory::kAdjUserPassword, super = factory::kAdjSuperPassword;
     for (int k = 0; k < 6; ++k) {
         d(adj::PassWord_record, adj::User_password.first + k) = static_cast<unsigned char>(user[static_cast<size_t>(k)]);
         d(adj::PassWord_record, adj::Super_password.first + k) =
@@ -222,20 +222,20 @@ void Load_adj_defaults(AdjTable& d) {
 // ---- signalling ----
 
 void Load_dtmf_defaults(MemImage& img) {
-    erase_records(img, area::Dtmf_first, area::Dtmf_last);
+    erase_records(img, area::kDtmfFirst, area::Dtmf_last);
     put(Dtmf_enc_block::Send_code, img, 0, {2, 10, 2, 10, 2});   // send code 1: 20202
     put(Dtmf_enc_block::Send_code, img, 14, {3, 10, 3, 10, 3});  // send code 15: 30303
     Dtmf_enc_timing_record::On_time.set(img, 3);                 // 80 ms
     Dtmf_enc_timing_record::Off_time.set(img, 3);
     using namespace Dtmf_dec_block;
-    put_dtmf(Cmd_code, img, Inspection, factory::Dtmf_cmd_inspection);
-    put_dtmf(Cmd_code, img, Monitor, factory::Dtmf_cmd_monitor);
-    put_dtmf(Cmd_code, img, Alarm, factory::Dtmf_cmd_alarm);
-    put_dtmf(Cmd_code, img, Stun, factory::Dtmf_cmd_stun);
-    put_dtmf(Cmd_code, img, Kill, factory::Dtmf_cmd_kill);
-    put_dtmf(Cmd_code, img, Revive, factory::Dtmf_cmd_revive);
-    put_dtmf(Master_id, img, 0, factory::Dtmf_master_id);
-    put_dtmf(Vice_id, img, 0, factory::Dtmf_vice_id);
+    put_dtmf(Cmd_code, img, Inspection, factory::kDtmfCmdInspection);
+    put_dtmf(Cmd_code, img, Monitor, factory::kDtmfCmdMonitor);
+    put_dtmf(Cmd_code, img, Alarm, factory::kDtmfCmdAlarm);
+    put_dtmf(Cmd_code, img, Stun, factory::kDtmfCmdStun);
+    put_dtmf(Cmd_code, img, Kill, factory::kDtmfCmdKill);
+    put_dtmf(Cmd_code, img, Revive, factory::kDtmfCmdRevive);
+    put_dtmf(Master_id, img, 0, factory::kDtmfMasterId);
+    put_dtmf(Vice_id, img, 0, factory::kDtmfViceId);
     // The settings bytes are written whole: the bits no control uses become 0.
     namespace S = Dtmf_dec_settings_record;
     S::Id_ctrl.set(img, 1);
@@ -263,12 +263,12 @@ void Store_2tone_pair(MemImage& img, int block, int entry, double f1, double f2)
 }
 
 namespace {
-constexpr int kSig_2tone_enc_block = 45;  // records 720..735 = 16 * 45 + entry
+constexpr int kSig2toneEncBlock = 45;  // records 720..735 = 16 * 45 + entry
 struct EncPair {
     int entry;
     double f1, f2;
 };
-constexpr EncPair kEnc_pairs[] = {
+constexpr EncPair kEncPairs[] = {
     {1, 1981, 1124}, {2, 1358, 1446}, {3, 1540, 1640}, {12, 2200, 970},
     {13, 1060, 1160}, {14, 1400, 1530}, {15, 1670, 1830},
 };
@@ -276,7 +276,7 @@ struct DecTones {
     int entry;
     double hz[4];
 };
-constexpr DecTones kDec_tones[] = {
+constexpr DecTones kDecTones[] = {
     {1, {1981, 1124, 1197, 1275}},
     {2, {1358, 1446, 1540, 1640}},
     {14, {2200, 970, 1060, 1160}},
@@ -285,8 +285,8 @@ constexpr DecTones kDec_tones[] = {
 }  // namespace
 
 void Load_2tone_defaults(MemImage& img, double tone_tick_ms) {
-    erase_records(img, area::Sig_2tone_first, area::Sig_2tone_last);
-    for (const EncPair& p : kEnc_pairs) Store_2tone_pair(img, kSig_2tone_enc_block, p.entry - 1, p.f1, p.f2);
+    erase_records(img, area::kSig2toneFirst, area::Sig_2tone_last);
+    for (const EncPair& p : kEncPairs) Store_2tone_pair(img, kSig2toneEncBlock, p.entry - 1, p.f1, p.f2);
     Sig_2tone_timing_record::First_dur.set(img, 60);   // 600 ms
     Sig_2tone_timing_record::Second_dur.set(img, 60);  // 600 ms
     Sig_2tone_timing_record::Gap.set(img, 30);         // 300 ms
@@ -304,8 +304,8 @@ void Load_2tone_defaults(MemImage& img, double tone_tick_ms) {
             Dec::Resp[d].set(img, entry - 1, x.resp);
             Dec::Alert[d].set(img, entry - 1, x.alert);
         }
-    for (const DecTones& t : kDec_tones)
-        for (int k = 0; k < 4; ++k) Store_2tone_freq(img, kSig_2tone_dec_block, t.entry - 1, k, t.hz[k], tone_tick_ms);
+    for (const DecTones& t : kDecTones)
+        for (int k = 0; k < 4; ++k) Store_2tone_freq(img, kSig2toneDecBlock, t.entry - 1, k, t.hz[k], tone_tick_ms);
     Sig_2tone_reset_record::Reset_time.set(img, 59);  // 6000 ms
 }
 

@@ -62,7 +62,7 @@ void Load_dtmf_defaults(MemImage& img);
 // Erases the 2-tone area (records 720..767) and writes its factory values;
 // the decode tones' period counts are taken in timer counts of
 // tone_tick_ms milliseconds.
-void Load_2tone_defaults(MemImage& img, double tone_tick_ms = kTone_tick_ms);
+void Load_2tone_defaults(MemImage& img, double tone_tick_ms = kToneTickMs);
 
 // Writes tone f1 into bytes 0-1 and f2 into bytes 8-9 of record
 // 16 * block + entry, each rounded to whole hertz, low byte first. A tone

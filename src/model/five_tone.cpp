@@ -3,7 +3,7 @@
 namespace bx {
 
 // Tone frequencies in tenths of a hertz, standards in list order, digits 0..F.
-const std::array<std::array<int, kSig_5tone_digits>, kSig_5tone_stds_in_table> Sig_5tone_freq_tenths = {{
+const std::array<std::array<int, kSig5toneDigits>, kSig5toneStdsInTable> kSig5toneFreqTenths = {{
     // CCIR1
     {19810, 11240, 11970, 12750, 13580, 14460, 15400, 16400, 17470, 18600, 24000, 9300, 22470, 9910, 21100, 10550},
     // CCIR2
@@ -40,17 +40,17 @@ namespace {
 
 // The divider counts of the 2.304 MHz clock: the largest whole number
 // strictly below 2 304 000 / f (an exact quotient gets one less).
-constexpr int kClock_tenths_hz = 23040000;  // 2 304 000 Hz in tenths
+constexpr int kClockTenthsHz = 23040000;  // 2 304 000 Hz in tenths
 
 Sig5toneToneTable build_table() {
     Sig5toneToneTable t;
-    for (size_t s = 0; s < Sig_5tone_freq_tenths.size(); ++s) {
-        for (size_t d = 0; d < kSig_5tone_digits; ++d) {
-            const int tenths = Sig_5tone_freq_tenths[s][d];
+    for (size_t s = 0; s < kSig5toneFreqTenths.size(); ++s) {
+        for (size_t d = 0; d < kSig5toneDigits; ++d) {
+            const int tenths = kSig5toneFreqTenths[s][d];
             std::string text = "   " + std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
             text.resize(11, ' ');
             const int hz = tenths / 10;  // the integer part, not rounded
-            const int div = tenths == 0 ? 0 : (kClock_tenths_hz + tenths - 1) / tenths - 1;
+            const int div = tenths == 0 ? 0 : (kClockTenthsHz + tenths - 1) / tenths - 1;
             t.Sig_5tone_freq_text[s][d] = text;
             t.Sig_5tone_freq_low[s][d] = static_cast<int16_t>(hz % 256);
             t.Sig_5tone_freq_high[s][d] = static_cast<int16_t>(hz / 256);
@@ -73,9 +73,9 @@ void Load_5tone_tables(MemImage& img) {
     const Sig5toneGrid<int16_t>* blocks[4] = {&t.Sig_5tone_freq_low, &t.Sig_5tone_freq_high, &t.Sig_5tone_div_low,
                                               &t.Sig_5tone_div_high};
     for (int k = 0; k < 4; ++k)
-        for (int s = 0; s < kSig_5tone_stds_in_table; ++s)
-            for (int d = 0; d < kSig_5tone_digits; ++d)
-                img(area::Sig_5tone_tables_first + 16 * k + s, d) =
+        for (int s = 0; s < kSig5toneStdsInTable; ++s)
+            for (int d = 0; d < kSig5toneDigits; ++d)
+                img(area::kSig5toneTablesFirst + 16 * k + s, d) =
                     static_cast<uint8_t>((*blocks[k])[static_cast<size_t>(s)][static_cast<size_t>(d)]);
 }
 

@@ -12,12 +12,12 @@
 
 namespace bx {
 
-constexpr int kSig_5tone_slots = 16;   // standards 0..14; slot 15 stays empty
-constexpr int kSig_5tone_digits = 16;
-constexpr int kSig_5tone_stds_in_table = 15;  // standards 0..14 have tones
+constexpr int kSig5toneSlots = 16;   // standards 0..14; slot 15 stays empty
+constexpr int kSig5toneDigits = 16;
+constexpr int kSig5toneStdsInTable = 15;  // standards 0..14 have tones
 
 template <typename T>
-using Sig5toneGrid = std::array<std::array<T, kSig_5tone_digits>, kSig_5tone_slots>;
+using Sig5toneGrid = std::array<std::array<T, kSig5toneDigits>, kSig5toneSlots>;
 
 struct Sig5toneToneTable {
     Sig5toneGrid<std::string> Sig_5tone_freq_text;  // "   1981.0  ", 11 characters; empty strings until built
@@ -29,7 +29,7 @@ struct Sig5toneToneTable {
 
 // The tone frequencies in tenths of a hertz, [standard 0..14][digit 0..15];
 // 0 means the standard has no tone for that digit.
-extern const std::array<std::array<int, kSig_5tone_digits>, kSig_5tone_stds_in_table> Sig_5tone_freq_tenths;
+extern const std::array<std::array<int, kSig5toneDigits>, kSig5toneStdsInTable> kSig5toneFreqTenths;
 
 // The tables, built once from the frequencies and constant from then on.
 const Sig5toneToneTable& Sig_5tone_tone_table();

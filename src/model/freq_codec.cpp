@@ -9,7 +9,7 @@ namespace bx {
 
 namespace {
 
-bool in_codec_range(double mhz) { return mhz >= 0.0 && mhz < kFreq_bcd_limit_mhz; }
+bool in_codec_range(double mhz) { return mhz >= 0.0 && mhz < kFreqBcdLimitMhz; }
 
 // One BCD nibble from a digit the arithmetic produced; held to 0..15 so that
 // a rounding slip can never make a byte above 255.
@@ -49,7 +49,7 @@ bool Store_freq_bcd(std::string& text, MemImage& img, int record, int first_byte
 
 FreqBcd Freq_text_to_bcd(std::string_view text) {
     const double x = Val(text);
-    if (!in_codec_range(x)) return codec_choice::Freq_refused_bcd;
+    if (!in_codec_range(x)) return codec_choice::kFreqRefusedBcd;
     const double H = std::floor(x / 100.0);
     const double T = std::floor((x - 100.0 * H) / 10.0);
     const double U = std::floor(x - 100.0 * H - 10.0 * T);
@@ -102,7 +102,7 @@ int Chann_freq_check(const MemImage& img, const ValidationLimits& lim) {
         const double m = std::floor(Val(Freq_bcd_to_text(b0, b1, b2, b3)));
         return m < lim.A_low || (m > lim.A_high && m < lim.B_low) || m > lim.B_high;
     };
-    for (int c = 0; c < Chann_count_default; ++c)
+    for (int c = 0; c < kChannCountDefault; ++c)
         if (fails(c, 0) || fails(c, 4)) return c;
     return 255;
 }

@@ -23,7 +23,7 @@ struct ValidationLimits {
 };
 
 // The codecs accept frequencies from 0 up to, but not including, this (MHz).
-constexpr double kFreq_bcd_limit_mhz = codec_choice::Freq_limit_mhz;
+constexpr double kFreqBcdLimitMhz = codec_choice::kFreqLimitMhz;
 
 // Snaps the MHz text down to the higher of the 2.5 kHz and 6.25 kHz grid
 // points at or below it, replaces the text by the snapped value padded to 9

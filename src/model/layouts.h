@@ -136,8 +136,8 @@ inline constexpr Field all[] = {On_time, Off_time};
 namespace Dtmf_dec_block {
 enum Command { Inspection = 0, Monitor, Alarm, Stun, Kill, Revive };
 inline constexpr RecordSet Commands{"Dtmf_dec_commands", 672, 1, 6};
-inline constexpr RecordSet Master{"Dtmf_master_id", 685, 1, 1};
-inline constexpr RecordSet Vice{"Dtmf_vice_id", 686, 1, 1};
+inline constexpr RecordSet Master{"kDtmfMasterId", 685, 1, 1};
+inline constexpr RecordSet Vice{"kDtmfViceId", 686, 1, 1};
 inline constexpr Field Cmd_code{"Cmd_code", Commands, 0, 16, 0, 8, Codec::Dtmf_code_field};
 inline constexpr Field Master_id{"Master_id", Master, 0, 16, 0, 8, Codec::Dtmf_code_field};
 inline constexpr Field Vice_id{"Vice_id", Vice, 0, 16, 0, 8, Codec::Dtmf_code_field};

@@ -73,27 +73,27 @@ inline constexpr MemArea Memory_map[] = {
 
 // Area bases and sizes the windows and builders use.
 namespace area {
-constexpr int Chann_first = 0;            // channel k in record k
-constexpr int Chann_name_first = 256;     // name of channel k in record 256 + k
-constexpr int Option_first = 224, Option_last = 239;
-constexpr int Vfo_A_first = 240, Vfo_B_first = 242;
-constexpr int Sig_5tone_tables_first = 512, Sig_5tone_tables_last = 575;
-constexpr int Sig_5tone_data_first = 576, Sig_5tone_data_last = 607;
-constexpr int Dtmf_first = 656, Dtmf_last = 687;
-constexpr int Sig_2tone_first = 720, Sig_2tone_last = 767;
-constexpr int Fm_first = 768, Fm_last = 783;  // preset n (1..16) in record 767 + n
-constexpr int Adj_addr = 0x3C00;              // alignment area, kept in Adj_table
-constexpr int PassWord_addr = 0x3DF0;         // the radio's password record
-constexpr int Adj_marker_addr = 0x3B90;       // marker record before an alignment write
+constexpr int kChannFirst = 0;            // channel k in record k
+constexpr int kChannNameFirst = 256;     // name of channel k in record 256 + k
+constexpr int kOptionFirst = 224, Option_last = 239;
+constexpr int kVfoAFirst = 240, Vfo_B_first = 242;
+constexpr int kSig5toneTablesFirst = 512, Sig_5tone_tables_last = 575;
+constexpr int kSig5toneDataFirst = 576, Sig_5tone_data_last = 607;
+constexpr int kDtmfFirst = 656, Dtmf_last = 687;
+constexpr int kSig2toneFirst = 720, Sig_2tone_last = 767;
+constexpr int kFmFirst = 768, Fm_last = 783;  // preset n (1..16) in record 767 + n
+constexpr int kAdjAddr = 0x3C00;              // alignment area, kept in Adj_table
+constexpr int kPassWordAddr = 0x3DF0;         // the radio's password record
+constexpr int kAdjMarkerAddr = 0x3B90;       // marker record before an alignment write
 }  // namespace area
 
 // What the full read and the full write move.
 namespace full_xfer {
-constexpr int Read_first_addr = 0x0000, Read_last_addr = 0x31FF;  // requested
-constexpr int Read_store_first = 0, Read_store_last = 787;        // stored (0x0000-0x313F)
-constexpr int Write_first = 0, Write_last = 783;                  // sent (0x0000-0x30FF)
+constexpr int kReadFirstAddr = 0x0000, Read_last_addr = 0x31FF;  // requested
+constexpr int kReadStoreFirst = 0, Read_store_last = 787;        // stored (0x0000-0x313F)
+constexpr int kWriteFirst = 0, Write_last = 783;                  // sent (0x0000-0x30FF)
 }  // namespace full_xfer
 
-constexpr int Chann_count_default = 200;
+constexpr int kChannCountDefault = 200;
 
 }  // namespace bx

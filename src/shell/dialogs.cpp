@@ -8,7 +8,7 @@ namespace bx {
 
 namespace {
 
-using A = File_dialog_action;
+using A = FileDialogAction;
 
 // Texts of the whole-image pair, also used by the .sig and .menu pairs.
 #define OPEN_TEXTS                                                              \
@@ -21,7 +21,7 @@ using A = File_dialog_action;
 
 }  // namespace
 
-const File_dialog_params File_dialog_family[kFile_dialogs] = {
+const FileDialogParams File_dialog_family[kFileDialogs] = {
     {"Form_open_chann", false, ".dat", ".DAT", OPEN_TEXTS, true, A::Transfer_image},
     {"Form_save_chann", true, ".dat", ".DAT", SAVE_TEXTS, true, A::Transfer_image},
     // The alignment editor needs the folder too: it opens the file by this name.
@@ -41,20 +41,20 @@ const File_dialog_params File_dialog_family[kFile_dialogs] = {
 #undef OPEN_TEXTS
 #undef SAVE_TEXTS
 
-const File_dialog_params* File_dialog_row(const std::string& form) {
-    for (const File_dialog_params& p : File_dialog_family)
+const FileDialogParams* File_dialog_row(const std::string& form) {
+    for (const FileDialogParams& p : File_dialog_family)
         if (form == p.form) return &p;
     return nullptr;
 }
 
-Name_check Check_file_name(const std::string& name, const std::string& suffix_lower,
+NameCheck Check_file_name(const std::string& name, const std::string& suffix_lower,
                            const std::string& suffix_upper) {
-    if (name.find_first_of("*$\\/#") != std::string::npos) return Name_check::Forbidden_char;
+    if (name.find_first_of("*$\\/#") != std::string::npos) return NameCheck::Forbidden_char;
     auto ends_with = [&](const std::string& s) {
         return name.size() >= s.size() && name.compare(name.size() - s.size(), s.size(), s) == 0;
     };
-    if (!ends_with(suffix_lower) && !ends_with(suffix_upper)) return Name_check::Bad_suffix;
-    return Name_check::Ok;
+    if (!ends_with(suffix_lower) && !ends_with(suffix_upper)) return NameCheck::Bad_suffix;
+    return NameCheck::Ok;
 }
 
 std::string Join_folder(const std::string& folder, const std::string& name) {
@@ -64,7 +64,7 @@ std::string Join_folder(const std::string& folder, const std::string& name) {
 
 // ---- the dialog ----
 
-File_dialog::File_dialog(App& a, const File_dialog_params& p) : ui::Form(a.rt, p.form), app(a), params(p) {
+FileDialog::FileDialog(App& a, const FileDialogParams& p) : ui::Form(a.rt, p.form), app(a), params(p) {
     set_mdi_child(false);
     set_fixed_size(true);  // the designed layout does not follow the size
     chrome_w_ = 120;
@@ -79,7 +79,7 @@ File_dialog::File_dialog(App& a, const File_dialog_params& p) : ui::Form(a.rt, p
 
 // The designed layout; every load starts in the program's own folder with
 // the name box at "*" and the suffix.
-void File_dialog::Build() {
+void FileDialog::Build() {
     Label_drive.Move(240, 240, 975, 255);
     Drive1.Move(1320, 240, 1695, 300);
     Dir1.Move(240, 720, 5775, 1770);
@@ -98,7 +98,7 @@ void File_dialog::Build() {
     setHeight(kClient_h + chrome_h_);
 }
 
-void File_dialog::Form_Load() {
+void FileDialog::Form_Load() {
     const bool chn = app.Lang_chinese != 0;
     setCaption(chn ? params.title_chn : params.title_eng);
     Label_drive.setCaption(chn ? "驱动器：" : "Drive:");
@@ -111,40 +111,40 @@ void File_dialog::Form_Load() {
     setTop(m.Top() + (m.Height() - Height()) / 2);
 }
 
-int File_dialog::msg(const char* chn, const char* eng) {
+int FileDialog::msg(const char* chn, const char* eng) {
     return MsgBox(L(app.Lang_chinese, chn, eng), ui::vbExclamation, File_msg_title(app.Lang_chinese));
 }
 
-void File_dialog::Drive1_Change() {
+void FileDialog::Drive1_Change() {
     Dir1.setPath(Drive1.Drive());
     File1.setPath(Dir1.Path());
 }
 
-void File_dialog::Dir1_Change() { File1.setPath(Dir1.Path()); }
+void FileDialog::Dir1_Change() { File1.setPath(Dir1.Path()); }
 
-void File_dialog::File1_Click() { Text1.setText(File1.FileName()); }
+void FileDialog::File1_Click() { Text1.setText(File1.FileName()); }
 
 // A double click picks the file and confirms it.
-void File_dialog::File1_DblClick() { Command_enter_Click(); }
+void FileDialog::File1_DblClick() { Command_enter_Click(); }
 
-void File_dialog::Command_close_Click() { App::Unload(*this); }
+void FileDialog::Command_close_Click() { App::Unload(*this); }
 
-void File_dialog::Command_enter_Click() {
+void FileDialog::Command_enter_Click() {
     const std::string name = Trim(Text1.Text());
     switch (Check_file_name(name, params.suffix_lower, params.suffix_upper)) {
-    case Name_check::Forbidden_char:
+    case NameCheck::Forbidden_char:
         msg(params.bad_name_chn, params.bad_name_eng);
         return;
-    case Name_check::Bad_suffix:
+    case NameCheck::Bad_suffix:
         msg(params.bad_suffix_chn, params.bad_suffix_eng);
         return;
-    case Name_check::Ok:
+    case NameCheck::Ok:
         break;
     }
     const std::string path = Join_folder(Dir1.Path(), name);
     app.Data_file_name = params.store_folder ? path : name;
     switch (params.action) {
-    case File_dialog_action::Transfer_image: {
+    case FileDialogAction::Transfer_image: {
         FileError err;
         if (params.save) {
             app.File_save_request = 0;
@@ -165,23 +165,23 @@ void File_dialog::Command_enter_Click() {
         else msg("参数从文件调入成功 ！", "Succeed fold the parameter from file.");
         break;
     }
-    case File_dialog_action::Raise_request:
+    case FileDialogAction::Raise_request:
         (params.save ? app.File_save_request : app.File_open_request) = -1;
         break;
-    case File_dialog_action::Raise_dialog_ok:
+    case FileDialogAction::Raise_dialog_ok:
         (params.save ? app.Save_dialog_ok : app.Open_dialog_ok) = -1;
         break;
     }
     App::Unload(*this);
 }
 
-Form_open_chann::Form_open_chann(App& a) : File_dialog(a, File_dialog_family[0]) {}
-Form_save_chann::Form_save_chann(App& a) : File_dialog(a, File_dialog_family[1]) {}
-Form_open_adj::Form_open_adj(App& a) : File_dialog(a, File_dialog_family[2]) {}
-Form_save_adj::Form_save_adj(App& a) : File_dialog(a, File_dialog_family[3]) {}
-Form_open_sig::Form_open_sig(App& a) : File_dialog(a, File_dialog_family[4]) {}
-Form_save_sig::Form_save_sig(App& a) : File_dialog(a, File_dialog_family[5]) {}
-Form_open_menu::Form_open_menu(App& a) : File_dialog(a, File_dialog_family[6]) {}
-Form_save_menu::Form_save_menu(App& a) : File_dialog(a, File_dialog_family[7]) {}
+Form_open_chann::Form_open_chann(App& a) : FileDialog(a, File_dialog_family[0]) {}
+Form_save_chann::Form_save_chann(App& a) : FileDialog(a, File_dialog_family[1]) {}
+Form_open_adj::Form_open_adj(App& a) : FileDialog(a, File_dialog_family[2]) {}
+Form_save_adj::Form_save_adj(App& a) : FileDialog(a, File_dialog_family[3]) {}
+Form_open_sig::Form_open_sig(App& a) : FileDialog(a, File_dialog_family[4]) {}
+Form_save_sig::Form_save_sig(App& a) : FileDialog(a, File_dialog_family[5]) {}
+Form_open_menu::Form_open_menu(App& a) : FileDialog(a, File_dialog_family[6]) {}
+Form_save_menu::Form_save_menu(App& a) : FileDialog(a, File_dialog_family[7]) {}
 
 }  // namespace bx

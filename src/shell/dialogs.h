@@ -19,13 +19,13 @@ namespace bx {
 class App;
 
 // What OK does once the name has passed the checks.
-enum class File_dialog_action {
+enum class FileDialogAction {
     Transfer_image,  // load or save the whole image, then clear the request flag
     Raise_request,   // set File_open_request / File_save_request
     Raise_dialog_ok, // set Open_dialog_ok / Save_dialog_ok
 };
 
-struct File_dialog_params {
+struct FileDialogParams {
     const char* form;  // the window's name
     bool save;         // a save dialog (else an open dialog)
     const char* suffix_lower;
@@ -39,19 +39,19 @@ struct File_dialog_params {
     const char* bad_suffix_chn;
     const char* bad_suffix_eng;
     bool store_folder;  // Data_file_name := folder "/" name (else the name alone)
-    File_dialog_action action;
+    FileDialogAction action;
 };
 
-inline constexpr int kFile_dialogs = 8;
-extern const File_dialog_params File_dialog_family[kFile_dialogs];
+inline constexpr int kFileDialogs = 8;
+extern const FileDialogParams File_dialog_family[kFileDialogs];
 
 // The row of the dialog with this window name; nullptr when there is none.
-const File_dialog_params* File_dialog_row(const std::string& form);
+const FileDialogParams* File_dialog_row(const std::string& form);
 
 // The name checks: a name holding "*", "$", "\", "/" or "#" is refused first;
 // then its end must be exactly one of the two suffixes (as written).
-enum class Name_check { Ok, Forbidden_char, Bad_suffix };
-Name_check Check_file_name(const std::string& name, const std::string& suffix_lower,
+enum class NameCheck { Ok, Forbidden_char, Bad_suffix };
+NameCheck Check_file_name(const std::string& name, const std::string& suffix_lower,
                            const std::string& suffix_upper);
 
 // Folder and name joined by one "/".
@@ -62,12 +62,12 @@ inline const char* File_msg_title(int16_t lang_chinese) {
     return lang_chinese != 0 ? "操作提示" : "Operate prompt";
 }
 
-class File_dialog : public ui::Form {
+class FileDialog : public ui::Form {
 public:
-    File_dialog(App& app, const File_dialog_params& params);
+    FileDialog(App& app, const FileDialogParams& params);
 
     App& app;
-    const File_dialog_params& params;
+    const FileDialogParams& params;
 
     // Client area of the designed layout, in twips.
     static constexpr int kClient_w = 6195, kClient_h = 5145;
@@ -97,37 +97,37 @@ private:
 };
 
 // The whole-image data file pair.
-class Form_open_chann : public File_dialog {
+class Form_open_chann : public FileDialog {
 public:
     explicit Form_open_chann(App& app);
 };
-class Form_save_chann : public File_dialog {
+class Form_save_chann : public FileDialog {
 public:
     explicit Form_save_chann(App& app);
 };
 // The alignment file pair, used by the alignment editor.
-class Form_open_adj : public File_dialog {
+class Form_open_adj : public FileDialog {
 public:
     explicit Form_open_adj(App& app);
 };
-class Form_save_adj : public File_dialog {
+class Form_save_adj : public FileDialog {
 public:
     explicit Form_save_adj(App& app);
 };
 // Two kinds of file that no command reaches yet.
-class Form_open_sig : public File_dialog {
+class Form_open_sig : public FileDialog {
 public:
     explicit Form_open_sig(App& app);
 };
-class Form_save_sig : public File_dialog {
+class Form_save_sig : public FileDialog {
 public:
     explicit Form_save_sig(App& app);
 };
-class Form_open_menu : public File_dialog {
+class Form_open_menu : public FileDialog {
 public:
     explicit Form_open_menu(App& app);
 };
-class Form_save_menu : public File_dialog {
+class Form_save_menu : public FileDialog {
 public:
     explicit Form_save_menu(App& app);
 };

@@ -61,7 +61,7 @@ void Form_type::Form_Load() {
     Command_Cancel.Move(x + 3120, y + 1500, 1380, 480);
 
     Combo_type.Clear();
-    for (int i = 0; i < kType_models; ++i) Combo_type.AddItem(app.Model_table.Model_names[static_cast<size_t>(i)]);
+    for (int i = 0; i < kTypeModels; ++i) Combo_type.AddItem(app.Model_table.Model_names[static_cast<size_t>(i)]);
     Last_text.clear();
     Last_index = -1;
     Label_band.setCaption("");
@@ -74,7 +74,7 @@ void Form_type::Combo_type_Click() {
     const int p = Combo_type.ListIndex();
     if (p < 0) return;
     const auto& band = app.Model_table.Band_table[static_cast<size_t>(p)];
-    Label_band.setCaption(Band_text(band[Band_A_low_col], band[Band_A_high_col]));
+    Label_band.setCaption(Band_text(band[kBandALowCol], band[kBandAHighCol]));
     Last_text = Combo_type.Text();
     Last_index = p;
 }
@@ -89,10 +89,10 @@ void Form_type::Combo_type_Change() {
 
 void Form_type::Command_enter_Click() {
     const int p = Combo_type.ListIndex();
-    if (p < 0 || p >= kType_models) return;  // nothing picked: nothing to apply
+    if (p < 0 || p >= kTypeModels) return;  // nothing picked: nothing to apply
     const auto& band = app.Model_table.Band_table[static_cast<size_t>(p)];
-    app.Limit_A_low = band[Band_A_low_col];
-    app.Limit_A_high = band[Band_A_high_col];
+    app.Limit_A_low = band[kBandALowCol];
+    app.Limit_A_high = band[kBandAHighCol];
     app.Model_index = static_cast<int16_t>(p);
     App::Unload(*this);
 }

@@ -11,7 +11,7 @@ namespace bx {
 class App;
 
 // Models the dialog lists: entries 0 to 6 of the model table.
-inline constexpr int kType_models = 7;
+inline constexpr int kTypeModels = 7;
 
 class Form_type : public ui::Form {
 public:

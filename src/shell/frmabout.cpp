@@ -16,7 +16,7 @@ frmAbout::frmAbout(App& a) : ui::Form(a.rt, "frmAbout"), app(a) {
 
 void frmAbout::Build() {
     picIcon.Move(240, 240, 720, 720);
-    picIcon.setPicture(kAbout_picture);
+    picIcon.setPicture(kAboutPicture);
     lblTitle.Move(1200, 300, 5640, 300);
     lblVersion.Move(1200, 720, 5640, 300);
     lblDescription.Move(1200, 1140, 5640, 540);

@@ -37,6 +37,6 @@ protected:
 };
 
 // The picture the about dialog shows.
-inline constexpr const char* kAbout_picture = "about";
+inline constexpr const char* kAboutPicture = "about";
 
 }  // namespace bx

@@ -123,7 +123,7 @@ void MDImain::Build() {
         Toolbar1.AddButton(key, key);
     StatusBar1.setPanelCount(11);
     MSC.setCommPort(1);
-    MSC.setSettings(Link_settings);
+    MSC.setSettings(kLinkSettings);
     for (ui::Timer* t : {&Timer1, &Timer2, &Timer3}) t->setEnabled(false);
 }
 
@@ -142,7 +142,7 @@ void MDImain::Form_Load() {
     // 6: status panel widths from the screen width, set once.
     const double screen_w = rt().screen_width();
     for (int k = 1; k <= 11; ++k)
-        StatusBar1.setPanelWidth(k, static_cast<float>(Status_panel_share[k - 1] / 100.0 * screen_w));
+        StatusBar1.setPanelWidth(k, static_cast<float>(kStatusPanelShare[k - 1] / 100.0 * screen_w));
     // 7: English captions of the starred items, labels and title.
     Language_chn.setChecked(false);
     Language_eng.setChecked(true);
@@ -169,7 +169,7 @@ void MDImain::Form_Load() {
     }
     if (MSC.PortOpen()) MSC.setPortOpen(false);
     // 13: channel count.
-    a.Chann_count = Chann_count_default;
+    a.Chann_count = kChannCountDefault;
     // 14: tone names and radio ident, then the model table (the option
     // offsets are constants).
     Load_code_tables(a.Tone_name_table, a.Radio_ident);
@@ -177,11 +177,11 @@ void MDImain::Form_Load() {
     // 15: model 0's band limits become the validation limits.
     a.Model_index = 0;
     const auto& model0 = a.Model_table.Band_table[0];
-    a.Limit_A_low = model0[Band_A_low_col];
-    a.Limit_A_high = model0[Band_A_high_col];
-    a.Limit_B_low = model0[Band_B_low_col];
-    a.Limit_B_high = model0[Band_B_high_col];
-    a.Tone_tick_ms = kTone_tick_ms;
+    a.Limit_A_low = model0[kBandALowCol];
+    a.Limit_A_high = model0[kBandAHighCol];
+    a.Limit_B_low = model0[kBandBLowCol];
+    a.Limit_B_high = model0[kBandBHighCol];
+    a.Tone_tick_ms = kToneTickMs;
     // 16: identify the radio; it runs on the timers once this returns.
     Restart_identify();
     // 17: erase the memory image.

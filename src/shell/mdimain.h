@@ -99,6 +99,6 @@ protected:
 };
 
 // Panel shares of the screen width, in percent, panels 1 to 11.
-inline constexpr int Status_panel_share[11] = {4, 6, 5, 15, 8, 7, 5, 10, 5, 10, 25};
+inline constexpr int kStatusPanelShare[11] = {4, 6, 5, 15, 8, 7, 5, 10, 5, 10, 25};
 
 }  // namespace bx

@@ -10,7 +10,7 @@ namespace {
 
 // A window holding only what the machine drives. No completion hooks: after
 // an exchange the label keeps the last progress text.
-class Link_window : public ui::Form {
+class EditorRowWindow : public ui::Form {
 public:
     ui::SerialPort MSC{*this, "MSC"};
     ui::Timer Timer1{*this, "Timer1"};
@@ -20,7 +20,7 @@ public:
     ui::Label Label_tr_count{*this, "Label_tr_count"};
     bx::LinkMachine Link;
 
-    Link_window(bx::App& app, const bx::Link_params& row)
+    EditorRowWindow(bx::App& app, const bx::Link_params& row)
         : ui::Form(app.rt, row.window), Link{app, row, {MSC, Timer1, Timer2, Timer3, &ProgressBar1, &Label_tr_count}} {
         Timer1.OnTimer = [this] { Link.Timer1_Timer(); };
         Timer2.OnTimer = [this] { Link.Timer2_Timer(); };
@@ -37,7 +37,7 @@ protected:
 
 int addr_of(const Frame& f) { return f.bytes[1] * 256 + f.bytes[2]; }
 
-struct Row_case {
+struct RowCase {
     const bx::Link_params& row;
     int read_base, blocks;     // read: base address, N
     int write_base, records;   // write: base address, M
@@ -47,24 +47,24 @@ struct Row_case {
     const char* port_title;
 };
 
-const char* const kPort_A = "Communication port is error, please setting right communication port . ！";
-const char* const kPort_B = "Communication Port Open Error ！";
+const char* const kPortA = "Communication port is error, please setting right communication port . ！";
+const char* const kPortB = "Communication Port Open Error ！";
 
-const Row_case kRows[] = {
-    {bx::link_rows::frm_FM, 0x3000, 4, 0x3000, 16, 0, 3, 3, 3000, kPort_A, "Operate prompt"},
-    {bx::link_rows::frm_option, 0x0E00, 8, 0x0E00, 32, 0, 3, 3, 3000, kPort_B, "Operate Prompt"},
-    {bx::link_rows::frm_2tone, 0x2D00, 12, 0x2D00, 48, 1, 3, 3, 3000, kPort_B, "Operate Prompt"},
-    {bx::link_rows::frm_5tone, 0x2400, 8, 0x2000, 96, 1, 3, 3, 3000, kPort_B, "Operate Prompt"},
-    {bx::link_rows::frm_dtmf, 0x2900, 8, 0x2900, 32, 0, 3, 3, 3000, kPort_B, "Operate Prompt"},
+const RowCase kRows[] = {
+    {bx::link_rows::frm_FM, 0x3000, 4, 0x3000, 16, 0, 3, 3, 3000, kPortA, "Operate prompt"},
+    {bx::link_rows::frm_option, 0x0E00, 8, 0x0E00, 32, 0, 3, 3, 3000, kPortB, "Operate Prompt"},
+    {bx::link_rows::frm_2tone, 0x2D00, 12, 0x2D00, 48, 1, 3, 3, 3000, kPortB, "Operate Prompt"},
+    {bx::link_rows::frm_5tone, 0x2400, 8, 0x2000, 96, 1, 3, 3, 3000, kPortB, "Operate Prompt"},
+    {bx::link_rows::frm_dtmf, 0x2900, 8, 0x2900, 32, 0, 3, 3, 3000, kPortB, "Operate Prompt"},
 };
 
 }  // namespace
 
 TEST(EditorRows, ReadRequestsAndProgress) {
-    for (const Row_case& c : kRows) {
+    for (const RowCase& c : kRows) {
         RadioProgram p;
         p.start_identified();
-        Link_window w(p.app, c.row);
+        EditorRowWindow w(p.app, c.row);
         w.Load();
         ASSERT_TRUE(w.Link.Read_button()) << c.row.window;
         // The first reply stored: counter 3 shown, bar Int(3 / (N + 1) * 100).
@@ -94,10 +94,10 @@ TEST(EditorRows, ReadRequestsAndProgress) {
 }
 
 TEST(EditorRows, WriteFramesAndProgress) {
-    for (const Row_case& c : kRows) {
+    for (const RowCase& c : kRows) {
         RadioProgram p;
         p.start_identified();
-        Link_window w(p.app, c.row);
+        EditorRowWindow w(p.app, c.row);
         w.Load();
         ASSERT_TRUE(w.Link.Write_button()) << c.row.window;
         ASSERT_TRUE(p.rt.sim.run_until([&] { return w.Label_tr_count.Caption() != "Connecting with transceiver. "; },
@@ -124,21 +124,21 @@ TEST(EditorRows, WriteFramesAndProgress) {
 }
 
 TEST(EditorRows, RetriesPauseAndPortText) {
-    struct Retry_case {
+    struct RetryCase {
         const bx::Link_params& row;
         int read_retries, write_retries, pause_ms;
         const char* port_text;
         const char* port_title;
     };
-    std::vector<Retry_case> cases{{bx::link_rows::frm_chann, 3, 1, 1500, kPort_A, "Operate prompt"}};
-    for (const Row_case& c : kRows)
+    std::vector<RetryCase> cases{{bx::link_rows::frm_chann, 3, 1, 1500, kPortA, "Operate prompt"}};
+    for (const RowCase& c : kRows)
         cases.push_back({c.row, c.read_retries, c.write_retries, c.pause_ms, c.port_text, c.port_title});
-    for (const Retry_case& c : cases) {
+    for (const RetryCase& c : cases) {
         for (bool write : {false, true}) {
             RadioProgram p;
             p.start_identified();
             p.radio.radio.faults.silent = true;
-            Link_window w(p.app, c.row);
+            EditorRowWindow w(p.app, c.row);
             w.Load();
             const double t0 = p.rt.sim.now_ms();
             ASSERT_TRUE(write ? w.Link.Write_button() : w.Link.Read_button()) << c.row.window;
@@ -153,7 +153,7 @@ TEST(EditorRows, RetriesPauseAndPortText) {
         bxtest::Program none;  // no port at all
         none.start();
         none.rt.recorder.clear();
-        Link_window w(none.app, c.row);
+        EditorRowWindow w(none.app, c.row);
         w.Load();
         EXPECT_FALSE(w.Link.Read_button()) << c.row.window;
         ASSERT_EQ(none.rt.recorder.shown.size(), 1u) << c.row.window;

@@ -61,7 +61,7 @@ TEST(LinkFrames, IdentReply) {
     EXPECT_EQ(r[3], 6);
     const std::array<uint8_t, 4> ident{'R', 'A', 'V', 'O'};
     EXPECT_TRUE(Ident_accepted(r.data(), ident));
-    Ident_info in = Ident_decode(r.data());
+    IdentInfo in = Ident_decode(r.data());
     EXPECT_EQ(in.band_a_low, 136);
     EXPECT_EQ(in.band_a, " 136-- 174 MHZ");
     EXPECT_EQ(in.band_b, " 400-- 480 MHZ");

@@ -18,7 +18,7 @@ TEST(ToneNameTable, EntriesWithTheirPadding) {
         {204, " D266I   "},   {260, " D754I   "},
     };
     for (const auto& c : cases) EXPECT_EQ(names[static_cast<size_t>(c.index)], c.text) << c.index;
-    for (int i = 0; i < bx::kTone_names; ++i) {
+    for (int i = 0; i < bx::kToneNames; ++i) {
         const size_t len = i == 0 ? 12 : i <= 9 ? 11 : i <= 99 ? 10 : 9;
         EXPECT_EQ(names[static_cast<size_t>(i)].size(), len) << i;
     }

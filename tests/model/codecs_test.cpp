@@ -49,7 +49,7 @@ TEST(ToneCode, EncodesListEntries) {
 
 TEST(ToneCode, EveryListEntryDecodesToItsOwnName) {
     const bx::ToneNameTable names = loaded_names();
-    for (int i = 0; i < bx::kTone_names; ++i) {
+    for (int i = 0; i < bx::kToneNames; ++i) {
         const ToneCode code = bx::Tone_index_to_code(i, names);
         EXPECT_EQ(bx::Trim(bx::Tone_code_to_text(code.low, code.high, names)), bx::Trim(names[static_cast<size_t>(i)]))
             << i;
@@ -149,7 +149,7 @@ TEST(Store2toneFreq, FrequencyAndPeriodWords) {
     for (const auto& c : cases) {
         for (int k = 0; k < 4; ++k) {
             bx::MemImage img;
-            bx::Store_2tone_freq(img, bx::kSig_2tone_dec_block, 3, k, c.f, bx::kTone_tick_ms);
+            bx::Store_2tone_freq(img, bx::kSig2toneDecBlock, 3, k, c.f, bx::kToneTickMs);
             bx::MemImage want;
             want(755, 2 * k) = c.f_lo;
             want(755, 2 * k + 1) = c.f_hi;
@@ -165,11 +165,11 @@ TEST(Store2toneFreq, StoresNothingThatDoesNotFit) {
         int block, entry, k;
         double f, tick;
     } cases[] = {
-        {47, 0, 0, 0, bx::kTone_tick_ms},     {47, 0, 0, 0.5, bx::kTone_tick_ms},
-        {47, 0, 0, -300, bx::kTone_tick_ms},  {47, 0, 0, 35, bx::kTone_tick_ms},   // period > 65535 counts
-        {47, 0, 0, 70000, bx::kTone_tick_ms}, {47, 0, 0, 1000, 0},                 // tick not set
-        {47, 0, 4, 1000, bx::kTone_tick_ms},  {47, 0, -1, 1000, bx::kTone_tick_ms},
-        {64, 1, 0, 1000, bx::kTone_tick_ms},  {-1, 0, 0, 1000, bx::kTone_tick_ms},
+        {47, 0, 0, 0, bx::kToneTickMs},     {47, 0, 0, 0.5, bx::kToneTickMs},
+        {47, 0, 0, -300, bx::kToneTickMs},  {47, 0, 0, 35, bx::kToneTickMs},   // period > 65535 counts
+        {47, 0, 0, 70000, bx::kToneTickMs}, {47, 0, 0, 1000, 0},                 // tick not set
+        {47, 0, 4, 1000, bx::kToneTickMs},  {47, 0, -1, 1000, bx::kToneTickMs},
+        {64, 1, 0, 1000, bx::kToneTickMs},  {-1, 0, 0, 1000, bx::kToneTickMs},
     };
     for (const auto& c : cases) {
         bx::MemImage img;
@@ -177,7 +177,7 @@ TEST(Store2toneFreq, StoresNothingThatDoesNotFit) {
         EXPECT_EQ(img, bx::MemImage{}) << c.f << " k " << c.k << " block " << c.block;
     }
     bx::MemImage img;
-    bx::Store_2tone_freq(img, 47, 0, 0, 36, bx::kTone_tick_ms);  // the lowest that fits
+    bx::Store_2tone_freq(img, 47, 0, 0, 36, bx::kToneTickMs);  // the lowest that fits
     EXPECT_EQ(img(752, 0), 36);
     EXPECT_EQ(img(752, 8) + 256 * img(752, 9), 64000);
 }

@@ -75,7 +75,7 @@ TEST_F(FactoryImage, OptionBlockAndVfoRecords) {
         {236, {'W', 'E', 'L', 'C', 'O', 'M', 'V', 'Z', '4', '1', '5', '0', FF, FF, FF, FF}},
         {237, {8, 0, 8, 0, 8, FF, FF, FF, FF, FF, FF, FF, FF, FF, FF, FF}},
         {238, {1, 2, 3, 4, 5, FF, FF, FF, FF, FF, FF, FF, FF, FF, FF, FF}},
-        {239, dtmf(factory::PttId_End)},
+        {239, dtmf(factory::kPttIdEnd)},
         {240, {1, 3, 6, 0, 2, 5, 0, 0, 0, 1, 0, 6, 5, 5, 0, 0}},
         {241, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, FF, FF, FF, FF}},
         {242, {4, 7, 0, 0, 6, 2, 5, 0, 0, 0, 1, 6, 2, 5, 0, 0}},
@@ -132,12 +132,12 @@ TEST_F(FactoryImage, DtmfArea) {
     EXPECT_EQ(rec(img(), 670), cat({3, 10, 3, 10, 3}, Bytes(11, FF)));
     EXPECT_EQ(rec(img(), 671), cat({3, 3}, Bytes(14, FF)));
     for (int r = 657; r <= 669; ++r) EXPECT_EQ(rec(img(), r), kFF16) << "record " << r;
-    const char* const commands[] = {factory::Dtmf_cmd_inspection, factory::Dtmf_cmd_monitor, factory::Dtmf_cmd_alarm,
-                                    factory::Dtmf_cmd_stun,       factory::Dtmf_cmd_kill,    factory::Dtmf_cmd_revive};
+    const char* const commands[] = {factory::kDtmfCmdInspection, factory::kDtmfCmdMonitor, factory::kDtmfCmdAlarm,
+                                    factory::kDtmfCmdStun,       factory::kDtmfCmdKill,    factory::kDtmfCmdRevive};
     for (int i = 0; i < 6; ++i) EXPECT_EQ(rec(img(), 672 + i), dtmf(commands[i])) << "record " << 672 + i;
     for (int r = 678; r <= 684; ++r) EXPECT_EQ(rec(img(), r), kFF16) << "record " << r;
-    EXPECT_EQ(rec(img(), 685), dtmf(factory::Dtmf_master_id));
-    EXPECT_EQ(rec(img(), 686), dtmf(factory::Dtmf_vice_id));
+    EXPECT_EQ(rec(img(), 685), dtmf(factory::kDtmfMasterId));
+    EXPECT_EQ(rec(img(), 686), dtmf(factory::kDtmfViceId));
     EXPECT_EQ(rec(img(), 687), cat({1, 31, 3, 0, 11, 12, 4, 79}, Bytes(8, FF)));
 }
 
@@ -209,7 +209,7 @@ TEST_F(FactoryImage, AlignmentTables) {
     EXPECT_EQ(row(8), (Bytes{60, 21, 16, 9, 15, 15, 15, 12, 12, 2, 2, 128, 50, 0, 0, 0}));
     EXPECT_EQ(row(9), (Bytes{1, 3, 0, 1, 7, 9, 4, 0, 0, 4, 8, 0, 0, 0, 0, 0}));
     for (int c = 10; c <= 30; ++c) EXPECT_EQ(row(c), Bytes(16, 0)) << "record " << c;
-    const std::string pw = std::string(factory::Adj_user_password) + factory::Adj_super_password;
+    const std::string pw = std::string(factory::kAdjUserPassword) + factory::kAdjSuperPassword;
     EXPECT_EQ(row(31), cat(Bytes(pw.begin(), pw.end()), {0, 0, 0, 0}));
     EXPECT_EQ(app.Adj_table, app.Adj_defaults);
 }
@@ -219,10 +219,10 @@ TEST(FactoryChoices, AreDigitCodes) {
     const struct {
         const char* text;
         size_t len;
-    } cases[] = {{factory::PttId_End, 5},          {factory::Dtmf_cmd_inspection, 3}, {factory::Dtmf_cmd_monitor, 3},
-                 {factory::Dtmf_cmd_alarm, 3},     {factory::Dtmf_cmd_stun, 3},       {factory::Dtmf_cmd_kill, 3},
-                 {factory::Dtmf_cmd_revive, 3},    {factory::Dtmf_master_id, 5},      {factory::Dtmf_vice_id, 5},
-                 {factory::Adj_user_password, 6},  {factory::Adj_super_password, 6}};
+    } cases[] = {{factory::kPttIdEnd, 5},          {factory::kDtmfCmdInspection, 3}, {factory::kDtmfCmdMonitor, 3},
+                 {factory::kDtmfCmdAlarm, 3},     {factory::kDtmfCmdStun, 3},       {factory::kDtmfCmdKill, 3},
+                 {factory::kDtmfCmdRevive, 3},    {factory::kDtmfMasterId, 5},      {factory::kDtmfViceId, 5},
+                 {factory::kAdjUserPassword, 6},  {factory::kAdjSuperPassword, 6}};
     for (const auto& c : cases) {
         EXPECT_EQ(std::string(c.text).size(), c.len) << c.text;
         const DtmfCodeField f = Dtmf_text_to_field(c.text);

@@ -84,7 +84,7 @@ TEST(QtFileDialogs, ListsFollowTheFileSystemAndConfirmLoads) {
         else p.app->MDImain->Language_eng_Click();
 
         p.app->MDImain->File_saveas.click();
-        bx::File_dialog& save = *p.app->Form_save_chann;
+        bx::FileDialog& save = *p.app->Form_save_chann;
         save.Dir1.setPath(dir.path());
         QWidget* w = p.top(save);
         ASSERT_NE(w, nullptr);
@@ -100,7 +100,7 @@ TEST(QtFileDialogs, ListsFollowTheFileSystemAndConfirmLoads) {
         bx::App::Unload(*p.app->Form_open_adj);
 
         p.app->MDImain->File_Open.click();
-        bx::File_dialog& open = *p.app->Form_open_chann;
+        bx::FileDialog& open = *p.app->Form_open_chann;
         open.Dir1.setPath(dir.path());
         settle();
         w = p.top(open);

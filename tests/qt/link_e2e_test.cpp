@@ -18,7 +18,7 @@ TEST(LinkEndToEnd, ReadThenWriteOverAPseudoTerminal) {
     linkrun::Run run;
     ASSERT_TRUE(run.Start({"--password", "246810", "--dump", dump})) << run.error;
     auto& app = *run.app;
-    EXPECT_EQ(app.Comm_port, linkrun::kSim_port);
+    EXPECT_EQ(app.Comm_port, linkrun::kSimPort);
     EXPECT_EQ(app.MDImain->StatusBar1.Panels(8).Text, " 136-- 174 MHZ");
 
     // The read brings the radio's 0x0000-0x313F into the image.

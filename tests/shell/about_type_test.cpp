@@ -27,7 +27,7 @@ TEST_F(AboutTest, ShowsTextsOfTheCurrentLanguageCentredAboveTheMiddle) {
     EXPECT_EQ(about().lblTitle.Caption(), app.Lang_texts.About_title);
     EXPECT_NE(about().lblTitle.Caption().find("系列对讲机编程软件"), std::string::npos);
     EXPECT_EQ(about().lblDisclaimer.Caption(), app.Lang_texts.About_disclaimer);
-    EXPECT_EQ(about().picIcon.Picture(), bx::kAbout_picture);
+    EXPECT_EQ(about().picIcon.Picture(), bx::kAboutPicture);
     EXPECT_EQ(about().Caption(), "");
     const auto& m = main();
     EXPECT_EQ(about().Top(), (m.ScaleHeight() - about().Height()) / 2 - 500);

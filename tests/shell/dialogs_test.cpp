@@ -6,7 +6,7 @@
 #include "support/tempdir.h"
 
 using namespace bxtest;
-using bx::File_dialog;
+using bx::FileDialog;
 
 namespace {
 
@@ -17,7 +17,7 @@ protected:
         rt.recorder.clear();
     }
     // Shows the dialog on the test folder with `name` in its name box.
-    void choose(File_dialog& d, const std::string& name) {
+    void choose(FileDialog& d, const std::string& name) {
         if (!d.Loaded()) bx::App::Open(d);
         ASSERT_TRUE(d.Dir1.setPath(dir.path()));
         d.Text1.enter(name);
@@ -38,23 +38,23 @@ protected:
 }  // namespace
 
 TEST(FileNameCheck, Cases) {
-    using bx::Name_check;
+    using bx::NameCheck;
     struct Case {
         const char* name;
-        Name_check want;
+        NameCheck want;
     } cases[] = {
-        {"*.dat", Name_check::Forbidden_char}, {"a$.dat", Name_check::Forbidden_char},
-        {"a\\b.dat", Name_check::Forbidden_char}, {"a/b.dat", Name_check::Forbidden_char},
-        {"a#b.dat", Name_check::Forbidden_char}, {"x.Dat", Name_check::Bad_suffix},
-        {"x.dAT", Name_check::Bad_suffix},   {"", Name_check::Bad_suffix},
-        {"d", Name_check::Bad_suffix},        {"dat", Name_check::Bad_suffix},
-        {"x.da", Name_check::Bad_suffix},     {"x.dat.bak", Name_check::Bad_suffix},
-        {".dat", Name_check::Ok},             {"X.DAT", Name_check::Ok},
-        {"a:b c.dat", Name_check::Ok},        {"频道.dat", Name_check::Ok},
+        {"*.dat", NameCheck::Forbidden_char}, {"a$.dat", NameCheck::Forbidden_char},
+        {"a\\b.dat", NameCheck::Forbidden_char}, {"a/b.dat", NameCheck::Forbidden_char},
+        {"a#b.dat", NameCheck::Forbidden_char}, {"x.Dat", NameCheck::Bad_suffix},
+        {"x.dAT", NameCheck::Bad_suffix},   {"", NameCheck::Bad_suffix},
+        {"d", NameCheck::Bad_suffix},        {"dat", NameCheck::Bad_suffix},
+        {"x.da", NameCheck::Bad_suffix},     {"x.dat.bak", NameCheck::Bad_suffix},
+        {".dat", NameCheck::Ok},             {"X.DAT", NameCheck::Ok},
+        {"a:b c.dat", NameCheck::Ok},        {"频道.dat", NameCheck::Ok},
     };
     for (const Case& c : cases) EXPECT_EQ(bx::Check_file_name(c.name, ".dat", ".DAT"), c.want) << c.name;
-    EXPECT_EQ(bx::Check_file_name("a.menu", ".menu", ".MENU"), Name_check::Ok);
-    EXPECT_EQ(bx::Check_file_name("menu", ".menu", ".MENU"), Name_check::Bad_suffix);
+    EXPECT_EQ(bx::Check_file_name("a.menu", ".menu", ".MENU"), NameCheck::Ok);
+    EXPECT_EQ(bx::Check_file_name("menu", ".menu", ".MENU"), NameCheck::Bad_suffix);
 }
 
 TEST_F(FileDialogTest, RefusedNamesKeepDialogOpenAndChangeNothing) {
@@ -99,7 +99,7 @@ TEST_F(FileDialogTest, SaveAsThenOpenRestoresTheImage) {
     app.Mem_image = patterned();
     app.File_save_request = -1;
     main().File_saveas.click();
-    File_dialog& save = *app.Form_save_chann;
+    FileDialog& save = *app.Form_save_chann;
     ASSERT_TRUE(save.Loaded());
     EXPECT_EQ(save.Text1.Text(), "*.dat");
     choose(save, "  my radio.dat ");  // blanks around the name are dropped
@@ -114,7 +114,7 @@ TEST_F(FileDialogTest, SaveAsThenOpenRestoresTheImage) {
     app.File_open_request = -1;
     app.Lang_chinese = -1;
     main().Toolbar1.click("open");
-    File_dialog& open = *app.Form_open_chann;
+    FileDialog& open = *app.Form_open_chann;
     ASSERT_TRUE(open.Loaded());
     EXPECT_EQ(open.Caption(), "打开文件");
     open.Dir1.setPath(dir.path());
@@ -172,7 +172,7 @@ TEST_F(FileDialogTest, FolderAndFileLists) {
     dir.write("sub/a.dat", "");
     dir.write("sub/B.DAT", "");
     dir.write("sub/c.txt", "");
-    File_dialog& d = *app.Form_open_chann;
+    FileDialog& d = *app.Form_open_chann;
     bx::App::Open(d);
     EXPECT_EQ(d.Drive1.Drive(), "/");
     EXPECT_EQ(d.Dir1.Path(), ui::Current_folder());
@@ -196,7 +196,7 @@ TEST_F(FileDialogTest, FolderAndFileLists) {
 
 TEST_F(FileDialogTest, ReopenStartsAfreshAndCancelChangesNothing) {
     main().File_Open.click();
-    File_dialog& d = *app.Form_open_chann;
+    FileDialog& d = *app.Form_open_chann;
     d.Dir1.setPath(dir.path());
     d.Text1.enter("x.dat");
     main().File_Open.click();  // reopened: a fresh dialog
@@ -217,7 +217,7 @@ TEST_F(FileDialogTest, ReopenStartsAfreshAndCancelChangesNothing) {
 
 TEST_F(FileDialogTest, FamilyParameters) {
     struct Row {
-        File_dialog* d;
+        FileDialog* d;
         const char* suffix;
         const char* title_eng;
         const char* title_chn;

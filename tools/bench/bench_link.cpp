@@ -27,7 +27,7 @@ int main() {
     struct Row {
         const char* what;
         double wall;
-        linkrun::Line_count line;
+        linkrun::LineCount line;
     } rows[] = {{"read ", read_s, linkrun::Read_line()}, {"write", write_s, linkrun::Write_line()}};
     bool ok = true;
     std::printf("transfer  wall (s)  line bound (s)  bytes  frames  ratio\n");

@@ -22,7 +22,7 @@
 namespace linkrun {
 
 // The port the simulator is put on: the start-up scan tries COM8 first.
-constexpr int kSim_port = 8;
+constexpr int kSimPort = 8;
 
 // Milliseconds on a steady clock.
 inline double Now_ms() {
@@ -33,7 +33,7 @@ inline double Now_ms() {
 // The line's lower bound of a transfer: every byte on the line, both ways,
 // at 10 bits a byte and 9600 baud, plus the send pump's 15 ms before each
 // frame the program sends.
-struct Line_count {
+struct LineCount {
     long bytes = 0;
     long frames = 0;
     double seconds() const { return static_cast<double>(bytes) * 10.0 / 9600.0 + static_cast<double>(frames) * 0.015; }
@@ -43,8 +43,8 @@ struct Line_count {
 // Ack, the password request (4) and reply (21), the first block request
 // behind the Ack (5), 200 more requests (4) each behind the Ack of a reply,
 // 201 replies of 69 bytes and the last Ack.
-inline Line_count Read_line() {
-    Line_count c;
+inline LineCount Read_line() {
+    LineCount c;
     c.bytes = 8 + 50 + 1 + 4 + 21 + 5 + 200 * (1 + 4) + 201 * 69 + 1;
     c.frames = 1 + 1 + 201;
     return c;
@@ -53,8 +53,8 @@ inline Line_count Read_line() {
 // The write window: the same handshake with an Ack for the password reply,
 // the first write frame (20), 783 more behind an Ack (21), and the radio's
 // Ack for each of the 784.
-inline Line_count Write_line() {
-    Line_count c;
+inline LineCount Write_line() {
+    LineCount c;
     c.bytes = 8 + 50 + 1 + 4 + 21 + 1 + 20 + 783 * 21 + 784;
     c.frames = 1 + 1 + 784;
     return c;
@@ -80,7 +80,7 @@ public:
     bool Start(const std::vector<std::string>& sim_args) {
         if (!sim.Start(sim_args)) return fail("radio-sim --pty did not start (" + radiosim::Sim_program_path() + ")");
         rt = std::make_unique<bx::QtRuntime>();
-        rt->set_port_device(kSim_port, sim.path());
+        rt->set_port_device(kSimPort, sim.path());
         bx::accept_message_boxes(*rt, [this](const std::string& text) {
             messages.push_back(text);
             last_message_ms = Now_ms();

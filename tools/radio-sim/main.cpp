@@ -159,7 +159,7 @@ private:
             process(b, now_us());
             return;
         }
-        in_free_ = std::max(in_free_, now_us()) + radiosim::kByte_us;
+        in_free_ = std::max(in_free_, now_us()) + radiosim::kByteUs;
         const double t = in_free_;
         at(t, [this, b, t] { process(b, t); });
     }
@@ -187,7 +187,7 @@ private:
             }
             if (opt_.pace) {
                 for (uint8_t r : piece) {
-                    out += radiosim::kByte_us;
+                    out += radiosim::kByteUs;
                     at(out, [this, r] { send({r}); });
                 }
             } else {

@@ -10,7 +10,7 @@ namespace radiosim {
 namespace {
 // A frame whose bytes stop coming for this long is dropped unfinished, so a
 // request cut short by a time-out never swallows the next one.
-constexpr int64_t kFrame_gap_us = 200'000;
+constexpr int64_t kFrameGapUs = 200'000;
 constexpr uint8_t kNak = 0x15;
 constexpr uint8_t kFill = 0x00;  // extra and shifting bytes
 
@@ -30,7 +30,7 @@ void Radio::Fill_pattern() {
 }
 
 void Radio::Set_passwords(const std::string& p1, const std::string& p2) {
-    const int at = bx::frame::PassWord_addr;
+    const int at = bx::frame::kPassWordAddr;
     for (int i = 0; i < 6; ++i) {
         mem[static_cast<size_t>(at + i)] = i < static_cast<int>(p1.size()) ? static_cast<uint8_t>(p1[static_cast<size_t>(i)]) : 0x20;
         mem[static_cast<size_t>(at + 6 + i)] = i < static_cast<int>(p2.size()) ? static_cast<uint8_t>(p2[static_cast<size_t>(i)]) : 0x20;
@@ -38,7 +38,7 @@ void Radio::Set_passwords(const std::string& p1, const std::string& p2) {
 }
 
 std::vector<uint8_t> Radio::Ident_reply() const {
-    std::vector<uint8_t> r(bx::frame::Ident_len, 0);
+    std::vector<uint8_t> r(bx::frame::kIdentLen, 0);
     r[0] = bx::frame::Ack;
     for (int k = 0; k < 4; ++k) {
         int v = bands[static_cast<size_t>(k)];
@@ -51,7 +51,7 @@ std::vector<uint8_t> Radio::Ident_reply() const {
     put_text(r, 17, model, 6);
     put_text(r, 23, version, 6);
     put_text(r, 33, serial, 16);
-    r[49] = faults.no_end_mark ? static_cast<uint8_t>('T') : bx::frame::End_mark;
+    r[49] = faults.no_end_mark ? static_cast<uint8_t>('T') : bx::frame::kEndMark;
     return r;
 }
 
@@ -66,7 +66,7 @@ void Radio::Add_frame(Frame::Kind k, int64_t t_us) {
 std::vector<std::vector<uint8_t>> Radio::Receive(uint8_t b, int64_t t_us) {
     std::vector<std::vector<uint8_t>> out;
     if (vanished) return out;
-    if (!rx_.empty() && last_rx_us_ >= 0 && t_us - last_rx_us_ > kFrame_gap_us) {
+    if (!rx_.empty() && last_rx_us_ >= 0 && t_us - last_rx_us_ > kFrameGapUs) {
         frames.push_back(Frame{Frame::Junk, rx_, last_rx_us_});
         rx_.clear();
     }
@@ -92,10 +92,10 @@ std::vector<std::vector<uint8_t>> Radio::Receive(uint8_t b, int64_t t_us) {
             take(Frame::Junk, 1);
         } else if (head == bx::frame::Ack) {
             take(Frame::Ack, 1);
-        } else if (head == bx::frame::Read_cmd) {
+        } else if (head == bx::frame::kReadCmd) {
             if (rx_.size() < 4) break;
             take(Frame::Read, 4);
-        } else if (head == bx::frame::Data_mark) {
+        } else if (head == bx::frame::kDataMark) {
             if (rx_.size() < 4) break;
             size_t len = 4 + rx_[3];
             if (rx_.size() < len) break;
@@ -132,7 +132,7 @@ std::vector<std::vector<uint8_t>> Radio::Answer(const Frame& f) {
         const int addr = b[1] * 256 + b[2], len = b[3];
         reply.push_back(bx::frame::Ack);
         reply.insert(reply.end(), static_cast<size_t>(std::max(0, faults.x_shift)), kFill);
-        reply.insert(reply.end(), {bx::frame::Data_mark, b[1], b[2], b[3]});
+        reply.insert(reply.end(), {bx::frame::kDataMark, b[1], b[2], b[3]});
         for (int i = 0; i < len; ++i) {
             int a = addr + i;
             reply.push_back(a < kMemBytes ? mem[static_cast<size_t>(a)] : 0xFF);
@@ -217,7 +217,7 @@ void SimRadio::Write(const std::vector<uint8_t>& bytes) {
     const double now = static_cast<double>(loop_.now_us());
     for (uint8_t b : bytes) {
         pc_bytes.push_back(b);
-        in_free_us_ = std::max(in_free_us_, now) + kByte_us;
+        in_free_us_ = std::max(in_free_us_, now) + kByteUs;
         ++pending_out_;
         loop_.at_us(std::llround(in_free_us_), [this, alive = alive_, gen = gen_, b] {
             if (*alive) Arrive(gen, b);
@@ -246,7 +246,7 @@ void SimRadio::Arrive(uint64_t gen, uint8_t b) {
         if (!first) out_free_us_ += radio.faults.piece_gap_ms * 1000.0;
         first = false;
         for (uint8_t r : piece) {
-            out_free_us_ += kByte_us;
+            out_free_us_ += kByteUs;
             loop_.at_us(std::llround(out_free_us_), [this, alive = alive_, gen, r] {
                 if (!*alive || gen != gen_ || !dev_) return;
                 radio_bytes.push_back(r);

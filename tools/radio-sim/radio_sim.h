@@ -26,7 +26,7 @@ namespace radiosim {
 
 constexpr int kMemBytes = 0x4010;
 // One byte on a 9600-baud line with 10 bits a byte.
-constexpr double kByte_us = 1e6 / 960.0;
+constexpr double kByteUs = 1e6 / 960.0;
 
 // Faults the radio can be told to show.
 struct Faults {

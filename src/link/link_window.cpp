@@ -1,4 +1,4 @@
-#include "link/comm_window.h"
+#include "link/link_window.h"
 
 #include "app/app.h"
 #include "shell/mdimain.h"
@@ -8,10 +8,10 @@ namespace bx {
 namespace {
 // The password box's text when the window loads; it counts only once the
 // user edits it.
-constexpr const char* kDefault_password = "402793";
+constexpr const char* kDefaultPassword = "402793";
 }  // namespace
 
-Comm_window::Comm_window(App& a, const char* name, const Link_params& row, Texts texts, ui::CommandButton& action)
+LinkWindow::LinkWindow(App& a, const char* name, const Link_params& row, Texts texts, ui::CommandButton& action)
     : ui::Form(a.rt, name),
       app(a),
       Link{a, row, {MSC, Timer1, Timer2, Timer3, &ProgressBar1, &Label_tr_count}},
@@ -28,7 +28,7 @@ Comm_window::Comm_window(App& a, const char* name, const Link_params& row, Texts
     ui::Use_password_filter(Text_PassWord);
 }
 
-void Comm_window::Build() {
+void LinkWindow::Build() {
     Label_PassWord.Move(600, 450, 1500, 300);
     Text_PassWord.Move(2200, 400, 1800, 360);
     ProgressBar1.Move(600, 1300, 8000, 360);
@@ -39,14 +39,14 @@ void Comm_window::Build() {
     Command_Help.Move(6600, 2900, 1800, 500);
     // The stored default text is no typed password.
     auto change = std::move(Text_PassWord.Change);
-    Text_PassWord.setText(kDefault_password);
+    Text_PassWord.setText(kDefaultPassword);
     Text_PassWord.Change = std::move(change);
     for (ui::Timer* t : {&Timer1, &Timer2, &Timer3}) t->setEnabled(false);
     Timer4.setInterval(200);
     Timer4.setEnabled(true);
 }
 
-void Comm_window::Form_Load() {
+void LinkWindow::Form_Load() {
     Close_request = 0;
     Link.Reset();
     const ui::Form& m = *app.MDImain;
@@ -62,23 +62,23 @@ void Comm_window::Form_Load() {
     Label_PassWord.setCaption(L(chn, "读写密码", "PassWord"));
 }
 
-void Comm_window::Form_Unload(int& /*Cancel*/) {
+void LinkWindow::Form_Unload(int& /*Cancel*/) {
     // Closing is never refused; the exchange ends with the window.
     Link.Reset();
 }
 
-void Comm_window::Command_Cancel_Click() {
+void LinkWindow::Command_Cancel_Click() {
     if (Link.st.Busy()) {
-        Link.Msg(link_text::No_close);
+        Link.Msg(link_text::kNoClose);
         return;
     }
     if (MSC.PortOpen()) MSC.setPortOpen(false);
     App::Unload(*this);
 }
 
-void Comm_window::Text_PassWord_Change() { Store_typed_password(app, Text_PassWord.Text()); }
+void LinkWindow::Text_PassWord_Change() { Store_typed_password(app, Text_PassWord.Text()); }
 
-void Comm_window::Timer4_Timer() {
+void LinkWindow::Timer4_Timer() {
     if (Close_request != 0) App::Unload(*this);
 }
 

@@ -11,7 +11,7 @@ namespace bx {
 
 class App;
 
-class Comm_window : public ui::Form {
+class LinkWindow : public ui::Form {
 public:
     App& app;
 
@@ -50,7 +50,7 @@ protected:
     };
     // action is the window's own button, a member of the derived window: only
     // its reference is kept here.
-    Comm_window(App& app, const char* name, const Link_params& row, Texts texts, ui::CommandButton& action);
+    LinkWindow(App& app, const char* name, const Link_params& row, Texts texts, ui::CommandButton& action);
 
     void Build() override;
     void Form_Load() override;
