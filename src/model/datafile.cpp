@@ -32,10 +32,26 @@ FileError Parse_data_file(std::istream& in, MemImage& image) {
     NumberReader rd(in);
     FileError err;
     for (int r = 0; r < kImageRecords; ++r) {
-        // The first three numbers repeat the record's place; not compared.
-        for (int k = 0; k < 3; ++k) {
+        // The three leading numbers give the record's place: a line lost or
+        // doubled shows there, and would otherwise shift every record after
+        // it into the wrong place.
+        const long long place[3] = {r / 16, r % 16, r};
+        bool in_place = true;
+        std::string found;
+        int line = 0;
+        for (int k = 0; k < 3 && !err; ++k) {
             long long v = 0;
             if (!Next_number(rd, v, err)) break;
+            if (k == 0) line = rd.line();
+            found += (k ? " " : "") + rd.token();
+            in_place = in_place && v == place[k];
+        }
+        if (!err && !in_place) {
+            err.kind = FileError::Out_of_place;
+            err.line = line;
+            err.count = r;
+            err.token = found;
+            err.want = std::to_string(place[0]) + " " + std::to_string(place[1]) + " " + std::to_string(place[2]);
         }
         for (int b = 0; b < kRecordBytes && !err; ++b) Next_byte(rd, scratch(r, b), err);
         if (err) {

@@ -10,8 +10,11 @@ namespace bx {
 
 namespace {
 
-// Longest field kept for a message; a longer one is no number anyway.
-constexpr size_t kMaxToken = 40;
+// Characters of a field kept for a message; a longer field is shown cut,
+// with "...".
+constexpr size_t kShownToken = 40;
+// A value read from more digits than any byte needs stays at this bound.
+constexpr long long kSaturated = 1000000000000LL;
 
 bool is_blank(int c) { return c == ' ' || c == '\t'; }
 bool ends_field(int c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == ','; }
@@ -41,27 +44,32 @@ NumberReader::Result NumberReader::next(long long& v) {
         in_.get();
         return Bad;
     }
-    bool too_long = false;
+    // The field is read whole, however long: its first characters are kept
+    // for a message, and its value is taken digit by digit, so a run of
+    // digits of any length is a number (a long one simply out of range).
+    size_t length = 0;
+    bool number = true;
+    bool digits = false;
+    bool negative = false;
+    long long n = 0;
     while ((c = in_.peek()) != EOF && !ends_field(c)) {
-        if (token_.size() < kMaxToken) token_ += static_cast<char>(c);
-        else too_long = true;
+        if (length < kShownToken) token_ += static_cast<char>(c);
+        if (c >= '0' && c <= '9') {
+            digits = true;
+            if (n < kSaturated) n = n * 10 + (c - '0');
+        } else if (length == 0 && (c == '-' || c == '+')) {
+            negative = c == '-';
+        } else {
+            number = false;
+        }
+        ++length;
         in_.get();
     }
+    if (length > kShownToken) token_ += "...";
     // One comma after the number (with blanks before it) belongs to it.
     while ((c = in_.peek()) != EOF && is_blank(c)) in_.get();
     if (c == ',') in_.get();
-    if (too_long) return Bad;
-
-    size_t i = 0;
-    bool negative = false;
-    if (i < token_.size() && (token_[i] == '-' || token_[i] == '+')) negative = token_[i++] == '-';
-    if (i == token_.size()) return Bad;
-    long long n = 0;
-    for (; i < token_.size(); ++i) {
-        char d = token_[i];
-        if (d < '0' || d > '9') return Bad;
-        if (n < 1000000000000LL) n = n * 10 + (d - '0');  // beyond any byte: saturate
-    }
+    if (!number || !digits) return Bad;
     v = negative ? -n : n;
     return Ok;
 }
@@ -130,7 +138,7 @@ std::string File_error_text(const FileError& e, const std::string& path, int16_t
     case FileError::None:
         return {};
     case FileError::Cannot_open:
-        return chn ? "无法打开文件 " + path + " ，参数未调入。"
+        return chn ? "无法打开文件 " + path + "（" + e.detail + "），参数未调入。"
                    : "Cannot open the file " + path + " (" + e.detail + "). Nothing was loaded.";
     case FileError::Ends_early:
         return chn ? "文件不完整：只有 " + std::to_string(e.count) + " 条记录（应为 " + std::to_string(e.expected) +
@@ -148,8 +156,14 @@ std::string File_error_text(const FileError& e, const std::string& path, int16_t
         return chn ? "文件第 " + line + " 行的数值 " + shown_token(e.token) + " 超出 0 - 255 的范围，参数未调入。"
                    : "Line " + line + " of the file holds the value " + shown_token(e.token) +
                          ", outside 0 to 255. Nothing was loaded.";
+    case FileError::Out_of_place:
+        return chn ? "文件第 " + line + " 行以 \"" + shown_token(e.token) + "\" 开头，而第 " + std::to_string(e.count) +
+                         " 条记录应为 \"" + e.want + "\"：文件缺行、多行或行序错乱，参数未调入。"
+                   : "Line " + line + " of the file begins with \"" + shown_token(e.token) + "\" where record " +
+                         std::to_string(e.count) + " needs \"" + e.want +
+                         "\": lines are missing, doubled or out of order. Nothing was loaded.";
     case FileError::Cannot_write:
-        return chn ? "无法保存文件 " + path + " ，参数未保存。"
+        return chn ? "无法保存文件 " + path + "（" + e.detail + "），参数未保存。"
                    : "Cannot save the file " + path + " (" + e.detail + "). Nothing was saved.";
     }
     return {};

@@ -46,12 +46,16 @@ struct FileError {
         Ends_early,    // the file ends too soon (count of expected records read)
         Not_a_number,  // a field is not a whole number (token, line)
         Out_of_range,  // a byte value outside 0..255 (token as written, line)
+        Out_of_place,  // a line's leading numbers name another record (line,
+                       // count: the record due, token: the numbers found,
+                       // want: the numbers due)
         Cannot_write,  // the file cannot be created or written (detail: the reason)
     } kind = None;
     int line = 0;        // 1-based line of the field
-    int count = 0;       // Ends_early: records read completely
+    int count = 0;       // Ends_early: records read completely; Out_of_place: the record
     int expected = 0;    // Ends_early: records the file should hold
     std::string token;   // the field as it stands in the file (cut when long)
+    std::string want;    // Out_of_place: what the line should begin with
     std::string detail;  // the system's reason
     explicit operator bool() const { return kind != None; }
 };
@@ -65,8 +69,10 @@ class NumberReader {
 public:
     explicit NumberReader(std::istream& in) : in_(in) {}
     enum Result { Ok, End, Bad };
-    // Ok: v holds the number; End: no number is left; Bad: token() holds the
-    // field that is not a number. line() is the field's line.
+    // Ok: v holds the number (a value beyond any byte may be held at a
+    // bound); End: no number is left; Bad: the field is not a number.
+    // token() is the field as it stands in the file (its first 40
+    // characters, then "..." when it is longer); line() is its line.
     Result next(long long& v);
     int line() const { return line_; }
     const std::string& token() const { return token_; }

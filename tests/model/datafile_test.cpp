@@ -96,6 +96,15 @@ TEST(DataFile, NumbersSpreadOverLinesDifferentlyLoadTheSame) {
     }
 }
 
+// The text with its lines (CR LF ended) rearranged by `edit`.
+std::string with_lines(const std::string& text, void (*edit)(std::vector<std::string>&)) {
+    std::vector<std::string> lines = split_crlf(text);
+    edit(lines);
+    std::string out;
+    for (const std::string& l : lines) out += l + "\r\n";
+    return out;
+}
+
 TEST(DataFile, MalformedFileLeavesImageUnchanged) {
     const std::string good = bx::Data_file_text(patterned());
     // Replaces the n-th number of the text (0-based) by `field`.
@@ -109,23 +118,39 @@ TEST(DataFile, MalformedFileLeavesImageUnchanged) {
         size_t end = t.find_first_of(" \r\n", at);
         return t.replace(at, end - at, field);
     };
+    const std::string zeros40(40, '0');
     struct Case {
         const char* what;
         std::string text;
         FileError::Kind kind;
         int line;
+        std::string token = "";  // the field quoted, when given
     };
     const Case cases[] = {
         {"empty file", "", FileError::Ends_early, 1},
         {"last record cut short", good.substr(0, good.size() - 10), FileError::Ends_early, 1025},
-        {"letters", with_field(19 * 5 + 4, "1x"), FileError::Not_a_number, 6},
-        {"decimal point", with_field(19 * 2 + 7, "12.5"), FileError::Not_a_number, 3},
-        {"ignored field not a number", with_field(19 * 9, "abc"), FileError::Not_a_number, 10},
+        {"letters", with_field(19 * 5 + 4, "1x"), FileError::Not_a_number, 6, "1x"},
+        {"decimal point", with_field(19 * 2 + 7, "12.5"), FileError::Not_a_number, 3, "12.5"},
+        {"leading field not a number", with_field(19 * 9, "abc"), FileError::Not_a_number, 10, "abc"},
         {"empty field", " 0 , , 0" + good.substr(8), FileError::Not_a_number, 1},
-        {"above 255", with_field(19 * 1024 + 18, "256"), FileError::Out_of_range, 1025},
-        {"negative", with_field(19 * 40 + 3, "-1"), FileError::Out_of_range, 41},
-        {"huge", with_field(19 * 7 + 10, "99999999999999999999999"), FileError::Out_of_range, 8},
+        {"sign alone", with_field(19 * 3 + 5, "-"), FileError::Not_a_number, 4, "-"},
+        {"above 255", with_field(19 * 1024 + 18, "256"), FileError::Out_of_range, 1025, "256"},
+        {"negative", with_field(19 * 40 + 3, "-1"), FileError::Out_of_range, 41, "-1"},
+        // Quoted as written, not as far as the value was taken.
+        {"huge", with_field(19 * 7 + 10, "18446744073709551621"), FileError::Out_of_range, 8,
+         "18446744073709551621"},
+        {"long run of digits", with_field(19 * 7 + 10, zeros40 + "00256"), FileError::Out_of_range, 8,
+         zeros40 + "..."},
+        {"long field of letters", with_field(19 * 2 + 4, zeros40 + "x"), FileError::Not_a_number, 3, zeros40 + "..."},
         {"binary", std::string("\x01\x02\xff", 3), FileError::Not_a_number, 1},
+        // A lost or doubled line shows in the leading numbers of the next.
+        {"line doubled", with_lines(good, [](auto& l) { l.insert(l.begin() + 100, l[99]); }), FileError::Out_of_place,
+         101, "6  3  99"},
+        {"line lost, one added at the end",
+         with_lines(good, [](auto& l) { l.erase(l.begin() + 49), l.push_back(l.back()); }), FileError::Out_of_place, 50,
+         "3  2  50"},
+        {"place out of range", with_field(0, "-7"), FileError::Out_of_place, 1, "-7  0  0"},
+        {"place off by 256", with_field(19 * 300 + 2, "44"), FileError::Out_of_place, 301, "18  12  44"},
     };
     for (const Case& c : cases) {
         MemImage image = patterned();
@@ -134,12 +159,43 @@ TEST(DataFile, MalformedFileLeavesImageUnchanged) {
         FileError e = bx::Parse_data_file(in, image);
         EXPECT_EQ(e.kind, c.kind) << c.what;
         EXPECT_EQ(e.line, c.line) << c.what;
+        if (!c.token.empty()) {
+            // The three leading numbers are quoted one blank apart.
+            std::string want = c.token;
+            for (size_t at; (at = want.find("  ")) != std::string::npos;) want.erase(at, 1);
+            EXPECT_EQ(e.token, want) << c.what;
+            EXPECT_NE(bx::File_error_text(e, "x.dat", 0).find(want), std::string::npos) << c.what;
+            EXPECT_NE(bx::File_error_text(e, "x.dat", -1).find(want), std::string::npos) << c.what;
+        }
         EXPECT_TRUE(same_bytes(image, before)) << c.what;
     }
-    // Numbers outside 0..255 in the three leading fields are not bytes: ignored.
-    std::istringstream in(with_field(0, "-7"));
+}
+
+TEST(DataFile, OutOfPlaceMessageNamesLineAndRecord) {
+    FileError e;
+    std::istringstream in(with_lines(bx::Data_file_text(MemImage{}), [](auto& l) { l.erase(l.begin() + 17); }));
     MemImage image;
-    EXPECT_FALSE(bx::Parse_data_file(in, image));
+    e = bx::Parse_data_file(in, image);
+    EXPECT_EQ(bx::File_error_text(e, "x.dat", 0),
+              "Line 18 of the file begins with \"1 2 18\" where record 17 needs \"1 1 17\": lines are missing, "
+              "doubled or out of order. Nothing was loaded.");
+    EXPECT_EQ(bx::File_error_text(e, "x.dat", -1),
+              "文件第 18 行以 \"1 2 18\" 开头，而第 17 条记录应为 \"1 1 17\"：文件缺行、多行或行序错乱，参数未调入。");
+}
+
+TEST(DataFile, AnyRunOfDigitsIsANumber) {
+    // Zero-padded fields load at any length, with a sign, and the leading
+    // numbers compare by value.
+    const MemImage want = patterned();
+    std::string text = bx::Data_file_text(want);
+    const std::string padded = std::string(200, '0');
+    text.replace(0, 3, " +" + padded + "0 ");  // the first leading number
+    const size_t at = text.find("  1024  ");
+    text.replace(at + 2, 4, padded + "1024");
+    std::istringstream in(text);
+    MemImage got;
+    EXPECT_FALSE(bx::Parse_data_file(in, got));
+    EXPECT_TRUE(same_bytes(got, want));
 }
 
 TEST(DataFile, LoadOfMissingFileOrFolderFails) {

@@ -1,4 +1,6 @@
+#include <cerrno>
 #include <filesystem>
+#include <system_error>
 
 #include "model/datafile.h"
 #include "shell/dialogs.h"
@@ -150,10 +152,11 @@ TEST_F(FileDialogTest, BadFileIsReportedAndImageKept) {
         EXPECT_TRUE(app.Form_open_chann->Loaded()) << c.file;
         EXPECT_TRUE(app.Mem_image == patterned()) << c.file;
     }
-    // Chinese text for the same failure.
+    // Chinese text for the same failure, with the system's reason too.
     app.Lang_chinese = -1;
     app.Form_open_chann->Command_enter.click();
-    EXPECT_NE(last_msg().text.find("参数未调入"), std::string::npos) << last_msg().text;
+    const std::string reason = std::generic_category().message(ENOENT);
+    EXPECT_EQ(last_msg().text, "无法打开文件 " + (dir / "missing.dat") + "（" + reason + "），参数未调入。");
 }
 
 TEST_F(FileDialogTest, FailedSaveKeepsDialogOpenAndOldFolder) {
@@ -163,6 +166,10 @@ TEST_F(FileDialogTest, FailedSaveKeepsDialogOpenAndOldFolder) {
     ASSERT_EQ(rt.recorder.shown.size(), 1u);
     EXPECT_NE(last_msg().text.find("Cannot save the file"), std::string::npos) << last_msg().text;
     EXPECT_TRUE(app.Form_save_chann->Loaded());
+    app.Lang_chinese = -1;
+    app.Form_save_chann->Command_enter.click();
+    const std::string reason = std::generic_category().message(EISDIR);
+    EXPECT_EQ(last_msg().text, "无法保存文件 " + (dir / "taken.dat") + "（" + reason + "），参数未保存。");
     EXPECT_TRUE(std::filesystem::is_directory(dir / "taken.dat"));
     EXPECT_EQ(dir.names(), std::vector<std::string>{"taken.dat"});
 }
