@@ -117,21 +117,13 @@ void LinkMachine::Timer1_Timer() {
             c_.Timer2.setEnabled(true);
             ++st.Send_pos;
         }
-        if (st.Send_pos >= st.Send_len) {
-            c_.Timer2.setInterval(kReplyTimeoutMs);
-            c_.Timer2.setEnabled(true);
-            c_.Timer1.setEnabled(false);
-            st.Frame_sent = -1;
-        }
+        if (st.Send_pos >= st.Send_len) Frame_handed_over();
         return;
     }
     for (;;) {
         c_.Timer1.setInterval(kReplyTimeoutMs);
         if (st.Send_pos >= st.Send_len) {
-            c_.Timer2.setInterval(kReplyTimeoutMs);
-            c_.Timer2.setEnabled(true);
-            c_.Timer1.setEnabled(false);
-            st.Frame_sent = -1;
+            Frame_handed_over();
             return;
         }
         MSC.Output({st.Send_frame[static_cast<size_t>(st.Send_pos)]});
@@ -141,6 +133,16 @@ void LinkMachine::Timer1_Timer() {
         ++st.Send_pos;
     }
 }
+
+void LinkMachine::Frame_handed_over() {
+    c_.Timer2.setInterval(kReplyTimeoutMs);
+    c_.Timer2.setEnabled(true);
+    c_.Timer1.setEnabled(false);
+    st.Frame_sent = -1;
+    c_.MSC.setInBufferCount(0);
+}
+
+bool LinkMachine::Frame_delivered() const { return st.Frame_sent != 0 && c_.MSC.OutBufferCount() == 0; }
 
 // ---- time-out and retry ----
 
@@ -192,6 +194,14 @@ void LinkMachine::Take_bytes(uint8_t* out, int n) {
 void LinkMachine::MSC_OnComm() {
     ui::SerialPort& MSC = c_.MSC;
     if (MSC.CommEvent() != ui::SerialPort::comEvReceive) return;
+    // The radio answers a frame only once it has all of it, so a byte that
+    // arrives before the frame has left the port belongs to an earlier
+    // reply (its late last byte, or junk behind it): it is dropped here, so
+    // it can neither shift the answer nor pass for its Ack.
+    if (!Frame_delivered()) {
+        MSC.setInBufferCount(0);
+        return;
+    }
     if (st.Identified != 0) {
         if (row.ident_only) return;
         if (st.Write_mode != 0)
@@ -238,8 +248,8 @@ void LinkMachine::Ident_stage() {
         c_.Timer3.setEnabled(false);
         Apply_ident(Ident_decode(rx));
         if (On_identified) On_identified();
-        Stop_timers();
-        Close_port();
+        // The identification ends here, idle like every other exchange.
+        Finish();
         return;
     }
     if (row.ack_after_ident) {
@@ -368,7 +378,7 @@ void LinkMachine::Write_phase() {
     // Every byte is looked at by itself; only an Ack after the whole frame
     // has gone out counts.
     std::vector<uint8_t> in = c_.MSC.Input();
-    if (in.empty() || in[0] != frame::Ack || st.Frame_sent == 0) return;
+    if (in.empty() || in[0] != frame::Ack) return;
     c_.Timer2.setEnabled(false);
     const int c = st.Block_no;
     if (c >= st.Records_total) {

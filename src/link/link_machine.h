@@ -109,6 +109,10 @@ public:
     // whether an exchange started.
     bool Read_button();
     bool Write_button();
+    // The whole frame has left the port (handed over and out of its output
+    // buffer); only bytes arriving after that can answer it.
+    bool Frame_delivered() const;
+
     // The busy refusal when an exchange runs; returns whether it was shown.
     bool Refuse_if_busy();
 
@@ -166,6 +170,9 @@ private:
     void Start_exchange(bool write);
     void Stop_timers();
     void Close_port();
+    // The pump has handed the frame's last byte to the port: the reply
+    // time-out runs from here, and nothing received so far can be an answer.
+    void Frame_handed_over();
     void Ident_stage();
     void PassWord_stage();
     void Apply_ident(const IdentInfo& in);

@@ -2,6 +2,8 @@
 
 #include <QMetaObject>
 
+#include <sys/ioctl.h>
+
 #include <cctype>
 #include <sstream>
 
@@ -87,7 +89,17 @@ void QtSerialDevice::write(const std::vector<uint8_t>& bytes) {
     port_.flush();
 }
 
-int QtSerialDevice::pending_out() const { return closed_ ? 0 : static_cast<int>(port_.bytesToWrite()); }
+// Bytes not yet on their way to the radio: those Qt still holds and those
+// in the driver's output queue, as a serial port's output count means.
+int QtSerialDevice::pending_out() const {
+    if (closed_) return 0;
+    int n = static_cast<int>(port_.bytesToWrite());
+#ifdef TIOCOUTQ
+    int queued = 0;
+    if (port_.isOpen() && ::ioctl(port_.handle(), TIOCOUTQ, &queued) == 0 && queued > 0) n += queued;
+#endif
+    return n;
+}
 
 void QtSerialDevice::close() {
     closed_ = true;

@@ -8,33 +8,6 @@ using namespace linktest;
 
 namespace {
 
-// A window holding only what the machine drives. No completion hooks: after
-// an exchange the label keeps the last progress text.
-class EditorRowWindow : public ui::Form {
-public:
-    ui::SerialPort MSC{*this, "MSC"};
-    ui::Timer Timer1{*this, "Timer1"};
-    ui::Timer Timer2{*this, "Timer2"};
-    ui::Timer Timer3{*this, "Timer3"};
-    ui::ProgressBar ProgressBar1{*this, "ProgressBar1"};
-    ui::Label Label_tr_count{*this, "Label_tr_count"};
-    bx::LinkMachine Link;
-
-    EditorRowWindow(bx::App& app, const bx::Link_params& row)
-        : ui::Form(app.rt, row.window), Link{app, row, {MSC, Timer1, Timer2, Timer3, &ProgressBar1, &Label_tr_count}} {
-        Timer1.OnTimer = [this] { Link.Timer1_Timer(); };
-        Timer2.OnTimer = [this] { Link.Timer2_Timer(); };
-        Timer3.OnTimer = [this] { Link.Timer3_Timer(); };
-        MSC.OnComm = [this] { Link.MSC_OnComm(); };
-    }
-
-protected:
-    void Build() override {
-        for (ui::Timer* t : {&Timer1, &Timer2, &Timer3}) t->setEnabled(false);
-        ProgressBar1.setVisible(false);
-    }
-};
-
 int addr_of(const Frame& f) { return f.bytes[1] * 256 + f.bytes[2]; }
 
 struct RowCase {
@@ -64,7 +37,7 @@ TEST(EditorRows, ReadRequestsAndProgress) {
     for (const RowCase& c : kRows) {
         RadioProgram p;
         p.start_identified();
-        EditorRowWindow w(p.app, c.row);
+        BareLinkWindow w(p.app, c.row);
         w.Load();
         ASSERT_TRUE(w.Link.Read_button()) << c.row.window;
         // The first reply stored: counter 3 shown, bar Int(3 / (N + 1) * 100).
@@ -97,7 +70,7 @@ TEST(EditorRows, WriteFramesAndProgress) {
     for (const RowCase& c : kRows) {
         RadioProgram p;
         p.start_identified();
-        EditorRowWindow w(p.app, c.row);
+        BareLinkWindow w(p.app, c.row);
         w.Load();
         ASSERT_TRUE(w.Link.Write_button()) << c.row.window;
         ASSERT_TRUE(p.rt.sim.run_until([&] { return w.Label_tr_count.Caption() != "Connecting with transceiver. "; },
@@ -138,7 +111,7 @@ TEST(EditorRows, RetriesPauseAndPortText) {
             RadioProgram p;
             p.start_identified();
             p.radio.radio.faults.silent = true;
-            EditorRowWindow w(p.app, c.row);
+            BareLinkWindow w(p.app, c.row);
             w.Load();
             const double t0 = p.rt.sim.now_ms();
             ASSERT_TRUE(write ? w.Link.Write_button() : w.Link.Read_button()) << c.row.window;
@@ -153,7 +126,7 @@ TEST(EditorRows, RetriesPauseAndPortText) {
         bxtest::Program none;  // no port at all
         none.start();
         none.rt.recorder.clear();
-        EditorRowWindow w(none.app, c.row);
+        BareLinkWindow w(none.app, c.row);
         w.Load();
         EXPECT_FALSE(w.Link.Read_button()) << c.row.window;
         ASSERT_EQ(none.rt.recorder.shown.size(), 1u) << c.row.window;

@@ -44,7 +44,8 @@ void usage() {
                  "usage: radio-sim --pty [--pace] [--link PATH] [--load FILE] [--dump FILE]\n"
                  "                 [--password P1[,P2]] [--log]\n"
                  "  faults: [--silent] [--wrong-ident] [--no-end-mark] [--pieces N] [--piece-gap MS]\n"
-                 "          [--extra N] [--shift-x N] [--wrong-ack] [--silent-after N] [--vanish-after N]\n");
+                 "          [--late-last MS] [--extra N] [--shift-x N] [--wrong-ack] [--silent-after N]\n"
+                 "          [--vanish-after N]\n");
 }
 
 struct Options {
@@ -84,6 +85,7 @@ bool parse(int argc, char** argv, Options& o) {
         else if (a == "--wrong-ack") o.faults.wrong_ack = true;
         else if (a == "--pieces") ok = number(o.faults.pieces);
         else if (a == "--piece-gap") ok = number(o.faults.piece_gap_ms);
+        else if (a == "--late-last") ok = number(o.faults.late_last_ms);
         else if (a == "--extra") ok = number(o.faults.extra_bytes);
         else if (a == "--shift-x") ok = number(o.faults.x_shift);
         else if (a == "--silent-after") ok = number(o.faults.silent_after);
@@ -177,21 +179,19 @@ private:
             }
         if (radio_.vanished) return;
         double out = std::max(out_free_, now_us());
-        bool first = true;
-        for (const auto& piece : pieces) {
-            if (!first) out += radio_.faults.piece_gap_ms * 1000.0;
-            first = false;
-            if (!opt_.pace && radio_.faults.pieces <= 0) {
-                send(piece);
+        for (const radiosim::Piece& piece : pieces) {
+            out += piece.gap_ms * 1000.0;
+            if (!opt_.pace && out <= now_us()) {
+                send(piece.bytes);
                 continue;
             }
             if (opt_.pace) {
-                for (uint8_t r : piece) {
+                for (uint8_t r : piece.bytes) {
                     out += radiosim::kByteUs;
                     at(out, [this, r] { send({r}); });
                 }
             } else {
-                at(out, [this, piece] { send(piece); });
+                at(out, [this, bytes = piece.bytes] { send(bytes); });
             }
         }
         out_free_ = out;

@@ -63,8 +63,8 @@ void Radio::Add_frame(Frame::Kind k, int64_t t_us) {
     frames.push_back(Frame{k, {}, t_us});
 }
 
-std::vector<std::vector<uint8_t>> Radio::Receive(uint8_t b, int64_t t_us) {
-    std::vector<std::vector<uint8_t>> out;
+std::vector<Piece> Radio::Receive(uint8_t b, int64_t t_us) {
+    std::vector<Piece> out;
     if (vanished) return out;
     if (!rx_.empty() && last_rx_us_ >= 0 && t_us - last_rx_us_ > kFrameGapUs) {
         frames.push_back(Frame{Frame::Junk, rx_, last_rx_us_});
@@ -107,7 +107,7 @@ std::vector<std::vector<uint8_t>> Radio::Receive(uint8_t b, int64_t t_us) {
     return out;
 }
 
-std::vector<std::vector<uint8_t>> Radio::Answer(const Frame& f) {
+std::vector<Piece> Radio::Answer(const Frame& f) {
     if (f.kind == Frame::Junk || f.kind == Frame::Ack) return {};
     int n = 0;
     for (const Frame& g : frames)
@@ -154,13 +154,21 @@ std::vector<std::vector<uint8_t>> Radio::Answer(const Frame& f) {
     return Shape(std::move(reply));
 }
 
-std::vector<std::vector<uint8_t>> Radio::Shape(std::vector<uint8_t> reply) const {
+std::vector<Piece> Radio::Shape(std::vector<uint8_t> reply) const {
     reply.insert(reply.end(), static_cast<size_t>(std::max(0, faults.extra_bytes)), kFill);
-    if (faults.pieces <= 0) return {reply};
-    std::vector<std::vector<uint8_t>> out;
-    for (size_t i = 0; i < reply.size(); i += static_cast<size_t>(faults.pieces)) {
-        size_t e = std::min(reply.size(), i + static_cast<size_t>(faults.pieces));
-        out.emplace_back(reply.begin() + static_cast<long>(i), reply.begin() + static_cast<long>(e));
+    if (reply.empty()) return {};
+    std::vector<Piece> out;
+    const size_t step = faults.pieces > 0 ? static_cast<size_t>(faults.pieces) : reply.size();
+    for (size_t i = 0; i < reply.size(); i += step) {
+        size_t e = std::min(reply.size(), i + step);
+        out.push_back(Piece{i == 0 ? 0 : faults.piece_gap_ms,
+                            std::vector<uint8_t>(reply.begin() + static_cast<long>(i), reply.begin() + static_cast<long>(e))});
+    }
+    if (faults.late_last_ms > 0 && reply.size() > 1) {
+        const uint8_t last = out.back().bytes.back();
+        out.back().bytes.pop_back();
+        if (out.back().bytes.empty()) out.pop_back();
+        out.push_back(Piece{faults.late_last_ms, {last}});
     }
     return out;
 }
@@ -240,12 +248,9 @@ void SimRadio::Arrive(uint64_t gen, uint8_t b) {
         return;
     }
     const double now = static_cast<double>(loop_.now_us());
-    bool first = true;
-    for (const auto& piece : pieces) {
-        out_free_us_ = std::max(out_free_us_, now);
-        if (!first) out_free_us_ += radio.faults.piece_gap_ms * 1000.0;
-        first = false;
-        for (uint8_t r : piece) {
+    for (const Piece& piece : pieces) {
+        out_free_us_ = std::max(out_free_us_, now) + piece.gap_ms * 1000.0;
+        for (uint8_t r : piece.bytes) {
             out_free_us_ += kByteUs;
             loop_.at_us(std::llround(out_free_us_), [this, alive = alive_, gen, r] {
                 if (!*alive || gen != gen_ || !dev_) return;

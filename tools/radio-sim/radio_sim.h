@@ -38,8 +38,16 @@ struct Faults {
     int extra_bytes = 0;       // bytes sent behind every reply
     int x_shift = 0;           // bytes put between the Ack and the 'X' of read replies
     bool wrong_ack = false;    // writes are answered with 0x15 instead of the Ack
+    int late_last_ms = 0;      // > 0: the last byte of every reply follows the rest this much later
     int silent_after = -1;     // >= 0: answers nothing after this many frames
     int vanish_after = -1;     // >= 0: the port goes away after this many frames
+};
+
+// A piece of a reply: its bytes go out back to back, gap_ms after the piece
+// before them.
+struct Piece {
+    int gap_ms = 0;
+    std::vector<uint8_t> bytes;
 };
 
 // One frame the PC sent, as the radio parsed it.
@@ -71,8 +79,8 @@ public:
 
     // ---- the line ----
     // One byte from the PC, arrived at t_us; returns the bytes the radio
-    // answers (in pieces when the fault asks for it: one vector a piece).
-    std::vector<std::vector<uint8_t>> Receive(uint8_t b, int64_t t_us);
+    // answers, in pieces (more than one when a fault asks for it).
+    std::vector<Piece> Receive(uint8_t b, int64_t t_us);
 
     // ---- what happened ----
     std::vector<Frame> frames;
@@ -83,8 +91,8 @@ public:
     std::vector<uint8_t> Ident_reply() const;
 
 private:
-    std::vector<std::vector<uint8_t>> Answer(const Frame& f);
-    std::vector<std::vector<uint8_t>> Shape(std::vector<uint8_t> reply) const;
+    std::vector<Piece> Answer(const Frame& f);
+    std::vector<Piece> Shape(std::vector<uint8_t> reply) const;
     void Add_frame(Frame::Kind k, int64_t t_us);
     std::vector<uint8_t> rx_;
     int64_t last_rx_us_ = -1;

@@ -1,0 +1,108 @@
+// Bytes that arrive late: the last byte of a reply coming after the program
+// has already taken what it needs, or junk behind every reply. Such a byte
+// belongs to the reply before and must neither shift the next reply nor
+// pass for an Ack.
+#include "link_support.h"
+
+using namespace linktest;
+
+namespace {
+
+const char* const kReadDone = "Complete reading data from the transceiver.";
+const char* const kWriteDone = "Complete Written the data to transceiver.";
+const char* const kFail = "Fail connect with transceiver.";
+
+// The password reply is the Ack and a 20-byte frame, of which the program
+// takes 20: its last byte is the one left over. Delays around the send
+// pump's 15 ms, and that byte as an Ack and as any other value.
+struct LateCase {
+    int late_ms;
+    uint8_t last_byte;
+};
+const LateCase kLate[] = {{5, 0x06}, {14, 0x06}, {16, 0x06}, {19, 0x06}, {14, 0x3C}, {16, 0x3C}, {19, 0x3C}};
+
+void prepare(RadioProgram& p, const LateCase& c) {
+    p.start_identified();
+    p.radio.radio.mem[bx::frame::PassWord_addr + 15] = c.last_byte;
+    p.radio.radio.faults.late_last_ms = c.late_ms;
+}
+
+std::string name(const LateCase& c) {
+    return std::to_string(c.late_ms) + " ms, last byte " + std::to_string(c.last_byte);
+}
+
+}  // namespace
+
+TEST(LateByte, ReadWindowCompletesWithTheRadiosMemory) {
+    for (const LateCase& c : kLate) {
+        RadioProgram p;
+        prepare(p, c);
+        p.main().Prog_read.click();
+        p.rd().Command_read.click();
+        ASSERT_TRUE(p.run_until_idle(p.rd().Link, 200000)) << name(c);
+        EXPECT_EQ(p.texts(), std::vector<std::string>{kReadDone}) << name(c);
+        for (int r = 0; r <= 787; ++r) ASSERT_EQ(p.image_record(r), p.radio_record(r)) << name(c) << " record " << r;
+    }
+}
+
+TEST(LateByte, WriteWindowNeverRunsAnAckAhead) {
+    for (const LateCase& c : kLate) {
+        RadioProgram p;
+        prepare(p, c);
+        p.main().Prog_write.click();
+        p.wr().Command_Write.click();
+        ASSERT_TRUE(p.run_until_idle(p.wr().Link, 200000)) << name(c);
+        ASSERT_EQ(p.texts().size(), 1u) << name(c);
+        if (p.texts()[0] == kWriteDone) {
+            // Completion means every record went out, each after the Ack of
+            // the one before, and the radio holds the image.
+            EXPECT_EQ(p.radio.radio.Count(Frame::Write), 784) << name(c);
+            for (int r = 0; r < 784; ++r) ASSERT_EQ(p.radio_record(r), p.image_record(r)) << name(c) << " record " << r;
+        } else {
+            EXPECT_EQ(p.texts()[0], kFail) << name(c);
+        }
+        // With the stale byte dropped, these delays all complete.
+        EXPECT_EQ(p.texts()[0], kWriteDone) << name(c);
+    }
+}
+
+TEST(LateByte, EditorRowReadsItsArea) {
+    for (const LateCase& c : kLate) {
+        RadioProgram p;
+        prepare(p, c);
+        BareLinkWindow w(p.app, bx::link_rows::frm_dtmf);
+        w.Load();
+        ASSERT_TRUE(w.Link.Read_button()) << name(c);
+        ASSERT_TRUE(p.run_until_idle(w.Link, 60000)) << name(c);
+        EXPECT_EQ(w.Label_tr_count.Caption(), "Reading 9 Data Block") << name(c);
+        EXPECT_EQ(w.ProgressBar1.Value(), 100) << name(c);
+        // Every stored reply has its mark where the unpack looks for it.
+        for (int k = 2; k <= 9; ++k) EXPECT_TRUE(bx::Read_reply_usable(p.app.Read_blocks[k].data())) << name(c);
+    }
+}
+
+// Junk behind every reply that has all arrived before the next frame has
+// left the port is dropped: the read completes, and a correct second
+// password is never refused for it.
+TEST(LateByte, JunkBehindRepliesIsDropped) {
+    for (int extra : {4, 12, 18}) {
+        RadioProgram p;
+        p.start_identified();
+        p.radio.radio.Set_passwords("246810", "135791");
+        p.radio.radio.faults.extra_bytes = extra;
+        p.main().Prog_read.click();
+        p.rd().Text_PassWord.enter("135791");
+        p.rd().Command_read.click();
+        ASSERT_TRUE(p.run_until_idle(p.rd().Link, 300000)) << extra;
+        EXPECT_EQ(p.texts(), std::vector<std::string>{kReadDone}) << extra;
+        for (int r = 0; r <= 787; ++r) ASSERT_EQ(p.image_record(r), p.radio_record(r)) << extra << " record " << r;
+    }
+}
+
+TEST(LateByte, IdentificationEndsIdleWithThePortClosed) {
+    RadioProgram p;
+    p.start_identified();
+    EXPECT_FALSE(p.main().Link.st.Busy());
+    EXPECT_FALSE(p.main().MSC.PortOpen());
+    EXPECT_EQ(p.main().StatusBar1.Panels(2).Text, "BX5610");
+}
