@@ -1,5 +1,7 @@
 #include "app/app.h"
 
+#include <algorithm>
+
 #include "link/form_comm_read.h"
 #include "link/form_comm_write.h"
 #include "link/form_setup.h"
@@ -62,6 +64,29 @@ void App::Unload(ui::Form& f) { f.Unload(true); }
 void App::Reopen(ui::Form& f) {
     f.Unload(true);
     f.Load();
+}
+
+int App::Add_image_listener(std::function<void()> on_replaced) {
+    const int id = next_listener_id_++;
+    image_listeners_.emplace_back(id, std::move(on_replaced));
+    return id;
+}
+
+void App::Remove_image_listener(int id) {
+    std::erase_if(image_listeners_, [id](const auto& l) { return l.first == id; });
+}
+
+void App::Image_replaced() {
+    // Ids first: a listener may add or remove listeners while it runs.
+    std::vector<int> ids;
+    for (const auto& l : image_listeners_) ids.push_back(l.first);
+    for (int id : ids) {
+        auto it = std::find_if(image_listeners_.begin(), image_listeners_.end(),
+                               [id](const auto& l) { return l.first == id; });
+        if (it == image_listeners_.end()) continue;
+        std::function<void()> f = it->second;  // a copy: the listener may remove itself
+        f();
+    }
 }
 
 }  // namespace bx

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -119,6 +120,16 @@ public:
     // Band limits the radio reported at the last accepted identification.
     double Band_A_low = 0, Band_A_high = 0, Band_B_low = 0, Band_B_high = 0;
 
+    // ---- image-replaced notice ----
+    // A window that must redraw at once when the whole image is replaced (a
+    // data-file load, the read window's full read) listens while it is
+    // loaded: Add_image_listener returns the id that removes it again.
+    int Add_image_listener(std::function<void()> on_replaced);
+    void Remove_image_listener(int id);
+    // Runs every listener, in the order they were added; a listener may
+    // remove itself or another one.
+    void Image_replaced();
+
     // ---- windows ----
     std::unique_ptr<bx::MDImain> MDImain;
     std::unique_ptr<bx::Form_open_chann> Form_open_chann;
@@ -137,6 +148,8 @@ public:
 
 private:
     void add_form(ui::Form& f) { forms_.push_back(&f); }
+    std::vector<std::pair<int, std::function<void()>>> image_listeners_;
+    int next_listener_id_ = 1;
     std::vector<ui::Form*> forms_;
     bool ended_ = false;
 };

@@ -1,6 +1,7 @@
 #include "link/form_comm_read.h"
 
 #include "app/app.h"
+#include "link/reply_unpack.h"
 #include "shell/mdimain.h"
 
 namespace bx {
@@ -15,17 +16,14 @@ Form_Comm_Read::Form_Comm_Read(App& a)
 void Form_Comm_Read::Command_read_Click() { Link.Read_button(); }
 
 void Form_Comm_Read::Unpack_image_blocks() {
-    int target = full_xfer::kReadStoreFirst;
-    for (int c = 2; c <= 198; ++c) {
-        const uint8_t* reply = app.Read_blocks[static_cast<size_t>(c)].data();
-        int s = Reply_data_start(reply);
-        for (int k = 0; k < 4; ++k, ++target, s += frame::kRecordBytes)
-            for (int b = 0; b < frame::kRecordBytes; ++b) app.Mem_image(target, b) = reply[s + b];
-    }
+    // Replies 2..198 hold 0x0000-0x313F (the first stored reply repeats
+    // 0x0000 and is not used).
+    Unpack_reply_blocks(app, 2, 198, full_xfer::kReadStoreFirst);
 }
 
 void Form_Comm_Read::Read_complete() {
     Unpack_image_blocks();
+    app.Image_replaced();
     Link.Msg({"从对讲机中读取数据完毕 ！", "Complete reading data from the transceiver."});
     Label_tr_count.setCaption(L(app.Lang_chinese, "数据读出正常 ！", "Read Data is Ok ！"));
 }

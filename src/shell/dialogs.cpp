@@ -161,8 +161,12 @@ void FileDialog::Command_enter_Click() {
             if (params.save) File1.Refresh();
             return;
         }
-        if (params.save) msg("参数保存完毕 ！", "Complete storing  parameter.");
-        else msg("参数从文件调入成功 ！", "Succeed fold the parameter from file.");
+        if (params.save) {
+            msg("参数保存完毕 ！", "Complete storing  parameter.");
+        } else {
+            app.Image_replaced();
+            msg("参数从文件调入成功 ！", "Succeed fold the parameter from file.");
+        }
         break;
     }
     case FileDialogAction::Raise_request:

@@ -23,7 +23,7 @@ const LateCase kLate[] = {{5, 0x06}, {14, 0x06}, {16, 0x06}, {19, 0x06}, {14, 0x
 
 void prepare(RadioProgram& p, const LateCase& c) {
     p.start_identified();
-    p.radio.radio.mem[bx::frame::PassWord_addr + 15] = c.last_byte;
+    p.radio.radio.mem[bx::frame::kPassWordAddr + 15] = c.last_byte;
     p.radio.radio.faults.late_last_ms = c.late_ms;
 }
 

@@ -32,12 +32,21 @@ TEST(ReadWindow, FullReadReplacesRecords0To787) {
     bx::MemImage before = p.app.Mem_image;
     p.radio.radio.Set_passwords("135790", "");
     p.radio.pc_bytes.clear();
+    // A listener added and removed again hears nothing; one that stays
+    // hears of the finished read once, after the unpack.
+    int replaced = 0;
+    p.app.Remove_image_listener(p.app.Add_image_listener([&] { replaced += 100; }));
+    p.app.Add_image_listener([&] {
+        ++replaced;
+        EXPECT_EQ(p.image_record(787), p.radio_record(787));
+    });
     click_read(p, "135790");
     EXPECT_EQ(p.rd().Label_tr_count.Caption(), "Connecting with transceiver. ");
     EXPECT_TRUE(p.rd().ProgressBar1.Visible());
     ASSERT_TRUE(p.run_until_idle(p.rd().Link));
 
     for (int r = 0; r <= 787; ++r) ASSERT_EQ(p.image_record(r), p.radio_record(r)) << r;
+    EXPECT_EQ(replaced, 1);
     for (int r = 788; r < bx::kImageRecords; ++r)
         for (int b = 0; b < 16; ++b) ASSERT_EQ(p.app.Mem_image(r, b), before(r, b)) << r;
 

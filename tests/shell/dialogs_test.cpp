@@ -99,6 +99,9 @@ TEST_F(FileDialogTest, RefusedNamesKeepDialogOpenAndChangeNothing) {
 
 TEST_F(FileDialogTest, SaveAsThenOpenRestoresTheImage) {
     app.Mem_image = patterned();
+    // Windows listening for a replaced image hear of the load only.
+    int replaced = 0;
+    app.Add_image_listener([&] { ++replaced; });
     app.File_save_request = -1;
     main().File_saveas.click();
     FileDialog& save = *app.Form_save_chann;
@@ -111,6 +114,7 @@ TEST_F(FileDialogTest, SaveAsThenOpenRestoresTheImage) {
     EXPECT_EQ(app.File_save_request, 0);
     EXPECT_EQ(app.Data_file_name, dir / "my radio.dat");
     EXPECT_EQ(dir.read("my radio.dat"), bx::Data_file_text(patterned()));
+    EXPECT_EQ(replaced, 0);
 
     app.Mem_image.Erase();
     app.File_open_request = -1;
@@ -129,6 +133,7 @@ TEST_F(FileDialogTest, SaveAsThenOpenRestoresTheImage) {
     EXPECT_FALSE(open.Loaded());
     EXPECT_EQ(app.File_open_request, 0);
     EXPECT_TRUE(app.Mem_image == patterned());
+    EXPECT_EQ(replaced, 1);
 }
 
 TEST_F(FileDialogTest, BadFileIsReportedAndImageKept) {
@@ -136,6 +141,8 @@ TEST_F(FileDialogTest, BadFileIsReportedAndImageKept) {
     dir.write("word.dat", " 0  0  0  1  two \r\n");
     dir.write("big.dat", " 0  0  0  1  300 \r\n");
     app.Mem_image = patterned();
+    int replaced = 0;
+    app.Add_image_listener([&] { ++replaced; });
     struct Case {
         const char* file;
         const char* in_text;
@@ -151,6 +158,7 @@ TEST_F(FileDialogTest, BadFileIsReportedAndImageKept) {
         EXPECT_EQ(last_msg().title, "Operate prompt");
         EXPECT_TRUE(app.Form_open_chann->Loaded()) << c.file;
         EXPECT_TRUE(app.Mem_image == patterned()) << c.file;
+        EXPECT_EQ(replaced, 0) << c.file;
     }
     // Chinese text for the same failure, with the system's reason too.
     app.Lang_chinese = -1;
