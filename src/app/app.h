@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/main_window.h"
 #include "model/adj_table.h"
 #include "model/code_tables.h"
 #include "model/freq_codec.h"
@@ -63,6 +64,10 @@ public:
     static void Open(ui::Form& f);
     static void Reopen(ui::Form& f);
     static void Unload(ui::Form& f);
+
+    // What the windows below the shell reach of the main window (bound by
+    // the main window when it is created).
+    MainWindow main_window;
 
     // ---- radio data model and shell ----
     MemImage Mem_image;

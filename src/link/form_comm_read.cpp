@@ -2,12 +2,11 @@
 
 #include "app/app.h"
 #include "link/reply_unpack.h"
-#include "shell/mdimain.h"
 
 namespace bx {
 
 Form_Comm_Read::Form_Comm_Read(App& a)
-    : LinkWindow(a, "Form_Comm_Read", link_rows::Form_Comm_Read,
+    : TransferWindow(a, "Form_Comm_Read", link_rows::Form_Comm_Read,
                   {"从对讲机读取数据", "Read Data From Radio", "读取", "Read"}, Command_read) {
     Command_read.Click = [this] { Command_read_Click(); };
     Link.On_read_complete = [this] { Read_complete(); };

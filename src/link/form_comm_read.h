@@ -2,11 +2,11 @@
 // arrived, replaces image records 0..787 (radio 0x0000-0x313F).
 #pragma once
 
-#include "link/link_window.h"
+#include "link/transfer_window.h"
 
 namespace bx {
 
-class Form_Comm_Read : public LinkWindow {
+class Form_Comm_Read : public TransferWindow {
 public:
     explicit Form_Comm_Read(App& app);
 

@@ -3,12 +3,11 @@
 #include "app/app.h"
 #include "model/five_tone.h"
 #include "model/freq_codec.h"
-#include "shell/mdimain.h"
 
 namespace bx {
 
 Form_Comm_Write::Form_Comm_Write(App& a)
-    : LinkWindow(a, "Form_Comm_Write", link_rows::Form_Comm_Write,
+    : TransferWindow(a, "Form_Comm_Write", link_rows::Form_Comm_Write,
                   {"写数据到对讲机", "Write Data to Radio", "写入", "Write"}, Command_Write) {
     Command_Write.Click = [this] { Command_Write_Click(); };
     Link.On_write_complete = [this] { Write_complete(); };

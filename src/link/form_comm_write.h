@@ -3,11 +3,11 @@
 // the 5-tone tone tables.
 #pragma once
 
-#include "link/link_window.h"
+#include "link/transfer_window.h"
 
 namespace bx {
 
-class Form_Comm_Write : public LinkWindow {
+class Form_Comm_Write : public TransferWindow {
 public:
     explicit Form_Comm_Write(App& app);
 

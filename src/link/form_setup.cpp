@@ -3,7 +3,6 @@
 #include <string>
 
 #include "app/app.h"
-#include "shell/mdimain.h"
 
 namespace bx {
 
@@ -32,11 +31,10 @@ void Form_setup::Form_Load() {
     Frame1.setCaption(L(chn, "端口设置", "Port Setup"));
     Command_ok.setCaption(L(chn, "确 定", "Confirm"));
     Command1.setCaption(L(chn, "取 消", "Cancel"));
-    const ui::Form& m = *app.MDImain;
+    const MainWindow& m = app.main_window;
     setWidth(static_cast<int>(m.ScaleWidth() / 1.9));
     setHeight(m.ScaleHeight() / 2);
-    setLeft((m.ScaleWidth() - Width()) / 2);
-    setTop((m.ScaleHeight() - Height()) / 2 - 500);
+    m.Centre(*this, 500);
     for (ui::OptionButton* o : options()) o->setValue(false);
     if (app.Comm_port >= 1 && app.Comm_port <= 12) options()[static_cast<size_t>(app.Comm_port - 1)]->setValue(true);
 }
@@ -47,8 +45,8 @@ void Form_setup::Command_ok_Click() {
         if (o->Value()) app.Comm_port = static_cast<int16_t>(k);
         ++k;
     }
-    MDImain& m = *app.MDImain;
-    for (int p : {2, 4, 6, 8, 10}) m.StatusBar1.setPanelText(p, "");
+    MainWindow& m = app.main_window;
+    for (int p : {2, 4, 6, 8, 10}) m.setPanelText(p, "");
     m.Open_link_port();
     if (app.Comm_port_err != 0) return;  // stays open for another choice
     m.Restart_identify();

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/app.h"
-#include "shell/mdimain.h"
+#include "ui/password_box.h"
 #include "ui/text.h"
 
 namespace bx {
@@ -205,9 +205,9 @@ void LinkMachine::MSC_OnComm() {
     if (st.Identified != 0) {
         if (row.ident_only) return;
         if (st.Write_mode != 0)
-            Write_phase();
+            Data_phase.Write_reply ? Data_phase.Write_reply() : Write_phase();
         else
-            Read_phase();
+            Data_phase.Read_reply ? Data_phase.Read_reply() : Read_phase();
         return;
     }
     const int need = st.Stage == 0 ? frame::kIdentLen : frame::kPassWordTaken;
@@ -222,7 +222,7 @@ void LinkMachine::MSC_OnComm() {
 void LinkMachine::Send_ack() { c_.MSC.Output({frame::Ack}); }
 
 void LinkMachine::Apply_ident(const IdentInfo& in) {
-    ui::StatusBar& bar = app.MDImain->StatusBar1;
+    MainWindow& bar = app.main_window;
     app.Band_A_low = in.band_a_low;
     app.Band_A_high = in.band_a_high;
     app.Band_B_low = in.band_b_low;
@@ -290,9 +290,9 @@ void LinkMachine::PassWord_stage() {
     c_.Timer2.setEnabled(false);
     c_.Timer3.setEnabled(false);
     if (st.Write_mode != 0)
-        Begin_write_data();
+        Data_phase.Begin_write ? Data_phase.Begin_write() : Begin_write_data();
     else
-        Begin_read_data();
+        Data_phase.Begin_read ? Data_phase.Begin_read() : Begin_read_data();
 }
 
 // ---- data phase ----

@@ -7,8 +7,10 @@
 // progress bar and status label, with its row of Link_params. The window's
 // handlers forward to the machine's operations; what the window does at the
 // end of a read or write, or when it gives up, it hands in as hooks. A
-// window whose data phase differs (the channel editor pairs its records)
-// overrides the data-phase functions.
+// window whose data phase differs (the channel editor pairs its records;
+// the alignment write sends a marker frame first) hands in its own through
+// Data_phase, built on the helpers below; LinkWindow (link_window.h) holds
+// the machine and its controls for a window.
 #pragma once
 
 #include <array>
@@ -143,13 +145,25 @@ public:
     // Text of the language now chosen.
     const char* T(const link_text::Pair& t) const;
 
-protected:
-    // The data phase. The default is the plain block read and record write;
-    // a window whose data phase differs overrides these.
-    virtual void Begin_read_data();
-    virtual void Begin_write_data();
-    virtual void Read_phase();
-    virtual void Write_phase();
+    // ---- the data phase ----
+    // Runs once the password check has passed. Each hook left unset is the
+    // plain block read or record write below; a window sets the ones its
+    // data phase does differently, and may call the plain ones from them.
+    struct DataPhase {
+        // The first request of the read (or write) data phase.
+        std::function<void()> Begin_read, Begin_write;
+        // A receive event in the read (or write) data phase.
+        std::function<void()> Read_reply, Write_reply;
+    };
+    DataPhase Data_phase;
+
+    // The plain data phase: 64-byte block reads from the row's read base
+    // into Read_blocks, 16-byte record writes of the image from its write
+    // base.
+    void Begin_read_data();
+    void Begin_write_data();
+    void Read_phase();
+    void Write_phase();
 
     // Helpers for the data phase.
     void Set_frame(const std::vector<uint8_t>& bytes);
@@ -163,6 +177,7 @@ protected:
     const uint8_t* Image_row(int rec) const;
     void Show_progress(int percent, const std::string& label);
 
+protected:
     Controls c_;
 
 private:

@@ -1,85 +1,49 @@
 #include "link/link_window.h"
 
 #include "app/app.h"
-#include "shell/mdimain.h"
 
 namespace bx {
 
-namespace {
-// The password box's text when the window loads; it counts only once the
-// user edits it.
-constexpr const char* kDefaultPassword = "402793";
-}  // namespace
-
-LinkWindow::LinkWindow(App& a, const char* name, const Link_params& row, Texts texts, ui::CommandButton& action)
+LinkWindow::LinkWindow(App& a, const char* name, const Link_params& row, Parts parts)
     : ui::Form(a.rt, name),
       app(a),
-      Link{a, row, {MSC, Timer1, Timer2, Timer3, &ProgressBar1, &Label_tr_count}},
-      texts_(texts),
-      action_(action) {
-    Command_Cancel.Click = [this] { Command_Cancel_Click(); };
-    Command_Help.Click = [this] { Command_Help_Click(); };
-    Text_PassWord.Change = [this] { Text_PassWord_Change(); };
+      Link{a,
+           row,
+           {MSC, Timer1, Timer2, Timer3, parts.progress ? &ProgressBar1 : nullptr,
+            parts.progress ? &Label_tr_count : nullptr}},
+      parts_(parts) {
     Timer1.OnTimer = [this] { Timer1_Timer(); };
     Timer2.OnTimer = [this] { Timer2_Timer(); };
     Timer3.OnTimer = [this] { Timer3_Timer(); };
-    Timer4.OnTimer = [this] { Timer4_Timer(); };
     MSC.OnComm = [this] { MSC_OnComm(); };
-    ui::Use_password_filter(Text_PassWord);
+    if (parts.password) {
+        Text_PassWord.Change = [this] { Text_PassWord_Change(); };
+        ui::Use_password_filter(Text_PassWord);
+    } else {
+        leave_out(Label_PassWord);
+        leave_out(Text_PassWord);
+    }
+    if (!parts.progress) {
+        leave_out(ProgressBar1);
+        leave_out(Label_tr_count);
+    }
 }
 
 void LinkWindow::Build() {
-    Label_PassWord.Move(600, 450, 1500, 300);
-    Text_PassWord.Move(2200, 400, 1800, 360);
-    ProgressBar1.Move(600, 1300, 8000, 360);
-    ProgressBar1.setVisible(false);
-    Label_tr_count.Move(600, 1850, 8000, 300);
-    action_.Move(1200, 2900, 1800, 500);
-    Command_Cancel.Move(3900, 2900, 1800, 500);
-    Command_Help.Move(6600, 2900, 1800, 500);
-    // The stored default text is no typed password.
-    auto change = std::move(Text_PassWord.Change);
-    Text_PassWord.setText(kDefaultPassword);
-    Text_PassWord.Change = std::move(change);
     for (ui::Timer* t : {&Timer1, &Timer2, &Timer3}) t->setEnabled(false);
-    Timer4.setInterval(200);
-    Timer4.setEnabled(true);
-}
-
-void LinkWindow::Form_Load() {
-    Close_request = 0;
-    Link.Reset();
-    const ui::Form& m = *app.MDImain;
-    setWidth(m.Width() / 3);
-    setHeight(m.Height() / 3);
-    setLeft((m.Width() - Width()) / 2);
-    setTop((m.Height() - Height()) / 3);
-    const int16_t chn = app.Lang_chinese;
-    setCaption(L(chn, texts_.caption_chn, texts_.caption_eng));
-    action_.setCaption(L(chn, texts_.action_chn, texts_.action_eng));
-    Command_Cancel.setCaption(L(chn, "取消", "Cancel"));
-    Command_Help.setCaption(L(chn, "帮助", "Help"));
-    Label_PassWord.setCaption(L(chn, "读写密码", "PassWord"));
-}
-
-void LinkWindow::Form_Unload(int& /*Cancel*/) {
-    // Closing is never refused; the exchange ends with the window.
-    Link.Reset();
-}
-
-void LinkWindow::Command_Cancel_Click() {
-    if (Link.st.Busy()) {
-        Link.Msg(link_text::kNoClose);
-        return;
+    if (parts_.progress) ProgressBar1.setVisible(false);
+    if (parts_.password) {
+        // The stored text is no typed password.
+        auto change = std::move(Text_PassWord.Change);
+        Text_PassWord.setText(parts_.stored_password);
+        Text_PassWord.Change = std::move(change);
     }
-    if (MSC.PortOpen()) MSC.setPortOpen(false);
-    App::Unload(*this);
 }
+
+void LinkWindow::Form_Load() { Link.Reset(); }
+
+void LinkWindow::Form_Unload(int& /*Cancel*/) { Link.Reset(); }
 
 void LinkWindow::Text_PassWord_Change() { Store_typed_password(app, Text_PassWord.Text()); }
-
-void LinkWindow::Timer4_Timer() {
-    if (Close_request != 0) App::Unload(*this);
-}
 
 }  // namespace bx

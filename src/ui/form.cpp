@@ -28,6 +28,8 @@ bool Control::usable() const {
 
 Form::Form(Runtime& rt, std::string name) : rt_(rt), name_(std::move(name)) {}
 
+void Form::leave_out(Control& c) { controls_.erase(std::remove(controls_.begin(), controls_.end(), &c), controls_.end()); }
+
 Control* Form::control(const std::string& name) const {
     for (Control* c : controls_)
         if (c->name() == name) return c;

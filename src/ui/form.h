@@ -172,6 +172,10 @@ protected:
     void set_mdi_child(bool v) { mdi_child_ = v; }
     void set_mdi_form(bool v) { mdi_form_ = v; }
     void set_fixed_size(bool v) { fixed_size_ = v; }
+    // Takes a control out of the form: it is no longer reset, built, shown or
+    // discarded with the form. For a control a base class declares that a
+    // derived window does not have (a link window without a password box).
+    void leave_out(Control& c);
     // Room the headless client size leaves for borders, caption and bars.
     int chrome_w_ = 120, chrome_h_ = 500;
 

@@ -9,6 +9,7 @@
 #include "link/form_comm_read.h"
 #include "link/form_comm_write.h"
 #include "link/form_setup.h"
+#include "link/link_window.h"
 #include "radio-sim/radio_sim.h"
 #include "support/fixture.h"
 
@@ -56,31 +57,11 @@ struct RadioProgram : bxtest::Program {
     }
 };
 
-// A window holding only what the machine drives. No completion hooks: after
-// an exchange the label keeps the last progress text.
-class BareLinkWindow : public ui::Form {
+// A link window without a password box (as the alignment editor has). No
+// completion hooks: after an exchange the label keeps the last progress text.
+class BareLinkWindow : public bx::LinkWindow {
 public:
-    ui::SerialPort MSC{*this, "MSC"};
-    ui::Timer Timer1{*this, "Timer1"};
-    ui::Timer Timer2{*this, "Timer2"};
-    ui::Timer Timer3{*this, "Timer3"};
-    ui::ProgressBar ProgressBar1{*this, "ProgressBar1"};
-    ui::Label Label_tr_count{*this, "Label_tr_count"};
-    bx::LinkMachine Link;
-
-    BareLinkWindow(bx::App& app, const bx::Link_params& row)
-        : ui::Form(app.rt, row.window), Link{app, row, {MSC, Timer1, Timer2, Timer3, &ProgressBar1, &Label_tr_count}} {
-        Timer1.OnTimer = [this] { Link.Timer1_Timer(); };
-        Timer2.OnTimer = [this] { Link.Timer2_Timer(); };
-        Timer3.OnTimer = [this] { Link.Timer3_Timer(); };
-        MSC.OnComm = [this] { Link.MSC_OnComm(); };
-    }
-
-protected:
-    void Build() override {
-        for (ui::Timer* t : {&Timer1, &Timer2, &Timer3}) t->setEnabled(false);
-        ProgressBar1.setVisible(false);
-    }
+    BareLinkWindow(bx::App& app, const bx::Link_params& row) : LinkWindow(app, row.window, row, {.password = false}) {}
 };
 
 }  // namespace linktest

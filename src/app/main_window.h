@@ -1,0 +1,59 @@
+// What a window below the shell (a link window, an editor, a dialog of the
+// link layer) needs of the main window, without including src/shell: the
+// main window's sizes, centring a window on it, writing a status panel, and
+// the port dialog's two requests. The main window binds it when it is
+// created; the application object holds it (App::main_window).
+//
+// The language the main window's commands choose is the shared value
+// App::Lang_chinese; a window reads it when it loads, as every window does.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "ui/controls.h"
+#include "ui/form.h"
+
+namespace bx {
+
+class MainWindow {
+public:
+    // Called once by the main window: its form, its status bar, and what
+    // the port dialog asks of it (open MSC on Comm_port with the port-open
+    // message; identify the radio again on it).
+    void Bind(ui::Form& form, ui::StatusBar& bar, std::function<void()> open_link_port,
+              std::function<void()> restart_identify) {
+        form_ = &form;
+        bar_ = &bar;
+        open_link_port_ = std::move(open_link_port);
+        restart_identify_ = std::move(restart_identify);
+    }
+    bool Bound() const { return form_ != nullptr; }
+
+    // The main window's outer size and its client area, in twips.
+    int Width() const { return form_->Width(); }
+    int Height() const { return form_->Height(); }
+    int ScaleWidth() const { return form_->ScaleWidth(); }
+    int ScaleHeight() const { return form_->ScaleHeight(); }
+
+    // Places f centred in the main window's client area, raised by `raise`
+    // twips (the port dialog sits 500 twips above the centre).
+    void Centre(ui::Form& f, int raise = 0) const {
+        f.setLeft((ScaleWidth() - f.Width()) / 2);
+        f.setTop((ScaleHeight() - f.Height()) / 2 - raise);
+    }
+
+    // Writes status bar panel i (1..11).
+    void setPanelText(int i, const std::string& text) { bar_->setPanelText(i, text); }
+
+    // The port dialog's requests.
+    void Open_link_port() const { open_link_port_(); }
+    void Restart_identify() const { restart_identify_(); }
+
+private:
+    ui::Form* form_ = nullptr;
+    ui::StatusBar* bar_ = nullptr;
+    std::function<void()> open_link_port_, restart_identify_;
+};
+
+}  // namespace bx

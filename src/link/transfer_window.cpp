@@ -1,0 +1,63 @@
+#include "link/transfer_window.h"
+
+#include "app/app.h"
+
+namespace bx {
+
+namespace {
+// The password box's text when the window loads; it counts only once the
+// user edits it.
+constexpr const char* kDefaultPassword = "402793";
+}  // namespace
+
+TransferWindow::TransferWindow(App& a, const char* name, const Link_params& row, Texts texts,
+                               ui::CommandButton& action)
+    : LinkWindow(a, name, row, {.stored_password = kDefaultPassword}), texts_(texts), action_(action) {
+    Command_Cancel.Click = [this] { Command_Cancel_Click(); };
+    Command_Help.Click = [this] { Command_Help_Click(); };
+    Timer4.OnTimer = [this] { Timer4_Timer(); };
+}
+
+void TransferWindow::Build() {
+    LinkWindow::Build();
+    Label_PassWord.Move(600, 450, 1500, 300);
+    Text_PassWord.Move(2200, 400, 1800, 360);
+    ProgressBar1.Move(600, 1300, 8000, 360);
+    Label_tr_count.Move(600, 1850, 8000, 300);
+    action_.Move(1200, 2900, 1800, 500);
+    Command_Cancel.Move(3900, 2900, 1800, 500);
+    Command_Help.Move(6600, 2900, 1800, 500);
+    Timer4.setInterval(200);
+    Timer4.setEnabled(true);
+}
+
+void TransferWindow::Form_Load() {
+    Close_request = 0;
+    LinkWindow::Form_Load();
+    const MainWindow& m = app.main_window;
+    setWidth(m.Width() / 3);
+    setHeight(m.Height() / 3);
+    setLeft((m.Width() - Width()) / 2);
+    setTop((m.Height() - Height()) / 3);
+    const int16_t chn = app.Lang_chinese;
+    setCaption(L(chn, texts_.caption_chn, texts_.caption_eng));
+    action_.setCaption(L(chn, texts_.action_chn, texts_.action_eng));
+    Command_Cancel.setCaption(L(chn, "取消", "Cancel"));
+    Command_Help.setCaption(L(chn, "帮助", "Help"));
+    Label_PassWord.setCaption(L(chn, "读写密码", "PassWord"));
+}
+
+void TransferWindow::Command_Cancel_Click() {
+    if (Link.st.Busy()) {
+        Link.Msg(link_text::kNoClose);
+        return;
+    }
+    if (MSC.PortOpen()) MSC.setPortOpen(false);
+    App::Unload(*this);
+}
+
+void TransferWindow::Timer4_Timer() {
+    if (Close_request != 0) App::Unload(*this);
+}
+
+}  // namespace bx
