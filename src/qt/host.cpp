@@ -45,6 +45,11 @@ void ControlView::update(const char* prop) {
         if (all || is(prop, "Visible")) w->setVisible(c.Visible());
         if (all || is(prop, "Enabled")) w->setEnabled(c.Enabled());
         if (all || is(prop, "ToolTipText")) w->setToolTip(QString::fromStdString(c.ToolTipText()));
+        // The control given the focus by code takes the widget focus.
+        if ((all || is(prop, "Focus")) && c.focusable() && c.owner().ActiveControl() == &c) {
+            QWidget* now = QApplication::focusWidget();
+            if (!(now && (now == w || w->isAncestorOf(now)))) w->setFocus(Qt::OtherFocusReason);
+        }
     }
     sync(prop);
 }
@@ -215,6 +220,7 @@ bool FormView::eventFilter(QObject* o, QEvent* e) {
             if (client == top) report_client_size();
             break;
         case QEvent::WindowActivate:
+            if (QApplication::activeModalWidget() && QApplication::activeModalWidget() != top) break;
             if (main_window) {
                 QMdiSubWindow* sub = mdi->activeSubWindow();
                 FormView* fv = sub ? host.view_of_widget(sub) : nullptr;
@@ -297,16 +303,15 @@ void QtFormHost::form_shown(ui::Form& f) {
         main_ = fv->main_window;
         connect(fv->mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
             FormView* v = view_of_widget(sub);
-            if (!v) return;
-            if (quiet_activation_) active_ = &v->form;
-            else user_activated(&v->form);
+            if (v && !quiet_activation_) user_activated(&v->form);
         });
     }
     for (ui::Control* c : f.controls()) fv->ensure(c);
     // Form::Show raises Form_Activate itself; Qt's own activation of the new
     // window is not a user's.
-    active_ = &f;
+    quiet_activation_ = true;
     fv->show();
+    quiet_activation_ = false;
 }
 
 void QtFormHost::form_unloaded(ui::Form& f) {
@@ -314,9 +319,20 @@ void QtFormHost::form_unloaded(ui::Form& f) {
     if (!fv) return;
     views_.erase(&f);
     fv->dead = true;
-    if (active_ == &f) active_ = nullptr;
+    // The form has activated the window now in front itself; Qt's own
+    // choice of the next window is not a user's, and follows the form's.
     quiet_activation_ = true;
     if (fv->top) fv->top->hide();
+    if (ui::Form* front = f.Front())
+        if (FormView* v = view(*front); v && v->top) {
+            if (auto* sub = qobject_cast<QMdiSubWindow*>(v->top.data())) {
+                if (QMdiArea* area = sub->mdiArea(); area && area->activeSubWindow() != sub)
+                    area->setActiveSubWindow(sub);
+            } else if (!v->main_window) {
+                v->top->raise();
+                v->top->activateWindow();
+            }
+        }
     quiet_activation_ = false;
     graveyard_.push_back(fv);
     if (depth_ == 0) bury_later();
@@ -343,9 +359,10 @@ void QtFormHost::quit() {
     if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
 }
 
+// The form decides whether this is news: a window already in front (a
+// message box closed over it, a click inside it) raises nothing.
 void QtFormHost::user_activated(ui::Form* f) {
-    if (!f || f == active_ || !f->Loaded()) return;
-    active_ = f;
+    if (!f || quiet_activation_ || !f->Loaded()) return;
     Action scope(*this);
     f->Activate();
 }

@@ -175,7 +175,6 @@ private:
     std::map<const ui::Form*, FormView*> views_;
     std::vector<FormView*> graveyard_;
     QPointer<QMainWindow> main_;
-    const ui::Form* active_ = nullptr;
     int depth_ = 0;
     bool burial_posted_ = false;
     bool quit_requested_ = false;

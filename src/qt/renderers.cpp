@@ -77,101 +77,80 @@ bool window_switch(QFocusEvent* fe) {
     return fe->reason() == Qt::ActiveWindowFocusReason || fe->reason() == Qt::PopupFocusReason;
 }
 
+// Focus moving into a control's widget (or out of it, to no part of it) is
+// the control's focus moving.
+void forward_focus(ControlView& v, ui::Focusable& c, QWidget* w, QEvent* e) {
+    if (e->type() == QEvent::FocusIn) {
+        v.forward([&c] { c.focus(); });
+    } else if (e->type() == QEvent::FocusOut) {
+        if (window_switch(static_cast<QFocusEvent*>(e))) return;
+        QWidget* now = QApplication::focusWidget();
+        if (now && (now == w || w->isAncestorOf(now))) return;  // within the control
+        v.forward([&c] { c.blur(); });
+    }
+}
+
 bool left_click_inside(QWidget* w, QEvent* e) {
     if (e->type() != QEvent::MouseButtonRelease) return false;
     auto* me = static_cast<QMouseEvent*>(e);
     return me->button() == Qt::LeftButton && w->rect().contains(me->position().toPoint());
 }
 
-template <class C>
-int max_length_of(const C& c) {
-    if constexpr (requires { c.MaxLength(); }) return c.MaxLength();
-    else return 0;
+// Character positions (what the controls count) and the line edit's
+// UTF-16 positions.
+int char_pos(const QString& text, int utf16) {
+    return static_cast<int>(text.left(std::clamp(utf16, 0, static_cast<int>(text.size()))).toUcs4().size());
+}
+int utf16_pos(const QString& text, int chars) {
+    const auto cs = text.toUcs4();
+    chars = std::clamp(chars, 0, static_cast<int>(cs.size()));
+    return static_cast<int>(QString::fromUcs4(reinterpret_cast<const char32_t*>(cs.constData()), chars).size());
 }
 
 // ---- typing into a text box or an editable combo ----
 //
 // The widget never edits by itself: every character goes through the
-// control, whose KeyPress handler may change or cancel it. Typing at the
-// end of the text is the control's own type(); typing elsewhere (or over a
-// selection) raises KeyPress the same way and puts the character where the
-// cursor is, within Locked and MaxLength.
-template <class C>
-void type_char(ControlView& v, C& c, QLineEdit* le, char32_t code) {
-    const QString before = qs(c.Text());
+// control's typing rules (ui::TextEntry), where the cursor or selection is.
+// After the edit the cursor goes where the control says.
+void edit_at(ControlView& v, ui::TextEntry& entry, QLineEdit* le, int key, bool del) {
+    const QString before = le->text();
     int start = le->cursorPosition(), len = 0;
     if (le->hasSelectedText()) start = le->selectionStart(), len = static_cast<int>(le->selectedText().size());
-    start = std::clamp(start, 0, static_cast<int>(before.size()));
-    len = std::clamp(len, 0, static_cast<int>(before.size()) - start);
+    const int cstart = char_pos(before, start);
+    const int clen = char_pos(before, start + len) - cstart;
     int cursor = -1;
-    v.forward([&] {
-        if (len == 0 && start == before.size()) {
-            c.type(code == 8 ? std::string("\b") : ui::utf8_encode(static_cast<int>(code)));
-            return;
-        }
-        c.focus();
-        if (!c.usable()) return;
-        int key = static_cast<int>(code);
-        if (auto kp = c.KeyPress) kp(key);
-        if (key == 0 || c.Locked() || !c.usable()) return;
-        QString text = before;
-        if (key == 8) {
-            if (len > 0) text.remove(start, len), cursor = start;
-            else if (start > 0) text.remove(start - 1, 1), cursor = start - 1;
-            else return;
-        } else {
-            text.remove(start, len);
-            const int max = max_length_of(c);
-            if (max > 0 && ui::utf8_length(ss(text)) >= max) return;
-            const QString ins = qs(ui::utf8_encode(key));
-            text.insert(start, ins);
-            cursor = start + static_cast<int>(ins.size());
-        }
-        c.setText(ss(text));
-    });
-    if (cursor >= 0 && v.live() && le->text() == qs(c.Text())) le->setCursorPosition(cursor);
+    v.forward([&] { cursor = del ? entry.delete_at(cstart, clen) : entry.type_at(key, cstart, clen); });
+    if (cursor >= 0 && v.live()) le->setCursorPosition(utf16_pos(le->text(), cursor));
 }
 
-// A key pressed in the line edit of control c. Returns whether it was taken.
-template <class C>
-bool route_key(ControlView& v, C& c, QLineEdit* le, QKeyEvent* ke) {
+// A key pressed in the line edit of a text entry. Returns whether it was taken.
+bool route_key(ControlView& v, ui::TextEntry& entry, QLineEdit* le, QKeyEvent* ke) {
     if (ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
-    const int key = ke->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
-        // The form's Default (Enter) or Cancel (Escape) button takes the key;
-        // without one the control gets it as KeyPress 13 or 27.
-        const bool esc = key == Qt::Key_Escape;
-        v.forward([&] {
-            ui::Form& f = c.owner();
-            if (esc ? ui::press_escape(f) : ui::press_enter(f)) return;
-            int k = esc ? 27 : 13;
-            if (c.usable())
-                if (auto kp = c.KeyPress) kp(k);
-        });
-        return true;
-    }
-    if (key == Qt::Key_Backspace) {
-        type_char(v, c, le, 8);
-        return true;
+    switch (ke->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: edit_at(v, entry, le, 13, false); return true;
+    case Qt::Key_Escape: edit_at(v, entry, le, 27, false); return true;
+    case Qt::Key_Backspace: edit_at(v, entry, le, 8, false); return true;
+    case Qt::Key_Delete: edit_at(v, entry, le, 0, true); return true;
+    default: break;
     }
     const QString text = ke->text();
     if (text.isEmpty()) return false;
     const auto codes = text.toUcs4();
     for (char32_t cp : codes)
         if (cp < 0x20 || cp == 0x7F) return false;  // a control key: the widget's own
-    for (char32_t cp : codes) type_char(v, c, le, cp);
+    for (char32_t cp : codes) edit_at(v, entry, le, static_cast<int>(cp), false);
     return true;
 }
 
 // Characters an input method commits go the same way; its pre-edit text
 // stays the widget's.
-template <class C>
-void route_input_method(ControlView& v, C& c, QLineEdit* le, QInputMethodEvent* ie) {
+void route_input_method(ControlView& v, ui::TextEntry& entry, QLineEdit* le, QInputMethodEvent* ie) {
     const QString commit = ie->commitString();
     if (commit.isEmpty()) return;
     ie->setCommitString(QString());
     for (char32_t cp : commit.toUcs4())
-        if (cp >= 0x20) type_char(v, c, le, cp);
+        if (cp >= 0x20) edit_at(v, entry, le, static_cast<int>(cp), false);
 }
 
 // ---- views ----
@@ -217,6 +196,8 @@ public:
         if (any(prop, {"Default"})) w_->setDefault(button().Default());
     }
     bool eventFilter(QObject*, QEvent* e) override {
+        if (!live()) return false;
+        forward_focus(*this, button(), w_, e);
         // Enter on a focused button clicks that button.
         if (e->type() == QEvent::KeyPress) {
             auto* ke = static_cast<QKeyEvent*>(e);
@@ -310,10 +291,8 @@ public:
         case QEvent::InputMethod:
             route_input_method(*this, box(), w_, static_cast<QInputMethodEvent*>(e));
             return false;
-        case QEvent::FocusIn: forward([this] { box().focus(); }); return false;
-        case QEvent::FocusOut:
-            if (!window_switch(static_cast<QFocusEvent*>(e))) forward([this] { box().blur(); });
-            return false;
+        case QEvent::FocusIn:
+        case QEvent::FocusOut: forward_focus(*this, box(), w_, e); return false;
         default:
             if (left_click_inside(w_, e))
                 forward([this] {
@@ -332,7 +311,12 @@ class CheckView : public ControlView {
 public:
     CheckView(ui::CheckBox& c, FormView& f, QWidget* parent) : ControlView(c, f), w_(new QCheckBox(parent)) {
         w_->setTristate(true);
+        w_->installEventFilter(this);
         connect(w_, &QCheckBox::clicked, this, [this] { forward([this] { check().click(); }); });
+    }
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (live()) forward_focus(*this, check(), w_, e);
+        return false;
     }
     QWidget* widget() const override { return w_; }
     void sync(const char* prop) override {
@@ -354,7 +338,12 @@ class OptionView : public ControlView {
 public:
     OptionView(ui::OptionButton& c, FormView& f, QWidget* parent) : ControlView(c, f), w_(new QRadioButton(parent)) {
         w_->setAutoExclusive(false);
+        w_->installEventFilter(this);
         connect(w_, &QRadioButton::clicked, this, [this] { forward([this] { option().click(); }); });
+    }
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (live()) forward_focus(*this, option(), w_, e);
+        return false;
     }
     QWidget* widget() const override { return w_; }
     void sync(const char* prop) override {
@@ -418,14 +407,8 @@ public:
         case QEvent::InputMethod:
             if (le) route_input_method(*this, combo(), le, static_cast<QInputMethodEvent*>(e));
             return false;
-        case QEvent::FocusIn: forward([this] { combo().focus(); }); return false;
-        case QEvent::FocusOut: {
-            if (window_switch(static_cast<QFocusEvent*>(e))) return false;
-            QWidget* now = QApplication::focusWidget();
-            if (now && (now == w_ || w_->isAncestorOf(now))) return false;  // within the combo
-            forward([this] { combo().blur(); });
-            return false;
-        }
+        case QEvent::FocusIn:
+        case QEvent::FocusOut: forward_focus(*this, combo(), w_, e); return false;
         default: break;
         }
         (void)o;
@@ -455,6 +438,7 @@ class ListView : public ControlView {
 public:
     ListView(ui::ListBox& c, FormView& f, QWidget* parent) : ControlView(c, f), w_(new QListWidget(parent)) {
         w_->setSelectionMode(QAbstractItemView::SingleSelection);
+        w_->installEventFilter(this);
         // The user's selection, not the current row: focusing the list moves
         // the current row without choosing anything.
         connect(w_, &QListWidget::itemSelectionChanged, this, [this] {
@@ -468,6 +452,10 @@ public:
         });
     }
     QWidget* widget() const override { return w_; }
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (live()) forward_focus(*this, list(), w_, e);
+        return false;
+    }
     void sync(const char* prop) override {
         if (any(prop, {"List"})) mirror_items(w_, list().items());
         if (any(prop, {"List", "ListIndex"})) {

@@ -30,6 +30,8 @@ Form::Form(Runtime& rt, std::string name) : rt_(rt), name_(std::move(name)) {}
 
 void Form::leave_out(Control& c) { controls_.erase(std::remove(controls_.begin(), controls_.end(), &c), controls_.end()); }
 
+Form::~Form() { std::erase(rt_.shown_forms(), this); }
+
 Control* Form::control(const std::string& name) const {
     for (Control* c : controls_)
         if (c->name() == name) return c;
@@ -41,9 +43,12 @@ void Form::Load() {
     for (Control* c : controls_) c->reset();
     caption_.clear();
     client_w_ = client_h_ = -1;
+    focus_ = nullptr;
     loaded_ = true;
+    loading_ = true;
     Build();
     Form_Load();
+    loading_ = false;
     // Form_Load may unload the form again.
     if (!loaded_) return;
     Show();
@@ -54,15 +59,35 @@ void Form::Show() {
         Load();
         return;
     }
+    show_window();
+    if (loading_) return;  // the load activates it once Form_Load has returned
+    if (raise()) Form_Activate();
+}
+
+void Form::show_window() {
     if (shown_) return;
     shown_ = true;
     rt_.host().form_shown(*this);
-    Activate();
 }
 
 void Form::Activate() {
-    if (!loaded_) return;
-    Form_Activate();
+    if (!loaded_ || loading_ || !shown_) return;
+    if (raise()) Form_Activate();
+}
+
+Form* Form::Front() const {
+    const std::vector<Form*>& z = rt_.shown_forms();
+    for (auto it = z.rbegin(); it != z.rend(); ++it)
+        if (!(*it)->IsMDIForm()) return *it;
+    return z.empty() ? nullptr : z.back();
+}
+
+bool Form::raise() {
+    Form* was = Front();
+    std::vector<Form*>& z = rt_.shown_forms();
+    std::erase(z, this);
+    z.push_back(this);
+    return Front() == this && was != this;
 }
 
 bool Form::Unload(bool force, int mode) {
@@ -75,10 +100,21 @@ bool Form::Unload(bool force, int mode) {
     if (cancel && !force) return false;
     if (!loaded_) return true;  // Form_Unload unloaded it already
     for (Control* c : controls_) c->discard();
+    focus_ = nullptr;
     loaded_ = false;
+    loading_ = false;
     bool was_shown = shown_;
     shown_ = false;
+    Form* was_front = Front();
+    std::erase(rt_.shown_forms(), this);
     if (was_shown) rt_.host().form_unloaded(*this);
+    // The window that comes to the front is activated, except while the
+    // program ends. The main window around a closed child was active all
+    // along.
+    Form* now = Front();
+    if (was_front == this && now && mode != vbFormMDIForm && now->Loaded() && !now->Unloading() &&
+        !now->loading_ && !(now->IsMDIForm() && MDIChild()))
+        now->Form_Activate();
     return true;
 }
 

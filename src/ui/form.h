@@ -13,6 +13,7 @@
 namespace ui {
 
 class Form;
+class Focusable;
 
 // Declares a property kept in the control's props struct `p`, with a getter
 // and a setter that notifies the host only when the value really changes.
@@ -76,6 +77,8 @@ public:
     }
     // Called by the form's unload: stop timers, close ports.
     virtual void discard() {}
+    // Whether the control can have the focus (see Focusable).
+    virtual bool focusable() const { return false; }
 
 protected:
     virtual void reset_props() = 0;
@@ -105,7 +108,7 @@ enum UnloadMode : int {
 class Form {
 public:
     Form(Runtime& rt, std::string name);
-    virtual ~Form() = default;
+    virtual ~Form();
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
@@ -115,9 +118,12 @@ public:
     Control* control(const std::string& name) const;
 
     // Loads the form if it is not loaded: controls anew, Build(), Form_Load,
-    // then shown and activated. Does nothing when it is loaded already.
+    // then shown and activated (Form_Activate once, after Form_Load has
+    // returned). Does nothing when it is loaded already.
     void Load();
-    // Shows a loaded form (loading runs Form_Load first when it is not).
+    // Shows the form (loading it first when it is not) and brings it to the
+    // front, raising Form_Activate when it was not in front. Inside
+    // Form_Load it only shows: the load activates it once at its end.
     void Show();
     // Runs Form_Unload; unless it cancels (or force is set) the form's
     // timers stop, its ports close and its controls are discarded. Returns
@@ -126,10 +132,19 @@ public:
     bool Unload(bool force = false, int mode = vbFormCode);
     // The reason of the unload in progress.
     int UnloadMode() const { return unload_mode_; }
-    // Makes the form the active one and raises Form_Activate.
+    // A user activating the form's window: it comes to the front and gets
+    // Form_Activate, unless it is in front already. Shown forms only.
     void Activate();
+    // The form in front: the shown form activated last, a child or dialog
+    // before the main (MDI) window; nullptr when none is shown.
+    Form* Front() const;
+
+    // The control that has the focus, or nullptr.
+    Focusable* ActiveControl() const { return focus_; }
 
     bool Loaded() const { return loaded_; }
+    // Inside Build() or Form_Load of a load.
+    bool Loading() const { return loading_; }
     bool Shown() const { return shown_; }
     bool Unloading() const { return unloading_; }
 
@@ -181,13 +196,18 @@ protected:
 
 private:
     friend class Control;
+    friend class Focusable;
     void add(Control* c) { controls_.push_back(c); }
     void changed(const char* prop);
+    void show_window();
+    // Moves the form to the front; true when it was not in front before.
+    bool raise();
 
     Runtime& rt_;
     std::string name_;
     std::vector<Control*> controls_;
-    bool loaded_ = false, shown_ = false, unloading_ = false;
+    Focusable* focus_ = nullptr;
+    bool loaded_ = false, loading_ = false, shown_ = false, unloading_ = false;
     bool mdi_child_ = true, mdi_form_ = false, fixed_size_ = false;
     int unload_mode_ = vbFormCode;
     std::string caption_;

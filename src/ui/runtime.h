@@ -88,6 +88,13 @@ public:
     int MsgBox(const std::string& text, int style = vbOKOnly, const std::string& title = {}) {
         return msg().show(text, style, title);
     }
+
+    // The shown forms in the order they were last activated, the latest
+    // last (kept by Form). A message box changes nothing here.
+    std::vector<Form*>& shown_forms() { return shown_forms_; }
+
+private:
+    std::vector<Form*> shown_forms_;
 };
 
 }  // namespace ui

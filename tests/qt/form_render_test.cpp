@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include "qt/host.h"
@@ -47,10 +48,11 @@ public:
     ui::CommandButton Command1{*this, "Command1"};
     ui::ComboBox Combo1{*this, "Combo1"};
     ui::ListBox List1{*this, "List1"};
-    int clicks = 0;
+    int clicks = 0, activates = 0;
     bool refuse_close = false;
 
 protected:
+    void Form_Activate() override { ++activates; }
     void Build() override {
         setCaption("Child");
         Move(300, 450, 6000, 4500);
@@ -167,6 +169,47 @@ TEST(QtFormRender, TypingGoesThroughTheControlAndCloseAsksTheForm) {
     rt.forms().main_window()->close();
     EXPECT_EQ(close_asks, 1);
     EXPECT_TRUE(main.Loaded());
+}
+
+// A top-level dialog over the main window, as the file dialogs are.
+class TestDialog : public ui::Form {
+public:
+    explicit TestDialog(ui::Runtime& rt) : ui::Form(rt, "TestDialog") { set_mdi_child(false); }
+
+protected:
+    void Build() override {
+        setCaption("Dialog");
+        Move(600, 600, 4000, 3000);
+    }
+};
+
+// The child in front is activated when a dialog over it closes, never when a
+// message box over it closes or Qt moves its own activation around.
+TEST(QtFormRender, ActivateWhenADialogClosesNotAMessageBox) {
+    bxtest::qt_app();
+    bx::QtRuntime rt;
+    TestMain main(rt);
+    TestChild child(rt);
+    TestDialog dialog(rt);
+    main.Load();
+    child.Load();
+    auto settle = [] {
+        for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    };
+    settle();
+    EXPECT_EQ(child.activates, 1);
+    rt.set_message_hook([](QMessageBox& b) { b.button(QMessageBox::Ok)->click(); });
+    child.MsgBox("note");
+    settle();
+    EXPECT_EQ(child.activates, 1);
+    dialog.Load();
+    settle();
+    dialog.Unload(false, ui::vbFormControlMenu);
+    settle();
+    EXPECT_EQ(child.activates, 2);
+    child.MsgBox("note");
+    settle();
+    EXPECT_EQ(child.activates, 2);
 }
 
 }  // namespace

@@ -11,12 +11,18 @@ struct TestForm : ui::Form {
     ui::SerialPort MSC{*this, "MSC"};
     ui::TextBox Text1{*this, "Text1"};
     ui::ComboBox Combo1{*this, "Combo1"};
+    ui::CommandButton Command1{*this, "Command1"};
     ui::Frame Frame1{*this, "Frame1"};
     ui::OptionButton OptA{*this, "OptA"}, OptB{*this, "OptB"}, OptC{*this, "OptC"};
-    int loads = 0, unloads = 0, cancel = 0;
+    int loads = 0, unloads = 0, cancel = 0, activates = 0;
     int kept = 0;  // a value the window keeps across loads
+    bool show_in_load = false;
     void Build() override { OptC.setContainer(&Frame1); }
-    void Form_Load() override { ++loads; }
+    void Form_Load() override {
+        ++loads;
+        if (show_in_load) Show();
+    }
+    void Form_Activate() override { ++activates; }
     void Form_Unload(int& Cancel) override {
         ++unloads;
         Cancel = cancel;
@@ -132,20 +138,10 @@ TEST_F(UiTest, TextAndListControls) {
     EXPECT_EQ(changes, 4);
     f.Text1.type("\b");
     EXPECT_EQ(f.Text1.Text(), "ABC");
+}
 
-    int clicks = 0;
-    f.Combo1.Click = [&] { ++clicks; };
-    f.Combo1.AddItem("one");
-    f.Combo1.AddItem("two");
-    f.Combo1.setListIndex(1);
-    f.Combo1.setListIndex(1);
-    EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(f.Combo1.Text(), "two");
-    f.Combo1.setListIndex(5);  // outside the list: ignored
-    EXPECT_EQ(f.Combo1.ListIndex(), 1);
-    f.Combo1.setText("free text");  // an editable combo keeps any text
-    EXPECT_EQ(f.Combo1.ListIndex(), -1);
-
+TEST_F(UiTest, OptionButtonsInTheirContainer) {
+    f.Load();
     f.OptA.setValue(true);
     f.OptC.setValue(true);  // another container: A stays
     f.OptB.click();
@@ -155,6 +151,148 @@ TEST_F(UiTest, TextAndListControls) {
     f.Frame1.setEnabled(false);
     f.OptC.click();  // unreachable inside a disabled frame
     EXPECT_TRUE(f.OptC.Value());
+}
+
+// A combo's position change raises Click only; Change is the text part's.
+TEST_F(UiTest, ComboClickIsThePositionChangeIsTheText) {
+    f.Load();
+    std::string events;
+    f.Combo1.Click = [&] { events += "C" + std::to_string(f.Combo1.ListIndex()) + " "; };
+    f.Combo1.Change = [&] { events += "T" + f.Combo1.Text() + " "; };
+    f.Combo1.AddItem("one");
+    f.Combo1.AddItem("two");
+    struct Step {
+        std::function<void()> act;
+        std::string events, text;
+        int index;
+    };
+    const Step steps[] = {
+        {[&] { f.Combo1.setListIndex(1); }, "C1 ", "two", 1},  // code moves it: Click, text follows
+        {[&] { f.Combo1.setListIndex(1); }, "", "two", 1},      // same position: nothing
+        {[&] { f.Combo1.setListIndex(5); }, "", "two", 1},      // outside the list: ignored
+        {[&] { f.Combo1.pick(0); }, "C0 ", "one", 0},           // a pick: Click only
+        {[&] { f.Combo1.setText("two"); }, "Ttwo ", "two", 1},  // an item's text selects, no Click
+        {[&] { f.Combo1.setText("free"); }, "Tfree ", "free", -1},
+        {[&] { f.Combo1.type("\b"); }, "Tfre ", "fre", -1},
+        {[&] { f.Combo1.type("\r\x01"); }, "", "fre", -1},   // control characters add nothing
+        {[&] { f.Combo1.enter("one"); }, "T To Ton Tone ", "one", 0},
+    };
+    for (const Step& s : steps) {
+        events.clear();
+        s.act();
+        EXPECT_EQ(events, s.events);
+        EXPECT_EQ(f.Combo1.Text(), s.text);
+        EXPECT_EQ(f.Combo1.ListIndex(), s.index);
+    }
+    f.Combo1.setStyle(2);  // a drop-down list takes only its items
+    f.Combo1.setText("other");
+    EXPECT_EQ(f.Combo1.Text(), "one");
+}
+
+// Every typed key reaches KeyPress first; Backspace deletes, Enter and other
+// control characters add nothing; Delete edits without KeyPress; Enter and
+// Escape go to the Default and Cancel buttons when the form has them.
+TEST_F(UiTest, TypingRules) {
+    f.Load();
+    std::vector<int> keys;
+    f.Text1.KeyPress = [&](int& k) {
+        keys.push_back(k);
+        if (k == '!') k = 0;
+    };
+    f.Text1.type("ab!\r\b\x1b");
+    EXPECT_EQ(keys, (std::vector<int>{'a', 'b', '!', 13, 8, 27}));
+    EXPECT_EQ(f.Text1.Text(), "a");
+    f.Text1.setText("héllo");
+    keys.clear();
+    EXPECT_EQ(f.Text1.type_at('X', 1, 2), 2);  // over a selection, counted in characters
+    EXPECT_EQ(f.Text1.Text(), "hXlo");
+    EXPECT_EQ(f.Text1.type_at(8, 0, 0), -1);   // Backspace at the start: nothing
+    EXPECT_EQ(f.Text1.delete_at(0, 0), 0);     // Delete: no KeyPress
+    EXPECT_EQ(f.Text1.delete_at(3, 0), -1);    // after the last character: nothing
+    EXPECT_EQ(f.Text1.Text(), "Xlo");
+    EXPECT_EQ(keys, (std::vector<int>{'X', 8}));
+    f.Text1.KeyPress = [&](int& k) { k = 0; };  // a handler cancelling Backspace keeps the text
+    f.Text1.type("\b");
+    EXPECT_EQ(f.Text1.Text(), "Xlo");
+
+    int clicks = 0;
+    f.Command1.Click = [&] { ++clicks; };
+    f.Command1.setDefault(true);
+    keys.clear();
+    f.Text1.KeyPress = [&](int& k) { keys.push_back(k); };
+    f.Text1.type("\r\x1b");  // Enter clicks the Default button; no Cancel button
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(keys, std::vector<int>{27});
+    EXPECT_TRUE(f.Text1.focused());  // the focus stays in the box
+}
+
+// One focused control per form: moving it raises LostFocus on the old one
+// before GotFocus on the new; a click on a button moves it before Click; a
+// message box leaves it alone.
+TEST_F(UiTest, FocusMovesBetweenControls) {
+    f.Load();
+    std::string log;
+    f.Text1.GotFocus = [&] { log += "+T "; };
+    f.Text1.LostFocus = [&] { log += "-T "; };
+    f.Combo1.GotFocus = [&] { log += "+C "; };
+    f.Combo1.LostFocus = [&] { log += "-C "; };
+    f.Command1.GotFocus = [&] { log += "+B "; };
+    f.Command1.Click = [&] { log += "click "; };
+    f.Text1.type("x");
+    f.Text1.SetFocus();  // has it already
+    f.Combo1.SetFocus();
+    f.MsgBox("note");
+    f.Command1.click();
+    EXPECT_EQ(log, "+T -T +C -C +B click ");
+    EXPECT_EQ(f.ActiveControl(), &f.Command1);
+    EXPECT_FALSE(f.Text1.focused());
+
+    // A LostFocus handler that takes the focus back keeps it.
+    log.clear();
+    f.Text1.SetFocus();
+    f.Text1.LostFocus = [&] {
+        log += "-T ";
+        f.Text1.SetFocus();
+    };
+    f.Combo1.SetFocus();
+    EXPECT_EQ(log, "+T -T +T ");
+    EXPECT_EQ(f.ActiveControl(), &f.Text1);
+    f.Text1.setVisible(false);  // an unreachable control cannot take it
+    f.Combo1.LostFocus = nullptr;
+    f.Command1.SetFocus();
+    f.Text1.LostFocus = nullptr;
+    f.Text1.SetFocus();
+    EXPECT_EQ(f.ActiveControl(), &f.Command1);
+    f.Unload();
+    f.Load();  // a new load: no control has it
+    EXPECT_EQ(f.ActiveControl(), nullptr);
+}
+
+// Activate: once after the load handler returns, when a user activates a
+// window not in front, when the window in front unloads; never when a
+// message box closes or for a window in front already.
+TEST_F(UiTest, ActivateOncePerComingToTheFront) {
+    TestForm g{rt};
+    f.show_in_load = true;  // a Show inside Form_Load raises none of its own
+    f.Load();
+    EXPECT_EQ(f.activates, 1);
+    g.Load();
+    EXPECT_EQ(g.activates, 1);
+    EXPECT_EQ(f.Front(), &g);
+    f.MsgBox("note");
+    g.Activate();  // in front already
+    g.Show();
+    EXPECT_EQ(g.activates, 1);
+    f.Activate();  // the user activates f
+    EXPECT_EQ(f.activates, 2);
+    f.Unload();  // g comes to the front
+    EXPECT_EQ(g.activates, 2);
+    f.Load();
+    EXPECT_EQ(f.activates, 3);
+    g.Unload(true, ui::vbFormMDIForm);  // at program end nothing is activated
+    f.Unload(true, ui::vbFormMDIForm);
+    EXPECT_EQ(f.activates, 3);
+    EXPECT_EQ(f.Front(), nullptr);
 }
 
 // A modal box held open in virtual time lets timer ticks run meanwhile.

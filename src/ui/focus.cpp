@@ -1,0 +1,27 @@
+#include "ui/focus.h"
+
+namespace ui {
+
+void Focusable::SetFocus() {
+    Form& f = owner();
+    if (f.focus_ == this || !usable()) return;
+    if (Focusable* old = f.focus_) {
+        f.focus_ = nullptr;
+        old->changed("Focus");
+        fire(old->LostFocus);
+        if (f.focus_ || !usable()) return;  // the handler moved it, or this control went
+    }
+    f.focus_ = this;
+    changed("Focus");
+    fire(GotFocus);
+}
+
+void Focusable::blur() {
+    Form& f = owner();
+    if (f.focus_ != this) return;
+    f.focus_ = nullptr;
+    changed("Focus");
+    fire(LostFocus);
+}
+
+}  // namespace ui

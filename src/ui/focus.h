@@ -1,0 +1,30 @@
+// The focus: at most one control of a form has it. Every control a user can
+// tab to derives from Focusable and raises GotFocus and LostFocus.
+#pragma once
+
+#include "ui/event.h"
+#include "ui/form.h"
+
+namespace ui {
+
+class Focusable : public Control {
+public:
+    using Control::Control;
+    bool focusable() const override { return true; }
+
+    // Code giving the control the focus: the control that had it gets
+    // LostFocus first, then this one GotFocus. Nothing happens when it has
+    // the focus already or cannot be reached. A LostFocus handler that puts
+    // the focus elsewhere wins: this control then gets no GotFocus.
+    void SetFocus();
+    // A user moving the focus to the control (click, tab): the same.
+    void focus() { SetFocus(); }
+    // The focus leaving for something that is no control of the form: the
+    // control gets LostFocus and the form has no focused control.
+    void blur();
+    bool focused() const { return owner().ActiveControl() == this; }
+
+    Event GotFocus, LostFocus;
+};
+
+}  // namespace ui

@@ -1,0 +1,104 @@
+#include "ui/lists.h"
+
+namespace ui {
+
+// ---- TextBox ----
+
+void TextBox::setText(const std::string& v) {
+    if (p.Text == v) return;
+    p.Text = v;
+    changed("Text");
+    fire(Change);
+}
+
+// ---- ListControl ----
+
+void ListControl::AddItem(const std::string& item, int index) {
+    if (index < 0 || index > ListCount()) index = ListCount();
+    items_.insert(items_.begin() + index, item);
+    if (index_ >= index && index_ >= 0) ++index_;
+    changed("List");
+}
+
+void ListControl::RemoveItem(int index) {
+    if (index < 0 || index >= ListCount()) return;
+    items_.erase(items_.begin() + index);
+    if (index_ == index) index_ = -1;
+    else if (index_ > index) --index_;
+    changed("List");
+}
+
+void ListControl::Clear() {
+    items_.clear();
+    index_ = -1;
+    changed("List");
+    selection_changed();
+}
+
+std::string ListControl::List(int i) const {
+    if (i < 0 || i >= ListCount()) return {};
+    return items_[i];
+}
+
+void ListControl::setList(int i, const std::string& v) {
+    if (i < 0 || i >= ListCount() || items_[i] == v) return;
+    items_[i] = v;
+    changed("List");
+    if (i == index_) selection_changed();
+}
+
+void ListControl::setListIndex(int i) {
+    if (i < -1 || i >= ListCount()) return;
+    if (i == index_) return;
+    index_ = i;
+    changed("ListIndex");
+    selection_changed();
+    fire(Click);
+}
+
+void ListControl::pick(int i) {
+    if (!usable()) return;
+    SetFocus();
+    if (usable()) setListIndex(i);
+}
+
+int ListControl::find(const std::string& text) const {
+    for (int i = 0; i < ListCount(); ++i)
+        if (items_[i] == text) return i;
+    return -1;
+}
+
+// ---- ComboBox ----
+
+// The text part shows the selected item; that is no edit of the text, so
+// it raises no Change. No selection (ListIndex -1, Clear) empties the text.
+void ComboBox::selection_changed() {
+    std::string t = List(index_);
+    if (t != p.Text) {
+        p.Text = t;
+        changed("Text");
+    }
+}
+
+void ComboBox::setText(const std::string& v) {
+    int i = find(v);
+    if (i >= 0) {
+        // The text of an item selects that item, without Click.
+        if (i != index_) {
+            index_ = i;
+            changed("ListIndex");
+        }
+    } else if (p.Style == 2) {
+        return;  // a drop-down list holds only its items
+    } else if (index_ != -1) {
+        index_ = -1;
+        changed("ListIndex");
+    }
+    if (p.Text != v) {
+        p.Text = v;
+        changed("Text");
+        fire(Change);
+    }
+}
+
+}  // namespace ui

@@ -1,0 +1,126 @@
+// Text boxes, combo boxes and list boxes.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/event.h"
+#include "ui/focus.h"
+#include "ui/typing.h"
+
+namespace ui {
+
+class TextBox : public Focusable, public TextEntry {
+public:
+    using Focusable::Focusable;
+    const char* kind() const override { return "TextBox"; }
+    struct P {
+        std::string Text;
+        int MaxLength = 0;  // 0: no limit; counted in characters
+        bool Locked = false;
+        std::string PasswordChar;
+        int Alignment = 0;
+        bool operator==(const P&) const = default;
+    };
+    const std::string& Text() const { return p.Text; }
+    // Raises Change when the text really changes, also when code sets it.
+    void setText(const std::string& v);
+    UI_PROP(int, MaxLength)
+    UI_PROP(bool, Locked)
+    UI_PROP(std::string, PasswordChar)
+    UI_PROP(int, Alignment)
+
+    Event Change, Click;
+
+protected:
+    void reset_props() override { p = P{}; }
+    Focusable& entry_control() override { return *this; }
+    const std::string& entry_text() const override { return p.Text; }
+    void entry_set_text(const std::string& v) override { setText(v); }
+    bool entry_editable() const override { return !p.Locked; }
+    int entry_max_length() const override { return p.MaxLength; }
+    P p;
+};
+
+// A list of texts with a selection; base of ComboBox and ListBox.
+class ListControl : public Focusable {
+public:
+    using Focusable::Focusable;
+    void AddItem(const std::string& item, int index = -1);
+    void RemoveItem(int index);
+    void Clear();
+    int ListCount() const { return static_cast<int>(items_.size()); }
+    // The item at i; an empty text outside the list.
+    std::string List(int i) const;
+    void setList(int i, const std::string& v);
+    const std::vector<std::string>& items() const { return items_; }
+    int ListIndex() const { return index_; }
+    // Selects position i (-1: none); raises Click when the position changes,
+    // also from code. A position outside the list is ignored.
+    void setListIndex(int i);
+    Event Click;
+    // A user picking an item: the list takes the focus, then the position.
+    void pick(int i);
+    // Position of the item with exactly this text, or -1.
+    int find(const std::string& text) const;
+
+protected:
+    // The selected position or its item's text changed (no event of its own).
+    virtual void selection_changed() {}
+    void reset_list() {
+        items_.clear();
+        index_ = -1;
+    }
+    std::vector<std::string> items_;
+    int index_ = -1;
+};
+
+// A combo box: a list and a text part. A change of position (picked, or
+// ListIndex set) raises Click only, and shows the item's text without
+// Change; Change is the text part's (typed, or Text set). Setting Text to an
+// item's text selects that item without Click.
+class ComboBox : public ListControl, public TextEntry {
+public:
+    using ListControl::ListControl;
+    const char* kind() const override { return "ComboBox"; }
+    struct P {
+        std::string Text;
+        int Style = 0;  // 0 editable drop-down, 2 drop-down list
+        bool Locked = false;
+        bool operator==(const P&) const = default;
+    };
+    const std::string& Text() const { return p.Text; }
+    // An editable combo may hold a text that is no item; a drop-down list
+    // takes only an item's text.
+    void setText(const std::string& v);
+    UI_PROP(int, Style)
+    UI_PROP(bool, Locked)
+    Event Change;
+
+protected:
+    void selection_changed() override;
+    void reset_props() override {
+        p = P{};
+        reset_list();
+    }
+    Focusable& entry_control() override { return *this; }
+    const std::string& entry_text() const override { return p.Text; }
+    void entry_set_text(const std::string& v) override { setText(v); }
+    bool entry_editable() const override { return !p.Locked && p.Style == 0; }
+    P p;
+};
+
+class ListBox : public ListControl {
+public:
+    using ListControl::ListControl;
+    const char* kind() const override { return "ListBox"; }
+    struct P {
+        bool operator==(const P&) const = default;
+    };
+    std::string Text() const { return List(index_); }
+
+protected:
+    void reset_props() override { reset_list(); }
+};
+
+}  // namespace ui
