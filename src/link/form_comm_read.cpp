@@ -2,6 +2,7 @@
 
 #include "app/app.h"
 #include "link/reply_unpack.h"
+#include "model/memory_map.h"
 
 namespace bx {
 
@@ -15,9 +16,11 @@ Form_Comm_Read::Form_Comm_Read(App& a)
 void Form_Comm_Read::Command_read_Click() { Link.Read_button(); }
 
 void Form_Comm_Read::Unpack_image_blocks() {
-    // Replies 2..198 hold 0x0000-0x313F (the first stored reply repeats
-    // 0x0000 and is not used).
-    Unpack_reply_blocks(app, 2, 198, full_xfer::kReadStoreFirst);
+    // Counter 1 holds the first copy of the block at 0x0000, unused; from
+    // counter 2 on the blocks follow in address order.
+    constexpr int kFirstCounter = 2;
+    constexpr int kLastCounter = kFirstCounter + full_xfer::kReadStore.records() / frame::kBlockRecords - 1;
+    Unpack_reply_blocks(app, kFirstCounter, kLastCounter, full_xfer::kReadStore.first);
 }
 
 void Form_Comm_Read::Read_complete() {

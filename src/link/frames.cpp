@@ -18,8 +18,8 @@ std::vector<uint8_t> Write_frame(int addr, const uint8_t* data16, bool with_ack)
     f.push_back(frame::kDataMark);
     f.push_back(static_cast<uint8_t>((addr >> 8) & 0xFF));
     f.push_back(static_cast<uint8_t>(addr & 0xFF));
-    f.push_back(frame::kRecordBytes);
-    f.insert(f.end(), data16, data16 + frame::kRecordBytes);
+    f.push_back(kRecordBytes);
+    f.insert(f.end(), data16, data16 + kRecordBytes);
     return f;
 }
 

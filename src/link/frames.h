@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "model/mem_image.h"
+
 namespace bx {
 
 // The program-mode request: eight constant bytes that put the radio into
@@ -29,8 +31,7 @@ constexpr int kPassWordTaken = 20;    // bytes taken of the password reply
 constexpr int kPassWordMarkLimit = 10;  // the 'X' must stand at an index below this
 constexpr int kReadReplyLen = 69;    // Ack + 'X' hi lo len + 64 data bytes
 constexpr int kBlockBytes = 64;
-constexpr int kRecordBytes = 16;
-constexpr int kPassWordAddr = 0x3DF0;
+constexpr int kBlockRecords = kBlockBytes / kRecordBytes;
 // Read_blocks has 71 slots a row; a stored reply fills slots 0..68.
 constexpr int kReplySlots = 71;
 }  // namespace frame

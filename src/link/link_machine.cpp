@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/app.h"
+#include "model/memory_map.h"
 #include "ui/password_box.h"
 #include "ui/text.h"
 
@@ -258,7 +259,7 @@ void LinkMachine::Ident_stage() {
     }
     Apply_ident(Ident_decode(rx));
     st.Stage = 1;
-    Set_frame(Cmd_read(frame::kPassWordAddr, frame::kRecordBytes));
+    Set_frame(Cmd_read(area::kPassWordAddr, kRecordBytes));
     st.Block_no = 0;
     Arm_send_pump();
     c_.MSC.setInBufferCount(0);
@@ -334,7 +335,7 @@ void LinkMachine::Begin_read_data() {
 
 void LinkMachine::Begin_write_data() {
     const int base = app.Addr_high * 256 + app.Addr_low;
-    Set_frame(Write_frame(base, Image_row(base / frame::kRecordBytes), false));
+    Set_frame(Write_frame(base, Image_row(base / kRecordBytes), false));
     st.Block_no = 1;
     Arm_send_pump();
 }
@@ -395,7 +396,7 @@ void LinkMachine::Write_phase() {
                                                       L(app.Lang_chinese, "  数据块", "  Data Block"));
     }
     const int base = app.Addr_high * 256 + app.Addr_low;
-    Set_frame(Write_frame(base + c * frame::kRecordBytes, Image_row(base / frame::kRecordBytes + c), true));
+    Set_frame(Write_frame(base + c * kRecordBytes, Image_row(base / kRecordBytes + c), true));
     ++st.Block_no;
     Arm_send_pump();
 }

@@ -5,6 +5,9 @@
 
 #include <cstdint>
 
+#include "link/frames.h"
+#include "model/memory_map.h"
+
 namespace bx {
 
 // Which port-open message a window shows.
@@ -53,10 +56,14 @@ constexpr int kByteTimeoutMs = 2000;   // while a frame is being sent
 
 namespace link_rows {
 
+// The 64-byte blocks and the records of a range of image records.
+constexpr int16_t blocks_of(const RecordRange& r) { return static_cast<int16_t>(r.records() / frame::kBlockRecords); }
+constexpr int16_t records_of(const RecordRange& r) { return static_cast<int16_t>(r.records()); }
+
 inline constexpr Link_params Form_Comm_Read{
     .window = "Form_Comm_Read",
-    .read_base = 0x0000,
-    .blocks_total = 200,
+    .read_base = full_xfer::kRead.first_addr(),
+    .blocks_total = blocks_of(full_xfer::kRead),
     .first_read_ack = true,
     .first_block_no = 1,
     .ack_after_ident = true,
@@ -70,8 +77,8 @@ inline constexpr Link_params Form_Comm_Read{
 
 inline constexpr Link_params Form_Comm_Write{
     .window = "Form_Comm_Write",
-    .write_base = 0x0000,
-    .records_total = 784,
+    .write_base = full_xfer::kWrite.first_addr(),
+    .records_total = records_of(full_xfer::kWrite),
     .pause_ms = 5000,
     .read_retries = 0,
     .write_retries = 0,  // no retry: the pause ends in the failure report
@@ -81,7 +88,7 @@ inline constexpr Link_params Form_Comm_Write{
 inline constexpr Link_params MDImain{
     .window = "MDImain",
     .ident_only = true,
-    .read_base = 0x0000,
+    .read_base = full_xfer::kRead.first_addr(),
     .blocks_total = 1,
     .ack_after_ident = false,
     .ack_after_password = false,
@@ -96,10 +103,10 @@ inline constexpr Link_params MDImain{
 // with its name block or record (0x1000 on), which its own data phase does.
 inline constexpr Link_params frm_chann{
     .window = "frm_chann",
-    .read_base = 0x0000,
-    .write_base = 0x0000,
-    .blocks_total = 51,
-    .records_total = 200,
+    .read_base = area::kChann.first_addr(),
+    .write_base = area::kChann.first_addr(),
+    .blocks_total = static_cast<int16_t>(blocks_of(area::kChann) + 1),  // one block pair past the channels
+    .records_total = records_of(area::kChann),
     .first_block_no = 1,
     .pause_ms = 1500,
     .read_retries = 3,
@@ -109,48 +116,48 @@ inline constexpr Link_params frm_chann{
 
 inline constexpr Link_params frm_FM{
     .window = "frm_FM",
-    .read_base = 0x3000,
-    .write_base = 0x3000,
-    .blocks_total = 4,
-    .records_total = 16,
+    .read_base = area::kFm.first_addr(),
+    .write_base = area::kFm.first_addr(),
+    .blocks_total = blocks_of(area::kFm),
+    .records_total = records_of(area::kFm),
     .port_text = PortText::A,
 };
 
 inline constexpr Link_params frm_option{
     .window = "frm_option",
-    .read_base = 0x0E00,
-    .write_base = 0x0E00,
-    .blocks_total = 8,
-    .records_total = 32,
+    .read_base = area::kOptionArea.first_addr(),
+    .write_base = area::kOptionArea.first_addr(),
+    .blocks_total = blocks_of(area::kOptionArea),
+    .records_total = records_of(area::kOptionArea),
     .port_text = PortText::B,
 };
 
 inline constexpr Link_params frm_2tone{
     .window = "frm_2tone",
-    .read_base = 0x2D00,
-    .write_base = 0x2D00,
-    .blocks_total = 12,
-    .records_total = 48,
+    .read_base = area::kSig2tone.first_addr(),
+    .write_base = area::kSig2tone.first_addr(),
+    .blocks_total = blocks_of(area::kSig2tone),
+    .records_total = records_of(area::kSig2tone),
     .port_text = PortText::B,
     .write_label_less = 1,
 };
 
 inline constexpr Link_params frm_5tone{
     .window = "frm_5tone",
-    .read_base = 0x2400,
-    .write_base = 0x2000,
-    .blocks_total = 8,
-    .records_total = 96,
+    .read_base = area::kSig5toneData.first_addr(),
+    .write_base = area::kSig5tone.first_addr(),
+    .blocks_total = blocks_of(area::kSig5toneData),
+    .records_total = records_of(area::kSig5tone),
     .port_text = PortText::B,
     .write_label_less = 1,
 };
 
 inline constexpr Link_params frm_dtmf{
     .window = "frm_dtmf",
-    .read_base = 0x2900,
-    .write_base = 0x2900,
-    .blocks_total = 8,
-    .records_total = 32,
+    .read_base = area::kDtmf.first_addr(),
+    .write_base = area::kDtmf.first_addr(),
+    .blocks_total = blocks_of(area::kDtmf),
+    .records_total = records_of(area::kDtmf),
     .port_text = PortText::B,
 };
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/codec_choices.h"
+#include "model/layouts.h"
 #include "model/numtext.h"
 #include "ui/text.h"
 
@@ -60,6 +61,16 @@ ToneCode Tone_index_to_code(int index, const ToneNameTable& names) {
     if (index >= kDcsFirstIndex && index < kToneNames)
         return {static_cast<uint8_t>(index - (kDcsFirstIndex - 1)), 0x00};
     return {0x00, 0x00};
+}
+
+ToneCode Read_tone_code(const MemImage& img, const Field& f, int i) {
+    f.require(Codec::Tone_code, 2);
+    return {f.ref(img, i, 0), f.ref(img, i, 1)};
+}
+
+void Store_tone_code(MemImage& img, const Field& f, int i, ToneCode code) {
+    f.require(Codec::Tone_code, 2);
+    f.set(img, i, code.low | (code.high << 8));
 }
 
 ToneCode Ctcss_text_to_code(std::string_view hz_text) {
@@ -139,18 +150,19 @@ int Hex_char_to_code(std::string_view ch) {
 
 // ---- Tone_freq_period ----
 
-void Store_2tone_freq(MemImage& img, int block, int entry, int k, double f, double tone_tick_ms) {
-    const int r = 16 * block + entry;
-    if (r < 0 || r >= kImageRecords || k < 0 || k > 3) return;
+void Store_2tone_freq(MemImage& img, int i, int k, double f, double tone_tick_ms) {
+    namespace Tones = layout::Sig_2tone_dec_tones;
+    if (k < 0 || k >= static_cast<int>(std::size(Tones::Freq)) || !Tones::Records.has(i)) return;
     if (!(f >= codec_choice::kToneMinHz) || !(tone_tick_ms > 0.0)) return;  // no division by zero
     const double h = std::floor(f + 0.5);
     const double n = std::floor((1.0 / f) * 1000.0 / tone_tick_ms + 0.5);
     if (!(h <= codec_choice::kWordMax) || !(n >= 0.0 && n <= codec_choice::kWordMax)) return;
-    const auto hw = static_cast<unsigned>(h), nw = static_cast<unsigned>(n);
-    img(r, 2 * k) = static_cast<uint8_t>(hw % 256);
-    img(r, 2 * k + 1) = static_cast<uint8_t>(hw / 256);
-    img(r, 2 * k + 8) = static_cast<uint8_t>(nw % 256);
-    img(r, 2 * k + 9) = static_cast<uint8_t>(nw / 256);
+    const Field& hz = Tones::Freq[k];
+    const Field& period = Tones::Period[k];
+    hz.require(Codec::Hz_word, 2);
+    period.require(Codec::Period_word, 2);
+    hz.set(img, i, static_cast<int>(h));
+    period.set(img, i, static_cast<int>(n));
 }
 
 // ---- Sig_5tone_std_list ----

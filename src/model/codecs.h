@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "model/code_tables.h"
+#include "model/field.h"
 #include "model/mem_image.h"
 
 namespace bx {
@@ -31,6 +32,13 @@ std::string Tone_code_to_text(uint8_t low, uint8_t high, const ToneNameTable& na
 // 0 gives 0x00 0x00; 1..50 the CTCSS value of the entry; 51..260 the DCS
 // position index - 50. An index outside 0..260 gives 0x00 0x00 (off).
 ToneCode Tone_index_to_code(int index, const ToneNameTable& names);
+
+// The code in the Tone_code field f, instance i, and a code stored there, low
+// byte first (layout::Chann_record::Rx_tone, layout::Vfo_record::Tx_tone, ...).
+// std::out_of_range for an instance outside the field, std::logic_error for
+// a field of another kind.
+ToneCode Read_tone_code(const MemImage& img, const Field& f, int i);
+void Store_tone_code(MemImage& img, const Field& f, int i, ToneCode code);
 
 // A CTCSS frequency typed as text (hertz), stored in tenths of a hertz: the
 // value times 10, rounded to the nearest whole number (halves to even), as
@@ -72,16 +80,16 @@ int Hex_char_to_code(std::string_view ch);
 // ---- Tone_freq_period ----
 // The milliseconds of one count of the radio's 2.304 MHz tone timer.
 constexpr double kToneTickMs = 0.000434028;
-constexpr int kSig2toneDecBlock = 47;  // records 752..767 = 16 * 47 + entry
 
-// Writes tone k (0..3) of frequency f hertz into image record
-// 16 * block + entry: the whole hertz floor(f + 0.5) at bytes 2k, 2k + 1 and
-// the period floor((1 / f) * 1000 / tone_tick_ms + 0.5) in timer counts at
-// bytes 2k + 8, 2k + 9, each word low byte first. Nothing is stored when f
-// is below 1 Hz, when either word would not fit in 16 bits (f below about
-// 35.2 Hz or above 65535 Hz), when tone_tick_ms is not positive, or when the
-// record or k lies outside its range.
-void Store_2tone_freq(MemImage& img, int block, int entry, int k, double f, double tone_tick_ms);
+// Writes tone k (0..3, tones A..D) of frequency f hertz into 2-tone decode
+// entry i (instance 0..14 of layout::Sig_2tone_dec_tones): the whole hertz
+// floor(f + 0.5) into Freq[k] and the period
+// floor((1 / f) * 1000 / tone_tick_ms + 0.5) in timer counts into Period[k],
+// each word low byte first. Nothing is stored when f is below 1 Hz, when
+// either word would not fit in 16 bits (f below about 35.2 Hz or above
+// 65535 Hz), when tone_tick_ms is not positive, or when i or k lies outside
+// its range.
+void Store_2tone_freq(MemImage& img, int i, int k, double f, double tone_tick_ms);
 
 // ---- Sig_5tone_std_list ----
 constexpr int kSig5toneStds = 15;

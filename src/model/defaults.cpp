@@ -10,6 +10,7 @@
 #include "model/five_tone.h"
 #include "model/freq_codec.h"
 #include "model/layouts.h"
+#include "model/memory_map.h"
 #include "model/numtext.h"
 
 namespace bx {
@@ -27,11 +28,6 @@ void put(const Field& f, MemImage& img, int i, std::initializer_list<uint8_t> by
 void put_dtmf(const Field& f, MemImage& img, int i, std::string_view digits) {
     const DtmfCodeField codes = Dtmf_text_to_field(digits);
     f.put(img, i, codes);
-}
-
-void erase_records(MemImage& img, int first, int last) {
-    for (int r = first; r <= last; ++r)
-        for (int b = 0; b < kRecordBytes; ++b) img(r, b) = kErased;
 }
 
 constexpr bool all_digits(std::string_view s, size_t n) {
@@ -102,45 +98,41 @@ constexpr int kDcsLastInverted = 210;  // the tone of channel 6: "D754I"
 }  // namespace
 
 void Load_chann_defaults(MemImage& img) {
-    const auto& ch = Chann_record::Records;
-    erase_records(img, ch.first, ch.last());
+    img.Erase(area::kChann.first, area::kChann.last);
     for (const FactoryChannel& c : kChannels) {
         Chann_record::Rx_freq.fill(img, c.k, 0);
         Chann_record::Tx_freq.fill(img, c.k, 0);
         Chann_record::Rx_tone.set(img, c.k, 0xFFFF);
         Chann_record::Tx_tone.set(img, c.k, 0xFFFF);
-        for (int b = 12; b <= 14; ++b) img(ch.record(c.k), b) = 0;
-        img(ch.record(c.k), 15) = 0;
+        Chann_record::Setting_bytes.fill(img, c.k, 0);
         Chann_record::Scan_add.set(img, c.k, 1);
     }
     for (const FactoryChannel& c : kChannels) {
         std::string rx = c.freq, tx = c.freq;
-        Store_freq_bcd(rx, img, ch.record(c.k), Chann_record::Rx_freq.byte);
-        Store_freq_bcd(tx, img, ch.record(c.k), Chann_record::Tx_freq.byte);
+        Store_freq_bcd(rx, img, Chann_record::Rx_freq, c.k);
+        Store_freq_bcd(tx, img, Chann_record::Tx_freq, c.k);
     }
     for (const FactoryChannel& c : kChannels) {
         if (!c.ctcss) continue;
-        Store_ctcss_tone(img, c.ctcss, ch.record(c.k), Chann_record::Rx_tone.byte);
-        Store_ctcss_tone(img, c.ctcss, ch.record(c.k), Chann_record::Tx_tone.byte);
+        Store_ctcss_tone(img, c.ctcss, Chann_record::Rx_tone, c.k);
+        Store_ctcss_tone(img, c.ctcss, Chann_record::Tx_tone, c.k);
     }
     Chann_record::Rx_tone.set(img, 6, kDcsLastInverted);
     Chann_record::Tx_tone.set(img, 6, kDcsLastInverted);
 }
 
-bool Store_ctcss_tone(MemImage& img, const std::string& text, int record, int first) {
-    if (record < 0 || record >= kImageRecords || first < 0 || first > kRecordBytes - 2) return false;
+bool Store_ctcss_tone(MemImage& img, const std::string& text, const Field& f, int i) {
+    f.require(Codec::Tone_code, 2);
+    if (!f.has(i)) return false;
     if (text == "FF") {
-        img(record, first) = 0xFF;
-        img(record, first + 1) = 0xFF;
+        Store_tone_code(img, f, i, {0xFF, 0xFF});
         return true;
     }
     const double v = Val(text);
     if (!(v > 0 && v < 255)) return false;
     // Tenths of a hertz, low byte first; a low byte that rounds up to 256
     // carries into the high byte.
-    const ToneCode code = Ctcss_text_to_code(text);
-    img(record, first) = code.low;
-    img(record, first + 1) = code.high;
+    Store_tone_code(img, f, i, Ctcss_text_to_code(text));
     return true;
 }
 
@@ -222,7 +214,7 @@ void Load_adj_defaults(AdjTable& d) {
 // ---- signalling ----
 
 void Load_dtmf_defaults(MemImage& img) {
-    erase_records(img, area::kDtmfFirst, area::Dtmf_last);
+    img.Erase(area::kDtmf.first, area::kDtmf.last);
     put(Dtmf_enc_block::Send_code, img, 0, {2, 10, 2, 10, 2});   // send code 1: 20202
     put(Dtmf_enc_block::Send_code, img, 14, {3, 10, 3, 10, 3});  // send code 15: 30303
     Dtmf_enc_timing_record::On_time.set(img, 3);                 // 80 ms
@@ -249,21 +241,17 @@ void Load_dtmf_defaults(MemImage& img) {
     S::Reset_time.set(img, 79);     // 8000 ms
 }
 
-void Store_2tone_pair(MemImage& img, int block, int entry, double f1, double f2) {
-    const int r = 16 * block + entry;
-    auto word = [](double f) {
-        const double c = std::floor(f + 0.5);
-        return !(c > 0) ? 0 : c > 65535 ? 65535 : static_cast<int>(c);
+void Store_2tone_pair(MemImage& img, int i, double f1, double f2) {
+    auto store = [&](const Field& f, double hz) {
+        f.require(Codec::Hz_word, 2);
+        const double c = std::floor(hz + 0.5);
+        f.set(img, i, !(c > 0) ? 0 : c > 65535 ? 65535 : static_cast<int>(c));
     };
-    const int c1 = word(f1), c2 = word(f2);
-    img(r, 0) = static_cast<uint8_t>(c1 % 256);
-    img(r, 1) = static_cast<uint8_t>(c1 / 256);
-    img(r, 8) = static_cast<uint8_t>(c2 % 256);
-    img(r, 9) = static_cast<uint8_t>(c2 / 256);
+    store(Sig_2tone_enc_record::Tone_1, f1);
+    store(Sig_2tone_enc_record::Tone_2, f2);
 }
 
 namespace {
-constexpr int kSig2toneEncBlock = 45;  // records 720..735 = 16 * 45 + entry
 struct EncPair {
     int entry;
     double f1, f2;
@@ -285,8 +273,8 @@ constexpr DecTones kDecTones[] = {
 }  // namespace
 
 void Load_2tone_defaults(MemImage& img, double tone_tick_ms) {
-    erase_records(img, area::kSig2toneFirst, area::Sig_2tone_last);
-    for (const EncPair& p : kEncPairs) Store_2tone_pair(img, kSig2toneEncBlock, p.entry - 1, p.f1, p.f2);
+    img.Erase(area::kSig2tone.first, area::kSig2tone.last);
+    for (const EncPair& p : kEncPairs) Store_2tone_pair(img, p.entry - 1, p.f1, p.f2);
     Sig_2tone_timing_record::First_dur.set(img, 60);   // 600 ms
     Sig_2tone_timing_record::Second_dur.set(img, 60);  // 600 ms
     Sig_2tone_timing_record::Gap.set(img, 30);         // 300 ms
@@ -305,7 +293,7 @@ void Load_2tone_defaults(MemImage& img, double tone_tick_ms) {
             Dec::Alert[d].set(img, entry - 1, x.alert);
         }
     for (const DecTones& t : kDecTones)
-        for (int k = 0; k < 4; ++k) Store_2tone_freq(img, kSig2toneDecBlock, t.entry - 1, k, t.hz[k], tone_tick_ms);
+        for (int k = 0; k < 4; ++k) Store_2tone_freq(img, t.entry - 1, k, t.hz[k], tone_tick_ms);
     Sig_2tone_reset_record::Reset_time.set(img, 59);  // 6000 ms
 }
 
@@ -323,7 +311,7 @@ void Load_5tone_defaults(MemImage& img) {
     Std::Period.set(img, 10, 1);
     Std::Period.set(img, 11, 8);
     Std::Period.set(img, 14, 2);
-    erase_records(img, Sig_5tone_code_record::Records.first, Sig_5tone_settings::Records.first);
+    img.Erase(Sig_5tone_code_record::Records.first, Sig_5tone_settings::Records.last());
     namespace Code = Sig_5tone_code_record;
     put(Code::Frame[0], img, 0, {1, 2, 3, 4, 5});
     put(Code::Frame[1], img, 0, {3, 4, 5, 6, 7});

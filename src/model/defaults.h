@@ -8,6 +8,7 @@
 
 #include "model/adj_table.h"
 #include "model/codecs.h"
+#include "model/field.h"
 #include "model/mem_image.h"
 #include "model/option_offsets.h"
 
@@ -28,12 +29,13 @@ void Load_option_defaults(OptionSettings& settings, MemImage& img);
 // and 199. The channel names (records 256..455) are not touched.
 void Load_chann_defaults(MemImage& img);
 
-// A CTCSS tone typed in hertz into bytes first and first + 1 of `record`:
-// "FF" stores 0xFF 0xFF; a value strictly between 0 and 255 Hz stores its
-// tenths of a hertz, low byte first; any other value stores nothing. A record
-// outside the image or a first byte above 14 stores nothing either. The
-// result tells whether anything was stored.
-bool Store_ctcss_tone(MemImage& img, const std::string& text, int record, int first);
+// A CTCSS tone typed in hertz into the Tone_code field f, instance i
+// (layout::Chann_record::Rx_tone or Tx_tone, channel k): "FF" stores
+// 0xFF 0xFF; a value strictly between 0 and 255 Hz stores its tenths of a
+// hertz, low byte first; any other value, or an instance outside the field,
+// stores nothing. The result tells whether anything was stored. f must be a
+// Tone_code field (std::logic_error otherwise).
+bool Store_ctcss_tone(MemImage& img, const std::string& text, const Field& f, int i);
 
 // Erases the 16 preset records and writes the nine factory presets.
 void Load_fm_defaults(MemImage& img);
@@ -64,10 +66,11 @@ void Load_dtmf_defaults(MemImage& img);
 // tone_tick_ms milliseconds.
 void Load_2tone_defaults(MemImage& img, double tone_tick_ms = kToneTickMs);
 
-// Writes tone f1 into bytes 0-1 and f2 into bytes 8-9 of record
-// 16 * block + entry, each rounded to whole hertz, low byte first. A tone
-// beyond 0..65535 Hz is held within that range.
-void Store_2tone_pair(MemImage& img, int block, int entry, double f1, double f2);
+// Writes 2-tone encode entry i (instance 0..14 of
+// layout::Sig_2tone_enc_record): tone f1 into Tone_1 and f2 into Tone_2, each
+// rounded to whole hertz, low byte first. A tone beyond 0..65535 Hz is held
+// within that range. std::out_of_range for an instance outside the record set.
+void Store_2tone_pair(MemImage& img, int i, double f1, double f2);
 
 // Rebuilds the 5-tone tone tables (records 512..575 but for 527, 543, 559,
 // 575), then writes bytes 0-2 of the 15 standard records 576..590 and

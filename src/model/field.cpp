@@ -59,6 +59,11 @@ void Field::fill(MemImage& img, int i, uint8_t v) const {
     for (int k = 0; k < len; ++k) ref(img, i, k) = v;
 }
 
+void Field::require(Codec c, int n) const {
+    if (codec != c || len != n)
+        throw std::logic_error(std::string("field ") + name + " is not coded as the caller expects");
+}
+
 int Field::list_pos(const MemImage& img, int i) const {
     const int v = get(img, i);
     return items > 0 && v > items - 1 ? items - 1 : v;

@@ -47,6 +47,7 @@ struct RecordSet {
     constexpr int record(int i) const { return first + i * stride; }
     constexpr int last() const { return first + count * stride - 1; }
     constexpr int bytes() const { return stride * kRecordBytes; }  // bytes of one instance
+    constexpr bool has(int i) const { return i >= 0 && i < count; }  // i names an instance
 };
 
 // One named field of a record kind. A field of one byte may be a bit range
@@ -86,6 +87,13 @@ struct Field {
     // A list position as a byte stores it, shown as the list's last entry when
     // the byte lies beyond the list.
     int list_pos(const MemImage& img, int i = 0) const;
+
+    // Throws std::logic_error unless the field is coded as c in n bytes. A
+    // codec calls it first, so that it never writes into a field of another
+    // kind (a tone code into a frequency, four BCD bytes into a word).
+    void require(Codec c, int n) const;
+    // Whether i names an instance of the field.
+    constexpr bool has(int i) const { return at.has(i); }
 
     constexpr int mask() const { return width >= 8 ? 0xFF : ((1 << width) - 1) << shift; }
 };

@@ -69,14 +69,22 @@ const Sig5toneToneTable& Sig_5tone_tone_table() {
 }
 
 void Load_5tone_tables(MemImage& img) {
+    namespace Tables = layout::Sig_5tone_tables;
     const Sig5toneToneTable& t = Sig_5tone_tone_table();
-    const Sig5toneGrid<int16_t>* blocks[4] = {&t.Sig_5tone_freq_low, &t.Sig_5tone_freq_high, &t.Sig_5tone_div_low,
-                                              &t.Sig_5tone_div_high};
-    for (int k = 0; k < 4; ++k)
-        for (int s = 0; s < kSig5toneStdsInTable; ++s)
-            for (int d = 0; d < kSig5toneDigits; ++d)
-                img(area::kSig5toneTablesFirst + 16 * k + s, d) =
-                    static_cast<uint8_t>((*blocks[k])[static_cast<size_t>(s)][static_cast<size_t>(d)]);
+    const struct {
+        const Field& field;
+        const Sig5toneGrid<int16_t>& values;
+    } tables[] = {{Tables::Hz_low, t.Sig_5tone_freq_low},
+                  {Tables::Hz_high, t.Sig_5tone_freq_high},
+                  {Tables::Div_low, t.Sig_5tone_div_low},
+                  {Tables::Div_high, t.Sig_5tone_div_high}};
+    for (const auto& table : tables)
+        for (int s = 0; s < table.field.at.count; ++s) {
+            std::array<uint8_t, kSig5toneDigits> row;
+            for (size_t d = 0; d < row.size(); ++d)
+                row[d] = static_cast<uint8_t>(table.values[static_cast<size_t>(s)][d]);
+            table.field.put(img, s, row);
+        }
 }
 
 }  // namespace bx

@@ -8,13 +8,16 @@
 #include <cstdint>
 #include <string>
 
+#include "model/layouts.h"
 #include "model/mem_image.h"
 
 namespace bx {
 
-constexpr int kSig5toneSlots = 16;   // standards 0..14; slot 15 stays empty
-constexpr int kSig5toneDigits = 16;
-constexpr int kSig5toneStdsInTable = 15;  // standards 0..14 have tones
+// The grids follow the image's tables: a slot per table record (standards
+// 0..14 and an empty slot 15), a byte per digit.
+constexpr int kSig5toneSlots = layout::Sig_5tone_tables::kTableSlots;
+constexpr int kSig5toneDigits = layout::Sig_5tone_tables::Hz_low.len;
+constexpr int kSig5toneStdsInTable = layout::Sig_5tone_tables::Hz_low_rows.count;  // standards with tones
 
 template <typename T>
 using Sig5toneGrid = std::array<std::array<T, kSig5toneDigits>, kSig5toneSlots>;
@@ -34,10 +37,10 @@ extern const std::array<std::array<int, kSig5toneDigits>, kSig5toneStdsInTable> 
 // The tables, built once from the frequencies and constant from then on.
 const Sig5toneToneTable& Sig_5tone_tone_table();
 
-// Writes the four byte tables into image records 512..575: record
-// 512 + 16k + s, byte d := byte kind k (Hz low, Hz high, divider low, divider
-// high) of standard s (0..14), digit d. Records 527, 543, 559, 575 are left
-// as they are.
+// Writes the four byte tables into the fields of layout::Sig_5tone_tables
+// (Hz low, Hz high, divider low, divider high): instance s, byte d := the
+// byte of standard s (0..14), digit d. The empty slot after each table's
+// standards (records 527, 543, 559, 575) is left as it is.
 void Load_5tone_tables(MemImage& img);
 
 }  // namespace bx

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/layouts.h"
 #include "model/numtext.h"
 
 namespace bx {
@@ -19,8 +20,9 @@ bool is_whole_number_text(const std::string& t) { return t.find('.') == std::str
 
 }  // namespace
 
-bool Store_freq_bcd(std::string& text, MemImage& img, int record, int first_byte) {
-    if (record < 0 || record >= kImageRecords || first_byte < 0 || first_byte > kRecordBytes - 4) return false;
+bool Store_freq_bcd(std::string& text, MemImage& img, const Field& f, int i) {
+    f.require(Codec::Freq_bcd, 4);
+    if (!f.has(i)) return false;
     const double x = Val(text);
     if (!in_codec_range(x)) return false;
     // Snap down to the higher of the two grid points at or below the
@@ -41,10 +43,16 @@ bool Store_freq_bcd(std::string& text, MemImage& img, int record, int first_byte
     if (t.size() <= 3 && is_whole_number_text(t)) t += '.';
     if (t.size() < 9) t.append(9 - t.size(), '0');
 
-    const FreqBcd bcd = Freq_text_to_bcd(t);
-    for (int i = 0; i < 4; ++i) img(record, first_byte + i) = bcd[static_cast<size_t>(i)];
+    f.put(img, i, Freq_text_to_bcd(t));
     text = t;
     return true;
+}
+
+FreqBcd Read_freq_bcd(const MemImage& img, const Field& f, int i) {
+    f.require(Codec::Freq_bcd, 4);
+    FreqBcd b;
+    for (int k = 0; k < 4; ++k) b[static_cast<size_t>(k)] = f.ref(img, i, k);
+    return b;
 }
 
 FreqBcd Freq_text_to_bcd(std::string_view text) {
@@ -95,15 +103,15 @@ std::string Freq_bcd_to_text(uint8_t b0, uint8_t b1, uint8_t b2, uint8_t b3) {
 }
 
 int Chann_freq_check(const MemImage& img, const ValidationLimits& lim) {
-    auto fails = [&](int rec, int first) {
-        const uint8_t b0 = img(rec, first), b1 = img(rec, first + 1), b2 = img(rec, first + 2),
-                      b3 = img(rec, first + 3);
-        if (b0 == 0xFF && b1 == 0xFF && b2 == 0xFF && b3 == 0xFF) return false;
-        const double m = std::floor(Val(Freq_bcd_to_text(b0, b1, b2, b3)));
+    auto fails = [&](const Field& f, int c) {
+        const FreqBcd b = Read_freq_bcd(img, f, c);
+        if (std::all_of(b.begin(), b.end(), [](uint8_t x) { return x == kErased; })) return false;
+        const double m = std::floor(Val(Freq_bcd_to_text(b)));
         return m < lim.A_low || (m > lim.A_high && m < lim.B_low) || m > lim.B_high;
     };
-    for (int c = 0; c < kChannCountDefault; ++c)
-        if (fails(c, 0) || fails(c, 4)) return c;
+    using layout::Chann_record::Rx_freq, layout::Chann_record::Tx_freq;
+    for (int c = 0; c < Rx_freq.at.count; ++c)
+        if (fails(Rx_freq, c) || fails(Tx_freq, c)) return c;
     return 255;
 }
 

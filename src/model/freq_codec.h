@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "model/codec_choices.h"
+#include "model/field.h"
 #include "model/mem_image.h"
 
 namespace bx {
@@ -27,12 +28,19 @@ constexpr double kFreqBcdLimitMhz = codec_choice::kFreqLimitMhz;
 
 // Snaps the MHz text down to the higher of the 2.5 kHz and 6.25 kHz grid
 // points at or below it, replaces the text by the snapped value padded to 9
-// characters ("145" becomes "145.00000") and stores it as Freq_bcd in bytes
-// first_byte..first_byte+3 of image record `record`.
+// characters ("145" becomes "145.00000") and stores it as Freq_bcd in the
+// four bytes of field f, instance i:
+//   Store_freq_bcd(text, img, layout::Chann_record::Tx_freq, k);  // channel k
 // A frequency below 0 MHz or of 1000 MHz or more (before or after the snap),
-// a record outside the image or a first byte above 12 is refused: nothing is
-// stored, the text is left as it was and the result is false.
-bool Store_freq_bcd(std::string& text, MemImage& img, int record, int first_byte);
+// or an instance outside the field, is refused: nothing is stored, the text
+// is left as it was and the result is false. f must be a four-byte Freq_bcd
+// field (std::logic_error otherwise).
+bool Store_freq_bcd(std::string& text, MemImage& img, const Field& f, int i);
+
+// The four bytes of the Freq_bcd field f, instance i (std::out_of_range for
+// an instance outside the field, std::logic_error for a field of another
+// kind). Byte 0 is 0xFF in an unused channel.
+FreqBcd Read_freq_bcd(const MemImage& img, const Field& f, int i);
 
 // Packs a MHz text that already lies on the grid into Freq_bcd. A frequency
 // below 0 MHz or of 1000 MHz or more gives 0xFF 0xFF 0xFF 0xFF (no frequency).
@@ -42,6 +50,7 @@ FreqBcd Freq_text_to_bcd(std::string_view text);
 // decimals, 9 characters from 100 MHz up and 8 below ("145.00000",
 // "85.00000"). A nibble above 9 counts with its value (0xA counts 10).
 std::string Freq_bcd_to_text(uint8_t b0, uint8_t b1, uint8_t b2, uint8_t b3);
+inline std::string Freq_bcd_to_text(const FreqBcd& b) { return Freq_bcd_to_text(b[0], b[1], b[2], b[3]); }
 
 // The formatting step of Freq_bcd_to_text on its own: a frequency in MHz as a
 // Freq_text (used for Freq_digits too).

@@ -9,6 +9,7 @@
 #include "model/codecs.h"
 #include "model/defaults.h"
 #include "model/lang.h"
+#include "model/memory_map.h"
 #include "shell/dialogs.h"
 #include "shell/form_type.h"
 #include "shell/frmabout.h"

@@ -3,6 +3,7 @@
 // belongs to the reply before and must neither shift the next reply nor
 // pass for an Ack.
 #include "link_support.h"
+#include "model/memory_map.h"
 
 using namespace linktest;
 
@@ -23,7 +24,7 @@ const LateCase kLate[] = {{5, 0x06}, {14, 0x06}, {16, 0x06}, {19, 0x06}, {14, 0x
 
 void prepare(RadioProgram& p, const LateCase& c) {
     p.start_identified();
-    p.radio.radio.mem[bx::frame::kPassWordAddr + 15] = c.last_byte;
+    p.radio.radio.mem[bx::area::kPassWordAddr + 15] = c.last_byte;
     p.radio.radio.faults.late_last_ms = c.late_ms;
 }
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
+#include "model/layouts.h"
 #include "model/numtext.h"
 
 using bx::ToneCode;
@@ -68,6 +71,26 @@ TEST(ToneCode, TypedCtcssRoundsAndCarries) {
         {"6553.5", {0xFF, 0xFF}}, {"99999", {0xFF, 0xFF}}, {"-5", {0x00, 0x00}}, {"", {0x00, 0x00}},
     };
     for (const auto& c : cases) EXPECT_EQ(bx::Ctcss_text_to_code(c.hz), c.code) << c.hz;
+}
+
+// A tone code goes into a tone field low byte first, also where the field
+// crosses into the instance's second record; other fields are refused.
+TEST(ToneCode, ThroughTheFieldsOfChannelsAndVfos) {
+    namespace layout = bx::layout;
+    bx::MemImage img;
+    bx::Store_tone_code(img, layout::Chann_record::Tx_tone, 4, {0x9E, 0x02});
+    EXPECT_EQ(img(4, 10), 0x9E);
+    EXPECT_EQ(img(4, 11), 0x02);
+    bx::Store_tone_code(img, layout::Vfo_record::Rx_tone, layout::Vfo_B, {0xD2, 0x00});
+    EXPECT_EQ(img(243, 0), 0xD2);
+    EXPECT_EQ(img(243, 1), 0x00);
+    EXPECT_EQ(bx::Read_tone_code(img, layout::Vfo_record::Rx_tone, layout::Vfo_B), (ToneCode{0xD2, 0x00}));
+    EXPECT_EQ(bx::Read_tone_code(img, layout::Chann_record::Rx_tone, 4), (ToneCode{0xFF, 0xFF}));
+    const bx::MemImage before = img;
+    EXPECT_THROW(bx::Store_tone_code(img, layout::Chann_record::Tx_freq, 4, {1, 2}), std::logic_error);
+    EXPECT_THROW(bx::Store_tone_code(img, layout::Chann_record::Tx_tone, 200, {1, 2}), std::out_of_range);
+    EXPECT_THROW(bx::Read_tone_code(img, layout::Sig_2tone_enc_record::Tone_1, 0), std::logic_error);
+    EXPECT_EQ(img, before);
 }
 
 TEST(DtmfCode, Characters) {
@@ -149,7 +172,7 @@ TEST(Store2toneFreq, FrequencyAndPeriodWords) {
     for (const auto& c : cases) {
         for (int k = 0; k < 4; ++k) {
             bx::MemImage img;
-            bx::Store_2tone_freq(img, bx::kSig2toneDecBlock, 3, k, c.f, bx::kToneTickMs);
+            bx::Store_2tone_freq(img, 3, k, c.f, bx::kToneTickMs);
             bx::MemImage want;
             want(755, 2 * k) = c.f_lo;
             want(755, 2 * k + 1) = c.f_hi;
@@ -162,22 +185,22 @@ TEST(Store2toneFreq, FrequencyAndPeriodWords) {
 
 TEST(Store2toneFreq, StoresNothingThatDoesNotFit) {
     const struct {
-        int block, entry, k;
+        int entry, k;
         double f, tick;
     } cases[] = {
-        {47, 0, 0, 0, bx::kToneTickMs},     {47, 0, 0, 0.5, bx::kToneTickMs},
-        {47, 0, 0, -300, bx::kToneTickMs},  {47, 0, 0, 35, bx::kToneTickMs},   // period > 65535 counts
-        {47, 0, 0, 70000, bx::kToneTickMs}, {47, 0, 0, 1000, 0},                 // tick not set
-        {47, 0, 4, 1000, bx::kToneTickMs},  {47, 0, -1, 1000, bx::kToneTickMs},
-        {64, 1, 0, 1000, bx::kToneTickMs},  {-1, 0, 0, 1000, bx::kToneTickMs},
+        {0, 0, 0, bx::kToneTickMs},     {0, 0, 0.5, bx::kToneTickMs},
+        {0, 0, -300, bx::kToneTickMs},  {0, 0, 35, bx::kToneTickMs},   // period > 65535 counts
+        {0, 0, 70000, bx::kToneTickMs}, {0, 0, 1000, 0},                 // tick not set
+        {0, 4, 1000, bx::kToneTickMs},  {0, -1, 1000, bx::kToneTickMs},
+        {15, 0, 1000, bx::kToneTickMs}, {-1, 0, 1000, bx::kToneTickMs},
     };
     for (const auto& c : cases) {
         bx::MemImage img;
-        bx::Store_2tone_freq(img, c.block, c.entry, c.k, c.f, c.tick);
-        EXPECT_EQ(img, bx::MemImage{}) << c.f << " k " << c.k << " block " << c.block;
+        bx::Store_2tone_freq(img, c.entry, c.k, c.f, c.tick);
+        EXPECT_EQ(img, bx::MemImage{}) << c.f << " k " << c.k << " entry " << c.entry;
     }
     bx::MemImage img;
-    bx::Store_2tone_freq(img, 47, 0, 0, 36, bx::kToneTickMs);  // the lowest that fits
+    bx::Store_2tone_freq(img, 0, 0, 36, bx::kToneTickMs);  // the lowest that fits
     EXPECT_EQ(img(752, 0), 36);
     EXPECT_EQ(img(752, 8) + 256 * img(752, 9), 64000);
 }

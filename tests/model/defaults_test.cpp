@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -331,15 +332,18 @@ TEST(StoreCtcssTone, Cases) {
         MemImage img;
         img(3, 8) = 0x11;
         img(3, 9) = 0x22;
-        EXPECT_EQ(Store_ctcss_tone(img, c.text, 3, 8), c.stored) << c.text;
+        EXPECT_EQ(Store_ctcss_tone(img, c.text, layout::Chann_record::Rx_tone, 3), c.stored) << c.text;
         EXPECT_EQ(img(3, 8), c.low) << c.text;
         EXPECT_EQ(img(3, 9), c.high) << c.text;
         EXPECT_EQ(img(3, 10), 0xFF) << c.text;
     }
     MemImage img;
     const MemImage before = img;
-    EXPECT_FALSE(Store_ctcss_tone(img, "67.0", 3, 15));
-    EXPECT_FALSE(Store_ctcss_tone(img, "67.0", kImageRecords, 0));
+    EXPECT_FALSE(Store_ctcss_tone(img, "67.0", layout::Chann_record::Tx_tone, 200));
+    EXPECT_FALSE(Store_ctcss_tone(img, "67.0", layout::Chann_record::Tx_tone, -1));
+    // A field that is no tone code is a caller's fault, not a refusal.
+    EXPECT_THROW(Store_ctcss_tone(img, "67.0", layout::Chann_record::Rx_freq, 3), std::logic_error);
+    EXPECT_THROW(Store_ctcss_tone(img, "67.0", layout::Sig_2tone_enc_record::Tone_1, 3), std::logic_error);
     EXPECT_EQ(img, before);
 }
 
@@ -378,9 +382,9 @@ TEST(StoreFm, FrequencyDigitsAndName) {
 
 TEST(Store2tonePair, WholeHertzLowByteFirst) {
     MemImage img;
-    Store_2tone_pair(img, 45, 0, 1980.6, 1124.4);
+    Store_2tone_pair(img, 0, 1980.6, 1124.4);
     EXPECT_EQ(rec(img, 720), (Bytes{0xBD, 0x07, FF, FF, FF, FF, FF, FF, 0x64, 0x04, FF, FF, FF, FF, FF, FF}));
-    Store_2tone_pair(img, 45, 1, 70000, -3);
+    Store_2tone_pair(img, 1, 70000, -3);
     EXPECT_EQ(rec(img, 721), (Bytes{0xFF, 0xFF, FF, FF, FF, FF, FF, FF, 0x00, 0x00, FF, FF, FF, FF, FF, FF}));
 }
 

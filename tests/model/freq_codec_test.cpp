@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
+#include "model/layouts.h"
+
 using bx::FreqBcd;
+namespace Chann = bx::layout::Chann_record;
 using bx::MemImage;
 
 namespace {
@@ -45,7 +50,7 @@ TEST(StoreFreqBcd, SnapsPadsAndPacks) {
     for (const auto& c : cases) {
         MemImage img;
         std::string t = c.typed;
-        EXPECT_TRUE(bx::Store_freq_bcd(t, img, 7, 4)) << c.typed;
+        EXPECT_TRUE(bx::Store_freq_bcd(t, img, Chann::Tx_freq, 7)) << c.typed;
         EXPECT_EQ(t, c.text) << c.typed;
         EXPECT_EQ(bytes_at(img, 7, 4), c.bytes) << c.typed;
         // Only the four bytes change.
@@ -58,18 +63,21 @@ TEST(StoreFreqBcd, RefusesWhatNoFourBytesHold) {
     for (const char* typed : {"-5", "-0.001", "1000", "1234.5", "999.9999999"}) {
         MemImage img;
         std::string t = typed;
-        EXPECT_FALSE(bx::Store_freq_bcd(t, img, 3, 0)) << typed;
+        EXPECT_FALSE(bx::Store_freq_bcd(t, img, Chann::Rx_freq, 3)) << typed;
         EXPECT_EQ(t, typed);
         EXPECT_EQ(img, MemImage{}) << typed;
     }
     MemImage img;
     std::string t = "145";
-    EXPECT_FALSE(bx::Store_freq_bcd(t, img, 1025, 0));
-    EXPECT_FALSE(bx::Store_freq_bcd(t, img, -1, 0));
-    EXPECT_FALSE(bx::Store_freq_bcd(t, img, 0, 13));
+    EXPECT_FALSE(bx::Store_freq_bcd(t, img, Chann::Rx_freq, 200));
+    EXPECT_FALSE(bx::Store_freq_bcd(t, img, Chann::Rx_freq, -1));
+    // A field that is not four BCD bytes is a caller's fault, not a refusal.
+    EXPECT_THROW(bx::Store_freq_bcd(t, img, Chann::Rx_tone, 0), std::logic_error);
+    EXPECT_THROW(bx::Store_freq_bcd(t, img, bx::layout::Fm_record::Freq, 0), std::logic_error);
     EXPECT_EQ(t, "145");
-    EXPECT_TRUE(bx::Store_freq_bcd(t, img, 1024, 12));
-    EXPECT_EQ(bytes_at(img, 1024, 12), (FreqBcd{0x00, 0x00, 0x50, 0x14}));
+    EXPECT_EQ(img, MemImage{});
+    EXPECT_TRUE(bx::Store_freq_bcd(t, img, Chann::Tx_freq, 199));
+    EXPECT_EQ(bytes_at(img, 199, 4), (FreqBcd{0x00, 0x00, 0x50, 0x14}));
 }
 
 TEST(FreqTextToBcd, PacksDigitsAndRefusesOutOfRange) {
@@ -111,16 +119,14 @@ TEST(FreqBcd, EveryGridTextSurvivesTheRoundTrip) {
     for (int khz_x2 = 144000 * 2; khz_x2 <= 146000 * 2; khz_x2 += 5) {
         MemImage img;
         std::string t = bx::Freq_text_of(khz_x2 / 2000.0);
-        ASSERT_TRUE(bx::Store_freq_bcd(t, img, 0, 0));
-        const FreqBcd b = bytes_at(img, 0, 0);
-        ASSERT_EQ(bx::Freq_bcd_to_text(b[0], b[1], b[2], b[3]), t) << t;
+        ASSERT_TRUE(bx::Store_freq_bcd(t, img, Chann::Rx_freq, 0));
+        ASSERT_EQ(bx::Freq_bcd_to_text(bx::Read_freq_bcd(img, Chann::Rx_freq, 0)), t) << t;
     }
     for (int step = 438000 * 4; step <= 440000 * 4; step += 25) {
         MemImage img;
         std::string t = bx::Freq_text_of(step / 4000.0);
-        ASSERT_TRUE(bx::Store_freq_bcd(t, img, 0, 0));
-        const FreqBcd b = bytes_at(img, 0, 0);
-        ASSERT_EQ(bx::Freq_bcd_to_text(b[0], b[1], b[2], b[3]), t) << t;
+        ASSERT_TRUE(bx::Store_freq_bcd(t, img, Chann::Tx_freq, 199));
+        ASSERT_EQ(bx::Freq_bcd_to_text(bx::Read_freq_bcd(img, Chann::Tx_freq, 199)), t) << t;
     }
 }
 

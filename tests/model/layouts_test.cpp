@@ -7,6 +7,7 @@
 
 #include "model/adj_table.h"
 #include "model/layouts.h"
+#include "model/memory_map.h"
 
 using namespace bx;
 using namespace bx::layout;
@@ -55,10 +56,50 @@ TEST(Layouts, RecordKindsLieInTheirAreas) {
                 EXPECT_TRUE(fresh) << "record " << r << " in " << f.at.name << " and " << it->second;
                 bool defined = false;
                 for (const MemArea& a : Memory_map)
-                    if (r >= a.first_rec && r <= a.last_rec) defined = a.defined;
+                    if (a.recs.contains(r)) defined = a.defined;
                 EXPECT_TRUE(defined) << f.at.name << " record " << r;
             }
         }
+}
+
+// The areas derived from the record sets stand at the radio's addresses, and
+// the memory map covers every record of the image once, in order.
+TEST(MemoryMap, AreasAtTheRadiosAddresses) {
+    const struct {
+        const char* name;
+        RecordRange r;
+        int first_addr, last_addr;
+    } areas[] = {
+        {"channels", area::kChann, 0x0000, 0x0C7F},
+        {"options block", area::kOption, 0x0E00, 0x0EFF},
+        {"VFO A", area::kVfoA, 0x0F00, 0x0F1F},
+        {"VFO B", area::kVfoB, 0x0F20, 0x0F3F},
+        {"options area", area::kOptionArea, 0x0E00, 0x0FFF},
+        {"channel names", area::kChannName, 0x1000, 0x1C7F},
+        {"5-tone tables", area::kSig5toneTables, 0x2000, 0x23FF},
+        {"5-tone data", area::kSig5toneData, 0x2400, 0x25FF},
+        {"DTMF", area::kDtmf, 0x2900, 0x2AFF},
+        {"DTMF decoder", area::kDtmfDec, 0x2A00, 0x2AFF},
+        {"2-tone", area::kSig2tone, 0x2D00, 0x2FFF},
+        {"FM", area::kFm, 0x3000, 0x30FF},
+        {"full read", full_xfer::kRead, 0x0000, 0x31FF},
+        {"full read stored", full_xfer::kReadStore, 0x0000, 0x313F},
+        {"full write", full_xfer::kWrite, 0x0000, 0x30FF},
+    };
+    for (const auto& a : areas) {
+        EXPECT_EQ(a.r.first_addr(), a.first_addr) << a.name;
+        EXPECT_EQ(a.r.last_addr(), a.last_addr) << a.name;
+    }
+    EXPECT_EQ(area::kPassWordAddr, 0x3DF0);
+    EXPECT_EQ(kChannCountDefault, 200);
+
+    int next = 0;
+    for (const MemArea& a : Memory_map) {
+        EXPECT_EQ(a.recs.first, next) << a.name;
+        EXPECT_GE(a.recs.last, a.recs.first) << a.name;
+        next = a.recs.last + 1;
+    }
+    EXPECT_EQ(next, kImageRecords);
 }
 
 TEST(Layouts, OptionOffsetsTable) {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "link/frames.h"
+#include "model/memory_map.h"
 
 namespace radiosim {
 
@@ -30,7 +31,7 @@ void Radio::Fill_pattern() {
 }
 
 void Radio::Set_passwords(const std::string& p1, const std::string& p2) {
-    const int at = bx::frame::kPassWordAddr;
+    const int at = bx::area::kPassWordAddr;
     for (int i = 0; i < 6; ++i) {
         mem[static_cast<size_t>(at + i)] = i < static_cast<int>(p1.size()) ? static_cast<uint8_t>(p1[static_cast<size_t>(i)]) : 0x20;
         mem[static_cast<size_t>(at + 6 + i)] = i < static_cast<int>(p2.size()) ? static_cast<uint8_t>(p2[static_cast<size_t>(i)]) : 0x20;

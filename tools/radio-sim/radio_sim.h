@@ -19,12 +19,13 @@
 #include <string>
 #include <vector>
 
+#include "model/mem_image.h"
 #include "ui/loop.h"
 #include "ui/runtime.h"
 
 namespace radiosim {
 
-constexpr int kMemBytes = 0x4010;
+constexpr int kMemBytes = bx::kImageRecords * bx::kRecordBytes;  // 0x0000-0x400F
 // One byte on a 9600-baud line with 10 bits a byte.
 constexpr double kByteUs = 1e6 / 960.0;
 
