@@ -1,6 +1,6 @@
+// Creates the windows of the program: the one place that knows every window
+// class.
 #include "app/app.h"
-
-#include <algorithm>
 
 #include "link/form_comm_read.h"
 #include "link/form_comm_write.h"
@@ -44,49 +44,6 @@ App::App(ui::Runtime& r) : rt(r) {
 App::~App() {
     // Close ports and stop timers before the windows go.
     for (ui::Form* f : forms_) f->Unload(true);
-}
-
-void App::Start() { MDImain->Load(); }
-
-void App::End() {
-    if (ended_) return;
-    for (ui::Form* f : forms_)
-        if (f != MDImain.get()) f->Unload(true, ui::vbFormMDIForm);
-    MDImain->Unload(true, ui::vbFormMDIForm);
-    ended_ = true;
-    rt.host().quit();
-}
-
-void App::Open(ui::Form& f) { f.Load(); }
-
-void App::Unload(ui::Form& f) { f.Unload(true); }
-
-void App::Reopen(ui::Form& f) {
-    f.Unload(true);
-    f.Load();
-}
-
-int App::Add_image_listener(std::function<void()> on_replaced) {
-    const int id = next_listener_id_++;
-    image_listeners_.emplace_back(id, std::move(on_replaced));
-    return id;
-}
-
-void App::Remove_image_listener(int id) {
-    std::erase_if(image_listeners_, [id](const auto& l) { return l.first == id; });
-}
-
-void App::Image_replaced() {
-    // Ids first: a listener may add or remove listeners while it runs.
-    std::vector<int> ids;
-    for (const auto& l : image_listeners_) ids.push_back(l.first);
-    for (int id : ids) {
-        auto it = std::find_if(image_listeners_.begin(), image_listeners_.end(),
-                               [id](const auto& l) { return l.first == id; });
-        if (it == image_listeners_.end()) continue;
-        std::function<void()> f = it->second;  // a copy: the listener may remove itself
-        f();
-    }
 }
 
 }  // namespace bx

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ui/text.h"
+#include "base/text.h"
 
 namespace bx {
 
@@ -56,7 +56,7 @@ std::string Panel_number(int v) {
 
 std::string Byte_char(uint8_t b) {
     if (b >= 0x20 && b < 0x7F) return std::string(1, static_cast<char>(b));
-    return ui::utf8_encode(b);
+    return utf8_encode(b);
 }
 
 namespace {

@@ -5,7 +5,6 @@
 #include "app/app.h"
 #include "model/memory_map.h"
 #include "ui/password_box.h"
-#include "ui/text.h"
 
 namespace bx {
 

@@ -6,7 +6,7 @@
 #include "model/codec_choices.h"
 #include "model/layouts.h"
 #include "model/numtext.h"
-#include "ui/text.h"
+#include "base/text.h"
 
 namespace bx {
 
@@ -102,7 +102,7 @@ std::string Dtmf_code_to_char(int code) {
 DtmfCodeField Dtmf_text_to_field(std::string_view text) {
     DtmfCodeField f;
     f.fill(kNoDtmf);
-    const std::vector<std::string> chars = ui::utf8_chars(std::string(text));
+    const std::vector<std::string> chars = utf8_chars(std::string(text));
     const size_t n = std::min(chars.size(), f.size());
     for (size_t i = 0; i < n; ++i) f[i] = static_cast<uint8_t>(std::clamp(Dtmf_char_to_code(chars[i]), 0, 255));
     return f;

@@ -1,16 +1,14 @@
-// UTF-8 helpers: the windows count and edit texts in characters, and a
-// KeyAscii code is the character's code point.
+// The UTF-8 helpers (base/text.h), for the controls and the front end.
 #pragma once
 
-#include <string>
-#include <vector>
+#include "base/text.h"
 
 namespace ui {
 
-std::vector<std::string> utf8_chars(const std::string& s);
-int utf8_length(const std::string& s);
-int utf8_code(const std::string& ch);  // code point of one character
-std::string utf8_encode(int code);
-std::string join(const std::vector<std::string>& parts);
+using bx::join;
+using bx::utf8_chars;
+using bx::utf8_code;
+using bx::utf8_encode;
+using bx::utf8_length;
 
 }  // namespace ui

@@ -1,6 +1,6 @@
-#include "ui/text.h"
+#include "base/text.h"
 
-namespace ui {
+namespace bx {
 
 static int seq_len(unsigned char c) {
     if (c < 0x80) return 1;
@@ -60,4 +60,4 @@ std::string join(const std::vector<std::string>& parts) {
     return s;
 }
 
-}  // namespace ui
+}  // namespace bx

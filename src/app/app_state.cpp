@@ -1,0 +1,55 @@
+// The application object's shared state and its operations that need no
+// window class: they sit below the window layers, which call them. The
+// windows themselves are created in app.cpp, at the top.
+#include <algorithm>
+
+#include "app/app.h"
+#include "ui/form.h"
+
+namespace bx {
+
+void App::Start() { forms_.front()->Load(); }
+
+void App::End() {
+    if (ended_) return;
+    // The main window is the first form.
+    for (ui::Form* f : forms_)
+        if (f != forms_.front()) f->Unload(true, ui::vbFormMDIForm);
+    forms_.front()->Unload(true, ui::vbFormMDIForm);
+    ended_ = true;
+    rt.host().quit();
+}
+
+void App::Open(ui::Form& f) { f.Load(); }
+
+void App::Unload(ui::Form& f) { f.Unload(true); }
+
+void App::Reopen(ui::Form& f) {
+    f.Unload(true);
+    f.Load();
+}
+
+int App::Add_image_listener(std::function<void()> on_replaced) {
+    const int id = next_listener_id_++;
+    image_listeners_.emplace_back(id, std::move(on_replaced));
+    return id;
+}
+
+void App::Remove_image_listener(int id) {
+    std::erase_if(image_listeners_, [id](const auto& l) { return l.first == id; });
+}
+
+void App::Image_replaced() {
+    // Ids first: a listener may add or remove listeners while it runs.
+    std::vector<int> ids;
+    for (const auto& l : image_listeners_) ids.push_back(l.first);
+    for (int id : ids) {
+        auto it = std::find_if(image_listeners_.begin(), image_listeners_.end(),
+                               [id](const auto& l) { return l.first == id; });
+        if (it == image_listeners_.end()) continue;
+        std::function<void()> f = it->second;  // a copy: the listener may remove itself
+        f();
+    }
+}
+
+}  // namespace bx
