@@ -39,6 +39,8 @@ App::App(ui::Runtime& r) : rt(r) {
              Form_open_sig.get(), Form_save_sig.get(), Form_open_menu.get(), Form_save_menu.get(),
              frmAbout.get(), Form_type.get()})
         add_form(*f);
+    // The editors and the password window.
+    Make_editor_windows();
 }
 
 App::~App() {

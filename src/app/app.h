@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/editor_ids.h"
 #include "app/main_window.h"
 #include "model/adj_table.h"
 #include "model/code_tables.h"
@@ -64,6 +65,26 @@ public:
     static void Open(ui::Form& f);
     static void Reopen(ui::Form& f);
     static void Unload(ui::Form& f);
+    // Unloads f unless its unload handling refuses (a busy editor); returns
+    // whether it is unloaded now.
+    static bool Try_unload(ui::Form& f);
+    // The forced unload of the program's end: the window's unload handling
+    // runs (a busy editor warns) and cannot refuse.
+    static void Unload_for_end(ui::Form& f);
+
+    // ---- editor windows (see editor_ids.h) ----
+    // The window of an editor id; nullptr while that editor is not in the
+    // program.
+    ui::Form* Window(EditorId id) const { return editors_[static_cast<int>(id)]; }
+    // The window as its own class (its header included).
+    template <EditorId id>
+    typename EditorClass<id>::type* Editor() const {
+        return static_cast<typename EditorClass<id>::type*>(Window(id));
+    }
+    // Puts a window into the program under an id (the program does it for
+    // every editor of editor_windows.cpp; tests put stand-ins). An id taken
+    // already keeps its window.
+    void Add_window(EditorId id, std::unique_ptr<ui::Form> f);
 
     // What the windows below the shell reach of the main window (bound by
     // the main window when it is created).
@@ -153,6 +174,9 @@ public:
 
 private:
     void add_form(ui::Form& f) { forms_.push_back(&f); }
+    void Make_editor_windows();  // editor_windows.cpp
+    std::array<ui::Form*, kEditorCount> editors_{};
+    std::vector<std::unique_ptr<ui::Form>> owned_;
     std::vector<std::pair<int, std::function<void()>>> image_listeners_;
     int next_listener_id_ = 1;
     std::vector<ui::Form*> forms_;

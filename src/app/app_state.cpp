@@ -24,6 +24,19 @@ void App::Open(ui::Form& f) { f.Load(); }
 
 void App::Unload(ui::Form& f) { f.Unload(true); }
 
+bool App::Try_unload(ui::Form& f) { return f.Unload(false, ui::vbFormCode); }
+
+void App::Unload_for_end(ui::Form& f) { f.Unload(true, ui::vbFormMDIForm); }
+
+void App::Add_window(EditorId id, std::unique_ptr<ui::Form> f) {
+    ui::Form*& slot = editors_[static_cast<int>(id)];
+    if (slot || !f) return;
+    slot = f.get();
+    add_form(*f);
+    owned_.push_back(std::move(f));
+}
+
+
 void App::Reopen(ui::Form& f) {
     f.Unload(true);
     f.Load();

@@ -1,5 +1,7 @@
 #include "shell/mdimain.h"
 
+#include <optional>
+
 #include "app/app.h"
 #include "link/form_comm_read.h"
 #include "link/form_comm_write.h"
@@ -200,6 +202,8 @@ void MDImain::Form_Load() {
     a.Adj_table = a.Adj_defaults;
     // 20: the factory channels; the channel names keep the erased bytes.
     Load_chann_defaults(a.Mem_image);
+    // 21: the options editor, once it is in the program.
+    if (ui::Form* f = a.Window(EditorId::frm_option)) App::Open(*f);
 }
 
 void MDImain::Comm_open_quiet() {
@@ -214,16 +218,64 @@ void MDImain::File_Open_Click() { App::Reopen(*app.Form_open_chann); }
 void MDImain::File_save_Click() { App::Reopen(*app.Form_save_chann); }
 void MDImain::File_saveas_Click() { App::Reopen(*app.Form_save_chann); }
 void MDImain::File_exit_Click() { app.End(); }
-void MDImain::fm_chann_edit_Click() {}
-void MDImain::chann_edit_Click() {}
-void MDImain::sys_edit_Click() {}
-void MDImain::Sig_dtmf_Click() {}
-void MDImain::Sig_2tone_Click() {}
-void MDImain::Sig_5tone_Click() {}
-void MDImain::frm_adj_Click() {}
+void MDImain::fm_chann_edit_Click() { Editor_command("fm_chann_edit"); }
+void MDImain::chann_edit_Click() { Editor_command("chann_edit"); }
+void MDImain::sys_edit_Click() { Editor_command("sys_edit"); }
+void MDImain::Sig_dtmf_Click() { Editor_command("Sig_dtmf"); }
+void MDImain::Sig_2tone_Click() { Editor_command("Sig_2tone"); }
+void MDImain::Sig_5tone_Click() { Editor_command("Sig_5tone"); }
+void MDImain::frm_adj_Click() { Editor_command("frm_adj"); }
 void MDImain::Prog_read_Click() { App::Reopen(*app.Form_Comm_Read); }
 void MDImain::Prog_write_Click() { App::Reopen(*app.Form_Comm_Write); }
-void MDImain::PC_PassWord_Click() {}
+void MDImain::PC_PassWord_Click() { Editor_command("PC_PassWord"); }
+
+// ---- editor commands ----
+
+namespace {
+
+enum class Way { Open, Reopen };
+
+// The menu items and toolbar keys that bring up an editor window: the
+// window the command unloads first (asking it: a busy editor refuses and
+// stays, and the command goes on), the window it opens and how.
+struct EditorCommand {
+    const char* source;  // menu item name or toolbar key
+    std::optional<EditorId> unload_first;
+    EditorId window;
+    Way way = Way::Open;
+};
+
+constexpr EditorCommand kEditorCommands[] = {
+    {"chann_edit", std::nullopt, EditorId::frm_chann},
+    {"fm_chann_edit", EditorId::frm_chann, EditorId::frm_FM},
+    {"sys_edit", std::nullopt, EditorId::frm_option},
+    {"Sig_dtmf", std::nullopt, EditorId::frm_dtmf},
+    {"Sig_2tone", std::nullopt, EditorId::frm_2tone},
+    {"Sig_5tone", std::nullopt, EditorId::frm_5tone},
+    {"frm_adj", std::nullopt, EditorId::frm_Adj_Txp},
+    // The password window's reopen is never refused, even mid-exchange.
+    {"PC_PassWord", std::nullopt, EditorId::Form_Write_PassWord, Way::Reopen},
+    {"edit_option", EditorId::frm_chann, EditorId::frm_option},
+    {"edit_chann", EditorId::frm_chann, EditorId::frm_chann},
+    {"edit_dtmf", EditorId::frm_chann, EditorId::frm_dtmf},
+};
+
+}  // namespace
+
+bool MDImain::Editor_command(const std::string& source) {
+    for (const EditorCommand& c : kEditorCommands) {
+        if (source != c.source) continue;
+        if (c.unload_first)
+            if (ui::Form* f = app.Window(*c.unload_first)) App::Try_unload(*f);
+        // A window not in the program yet: the command does nothing more.
+        if (ui::Form* f = app.Window(c.window)) {
+            if (c.way == Way::Reopen) App::Reopen(*f);
+            else App::Open(*f);
+        }
+        return true;
+    }
+    return false;
+}
 
 // ---- identification of the radio ----
 
@@ -268,9 +320,14 @@ void MDImain::Toolbar1_ButtonClick(const ui::Toolbar::Button& button) {
     } else if (key == "write") {
         App::Reopen(*app.Form_Comm_Write);
     } else if (key == "exit") {
-        App::Unload(*app.Form_type);
-        App::Unload(*app.frmAbout);
+        // These four first, in this order, then every other window; a busy
+        // editor warns once and goes.
+        for (ui::Form* f : {static_cast<ui::Form*>(app.Form_type.get()), app.Window(EditorId::frm_chann),
+                            app.Window(EditorId::frm_option), static_cast<ui::Form*>(app.frmAbout.get())})
+            if (f) App::Unload_for_end(*f);
         app.End();
+    } else {
+        Editor_command(key);
     }
 }
 

@@ -91,6 +91,10 @@ public:
     void Menu_Exit_Click();
     void Toolbar1_ButtonClick(const ui::Toolbar::Button& button);
 
+    // Runs the editor command of a menu item name or toolbar key (one
+    // table in mdimain.cpp); false when it names none.
+    bool Editor_command(const std::string& source);
+
 protected:
     void Build() override;
     void Set_lang_captions();

@@ -1,0 +1,83 @@
+#include "editors/editor_window.h"
+
+#include <cmath>
+
+#include "app/app.h"
+#include "model/lang.h"
+
+namespace bx {
+
+EditorWindow::EditorWindow(App& a, const char* name, const EditorRow& row)
+    : LinkWindow(a, name, *row.link, Parts{.progress = true, .password = row.password, .stored_password = kStoredPassword}),
+      erow_(row) {
+    Command_read.Click = [this] { Command_read_Click(); };
+    Command_Write.Click = [this] { Command_Write_Click(); };
+    Link.On_read_complete = [this] { Read_complete(); };
+    Link.On_write_complete = [this] { Write_complete(); };
+}
+
+void EditorWindow::Build() {
+    LinkWindow::Build();
+    // The editors' bar is visible as designed; the link windows hide theirs.
+    ProgressBar1.setVisible(true);
+}
+
+void EditorWindow::Form_Load() {
+    LinkWindow::Form_Load();  // timers off, port closed, the seven flags clear
+    Place_from_main();
+}
+
+void EditorWindow::Place_from_main() {
+    const MainWindow& m = app.main_window;
+    if (!m.Bound()) return;
+    auto twips = [](float v) { return static_cast<int>(std::lround(v)); };
+    setWidth(twips(static_cast<float>(m.Width()) / erow_.width_div));
+    setHeight(twips(static_cast<float>(m.Height()) / erow_.height_div));
+    // The size the window really took places it.
+    setTop(twips(static_cast<float>(m.ScaleHeight() - Height()) / erow_.top_div));
+    setLeft(twips(static_cast<float>(m.ScaleWidth() - Width()) / 2));
+}
+
+void EditorWindow::Warn(const link_text::Pair& text) {
+    const int16_t chn = app.Lang_chinese;
+    MsgBox(L(chn, text.chn, text.eng), ui::vbExclamation, L(chn, link_text::kTitleChn, erow_.eng_title));
+}
+
+bool EditorWindow::Refuse_if_busy() {
+    if (!Busy()) return false;
+    Warn(erow_.busy);
+    return true;
+}
+
+void EditorWindow::Close_button() {
+    if (Busy()) {
+        Warn(erow_.close);
+        return;
+    }
+    App::Try_unload(*this);
+}
+
+void EditorWindow::Command_read_Click() {
+    if (Refuse_if_busy() || !Read_checks()) return;
+    Link.Read_button();
+}
+
+void EditorWindow::Command_Write_Click() {
+    if (Refuse_if_busy() || !Write_checks()) return;
+    Link.Write_button();
+}
+
+// Closing while the window's own exchange runs is refused, except at the
+// program's end, where the warning shows once and the window goes.
+void EditorWindow::Form_Unload(int& Cancel) {
+    if (Busy()) {
+        Warn(erow_.unload);
+        if (UnloadMode() != ui::vbFormMDIForm) {
+            Cancel = 1;
+            return;
+        }
+    }
+    LinkWindow::Form_Unload(Cancel);
+}
+
+}  // namespace bx

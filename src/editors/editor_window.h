@@ -1,0 +1,129 @@
+// The base of every editor window (channels, FM, options, DTMF, 2-tone,
+// 5-tone, alignment): the link window's port, timers, bar, label and
+// machine (link/link_window.h), plus what all editors do alike:
+//
+// - `Command_read` and `Command_Write`: their clicks run the window's own
+//   checks (Read_checks / Write_checks), then start the exchange; a finished
+//   read or write calls Read_complete / Write_complete;
+// - `Label_PassWord` and `Text_PassWord` (not in the alignment editor): the
+//   box holds the stored password "580317" at every load, which is no typed
+//   password (PassWord_typed stays as it is); typing goes through the shared
+//   password filter;
+// - the common load steps (Form_Load): the three timers stop, the port
+//   closes, the seven link flags clear, and the window is sized and placed
+//   from the main window by the divisors of its EditorRow; ProgressBar1
+//   stays visible (an editor that hides it does so itself);
+// - Busy(), and the busy refusal with the row's text and title;
+// - closing: while the window's own exchange runs, its Close button shows
+//   the row's close text, and the close box and the main window's
+//   unload-first commands show its unload text; the window and its exchange
+//   stay. When the program ends the unload text shows once and the window
+//   unloads. Otherwise the port closes, the timers stop, the flags clear.
+//
+// Writing an editor:
+//
+//   inline constexpr EditorRow kDtmfRow{
+//       .link = &link_rows::frm_dtmf, .width_div = 1.4f, .height_div = 1.55f};
+//
+//   class frm_dtmf : public EditorWindow {
+//   public:
+//       explicit frm_dtmf(App& app) : EditorWindow(app, "frm_dtmf", kDtmfRow) {
+//           Command_close.Click = [this] { Close_button(); };
+//           Command_def.Click = [this] { if (!Refuse_if_busy()) { /* defaults */ } };
+//       }
+//       ui::CommandButton Command_close{*this, "Command_close"};
+//       ...
+//   protected:
+//       void Build() override { EditorWindow::Build(); /* layout */ }
+//       void Form_Load() override { EditorWindow::Form_Load(); /* captions, lists, display */ }
+//       void Read_complete() override { /* unpack, display */ }
+//   };
+//
+//   }  // namespace bx
+//   BX_EDITOR_WINDOW(frm_dtmf);
+//
+// and the one registration line, `#include "editors/signalling/frm_dtmf.h"`,
+// in src/app/editor_windows.cpp.
+#pragma once
+
+#include "app/editor_ids.h"
+#include "link/link_window.h"
+
+namespace bx {
+
+// The close warning of the editors, without a blank before its last comma
+// (the channel and FM editors' Close buttons show link_text::kNoClose).
+namespace editor_text {
+inline constexpr link_text::Pair kNoCloseWindow{"正在进行读写操作,请勿关窗口 ！,",
+                                                 "Read-write operating，don't close the window.,"};
+}  // namespace editor_text
+
+// What differs between the editors' shared parts.
+struct EditorRow {
+    const Link_params* link = nullptr;
+    // Size and place from the main window M, in twips:
+    // Width = M.Width / width_div, Height = M.Height / height_div,
+    // Left = (M.ScaleWidth - Width) / 2, Top = (M.ScaleHeight - Height) / top_div.
+    float width_div = 1, height_div = 1, top_div = 2;
+    // The password label and box (the alignment editor has none).
+    bool password = true;
+    // Refusal of Read, Write, Default, Open and Save while busy.
+    link_text::Pair busy = link_text::kBusy;
+    // The Close button while busy.
+    link_text::Pair close = editor_text::kNoCloseWindow;
+    // The close box, the unload-first commands and the program's end while
+    // busy.
+    link_text::Pair unload = editor_text::kNoCloseWindow;
+    // The English title of those messages (the Chinese one is "操作提示").
+    const char* eng_title = link_text::kTitleEng;
+};
+
+// The stored password of every editor's password box.
+inline constexpr const char* kStoredPassword = "580317";
+
+class EditorWindow : public LinkWindow {
+public:
+    ui::CommandButton Command_read{*this, "Command_read"};
+    ui::CommandButton Command_Write{*this, "Command_Write"};
+
+    const EditorRow& Editor_row() const { return erow_; }
+
+    // The window's own read or write runs.
+    bool Busy() const { return Link.st.Busy(); }
+    // Shows the busy refusal when busy; returns whether it did. Default,
+    // Open and Save start with it.
+    bool Refuse_if_busy();
+    // The Close button: refused with the close text while busy; otherwise
+    // the window unloads (its port closes).
+    void Close_button();
+
+    void Command_read_Click();
+    void Command_Write_Click();
+
+protected:
+    EditorWindow(App& app, const char* name, const EditorRow& row);
+
+    // Derived windows call these first.
+    void Build() override;
+    void Form_Load() override;
+    void Form_Unload(int& Cancel) override;
+
+    // Sizes and places the window from the main window by the row's divisors.
+    void Place_from_main();
+
+    // The window's own checks before its exchange starts; false stops it.
+    virtual bool Read_checks() { return true; }
+    virtual bool Write_checks() { return true; }
+    // A read or write through the window's own buttons has finished (the
+    // machine has stopped its timers, cleared the flags and closed the port).
+    virtual void Read_complete() {}
+    virtual void Write_complete() {}
+
+    // A message with the exclamation icon and the row's title.
+    void Warn(const link_text::Pair& text);
+
+private:
+    const EditorRow& erow_;
+};
+
+}  // namespace bx
