@@ -1,0 +1,68 @@
+// The parsers of the radio's replies against any bytes. Each reply is
+// copied into a buffer of exactly the bytes received, so AddressSanitizer
+// stops a read outside them: the identification reply (50 bytes), the
+// password reply (20 bytes taken, the record after the 'X' header, only its
+// received bytes) and a 64-byte read reply (69 bytes).
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "fuzz_check.h"
+#include "link/frames.h"
+
+namespace fr = bx::frame;
+
+namespace {
+
+// The first n bytes of the input, zero-filled past its end, in a heap block
+// of exactly n bytes.
+std::vector<uint8_t> reply(const uint8_t* data, size_t size, int n) {
+    std::vector<uint8_t> r(static_cast<size_t>(n), 0);
+    std::copy_n(data, std::min(size, r.size()), r.begin());
+    r.shrink_to_fit();
+    return r;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    // Identification.
+    const std::vector<uint8_t> ident = reply(data, size, fr::kIdentLen);
+    const std::array<uint8_t, 4> maker = {ident[13], ident[14], ident[15], ident[16]};
+    const bool accepted = bx::Ident_accepted(ident.data(), maker);
+    FUZZ_CHECK(accepted == (ident[fr::kIdentEndAt] == fr::kEndMark));
+    const bx::IdentInfo info = bx::Ident_decode(ident.data());
+    FUZZ_CHECK(info.band_a_low >= 0 && info.band_a_low <= 100 * 255 + 10 * 255 + 255);
+    FUZZ_CHECK(!info.model.empty() && !info.serial.empty() && !info.version.empty());
+
+    // Password reply: the 'X' must stand below index 10 of the 20 taken;
+    // the record's bytes inside those 20 are all that was received.
+    const std::vector<uint8_t> pw = reply(data, size, fr::kPassWordTaken);
+    const int k = bx::Find_data_mark(pw.data(), fr::kPassWordTaken, fr::kPassWordTaken - 1);
+    FUZZ_CHECK(k >= -1 && k < fr::kPassWordTaken);
+    std::array<int32_t, 6> typed{};
+    for (size_t i = 0; i < typed.size(); ++i) typed[i] = size > 20 + i ? data[20 + i] : 0x20;
+    if (k >= 0 && k < fr::kPassWordMarkLimit) {
+        const int received = std::min(16, fr::kPassWordTaken - (k + 4));
+        std::vector<uint8_t> record(pw.begin() + k + 4, pw.begin() + k + 4 + received);
+        record.shrink_to_fit();
+        bx::PassWord_passes(record.data(), received, typed.data());
+    }
+    // Any shorter record, down to nothing received.
+    const int received = size > 0 ? data[0] % 17 : 0;
+    std::vector<uint8_t> part(pw.begin(), pw.begin() + received);
+    part.shrink_to_fit();
+    bx::PassWord_passes(part.empty() ? nullptr : part.data(), received, typed.data());
+
+    // Read reply: its 64 data bytes always lie inside the 69 received.
+    const std::vector<uint8_t> rd = reply(data, size, fr::kReadReplyLen);
+    const int start = bx::Reply_data_start(rd.data());
+    FUZZ_CHECK(start >= 0 && start + fr::kBlockBytes <= fr::kReadReplyLen);
+    if (bx::Read_reply_usable(rd.data())) FUZZ_CHECK(start == 4 || start == 5);
+    unsigned sum = 0;
+    for (int i = 0; i < fr::kBlockBytes; ++i) sum += rd[static_cast<size_t>(start + i)];
+    FUZZ_CHECK(sum <= 64u * 255u);
+    return 0;
+}
