@@ -4,24 +4,14 @@
 
 namespace bx {
 
-namespace {
-
-void put_number(std::string& out, int v) {
-    out += ' ';
-    out += std::to_string(v);
-    out += ' ';
-}
-
-}  // namespace
-
 std::string Data_file_text(const MemImage& image) {
     std::string out;
     out.reserve(static_cast<size_t>(kImageRecords) * 96);
     for (int r = 0; r < kImageRecords; ++r) {
-        put_number(out, r / 16);
-        put_number(out, r % 16);
-        put_number(out, r);
-        for (int b = 0; b < kRecordBytes; ++b) put_number(out, image(r, b));
+        Append_number_item(out, r / 16);
+        Append_number_item(out, r % 16);
+        Append_number_item(out, r);
+        for (int b = 0; b < kRecordBytes; ++b) Append_number_item(out, image(r, b));
         out += "\r\n";
     }
     return out;

@@ -106,6 +106,14 @@ bool Next_byte(NumberReader& rd, uint8_t& b, FileError& err) {
     return true;
 }
 
+void Append_number_item(std::string& out, long long v) {
+    out += v < 0 ? '-' : ' ';
+    // The magnitude as unsigned, so the most negative value has one too.
+    const unsigned long long m = v < 0 ? 0ULL - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
+    out += std::to_string(m);
+    out += ' ';
+}
+
 FileError Open_for_reading(const std::string& path, std::ifstream& in) {
     FileError err;
     std::error_code ec;

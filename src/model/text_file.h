@@ -5,6 +5,7 @@
 //   FileError            why a load or a save failed, for the message box;
 //   NumberReader         reads the numbers of a text one after another;
 //   Next_number/Next_byte one field, with the error that names its line;
+//   Append_number_item   one number as the files write it;
 //   Open_for_reading     opens a plain file (never a pipe, device or folder);
 //   Write_file_replacing writes a whole file so that a failure, a crash or a
 //                        kill leaves the old file as it was (file_replace.h);
@@ -28,7 +29,8 @@
 //   table = scratch;
 //   return {};
 //
-// and a save builds the file's text and hands it to Write_file_replacing.
+// and a save builds the file's text with Append_number_item and "\r\n" and
+// hands it to Write_file_replacing.
 #pragma once
 
 #include <cstdint>
@@ -91,6 +93,10 @@ bool Next_number(NumberReader& rd, long long& v, FileError& err);
 
 // The next field as a byte 0..255; a number outside it is Out_of_range.
 bool Next_byte(NumberReader& rd, uint8_t& b, FileError& err);
+
+// One number as both files write it: a blank (a "-" in its place for a
+// negative number), the decimal digits and a blank.
+void Append_number_item(std::string& out, long long v);
 
 // Opens the plain file at `path` for reading in binary mode. A folder, a
 // pipe (which would wait for a writer) or a device (/dev/zero never ends)

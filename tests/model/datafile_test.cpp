@@ -64,6 +64,20 @@ TEST(DataFile, TextOfLinesZeroAndLast) {
     EXPECT_EQ(lines[17].substr(0, 11), " 1  1  17  ");  // r div 16, r mod 16, r
 }
 
+TEST(DataFile, NumberItemsReadBack) {
+    // A blank or "-" in the sign's place, the digits, a blank.
+    std::string text;
+    for (long long v : {0LL, 255LL, -5LL, -9223372036854775807LL - 1}) bx::Append_number_item(text, v);
+    EXPECT_EQ(text, " 0  255 -5 -9223372036854775808 ");
+    std::istringstream in(text);
+    bx::NumberReader rd(in);
+    long long v = 1;
+    for (long long want : {0LL, 255LL, -5LL}) {
+        ASSERT_EQ(rd.next(v), bx::NumberReader::Ok);
+        EXPECT_EQ(v, want);
+    }
+}
+
 TEST(DataFile, SaveLoadRoundTripKeepsEveryRecord) {
     TempDir dir;
     const MemImage saved = patterned();
