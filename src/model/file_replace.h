@@ -7,9 +7,12 @@
 //    are flushed to the disk, and only then get a name: the target's own
 //    when there is no file there yet, else a fresh hidden name that is at
 //    once renamed over the target. A save killed before that leaves
-//    nothing behind; the old file stays whole until the rename.
-// 3. Where the file system has no unnamed files, the bytes go into a hidden
-//    named temporary file instead, renamed over the target when complete.
+//    nothing behind (only a kill between those two calls leaves the hidden
+//    name); the old file stays whole until the rename.
+// 3. Where the file system has no unnamed files (or /proc is missing, which
+//    the naming needs), the bytes go into a hidden named temporary file
+//    instead, renamed over the target when complete; a save killed there
+//    leaves that hidden file, as such a file system allows nothing better.
 //
 // Hidden names are "." + the target's name + ".tmp" + six digits, the
 // target's name cut (at a character boundary) so that the whole stays

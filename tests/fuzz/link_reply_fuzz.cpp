@@ -2,7 +2,8 @@
 // copied into a buffer of exactly the bytes received, so AddressSanitizer
 // stops a read outside them: the identification reply (50 bytes), the
 // password reply (20 bytes taken, the record after the 'X' header, only its
-// received bytes) and a 64-byte read reply (69 bytes).
+// received bytes) and a 64-byte read reply (69 bytes). The unpacking of
+// stored read replies takes every record from the 69 bytes stored.
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -11,6 +12,7 @@
 
 #include "fuzz_check.h"
 #include "link/frames.h"
+#include "link/reply_unpack.h"
 
 namespace fr = bx::frame;
 
@@ -64,5 +66,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     unsigned sum = 0;
     for (int i = 0; i < fr::kBlockBytes; ++i) sum += rd[static_cast<size_t>(start + i)];
     FUZZ_CHECK(sum <= 64u * 255u);
+
+    // Stored replies: the input cut into 69-byte replies, rows 0 on.
+    static bx::App::ReadBlocks blocks;
+    const int rows = static_cast<int>(std::min<size_t>(size / fr::kReadReplyLen + 1, blocks.size()));
+    for (int c = 0; c < rows; ++c) {
+        auto& row = blocks[static_cast<size_t>(c)];
+        row.fill(0);
+        const size_t at = static_cast<size_t>(c) * fr::kReadReplyLen;
+        std::copy_n(data + at, std::min<size_t>(size - at, fr::kReadReplyLen), row.begin());
+    }
+    int records = 0;
+    bx::For_each_reply_record(blocks, 0, rows - 1, [&](int k, const uint8_t* rec) {
+        const auto& row = blocks[static_cast<size_t>(k / 4)];
+        FUZZ_CHECK(k == records++);
+        FUZZ_CHECK(rec >= row.data() && rec + fr::kRecordBytes <= row.data() + fr::kReadReplyLen);
+    });
+    FUZZ_CHECK(records == 4 * rows);
     return 0;
 }
