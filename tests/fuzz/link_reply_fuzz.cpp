@@ -80,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     bx::For_each_reply_record(blocks, 0, rows - 1, [&](int k, const uint8_t* rec) {
         const auto& row = blocks[static_cast<size_t>(k / 4)];
         FUZZ_CHECK(k == records++);
-        FUZZ_CHECK(rec >= row.data() && rec + fr::kRecordBytes <= row.data() + fr::kReadReplyLen);
+        FUZZ_CHECK(rec >= row.data() && rec + bx::kRecordBytes <= row.data() + fr::kReadReplyLen);
     });
     FUZZ_CHECK(records == 4 * rows);
     return 0;
