@@ -1,5 +1,4 @@
-// Renderers of the drive, folder and file lists of the file dialogs, and
-// the about dialog's picture. A click picks an entry; a double click (or
+// Renderers of the drive, folder and file lists of the file dialogs. A click picks an entry; a double click (or
 // Enter) opens a folder or confirms a file. Double clicks are handed to the
 // control once Qt has finished with the click, because they rebuild the
 // list or close the dialog.
@@ -8,21 +7,18 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPointer>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTimer>
 
-#include "qt/host.h"
+#include "qt/view_kit.h"
 #include "ui/filelists.h"
 
 namespace bx {
 
 namespace {
-
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 constexpr int kLevelIndent = 14;  // pixels per folder level
 
@@ -185,43 +181,12 @@ private:
     QListWidget* w_;
 };
 
-template <class C, class V>
-Renderer renderer() {
-    return [](ui::Control& c, FormView& f, QWidget* parent) -> std::unique_ptr<ControlView> {
-        return std::make_unique<V>(static_cast<C&>(c), f, parent);
-    };
-}
-
 }  // namespace
 
 void register_filelist_renderers(RendererRegistry& r) {
-    r.add("DriveListBox", renderer<ui::DriveListBox, DriveView>());
-    r.add("DirListBox", renderer<ui::DirListBox, DirView>());
-    r.add("FileListBox", renderer<ui::FileListBox, FileView>());
-}
-
-// The about dialog's picture on the 32 × 32 grid: a hand-held two-way radio
-// with its antenna, display and keypad.
-void draw_about_picture(QPainter& p) {
-    const QColor ink(40, 44, 52);
-    p.setPen(QPen(ink, 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(QColor(70, 74, 84));
-    p.drawRoundedRect(QRectF(20, 1.5, 3, 9), 1.2, 1.2);  // antenna
-    p.setBrush(QColor(52, 110, 190));
-    p.drawRoundedRect(QRectF(8, 8, 17, 22.5), 3, 3);  // body
-    p.setBrush(QColor(196, 232, 170));
-    p.drawRoundedRect(QRectF(10.5, 11, 12, 6), 1, 1);  // display
-    p.setPen(QPen(QColor(40, 90, 40), 1));
-    p.drawLine(QPointF(12, 14), QPointF(17, 14));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(235, 238, 245));
-    for (int row = 0; row < 3; ++row)
-        for (int col = 0; col < 3; ++col) p.drawEllipse(QRectF(11 + col * 4, 19.5 + row * 3.5, 2.4, 2.4));
-    p.setBrush(QColor(230, 80, 60));
-    p.drawEllipse(QRectF(26, 5, 3, 3));  // signal
-    p.setPen(QPen(QColor(230, 80, 60), 1.2, Qt::SolidLine, Qt::RoundCap));
-    p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(24, 3, 7, 7), 20 * 16, 100 * 16);
+    r.add("DriveListBox", widget_renderer<ui::DriveListBox, DriveView>());
+    r.add("DirListBox", widget_renderer<ui::DirListBox, DirView>());
+    r.add("FileListBox", widget_renderer<ui::FileListBox, FileView>());
 }
 
 }  // namespace bx

@@ -17,13 +17,12 @@
 #include <cstring>
 #include <set>
 
+#include "qt/view_kit.h"
 #include "ui/controls.h"
 
 namespace bx {
 
 namespace {
-
-bool is(const char* prop, const char* name) { return std::strcmp(prop, name) == 0; }
 
 // Room a top-level dialog's frame takes, in pixels: the form's Width and
 // Height are its outer size.

@@ -168,12 +168,30 @@ void draw_placeholder(QPainter& p) {
     p.drawEllipse(QPointF(22, 11), 2.8, 2.8);
 }
 
-}  // namespace
+// The about dialog's picture on the 32 × 32 grid: a hand-held two-way radio
+// with its antenna, display and keypad.
+void draw_about_picture(QPainter& p) {
+    const QColor ink(40, 44, 52);
+    p.setPen(QPen(ink, 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(QColor(70, 74, 84));
+    p.drawRoundedRect(QRectF(20, 1.5, 3, 9), 1.2, 1.2);  // antenna
+    p.setBrush(QColor(52, 110, 190));
+    p.drawRoundedRect(QRectF(8, 8, 17, 22.5), 3, 3);  // body
+    p.setBrush(QColor(196, 232, 170));
+    p.drawRoundedRect(QRectF(10.5, 11, 12, 6), 1, 1);  // display
+    p.setPen(QPen(QColor(40, 90, 40), 1));
+    p.drawLine(QPointF(12, 14), QPointF(17, 14));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(235, 238, 245));
+    for (int row = 0; row < 3; ++row)
+        for (int col = 0; col < 3; ++col) p.drawEllipse(QRectF(11 + col * 4, 19.5 + row * 3.5, 2.4, 2.4));
+    p.setBrush(QColor(230, 80, 60));
+    p.drawEllipse(QRectF(26, 5, 3, 3));  // signal
+    p.setPen(QPen(QColor(230, 80, 60), 1.2, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(24, 3, 7, 7), 20 * 16, 100 * 16);
+}
 
-// The about dialog's picture (filelists_widgets.cpp).
-void draw_about_picture(QPainter& p);
-
-namespace {
 
 const std::map<std::string, Drawing>& drawings() {
     static const std::map<std::string, Drawing> table = {

@@ -1,0 +1,251 @@
+// Renderers of text boxes, combo boxes and list boxes. The widgets never
+// edit by themselves: typed keys go through the control's typing rules
+// (ui::TextEntry) at the cursor, and the cursor goes where the control says.
+#include <QApplication>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSignalBlocker>
+
+#include <algorithm>
+#include <type_traits>
+#include <vector>
+
+#include "qt/view_kit.h"
+#include "ui/controls.h"
+
+namespace bx {
+
+namespace {
+
+// Character positions (what the controls count) and the line edit's
+// UTF-16 positions.
+int char_pos(const QString& text, int utf16) {
+    return static_cast<int>(text.left(std::clamp(utf16, 0, static_cast<int>(text.size()))).toUcs4().size());
+}
+int utf16_pos(const QString& text, int chars) {
+    const auto cs = text.toUcs4();
+    chars = std::clamp(chars, 0, static_cast<int>(cs.size()));
+    return static_cast<int>(QString::fromUcs4(reinterpret_cast<const char32_t*>(cs.constData()), chars).size());
+}
+
+// ---- typing into a text box or an editable combo ----
+//
+// The widget never edits by itself: every character goes through the
+// control's typing rules (ui::TextEntry), where the cursor or selection is.
+// After the edit the cursor goes where the control says.
+void edit_at(ControlView& v, ui::TextEntry& entry, QLineEdit* le, int key, bool del) {
+    const QString before = le->text();
+    int start = le->cursorPosition(), len = 0;
+    if (le->hasSelectedText()) start = le->selectionStart(), len = static_cast<int>(le->selectedText().size());
+    const int cstart = char_pos(before, start);
+    const int clen = char_pos(before, start + len) - cstart;
+    int cursor = -1;
+    v.forward([&] { cursor = del ? entry.delete_at(cstart, clen) : entry.type_at(key, cstart, clen); });
+    if (cursor >= 0 && v.live()) le->setCursorPosition(utf16_pos(le->text(), cursor));
+}
+
+// A key pressed in the line edit of a text entry. Returns whether it was taken.
+bool route_key(ControlView& v, ui::TextEntry& entry, QLineEdit* le, QKeyEvent* ke) {
+    if (ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    switch (ke->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: edit_at(v, entry, le, 13, false); return true;
+    case Qt::Key_Escape: edit_at(v, entry, le, 27, false); return true;
+    case Qt::Key_Backspace: edit_at(v, entry, le, 8, false); return true;
+    case Qt::Key_Delete: edit_at(v, entry, le, 0, true); return true;
+    default: break;
+    }
+    const QString text = ke->text();
+    if (text.isEmpty()) return false;
+    const auto codes = text.toUcs4();
+    for (char32_t cp : codes)
+        if (cp < 0x20 || cp == 0x7F) return false;  // a control key: the widget's own
+    for (char32_t cp : codes) edit_at(v, entry, le, static_cast<int>(cp), false);
+    return true;
+}
+
+// Characters an input method commits go the same way; its pre-edit text
+// stays the widget's.
+void route_input_method(ControlView& v, ui::TextEntry& entry, QLineEdit* le, QInputMethodEvent* ie) {
+    const QString commit = ie->commitString();
+    if (commit.isEmpty()) return;
+    ie->setCommitString(QString());
+    for (char32_t cp : commit.toUcs4())
+        if (cp >= 0x20) edit_at(v, entry, le, static_cast<int>(cp), false);
+}
+
+class TextView : public ControlView {
+public:
+    TextView(ui::TextBox& c, FormView& f, QWidget* parent) : ControlView(c, f), w_(new QLineEdit(parent)) {
+        w_->installEventFilter(this);
+        // Edits that are no typed characters (paste, cut, delete, undo) reach
+        // the control as the new whole text, as they raise no KeyPress.
+        connect(w_, &QLineEdit::textEdited, this, [this](const QString& t) {
+            forward([&] {
+                if (box().usable() && !box().Locked()) box().setText(ss(t));
+            });
+        });
+    }
+    QWidget* widget() const override { return w_; }
+    void sync(const char* prop) override {
+        ui::TextBox& c = box();
+        if (any(prop, {"Text"}) && w_->text() != qs(c.Text())) w_->setText(qs(c.Text()));
+        if (any(prop, {"MaxLength"})) w_->setMaxLength(c.MaxLength() > 0 ? c.MaxLength() : 32767);
+        if (any(prop, {"Locked"})) w_->setReadOnly(c.Locked());
+        if (any(prop, {"PasswordChar"})) w_->setEchoMode(c.PasswordChar().empty() ? QLineEdit::Normal : QLineEdit::Password);
+        if (any(prop, {"Alignment"})) w_->setAlignment(horizontal(c.Alignment()) | Qt::AlignVCenter);
+    }
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (!live()) return false;
+        switch (e->type()) {
+        case QEvent::KeyPress: return route_key(*this, box(), w_, static_cast<QKeyEvent*>(e));
+        case QEvent::InputMethod:
+            route_input_method(*this, box(), w_, static_cast<QInputMethodEvent*>(e));
+            return false;
+        case QEvent::FocusIn:
+        case QEvent::FocusOut: forward_focus(*this, box(), w_, e); return false;
+        default:
+            if (left_click_inside(w_, e))
+                forward([this] {
+                    if (box().usable()) ui::fire(box().Click);
+                });
+            return false;
+        }
+    }
+
+private:
+    ui::TextBox& box() const { return static_cast<ui::TextBox&>(control()); }
+    QLineEdit* w_;
+};
+
+// Rebuilds a list widget's items only when they differ from the control's.
+template <class W>
+void mirror_items(W* w, const std::vector<std::string>& items) {
+    bool same = w->count() == static_cast<int>(items.size());
+    for (int i = 0; same && i < w->count(); ++i) {
+        if constexpr (std::is_same_v<W, QComboBox>) same = w->itemText(i) == qs(items[i]);
+        else same = w->item(i)->text() == qs(items[i]);
+    }
+    if (same) return;
+    QSignalBlocker block(w);
+    w->clear();
+    QStringList list;
+    for (const std::string& s : items) list << qs(s);
+    w->addItems(list);
+}
+
+class ComboView : public ControlView {
+public:
+    ComboView(ui::ComboBox& c, FormView& f, QWidget* parent) : ControlView(c, f), w_(new QComboBox(parent)) {
+        w_->setInsertPolicy(QComboBox::NoInsert);
+        w_->setMaxVisibleItems(16);
+        w_->installEventFilter(this);
+        connect(w_, &QComboBox::activated, this, [this](int i) {
+            forward([this, i] {
+                if (!combo().Locked()) combo().pick(i);
+            });
+        });
+    }
+    QWidget* widget() const override { return w_; }
+    void sync(const char* prop) override {
+        ui::ComboBox& c = combo();
+        if (any(prop, {"Style"})) set_editable(c.Style() == 0);
+        if (any(prop, {"List"})) mirror_items(w_, c.items());
+        if (any(prop, {"List", "ListIndex", "Text"})) {
+            QSignalBlocker block(w_);
+            if (w_->currentIndex() != c.ListIndex()) w_->setCurrentIndex(c.ListIndex());
+            if (QLineEdit* le = w_->lineEdit(); le && le->text() != qs(c.Text())) le->setText(qs(c.Text()));
+        }
+        if (any(prop, {"Locked"}))
+            if (QLineEdit* le = w_->lineEdit()) le->setReadOnly(c.Locked());
+    }
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (!live()) return false;
+        QLineEdit* le = w_->lineEdit();
+        switch (e->type()) {
+        case QEvent::KeyPress:
+            if (!le) return false;
+            return route_key(*this, combo(), le, static_cast<QKeyEvent*>(e));
+        case QEvent::InputMethod:
+            if (le) route_input_method(*this, combo(), le, static_cast<QInputMethodEvent*>(e));
+            return false;
+        case QEvent::FocusIn:
+        case QEvent::FocusOut: forward_focus(*this, combo(), w_, e); return false;
+        default: break;
+        }
+        (void)o;
+        return false;
+    }
+
+private:
+    void set_editable(bool editable) {
+        if (w_->isEditable() == editable) return;
+        QSignalBlocker block(w_);
+        w_->setEditable(editable);
+        if (QLineEdit* le = w_->lineEdit()) {
+            w_->setCompleter(nullptr);  // no completion behind the control's back
+            le->installEventFilter(this);
+            connect(le, &QLineEdit::textEdited, this, [this](const QString& t) {
+                forward([&] {
+                    if (combo().usable() && !combo().Locked()) combo().setText(ss(t));
+                });
+            });
+        }
+    }
+    ui::ComboBox& combo() const { return static_cast<ui::ComboBox&>(control()); }
+    QComboBox* w_;
+};
+
+class ListView : public ControlView {
+public:
+    ListView(ui::ListBox& c, FormView& f, QWidget* parent) : ControlView(c, f), w_(new QListWidget(parent)) {
+        w_->setSelectionMode(QAbstractItemView::SingleSelection);
+        w_->installEventFilter(this);
+        // The user's selection, not the current row: focusing the list moves
+        // the current row without choosing anything.
+        connect(w_, &QListWidget::itemSelectionChanged, this, [this] {
+            const auto sel = w_->selectedItems();
+            if (sel.isEmpty()) {
+                update("*");
+                return;
+            }
+            const int row = w_->row(sel.front());
+            forward([this, row] { list().pick(row); });
+        });
+    }
+    QWidget* widget() const override { return w_; }
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (live()) forward_focus(*this, list(), w_, e);
+        return false;
+    }
+    void sync(const char* prop) override {
+        if (any(prop, {"List"})) mirror_items(w_, list().items());
+        if (any(prop, {"List", "ListIndex"})) {
+            const int i = list().ListIndex();
+            const auto sel = w_->selectedItems();
+            const int shown = sel.isEmpty() ? -1 : w_->row(sel.front());
+            if (shown != i) {
+                QSignalBlocker block(w_);
+                if (i < 0) w_->clearSelection();
+                else w_->setCurrentRow(i);
+            }
+        }
+    }
+
+private:
+    ui::ListBox& list() const { return static_cast<ui::ListBox&>(control()); }
+    QListWidget* w_;
+};
+
+}  // namespace
+
+void register_text_renderers(RendererRegistry& r) {
+    r.add("TextBox", widget_renderer<ui::TextBox, TextView>());
+    r.add("ComboBox", widget_renderer<ui::ComboBox, ComboView>());
+    r.add("ListBox", widget_renderer<ui::ListBox, ListView>());
+}
+
+}  // namespace bx
