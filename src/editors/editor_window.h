@@ -42,7 +42,11 @@
 //   }  // namespace bx
 //   BX_EDITOR_WINDOW(frm_dtmf);
 //
-// and the one registration line, `#include "editors/signalling/frm_dtmf.h"`,
+// A grid editor stores what its cell overlays hold by the rule of
+// editors/cell_commit.h (Commit_cell in LeaveCell, Overlay_live before a
+// store from the overlay's own handler).
+//
+// And the one registration line, `#include "editors/signalling/frm_dtmf.h"`,
 // in src/app/editor_windows.cpp.
 #pragma once
 
