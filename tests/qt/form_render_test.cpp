@@ -126,6 +126,10 @@ TEST(QtFormRender, TypingGoesThroughTheControlAndCloseAsksTheForm) {
 
     // An editable combo: typed text through KeyPress, a pick selects.
     auto* combo = fv->client->findChild<QComboBox*>();
+    // Code's SetFocus moves the widget focus along.
+    child.Combo1.SetFocus();
+    ASSERT_NE(fv->client->focusWidget(), nullptr);
+    EXPECT_TRUE(fv->client->focusWidget() == combo || combo->isAncestorOf(fv->client->focusWidget()));
     ASSERT_NE(combo, nullptr);
     ASSERT_TRUE(combo->isEditable());
     EXPECT_EQ(combo->count(), 3);
