@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/editor_ids.h"
@@ -59,6 +60,9 @@ public:
 
     // Every window of the program, the main window first.
     const std::vector<ui::Form*>& forms() const { return forms_; }
+    // The window of that name, or nullptr: how a window below the shell
+    // reaches a dialog of the shell (the data-file dialogs) without its type.
+    ui::Form* Form_named(std::string_view name) const;
 
     // Bringing up windows: open (load unless loaded), reopen (unload, then
     // load), unload.

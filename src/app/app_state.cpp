@@ -42,6 +42,12 @@ void App::Reopen(ui::Form& f) {
     f.Load();
 }
 
+ui::Form* App::Form_named(std::string_view name) const {
+    for (ui::Form* f : forms_)
+        if (f->name() == name) return f;
+    return nullptr;
+}
+
 int App::Add_image_listener(std::function<void()> on_replaced) {
     const int id = next_listener_id_++;
     image_listeners_.emplace_back(id, std::move(on_replaced));
