@@ -70,10 +70,10 @@ void frm_dtmf::Layout_decode() {
     in(Frame_Ctrl, Check_Ctrl_En, 150, 280, 6500, 300);
     in(Frame_Ctrl, Label_xcjtyyybkj_2, 2700, 640, 4150, 240);
     in(Frame_Ctrl, Label_xcjtyyybkj_1, 2700, 900, 4150, 240);
-    in(Frame_Ctrl, Label_PID, 100, 1240, 1500, 240);
-    in(Frame_Ctrl, Text_MID, 1650, 1200, 1050, 300);
-    in(Frame_Ctrl, Label_SID, 100, 1690, 1500, 240);
-    in(Frame_Ctrl, Text_SID, 1650, 1650, 1050, 300);
+    in(Frame_Ctrl, Label_PID, 60, 1240, 1800, 240);
+    in(Frame_Ctrl, Text_MID, 1900, 1200, 950, 300);
+    in(Frame_Ctrl, Label_SID, 60, 1690, 1800, 240);
+    in(Frame_Ctrl, Text_SID, 1900, 1650, 950, 300);
     for (size_t k = 0; k < 5; ++k) {
         const int left = 3000 + static_cast<int>(k) * 820;
         in(Frame_Ctrl, Check_M[k], left, 1210, 300, 280);
@@ -89,12 +89,12 @@ void frm_dtmf::Layout_decode() {
     }
     in(Frame_Decode, Label_Group_code, 150, 4280, 1500, 240);
     in(Frame_Decode, Combo_Dec_qh, 1700, 4250, 1200, 300);
-    in(Frame_Decode, Label_Reset_Time, 3050, 4280, 2350, 240);
-    in(Frame_Decode, Combo_Dec_Res_Time, 5450, 4250, 1500, 300);
+    in(Frame_Decode, Label_Reset_Time, 3000, 4280, 2650, 240);
+    in(Frame_Decode, Combo_Dec_Res_Time, 5700, 4250, 1300, 300);
     in(Frame_Decode, Label_Dec_Space_Code, 150, 4780, 1500, 240);
     in(Frame_Decode, Combo_Dec_Space_Code, 1700, 4750, 1200, 300);
-    in(Frame_Decode, Label_Rece_End_ProcDelay, 3050, 4780, 2350, 240);
-    in(Frame_Decode, Combo_Dec_Proc_Ys, 5450, 4750, 1500, 300);
+    in(Frame_Decode, Label_Rece_End_ProcDelay, 3000, 4780, 2650, 240);
+    in(Frame_Decode, Combo_Dec_Proc_Ys, 5700, 4750, 1300, 300);
 }
 
 void frm_dtmf::Set_captions() {
