@@ -9,13 +9,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "model/file_choices.h"
+
 namespace bx {
 
 namespace {
 
-// Links followed from the target before giving up, as the system does.
-constexpr int kMaxLinkHops = 40;
-constexpr int kTempAttempts = 16;
+using file_choice::kMaxLinkHops;
+using file_choice::kTempAttempts;
 
 std::string errno_text(int e) { return std::generic_category().message(e); }
 

@@ -4,17 +4,16 @@
 #include <filesystem>
 #include <system_error>
 
+#include "model/file_choices.h"
+
 namespace fs = std::filesystem;
 
 namespace bx {
 
 namespace {
 
-// Characters of a field kept for a message; a longer field is shown cut,
-// with "...".
-constexpr size_t kShownToken = 40;
-// A value read from more digits than any byte needs stays at this bound.
-constexpr long long kSaturated = 1000000000000LL;
+using file_choice::kSaturated;
+using file_choice::kShownToken;
 
 bool is_blank(int c) { return c == ' ' || c == '\t'; }
 bool ends_field(int c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == ','; }

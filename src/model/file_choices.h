@@ -1,0 +1,29 @@
+// How the data files treat what their format leaves open, in one place.
+#pragma once
+
+#include <cstddef>
+
+namespace bx::file_choice {
+
+// Loading refuses the whole file, image unchanged, when it cannot be read,
+// ends before its last record, holds a field that is not a whole number
+// (digits with an optional sign; a run of digits of any length, zero-padded
+// or not, is a number), a byte outside 0..255, or a line whose three leading
+// numbers are not its record's place (r div 16, r mod 16, r): a line lost or
+// doubled would otherwise shift every later record. What follows the last
+// record is not read.
+
+// A field quoted in a message keeps this many characters, then "...".
+constexpr size_t kShownToken = 40;
+// A value read from more digits than any byte needs stays at this bound.
+constexpr long long kSaturated = 1000000000000LL;
+
+// Saving follows at most this many symbolic links (as the system does) and
+// then refuses with the system's "too many levels" reason.
+constexpr int kMaxLinkHops = 40;
+// Hidden temporary names tried before giving up, each with six random digits.
+constexpr int kTempAttempts = 16;
+// A replaced file keeps its permission bits; the data and then the folder
+// are flushed to the disk before the save reports success.
+
+}  // namespace bx::file_choice
