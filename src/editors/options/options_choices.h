@@ -1,0 +1,41 @@
+// The options editor's own decisions where the window's behaviour is open,
+// kept in one place.
+#pragma once
+
+namespace bx::options_choice {
+
+// Frequency normalisation: the rest below 1 kHz is rounded to whole tens of
+// hertz before the 250 Hz step is chosen; an exact half (a rest of 245 Hz,
+// say) goes to the even neighbour, as the offset list does.
+inline constexpr bool Rest_half_to_even = true;
+
+// A frequency of fewer than three whole-MHz digits is stored with zeros in
+// front (5.5 MHz as 0 0 5 5 0 0 0 0), so every digit lands in its own byte.
+// One of more than three digits has no place in the record and is not
+// stored; the limits of a radio (three digits each) never let one through.
+inline constexpr int Freq_mhz_digits = 3;
+
+// A negative frequency (only reachable through limits below 0) is read as 0.
+
+// The commit's message and its return of the focus also apply while the
+// window loads: the focus goes to the frequency box once the window shows.
+
+// Band change and frequency commit call each other; a band change does not
+// start while one of the same VFO is running (its list only keeps the new
+// position), so limits whose first digit disagrees with the band end the
+// chain instead of switching for ever.
+
+// The window catches up with records 224-239 that other windows changed
+// through its activation, which the control layer raises whenever the
+// window becomes active again; nothing else is needed before a pick.
+
+// Frames are laid out in four columns above a bottom strip; inside a frame
+// each setting takes one row, its label on the left and its list on the
+// right, in the order of the settings' positions in the block. The share of
+// the window's width each column takes:
+inline constexpr double Column_share[4] = {0.29, 0.25, 0.25, 0.21};
+
+// The small "MHZ" labels after the frequency and range boxes.
+inline constexpr const char* Mhz_label_prefix = "Label_Mhz_";
+
+}  // namespace bx::options_choice

@@ -1,0 +1,60 @@
+#include "editors/options/text_fields.h"
+
+#include <algorithm>
+
+#include "model/numtext.h"
+#include "ui/text.h"
+
+namespace bx::options {
+
+PonLine Pon_line_encode(std::string_view text) {
+    PonLine line;
+    line.fill(' ');
+    const std::vector<std::string> cs = ui::utf8_chars(Trim(text));
+    int n = static_cast<int>(cs.size());
+    int pad = 0;
+    if (n >= kPon_line_len)
+        n = kPon_line_len;
+    else
+        pad = (kPon_line_len - n) / 2;
+    for (int i = 0; i < n; ++i) {
+        const std::string& c = cs[static_cast<size_t>(i)];
+        line[static_cast<size_t>(pad + i)] = Disp_char_to_code(c == " " ? std::string_view() : std::string_view(c));
+    }
+    return line;
+}
+
+std::string Pon_line_text(std::span<const uint8_t> line) {
+    std::string s;
+    for (uint8_t b : line) s = Trim(s) + Disp_code_to_char(b);
+    return s;
+}
+
+bool Pon_key_refused(std::string_view text) { return ui::utf8_length(Trim(text)) > kPon_line_len; }
+
+DtmfCodeField Code_field_encode(std::string_view text) {
+    DtmfCodeField f;
+    f.fill(kNo_dtmf);
+    const std::vector<std::string> cs = ui::utf8_chars(Trim(text));
+    for (size_t i = 0; i < cs.size() && i < f.size(); ++i) f[i] = static_cast<uint8_t>(Dtmf_char_to_code(cs[i]));
+    return f;
+}
+
+std::string Code_field_text(std::span<const uint8_t> field) {
+    std::string s;
+    for (uint8_t b : field) s += Dtmf_code_to_char(b);
+    return s;
+}
+
+bool Code_key_refused(std::string_view text) { return ui::utf8_length(std::string(text)) > kDtmf_field_len - 1; }
+
+AniCheck Ani_check(std::string_view text) {
+    const std::string t = Trim(text);
+    const int n = ui::utf8_length(t);
+    if (n < 3 || n > 5) return AniCheck::Length;
+    // Plain comparisons by character code, as the texts stand.
+    if (t < "00000" || t > "99999") return AniCheck::Range;
+    return AniCheck::Ok;
+}
+
+}  // namespace bx::options
