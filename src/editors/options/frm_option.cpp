@@ -1,0 +1,323 @@
+#include "editors/options/frm_option.h"
+
+#include <algorithm>
+
+#include "app/app.h"
+#include "editors/options/options_choices.h"
+#include "model/defaults.h"
+#include "shell/dialogs.h"
+#include "shell/mdimain.h"
+
+namespace bx {
+
+using options::Setting_rows;
+using options::Vfo_rows;
+
+namespace {
+
+// The window's refusals while its exchange runs.
+constexpr link_text::Pair kNo_close{"正在进行读写操作,请勿关窗口 ！,", "Read-write operating，don't close the window.,"};
+
+// The stored text of the password box.
+constexpr const char* kStored_password = "580317";
+
+constexpr int kList_h = 330;   // a list or text box, twips
+constexpr int kLabel_h = 255;  // a label
+
+}  // namespace
+
+frm_option::frm_option(App& a)
+    : ui::Form(a.rt, "frm_option"),
+      app(a),
+      Link{a, link_rows::frm_option, {MSC, Timer1, Timer2, Timer3, &ProgressBar1, &Label_tr_count}} {
+    auto swallow = [](int& k) { k = 0; };
+    for (size_t i = 0; i < Setting_rows.size(); ++i) {
+        const options::SettingRow& r = Setting_rows[i];
+        setting_labels_.push_back(std::make_unique<ui::Label>(*this, r.label));
+        setting_lists_.push_back(std::make_unique<ui::ComboBox>(*this, r.list));
+        setting_lists_.back()->Click = [this, i] { Setting_Click(i); };
+        setting_lists_.back()->KeyPress = swallow;
+    }
+    vfo_[0].Text_Freq = &Text_Freq_a;
+    vfo_[0].Text_Range = &Text_Range_A;
+    vfo_[1].Text_Freq = &Text_Freq_b;
+    vfo_[1].Text_Range = &Text_Range_B;
+    for (int v = 0; v < 2; ++v) {
+        Vfo& f = vfo_[static_cast<size_t>(v)];
+        for (size_t i = 0; i < Vfo_rows.size(); ++i) {
+            f.labels.push_back(std::make_unique<ui::Label>(*this, Vfo_rows[i].label[v]));
+            f.lists.push_back(std::make_unique<ui::ComboBox>(*this, Vfo_rows[i].list[v]));
+            f.lists.back()->Click = [this, v, i] { Vfo_list_Click(v, i); };
+            f.lists.back()->KeyPress = swallow;
+        }
+        f.Text_Freq->KeyPress = [this, v](int& k) { Text_Freq_KeyPress(v, k); };
+        f.Text_Freq->Change = [this, v] { Text_Freq_Change(v); };
+        f.Text_Freq->LostFocus = [this, v] { Text_Freq_LostFocus(v); };
+    }
+    ui::TextBox* lines[2] = {&Text_PON_MSG_U, &Text_PON_MSG_D};
+    for (int n = 0; n < 2; ++n) {
+        lines[n]->Change = [this, n] { Text_PON_MSG_Change(n); };
+        lines[n]->KeyPress = [this, n](int& k) { Text_PON_MSG_KeyPress(n, k); };
+        lines[n]->LostFocus = [this] { Text_PON_MSG_LostFocus(); };
+    }
+    codes_ = {{{&Text_ANI, &layout::Option_block::Ani},
+               {&Text_PttId_Begin, &layout::Option_block::PttId_Begin},
+               {&Text_PttId_End, &layout::Option_block::PttId_End}}};
+    for (size_t n = 0; n < codes_.size(); ++n) {
+        codes_[n].box->Change = [this, n] { Text_code_Change(n); };
+        codes_[n].box->KeyPress = [this, n](int& k) { Text_code_KeyPress(n, k); };
+    }
+    Text_ANI.LostFocus = [this] { Text_ANI_LostFocus(); };
+
+    Command_read.Click = [this] { Command_read_Click(); };
+    Command_Write.Click = [this] { Command_Write_Click(); };
+    Command_def.Click = [this] { Command_def_Click(); };
+    Command_close.Click = [this] { Command_close_Click(); };
+    Command_open.Click = [this] { Command_open_Click(); };
+    Command_save.Click = [this] { Command_save_Click(); };
+    Text_PassWord.Change = [this] { Text_PassWord_Change(); };
+    Timer1.OnTimer = [this] { Link.Timer1_Timer(); };
+    Timer2.OnTimer = [this] { Link.Timer2_Timer(); };
+    Timer3.OnTimer = [this] { Link.Timer3_Timer(); };
+    MSC.OnComm = [this] { Link.MSC_OnComm(); };
+    Link.On_read_complete = [this] { Read_complete(); };
+    Link.On_write_complete = [this] { Write_complete(); };
+
+    // Which frame holds what.
+    ui::Frame* setting_frame[] = {&Frame5, &Frame4, &Frame6, &Frame3};
+    for (size_t i = 0; i < Setting_rows.size(); ++i) {
+        ui::Frame* fr = setting_frame[static_cast<size_t>(Setting_rows[i].frame)];
+        setting_lists_[i]->setContainer(fr);
+        setting_labels_[i]->setContainer(fr);
+    }
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&Label_Freq_a, &Text_Freq_a, &Label_Mhz_Freq_a,
+                                                              &Label_Range_A, &Text_Range_A, &Label_Mhz_Range_A})
+        c->setContainer(&Frame_A);
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&Label_Freq_b, &Text_Freq_b, &Label_Mhz_Freq_b,
+                                                              &Label_Range_B, &Text_Range_B, &Label_Mhz_Range_B})
+        c->setContainer(&Frame_B);
+    for (int v = 0; v < 2; ++v)
+        for (size_t i = 0; i < Vfo_rows.size(); ++i) {
+            ui::Frame* fr = v == 0 ? &Frame_A : &Frame_B;
+            Vfo_list(v, i).setContainer(fr);
+            Vfo_label(v, i).setContainer(fr);
+        }
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&Label_Ponmsg_Txt, &Text_PON_MSG_U, &Text_PON_MSG_D})
+        c->setContainer(&Frame1);
+    Label_ANI.setContainer(&Frame4);
+    Text_ANI.setContainer(&Frame4);
+    for (ui::Control* c :
+         std::initializer_list<ui::Control*>{&Label_Send_Begin, &Text_PttId_Begin, &Label_Send_End, &Text_PttId_End})
+        c->setContainer(&Frame6);
+}
+
+ui::ComboBox* frm_option::List(const std::string& name) const { return dynamic_cast<ui::ComboBox*>(control(name)); }
+
+const char* frm_option::T(const char* chn, const char* eng) const { return L(app.Lang_chinese, chn, eng); }
+
+// ---- load, activation, unload ----
+
+void frm_option::Build() {
+    for (ui::Timer* t : {&Timer1, &Timer2, &Timer3}) t->setEnabled(false);
+    ProgressBar1.setVisible(false);
+    Text_Range_A.setLocked(true);
+    Text_Range_B.setLocked(true);
+    for (ui::Label* l : {&Label_Mhz_Freq_a, &Label_Mhz_Range_A, &Label_Mhz_Freq_b, &Label_Mhz_Range_B})
+        l->setCaption("MHZ");
+    // The stored password is no typed one.
+    auto change = std::move(Text_PassWord.Change);
+    Text_PassWord.setText(kStored_password);
+    Text_PassWord.Change = std::move(change);
+}
+
+void frm_option::Form_Load() {
+    Set_captions();
+    const ui::Form& m = *app.MDImain;
+    setWidth(static_cast<int>(static_cast<float>(m.Width()) / 1.48f));
+    setHeight(static_cast<int>(static_cast<float>(m.Height()) / 1.16f));
+    setTop((m.ScaleHeight() - Height()) / 2);
+    setLeft((m.ScaleWidth() - Width()) / 2);
+    Place_controls();
+    Link.Reset();  // timers off, port closed, the seven flags clear
+    Fill_option_lists();
+    Show_option_data();
+    ProgressBar1.setVisible(false);
+}
+
+void frm_option::Form_Activate() { Show_option_data(); }
+
+void frm_option::Form_Unload(int& Cancel) {
+    if (Busy()) {
+        Link.Msg(kNo_close);
+        // Ending the program closes the window all the same.
+        if (UnloadMode() != ui::vbFormMDIForm) {
+            Cancel = 1;
+            return;
+        }
+    }
+    Link.Reset();
+}
+
+void frm_option::Set_captions() {
+    const bool chn = app.Lang_chinese != 0;
+    for (const options::Caption& c : options::Window_captions) {
+        const char* t = chn ? c.chn : c.eng;
+        if (name() == c.control) {
+            setCaption(t);
+        } else if (auto* b = dynamic_cast<ui::CommandButton*>(control(c.control))) {
+            b->setCaption(t);
+        } else if (auto* l = dynamic_cast<ui::Label*>(control(c.control))) {
+            l->setCaption(t);
+        } else if (auto* f = dynamic_cast<ui::Frame*>(control(c.control))) {
+            f->setCaption(t);
+        }
+    }
+    for (size_t i = 0; i < Setting_rows.size(); ++i)
+        Setting_label(i).setCaption(chn ? Setting_rows[i].label_chn : Setting_rows[i].label_eng);
+    for (int v = 0; v < 2; ++v) {
+        for (size_t i = 0; i < Vfo_rows.size(); ++i)
+            Vfo_label(v, i).setCaption(chn ? Vfo_rows[i].label_chn : Vfo_rows[i].label_eng);
+        for (const options::Caption& c : options::Vfo_text_labels[v])
+            static_cast<ui::Label*>(control(c.control))->setCaption(chn ? c.chn : c.eng);
+    }
+    for (const options::Caption& c : options::Text_labels)
+        static_cast<ui::Label*>(control(c.control))->setCaption(chn ? c.chn : c.eng);
+}
+
+// ---- layout ----
+
+namespace {
+
+// One row of a frame: a label, its control and an optional unit label.
+struct Row {
+    ui::Control* label;
+    ui::Control* field;
+    ui::Control* unit = nullptr;
+};
+
+// Spreads the rows evenly over the frame's height, labels on the left.
+void place_rows(const ui::Frame& frame, const std::vector<Row>& rows, double label_share) {
+    constexpr int kPad = 100, kTop = 260, kBottom = 80, kUnit_w = 480;
+    if (rows.empty()) return;
+    const int pitch = (frame.Height() - kTop - kBottom) / static_cast<int>(rows.size());
+    const int inner = frame.Width() - 2 * kPad;
+    const int label_w = static_cast<int>(inner * label_share);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const Row& r = rows[i];
+        const int y = kTop + static_cast<int>(i) * pitch + (pitch - kList_h) / 2;
+        int field_x = kPad + label_w;
+        int field_w = inner - label_w;
+        if (r.label) r.label->Move(kPad, y + (kList_h - kLabel_h) / 2, label_w - 60, kLabel_h);
+        else field_x = kPad, field_w = inner;
+        if (r.unit) {
+            field_w -= kUnit_w;
+            r.unit->Move(field_x + field_w + 60, y + (kList_h - kLabel_h) / 2, kUnit_w - 60, kLabel_h);
+        }
+        r.field->Move(field_x, y, field_w, kList_h);
+    }
+}
+
+}  // namespace
+
+void frm_option::Place_controls() {
+    constexpr int kMargin = 120, kGap = 90, kButton_h = 420, kBar_h = 300;
+    const int sw = ScaleWidth(), sh = ScaleHeight();
+    const int buttons_top = sh - kMargin - kButton_h;
+    const int bar_top = buttons_top - kGap - kBar_h;
+    const int top = 60;
+    const int frames_h = bar_top - kGap - top;
+    const int upper_h = frames_h * 3 / 4;
+    const int lower_top = top + upper_h + kGap;
+    const int lower_h = frames_h - upper_h - kGap;
+    const int avail = sw - 2 * kMargin - 3 * kGap;
+    int x[4], w[4];
+    for (int c = 0, at = kMargin; c < 4; ++c) {
+        w[c] = static_cast<int>(avail * options_choice::Column_share[c]);
+        x[c] = at;
+        at += w[c] + kGap;
+    }
+    Frame5.Move(x[0], top, w[0], frames_h);
+    Frame_A.Move(x[1], top, w[1], upper_h);
+    Frame4.Move(x[1], lower_top, w[1], lower_h);
+    Frame_B.Move(x[2], top, w[2], upper_h);
+    Frame6.Move(x[2], lower_top, w[2], lower_h);
+    const int f1_h = upper_h * 3 / 10;
+    Frame1.Move(x[3], top, w[3], f1_h);
+    Frame3.Move(x[3], top + f1_h + kGap, w[3], upper_h - f1_h - kGap);
+    Frame2.Move(x[3], lower_top, w[3], lower_h);
+    ProgressBar1.Move(x[0], bar_top, x[1] + w[1] - x[0], kBar_h);
+    Label_tr_count.Move(x[2], bar_top + (kBar_h - kLabel_h) / 2, w[2], kLabel_h);
+    ui::CommandButton* buttons[] = {&Command_read, &Command_Write, &Command_def,
+                                    &Command_save, &Command_open, &Command_close};
+    const int span = x[2] + w[2] - x[0];
+    const int bw = (span - 5 * kGap) / 6;
+    for (int i = 0; i < 6; ++i) buttons[i]->Move(x[0] + i * (bw + kGap), buttons_top, bw, kButton_h);
+    const int pw_label = w[3] * 45 / 100;
+    Label_PassWord.Move(x[3], buttons_top + (kButton_h - kLabel_h) / 2, pw_label, kLabel_h);
+    Text_PassWord.Move(x[3] + pw_label, buttons_top + (kButton_h - kList_h) / 2, w[3] - pw_label, kList_h);
+
+    // The settings, frame by frame, in the order of their positions.
+    std::vector<Row> rows5, rows4, rows6, rows3;
+    std::vector<Row>* by_frame[] = {&rows5, &rows4, &rows6, &rows3};
+    for (size_t i = 0; i < Setting_rows.size(); ++i)
+        by_frame[static_cast<size_t>(Setting_rows[i].frame)]->push_back({&Setting_label(i), &Setting_list(i)});
+    rows4.push_back({&Label_ANI, &Text_ANI});
+    rows6.push_back({&Label_Send_Begin, &Text_PttId_Begin});
+    rows6.push_back({&Label_Send_End, &Text_PttId_End});
+    place_rows(Frame5, rows5, 0.52);
+    place_rows(Frame4, rows4, 0.5);
+    place_rows(Frame6, rows6, 0.5);
+    place_rows(Frame3, rows3, 0.58);
+    place_rows(Frame1, {{nullptr, &Label_Ponmsg_Txt}, {nullptr, &Text_PON_MSG_U}, {nullptr, &Text_PON_MSG_D}}, 0);
+
+    // Each VFO: frequency, band, range, then the other lists in display order.
+    ui::Label* freq_unit[] = {&Label_Mhz_Freq_a, &Label_Mhz_Freq_b};
+    ui::Label* range_unit[] = {&Label_Mhz_Range_A, &Label_Mhz_Range_B};
+    for (int v = 0; v < 2; ++v) {
+        std::vector<size_t> order(Vfo_rows.size());
+        for (size_t i = 0; i < order.size(); ++i) order[static_cast<size_t>(Vfo_rows[i].display_rank)] = i;
+        const options::Caption* texts = options::Vfo_text_labels[v];
+        std::vector<Row> rows;
+        rows.push_back({control(texts[0].control), vfo_[static_cast<size_t>(v)].Text_Freq, freq_unit[v]});
+        rows.push_back({&Vfo_label(v, order[0]), &Vfo_list(v, order[0])});
+        rows.push_back({control(texts[1].control), vfo_[static_cast<size_t>(v)].Text_Range, range_unit[v]});
+        for (size_t k = 1; k < order.size(); ++k) rows.push_back({&Vfo_label(v, order[k]), &Vfo_list(v, order[k])});
+        place_rows(v == 0 ? Frame_A : Frame_B, rows, 0.45);
+    }
+}
+
+// ---- buttons ----
+
+void frm_option::Command_def_Click() {
+    if (Link.Refuse_if_busy()) return;
+    ProgressBar1.setVisible(false);
+    ProgressBar1.setValue(0);
+    Label_tr_count.setCaption("");
+    app.Chann_count = 200;
+    Load_option_defaults(app.Option_settings, app.Mem_image);
+    Show_option_data();
+}
+
+void frm_option::Command_close_Click() {
+    if (Busy()) {
+        Link.Msg(kNo_close);
+        return;
+    }
+    if (MSC.PortOpen()) MSC.setPortOpen(false);
+    App::Unload(*this);
+}
+
+void frm_option::Command_open_Click() {
+    if (Link.Refuse_if_busy()) return;
+    App::Open(*app.Form_open_chann);
+    app.Form_open_chann->Show();
+}
+
+void frm_option::Command_save_Click() {
+    if (Link.Refuse_if_busy()) return;
+    App::Reopen(*app.Form_save_chann);
+}
+
+void frm_option::Text_PassWord_Change() { Store_typed_password(app, Text_PassWord.Text()); }
+
+}  // namespace bx

@@ -1,0 +1,46 @@
+// The options editor's own read and write of the options area 0x0E00-0x0FFF
+// on the exchange machine: a read stores 0x0E00-0x0F3F (the block and the
+// two VFO records) and shows them; a write sends the whole area from the
+// image.
+#include "app/app.h"
+#include "editors/options/frm_option.h"
+#include "link/frames.h"
+
+namespace bx {
+
+namespace {
+// Read replies 2..6 hold radio 0x0E00-0x0F3F; 7..9 are received and dropped.
+constexpr int kFirst_reply = 2, kLast_reply = 6;
+constexpr int kRecords_per_reply = frame::Block_bytes / frame::Record_bytes;
+}  // namespace
+
+void frm_option::Command_read_Click() { Link.Read_button(); }
+
+void frm_option::Command_Write_Click() { Link.Write_button(); }
+
+void frm_option::Unpack_option_blocks() {
+    int row = layout::Option_block::Records.first;
+    for (int k = kFirst_reply; k <= kLast_reply; ++k) {
+        const uint8_t* reply = app.Read_blocks[static_cast<size_t>(k)].data();
+        int s = Reply_data_start(reply);
+        for (int r = 0; r < kRecords_per_reply; ++r, ++row, s += frame::Record_bytes)
+            for (int b = 0; b < frame::Record_bytes; ++b) app.Mem_image(row, b) = reply[s + b];
+    }
+    Show_option_data();
+}
+
+void frm_option::Read_complete() {
+    Unpack_option_blocks();
+    ProgressBar1.setVisible(true);
+    ProgressBar1.setValue(100);
+    Label_tr_count.setCaption(T("可选参数读出正常 ！", "Read optional parameters in gear. "));
+    Link.Msg({"从对讲机中读取数据完毕 ！", "Complete reading the data from transceiver."}, link_text::Title_eng_P);
+}
+
+void frm_option::Write_complete() {
+    Link.Msg({"向对讲机写入可选参数完毕 ！", "Complete Written optional parameters to the transceiver."},
+             link_text::Title_eng_P);
+    Label_tr_count.setCaption(T("可选参数写入完毕 ！", "Complete Written optional parameters "));
+}
+
+}  // namespace bx
