@@ -1,0 +1,114 @@
+// The options editor's own exchange with the simulated radio, and its
+// catching up with what other windows put into the image.
+#include "options_support.h"
+
+#include "model/datafile.h"
+#include "model/option_offsets.h"
+#include "shell/dialogs.h"
+#include "support/tempdir.h"
+
+using namespace optionstest;
+
+namespace {
+
+// Radio memory at 0x0E00-0x0FFF: the editor's current area with a few
+// settings changed, then a pattern in 0x0F40-0x0FFF.
+void load_radio(Options& p) {
+    std::vector<uint8_t> a = p.area();
+    a[bx::Option_ofs_Tdr] = 0;
+    a[bx::Option_ofs_Emc_Ch] = 42;
+    a[0x31] = 0x77;  // a byte no control edits
+    for (int k = 0; k < 5; ++k) a[static_cast<size_t>(bx::Option_ofs_ANI + k)] = static_cast<uint8_t>(k + 1);
+    a[256 + 0] = 1;  // VFO A 145.500 MHz
+    a[256 + 1] = 4;
+    a[256 + 2] = 5;
+    a[256 + 3] = 5;
+    for (size_t i = 0; i < a.size(); ++i) p.radio.radio.mem[0x0E00 + i] = a[i];
+    for (int i = 0x0F40; i < 0x1000; ++i) p.radio.radio.mem[static_cast<size_t>(i)] = static_cast<uint8_t>(i);
+}
+
+}  // namespace
+
+TEST(OptionsLink, ReadStoresTheBlockAndVfosAndShowsThem) {
+    Options p;
+    p.begin();
+    load_radio(p);
+    bx::frm_option& w = p.w();
+    w.Command_read.click();
+    EXPECT_EQ(w.Label_tr_count.Caption(), "Connecting with transceiver. ");
+    ASSERT_TRUE(p.run_until_idle(w.Link));
+    for (int r = kFirst_record; r <= kLast_record; ++r) EXPECT_EQ(p.image_record(r), p.radio_record(r)) << r;
+    for (int r = 244; r <= 255; ++r) EXPECT_EQ(p.image_record(r), std::vector<uint8_t>(16, 0xFF)) << r;
+    EXPECT_TRUE(p.mirror_matches_image());
+    EXPECT_EQ(p.list("Combo_Tdr").Text(), "OFF");
+    EXPECT_EQ(p.list("Combo_Emc_Ch").Text(), "CH-042");
+    EXPECT_EQ(w.Text_ANI.Text(), "12345");
+    EXPECT_EQ(w.Text_Freq_a.Text(), "145.50000");
+    EXPECT_TRUE(w.ProgressBar1.Visible());
+    EXPECT_EQ(w.ProgressBar1.Value(), 100);
+    EXPECT_EQ(w.Label_tr_count.Caption(), "Read optional parameters in gear. ");
+    ASSERT_EQ(p.texts(), std::vector<std::string>{"Complete reading the data from transceiver."});
+    EXPECT_EQ(p.rt.recorder.shown[0].title, "Operate Prompt");
+    // Eight blocks from 0x0E00 were asked for.
+    std::vector<radiosim::Frame> reads = p.frames(radiosim::Frame::Read);
+    ASSERT_EQ(reads.size(), 9u);
+    EXPECT_EQ(reads[1].bytes, (std::vector<uint8_t>{'S', 0x0E, 0x00, 0x40}));
+    EXPECT_EQ(reads[8].bytes, (std::vector<uint8_t>{'S', 0x0F, 0xC0, 0x40}));
+}
+
+TEST(OptionsLink, WriteSendsTheWholeAreaFromTheImage) {
+    Options p;
+    p.begin();
+    p.app.Lang_chinese = -1;
+    for (int r = 244; r <= 255; ++r)
+        for (int b = 0; b < 16; ++b) p.app.Mem_image(r, b) = static_cast<uint8_t>(r + b);
+    bx::frm_option& w = p.w();
+    w.Command_Write.click();
+    EXPECT_EQ(w.Label_tr_count.Caption(), "正在与对讲机联络 ！");
+    ASSERT_TRUE(p.run_until_idle(w.Link));
+    ASSERT_EQ(p.frames(radiosim::Frame::Write).size(), 32u);
+    for (int r = kFirst_record; r <= 255; ++r) EXPECT_EQ(p.radio_record(r), p.image_record(r)) << r;
+    ASSERT_EQ(p.texts(), std::vector<std::string>{"向对讲机写入可选参数完毕 ！"});
+    EXPECT_EQ(p.rt.recorder.shown[0].title, "操作提示");
+    EXPECT_EQ(w.Label_tr_count.Caption(), "可选参数写入完毕 ！");
+    EXPECT_EQ(w.ProgressBar1.Value(), 96);
+}
+
+TEST(OptionsLink, FailureAfterTheRetriesChangesNothing) {
+    Options p;
+    p.begin();
+    p.radio.radio.faults.silent = true;
+    const std::vector<uint8_t> before = p.area();
+    p.w().Command_read.click();
+    ASSERT_TRUE(p.run_until_idle(p.w().Link));
+    EXPECT_EQ(p.frames(radiosim::Frame::Program).size(), 1u + 4u);  // the identification, then four tries
+    EXPECT_EQ(p.texts(), std::vector<std::string>{"Fail connect with transceiver."});
+    EXPECT_EQ(p.w().ProgressBar1.Value(), 0);
+    EXPECT_EQ(p.w().Label_tr_count.Caption(), "Communication fault.");
+    EXPECT_EQ(p.area(), before);
+}
+
+TEST(OptionsLink, APickAfterAFileLoadKeepsEveryLoadedByte) {
+    Options p;
+    p.begin();
+    bxtest::TempDir dir;
+    bx::MemImage loaded = p.app.Mem_image;
+    for (int r = kFirst_record; r <= 239; ++r)
+        for (int b = 0; b < 16; ++b) loaded(r, b) = static_cast<uint8_t>((r * 7 + b) % 3);
+    ASSERT_FALSE(bx::Save_data_file(dir / "radio.dat", loaded));
+
+    bx::frm_option& w = p.w();
+    w.Command_open.click();
+    bx::File_dialog& open = *p.app.Form_open_chann;
+    ASSERT_TRUE(open.Loaded());
+    ASSERT_TRUE(open.Dir1.setPath(dir.path()));
+    open.Text1.enter("radio.dat");
+    open.Command_enter.click();
+    ASSERT_FALSE(open.Loaded());
+    // Back in the options window, which shows the loaded block before a pick.
+    w.Activate();
+    EXPECT_EQ(p.list("Combo_Tdr").ListIndex(), loaded(224, 0));
+    p.list("Combo_Beep").pick(1 - loaded(224, 9));
+    for (int k = 0; k < 256; ++k)
+        if (k != bx::Option_ofs_Beep) ASSERT_EQ(p.block(k), loaded(224 + k / 16, k % 16)) << k;
+}
