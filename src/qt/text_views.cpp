@@ -158,6 +158,8 @@ public:
             QSignalBlocker block(w_);
             if (w_->currentIndex() != c.ListIndex()) w_->setCurrentIndex(c.ListIndex());
             if (QLineEdit* le = w_->lineEdit(); le && le->text() != qs(c.Text())) le->setText(qs(c.Text()));
+            // A text wider than the box shows its beginning while the user is elsewhere.
+            if (QLineEdit* le = w_->lineEdit(); le && !le->hasFocus()) le->setCursorPosition(0);
         }
         if (any(prop, {"Locked"}))
             if (QLineEdit* le = w_->lineEdit()) le->setReadOnly(c.Locked());

@@ -37,7 +37,7 @@ TEST(OptionsLink, ReadStoresTheBlockAndVfosAndShowsThem) {
     w.Command_read.click();
     EXPECT_EQ(w.Label_tr_count.Caption(), "Connecting with transceiver. ");
     ASSERT_TRUE(p.run_until_idle(w.Link));
-    for (int r = kFirst_record; r <= kLast_record; ++r) EXPECT_EQ(p.image_record(r), p.radio_record(r)) << r;
+    for (int r = kFirstRecord; r <= kLastRecord; ++r) EXPECT_EQ(p.image_record(r), p.radio_record(r)) << r;
     for (int r = 244; r <= 255; ++r) EXPECT_EQ(p.image_record(r), std::vector<uint8_t>(16, 0xFF)) << r;
     EXPECT_TRUE(p.mirror_matches_image());
     EXPECT_EQ(p.list("Combo_Tdr").Text(), "OFF");
@@ -67,7 +67,7 @@ TEST(OptionsLink, WriteSendsTheWholeAreaFromTheImage) {
     EXPECT_EQ(w.Label_tr_count.Caption(), "正在与对讲机联络 ！");
     ASSERT_TRUE(p.run_until_idle(w.Link));
     ASSERT_EQ(p.frames(radiosim::Frame::Write).size(), 32u);
-    for (int r = kFirst_record; r <= 255; ++r) EXPECT_EQ(p.radio_record(r), p.image_record(r)) << r;
+    for (int r = kFirstRecord; r <= 255; ++r) EXPECT_EQ(p.radio_record(r), p.image_record(r)) << r;
     ASSERT_EQ(p.texts(), std::vector<std::string>{"向对讲机写入可选参数完毕 ！"});
     EXPECT_EQ(p.rt.recorder.shown[0].title, "操作提示");
     EXPECT_EQ(w.Label_tr_count.Caption(), "可选参数写入完毕 ！");
@@ -95,13 +95,13 @@ TEST(OptionsLink, APickAfterAFileLoadKeepsEveryLoadedByte) {
     bx::MemImage loaded = p.app.Mem_image;
     // Every setting and spare byte up to the text fields, each within every
     // list, so showing them writes nothing back.
-    for (int r = kFirst_record; r <= 235; ++r)
+    for (int r = kFirstRecord; r <= 235; ++r)
         for (int b = 0; b < 16; ++b) loaded(r, b) = static_cast<uint8_t>((r + b) % 2);
     ASSERT_FALSE(bx::Save_data_file(dir / "radio.dat", loaded));
 
     bx::frm_option& w = p.w();
     w.Command_open.click();
-    bx::File_dialog& open = *p.app.Form_open_chann;
+    bx::FileDialog& open = *p.app.Form_open_chann;
     ASSERT_TRUE(open.Loaded());
     ASSERT_TRUE(open.Dir1.setPath(dir.path()));
     open.Text1.enter("radio.dat");

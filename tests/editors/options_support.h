@@ -11,7 +11,7 @@
 
 namespace optionstest {
 
-constexpr int kFirst_record = 224, kLast_record = 243;  // block and VFO records
+constexpr int kFirstRecord = 224, kLastRecord = 243;  // block and VFO records
 
 struct Options : linktest::RadioProgram {
     bx::frm_option& w() { return *app.frm_option; }
@@ -25,7 +25,7 @@ struct Options : linktest::RadioProgram {
     // Bytes of image records 224..243.
     std::vector<uint8_t> area() {
         std::vector<uint8_t> v;
-        for (int r = kFirst_record; r <= kLast_record; ++r)
+        for (int r = kFirstRecord; r <= kLastRecord; ++r)
             for (int b = 0; b < 16; ++b) v.push_back(app.Mem_image(r, b));
         return v;
     }

@@ -9,7 +9,7 @@ using namespace optionstest;
 
 namespace {
 
-const char* const kRange_msg = "当前工作频率超出范围 ！";
+const char* const kRangeMsg = "当前工作频率超出范围 ！";
 
 // Types a frequency into VFO v's box and leaves it.
 void commit(Options& p, int v, const std::string& text) {
@@ -47,7 +47,7 @@ TEST(OptionsVfo, TypedFrequenciesAreCheckedAndPutOnTheGrid) {
         EXPECT_EQ(p.w().Text_Freq_a.Text(), c.shown) << c.typed;
         EXPECT_EQ(p.bytes(240, 0, 7), c.bytes) << c.typed;
         if (c.message) {
-            ASSERT_EQ(p.texts(), std::vector<std::string>{kRange_msg}) << c.typed;
+            ASSERT_EQ(p.texts(), std::vector<std::string>{kRangeMsg}) << c.typed;
             EXPECT_EQ(p.rt.recorder.shown[0].title, "操作提示");
             EXPECT_TRUE(p.w().Text_Freq_a.focused()) << c.typed;  // focus back in the box
         } else {
@@ -68,7 +68,7 @@ TEST(OptionsVfo, ChecksUseTheLimitsOfTheBandPickedForThatVfo) {
     // VFO B on UHF checks against the radio's UHF limits.
     commit(p, 1, "490");
     EXPECT_EQ(w.Text_Freq_b.Text(), "479.62500");
-    EXPECT_EQ(p.texts(), std::vector<std::string>{kRange_msg});
+    EXPECT_EQ(p.texts(), std::vector<std::string>{kRangeMsg});
     // VFO A put on UHF: the band change takes the UHF limits and the text.
     p.rt.recorder.clear();
     p.list("Combo_Band_A").pick(1);

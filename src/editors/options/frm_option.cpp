@@ -16,13 +16,13 @@ using options::Vfo_rows;
 namespace {
 
 // The window's refusals while its exchange runs.
-constexpr link_text::Pair kNo_close{"正在进行读写操作,请勿关窗口 ！,", "Read-write operating，don't close the window.,"};
+constexpr link_text::Pair kNoClose{"正在进行读写操作,请勿关窗口 ！,", "Read-write operating，don't close the window.,"};
 
 // The stored text of the password box.
-constexpr const char* kStored_password = "580317";
+constexpr const char* kStoredPassword = "580317";
 
-constexpr int kList_h = 330;   // a list or text box, twips
-constexpr int kLabel_h = 255;  // a label
+constexpr int kListH = 330;   // a list or text box, twips
+constexpr int kLabelH = 285;  // a one-line label
 
 }  // namespace
 
@@ -68,6 +68,7 @@ frm_option::frm_option(App& a)
         codes_[n].box->KeyPress = [this, n](int& k) { Text_code_KeyPress(n, k); };
     }
     Text_ANI.LostFocus = [this] { Text_ANI_LostFocus(); };
+    ui::Use_password_filter(Text_PassWord);
 
     Command_read.Click = [this] { Command_read_Click(); };
     Command_Write.Click = [this] { Command_Write_Click(); };
@@ -126,7 +127,7 @@ void frm_option::Build() {
         l->setCaption("MHZ");
     // The stored password is no typed one.
     auto change = std::move(Text_PassWord.Change);
-    Text_PassWord.setText(kStored_password);
+    Text_PassWord.setText(kStoredPassword);
     Text_PassWord.Change = std::move(change);
 }
 
@@ -148,7 +149,7 @@ void frm_option::Form_Activate() { Show_option_data(); }
 
 void frm_option::Form_Unload(int& Cancel) {
     if (Busy()) {
-        Link.Msg(kNo_close);
+        Link.Msg(kNoClose);
         // Ending the program closes the window all the same.
         if (UnloadMode() != ui::vbFormMDIForm) {
             Cancel = 1;
@@ -188,51 +189,58 @@ void frm_option::Set_captions() {
 
 namespace {
 
-// One row of a frame: a label, its control and an optional unit label.
+// One row of a frame: a label, its control, an optional unit label, and the
+// share of the row the label takes when it differs from the frame's.
 struct Row {
     ui::Control* label;
     ui::Control* field;
     ui::Control* unit = nullptr;
+    double label_share = -1;
 };
 
-// Spreads the rows evenly over the frame's height, labels on the left.
+// Spreads the rows evenly over the frame's height, labels on the left. A
+// label takes the whole height of its row, so a long caption wraps onto a
+// second line instead of being cut.
 void place_rows(const ui::Frame& frame, const std::vector<Row>& rows, double label_share) {
-    constexpr int kPad = 100, kTop = 260, kBottom = 80, kUnit_w = 480;
+    constexpr int kPad = 75, kBottom = 75, kUnitW = 480, kSpace = 45, kTwoLines = 450;
     if (rows.empty()) return;
-    const int pitch = (frame.Height() - kTop - kBottom) / static_cast<int>(rows.size());
+    const int top = frame.Caption().empty() ? 120 : 270;
+    const int pitch = (frame.Height() - top - kBottom) / static_cast<int>(rows.size());
     const int inner = frame.Width() - 2 * kPad;
-    const int label_w = static_cast<int>(inner * label_share);
     for (size_t i = 0; i < rows.size(); ++i) {
         const Row& r = rows[i];
-        const int y = kTop + static_cast<int>(i) * pitch + (pitch - kList_h) / 2;
+        const int y = top + static_cast<int>(i) * pitch;
+        const int field_y = y + (pitch - kListH) / 2;
+        const int label_w = r.label ? static_cast<int>(inner * (r.label_share >= 0 ? r.label_share : label_share)) : 0;
         int field_x = kPad + label_w;
         int field_w = inner - label_w;
-        if (r.label) r.label->Move(kPad, y + (kList_h - kLabel_h) / 2, label_w - 60, kLabel_h);
-        else field_x = kPad, field_w = inner;
+        // Room for two lines, level with the list.
+        const int label_h = std::min(pitch, kTwoLines);
+        if (r.label) r.label->Move(kPad, y + (pitch - label_h) / 2, label_w - kSpace, label_h);
         if (r.unit) {
-            field_w -= kUnit_w;
-            r.unit->Move(field_x + field_w + 60, y + (kList_h - kLabel_h) / 2, kUnit_w - 60, kLabel_h);
+            field_w -= kUnitW;
+            r.unit->Move(field_x + field_w + kSpace, field_y + (kListH - kLabelH) / 2, kUnitW - kSpace, kLabelH);
         }
-        r.field->Move(field_x, y, field_w, kList_h);
+        r.field->Move(field_x, field_y, field_w, kListH);
     }
 }
 
 }  // namespace
 
 void frm_option::Place_controls() {
-    constexpr int kMargin = 120, kGap = 90, kButton_h = 420, kBar_h = 300;
+    constexpr int kMargin = 120, kGap = 90, kButtonH = 420, kBarH = 300;
     const int sw = ScaleWidth(), sh = ScaleHeight();
-    const int buttons_top = sh - kMargin - kButton_h;
-    const int bar_top = buttons_top - kGap - kBar_h;
+    const int buttons_top = sh - kMargin - kButtonH;
+    const int bar_top = buttons_top - kGap - kBarH;
     const int top = 60;
     const int frames_h = bar_top - kGap - top;
-    const int upper_h = frames_h * 3 / 4;
+    const int upper_h = static_cast<int>(frames_h * options_choice::kUpperShare);
     const int lower_top = top + upper_h + kGap;
     const int lower_h = frames_h - upper_h - kGap;
     const int avail = sw - 2 * kMargin - 3 * kGap;
     int x[4], w[4];
     for (int c = 0, at = kMargin; c < 4; ++c) {
-        w[c] = static_cast<int>(avail * options_choice::Column_share[c]);
+        w[c] = static_cast<int>(avail * options_choice::kColumnShare[c]);
         x[c] = at;
         at += w[c] + kGap;
     }
@@ -245,16 +253,16 @@ void frm_option::Place_controls() {
     Frame1.Move(x[3], top, w[3], f1_h);
     Frame3.Move(x[3], top + f1_h + kGap, w[3], upper_h - f1_h - kGap);
     Frame2.Move(x[3], lower_top, w[3], lower_h);
-    ProgressBar1.Move(x[0], bar_top, x[1] + w[1] - x[0], kBar_h);
-    Label_tr_count.Move(x[2], bar_top + (kBar_h - kLabel_h) / 2, w[2], kLabel_h);
+    ProgressBar1.Move(x[0], bar_top, x[1] + w[1] - x[0], kBarH);
+    Label_tr_count.Move(x[2], bar_top + (kBarH - kLabelH) / 2, w[2], kLabelH);
     ui::CommandButton* buttons[] = {&Command_read, &Command_Write, &Command_def,
                                     &Command_save, &Command_open, &Command_close};
     const int span = x[2] + w[2] - x[0];
     const int bw = (span - 5 * kGap) / 6;
-    for (int i = 0; i < 6; ++i) buttons[i]->Move(x[0] + i * (bw + kGap), buttons_top, bw, kButton_h);
+    for (int i = 0; i < 6; ++i) buttons[i]->Move(x[0] + i * (bw + kGap), buttons_top, bw, kButtonH);
     const int pw_label = w[3] * 45 / 100;
-    Label_PassWord.Move(x[3], buttons_top + (kButton_h - kLabel_h) / 2, pw_label, kLabel_h);
-    Text_PassWord.Move(x[3] + pw_label, buttons_top + (kButton_h - kList_h) / 2, w[3] - pw_label, kList_h);
+    Label_PassWord.Move(x[3], buttons_top + (kButtonH - kLabelH) / 2, pw_label, kLabelH);
+    Text_PassWord.Move(x[3] + pw_label, buttons_top + (kButtonH - kListH) / 2, w[3] - pw_label, kListH);
 
     // The settings, frame by frame, in the order of their positions.
     std::vector<Row> rows5, rows4, rows6, rows3;
@@ -265,9 +273,9 @@ void frm_option::Place_controls() {
     rows6.push_back({&Label_Send_Begin, &Text_PttId_Begin});
     rows6.push_back({&Label_Send_End, &Text_PttId_End});
     place_rows(Frame5, rows5, 0.52);
-    place_rows(Frame4, rows4, 0.5);
-    place_rows(Frame6, rows6, 0.5);
-    place_rows(Frame3, rows3, 0.58);
+    place_rows(Frame4, rows4, 0.45);
+    place_rows(Frame6, rows6, 0.45);
+    place_rows(Frame3, rows3, 0.6);
     place_rows(Frame1, {{nullptr, &Label_Ponmsg_Txt}, {nullptr, &Text_PON_MSG_U}, {nullptr, &Text_PON_MSG_D}}, 0);
 
     // Each VFO: frequency, band, range, then the other lists in display order.
@@ -280,9 +288,10 @@ void frm_option::Place_controls() {
         std::vector<Row> rows;
         rows.push_back({control(texts[0].control), vfo_[static_cast<size_t>(v)].Text_Freq, freq_unit[v]});
         rows.push_back({&Vfo_label(v, order[0]), &Vfo_list(v, order[0])});
-        rows.push_back({control(texts[1].control), vfo_[static_cast<size_t>(v)].Text_Range, range_unit[v]});
+        // The range box is the widest text of the frame.
+        rows.push_back({control(texts[1].control), vfo_[static_cast<size_t>(v)].Text_Range, range_unit[v], 0.29});
         for (size_t k = 1; k < order.size(); ++k) rows.push_back({&Vfo_label(v, order[k]), &Vfo_list(v, order[k])});
-        place_rows(v == 0 ? Frame_A : Frame_B, rows, 0.45);
+        place_rows(v == 0 ? Frame_A : Frame_B, rows, 0.36);
     }
 }
 
@@ -300,7 +309,7 @@ void frm_option::Command_def_Click() {
 
 void frm_option::Command_close_Click() {
     if (Busy()) {
-        Link.Msg(kNo_close);
+        Link.Msg(kNoClose);
         return;
     }
     if (MSC.PortOpen()) MSC.setPortOpen(false);

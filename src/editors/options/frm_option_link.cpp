@@ -10,8 +10,8 @@ namespace bx {
 
 namespace {
 // Read replies 2..6 hold radio 0x0E00-0x0F3F; 7..9 are received and dropped.
-constexpr int kFirst_reply = 2, kLast_reply = 6;
-constexpr int kRecords_per_reply = frame::Block_bytes / frame::Record_bytes;
+constexpr int kFirstReply = 2, kLastReply = 6;
+constexpr int kRecordsPerReply = frame::kBlockBytes / frame::kRecordBytes;
 }  // namespace
 
 void frm_option::Command_read_Click() { Link.Read_button(); }
@@ -20,11 +20,11 @@ void frm_option::Command_Write_Click() { Link.Write_button(); }
 
 void frm_option::Unpack_option_blocks() {
     int row = layout::Option_block::Records.first;
-    for (int k = kFirst_reply; k <= kLast_reply; ++k) {
+    for (int k = kFirstReply; k <= kLastReply; ++k) {
         const uint8_t* reply = app.Read_blocks[static_cast<size_t>(k)].data();
         int s = Reply_data_start(reply);
-        for (int r = 0; r < kRecords_per_reply; ++r, ++row, s += frame::Record_bytes)
-            for (int b = 0; b < frame::Record_bytes; ++b) app.Mem_image(row, b) = reply[s + b];
+        for (int r = 0; r < kRecordsPerReply; ++r, ++row, s += frame::kRecordBytes)
+            for (int b = 0; b < frame::kRecordBytes; ++b) app.Mem_image(row, b) = reply[s + b];
     }
     Show_option_data();
 }
@@ -34,12 +34,12 @@ void frm_option::Read_complete() {
     ProgressBar1.setVisible(true);
     ProgressBar1.setValue(100);
     Label_tr_count.setCaption(T("可选参数读出正常 ！", "Read optional parameters in gear. "));
-    Link.Msg({"从对讲机中读取数据完毕 ！", "Complete reading the data from transceiver."}, link_text::Title_eng_P);
+    Link.Msg({"从对讲机中读取数据完毕 ！", "Complete reading the data from transceiver."}, link_text::kTitleEngP);
 }
 
 void frm_option::Write_complete() {
     Link.Msg({"向对讲机写入可选参数完毕 ！", "Complete Written optional parameters to the transceiver."},
-             link_text::Title_eng_P);
+             link_text::kTitleEngP);
     Label_tr_count.setCaption(T("可选参数写入完毕 ！", "Complete Written optional parameters "));
 }
 

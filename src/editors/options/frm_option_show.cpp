@@ -18,7 +18,7 @@ namespace Block = layout::Option_block;
 namespace Vfo_rec = layout::Vfo_record;
 
 namespace {
-constexpr int kBlock_bytes = 256;
+constexpr int kBlockLen = 256;
 }  // namespace
 
 // ---- lists ----
@@ -38,7 +38,7 @@ void frm_option::Show_option_data() {
     MemImage& img = app.Mem_image;
     OptionSettings& s = app.Option_settings;
     // 1: the mirror from the image.
-    for (int16_t p = 0; p < kBlock_bytes; ++p) s[static_cast<size_t>(p)] = static_cast<int16_t>(Block::setting(p).get(img));
+    for (int16_t p = 0; p < kBlockLen; ++p) s[static_cast<size_t>(p)] = static_cast<int16_t>(Block::setting(p).get(img));
     // 2: every setting at its position; one beyond its list shows the last.
     for (size_t i = 0; i < Setting_rows.size(); ++i) {
         ui::ComboBox& list = Setting_list(i);
@@ -55,7 +55,7 @@ void frm_option::Show_option_data() {
     // re-encodes its field from what it shows.
     std::array<std::string, 3> codes;
     for (size_t n = 0; n < codes_.size(); ++n) {
-        std::array<uint8_t, kDtmf_field_len> f{};
+        std::array<uint8_t, kDtmfFieldLen> f{};
         for (size_t k = 0; k < f.size(); ++k) f[k] = static_cast<uint8_t>(s[static_cast<size_t>(codes_[n].field->byte) + k]);
         codes[n] = options::Code_field_text(f);
     }
@@ -76,7 +76,7 @@ void frm_option::Setting_Click(size_t row) {
 }
 
 void frm_option::Copy_mirror_to_image() {
-    for (int16_t p = 0; p < kBlock_bytes; ++p)
+    for (int16_t p = 0; p < kBlockLen; ++p)
         Block::setting(p).set(app.Mem_image, 0, app.Option_settings[static_cast<size_t>(p)] & 0xFF);
 }
 
@@ -195,7 +195,7 @@ void frm_option::Text_Freq_KeyPress(int v, int& KeyAscii) {
 
 void frm_option::Text_Freq_Change(int v) {
     ui::TextBox& box = *vfo_[static_cast<size_t>(v)].Text_Freq;
-    if (ui::utf8_length(box.Text()) <= options::kFreq_box_max) return;
+    if (ui::utf8_length(box.Text()) <= options::kFreqBoxMax) return;
     app.rt.MsgBox(T("频率超出范围 ！", "Over the range of  frequency ."), ui::vbExclamation,
                   T("操作提示", "Operate prompt"));
     box.setText("");

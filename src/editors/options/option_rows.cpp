@@ -55,7 +55,7 @@ constexpr ItemSpec kChannels{{}, {}, 0, -1, 1, Special::Channels};
 constexpr ItemSpec kOffsets{{}, {}, 0, -1, 1, Special::Offsets};
 constexpr ItemSpec kTones{kOff_short_chn, kOff_eng, 0, -1, 1, Special::Tones};
 
-using enum Frame_id;
+using enum FrameId;
 
 constexpr SettingRow kSettings[] = {
     {"Combo_Tdr", "Label_Tdr", "双频守侯", "TDR", Option_ofs_Tdr, Frame5, kOnOff},
@@ -184,7 +184,7 @@ std::vector<std::string> Make_items(const ItemSpec& spec, bool chinese, const To
         for (int p = 0; p < 2000; ++p) out.push_back(Offset_item(p));
         break;
     case Special::Tones:
-        for (int i = 1; i < kTone_names; ++i) out.push_back(Trim(tone_names[static_cast<size_t>(i)]));
+        for (int i = 1; i < kToneNames; ++i) out.push_back(Trim(tone_names[static_cast<size_t>(i)]));
         break;
     }
     return out;

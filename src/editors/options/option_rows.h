@@ -33,7 +33,7 @@ struct ItemSpec {
 };
 
 // The frames of the settings, in the window's columns.
-enum class Frame_id : uint8_t { Frame5, Frame4, Frame6, Frame3 };
+enum class FrameId : uint8_t { Frame5, Frame4, Frame6, Frame3 };
 
 // One of the 31 menu settings.
 struct SettingRow {
@@ -42,7 +42,7 @@ struct SettingRow {
     const char* label_chn;
     const char* label_eng;
     int16_t offset;  // its byte in the block, a constant of Option_offsets
-    Frame_id frame;
+    FrameId frame;
     ItemSpec items;
 };
 

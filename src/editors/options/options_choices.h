@@ -7,13 +7,13 @@ namespace bx::options_choice {
 // Frequency normalisation: the rest below 1 kHz is rounded to whole tens of
 // hertz before the 250 Hz step is chosen; an exact half (a rest of 245 Hz,
 // say) goes to the even neighbour, as the offset list does.
-inline constexpr bool Rest_half_to_even = true;
+inline constexpr bool kRestHalfToEven = true;
 
 // A frequency of fewer than three whole-MHz digits is stored with zeros in
 // front (5.5 MHz as 0 0 5 5 0 0 0 0), so every digit lands in its own byte.
 // One of more than three digits has no place in the record and is not
 // stored; the limits of a radio (three digits each) never let one through.
-inline constexpr int Freq_mhz_digits = 3;
+inline constexpr int kFreqMhzDigits = 3;
 
 // A negative frequency (only reachable through limits below 0) is read as 0.
 
@@ -30,12 +30,12 @@ inline constexpr int Freq_mhz_digits = 3;
 // window becomes active again; nothing else is needed before a pick.
 
 // Frames are laid out in four columns above a bottom strip; inside a frame
-// each setting takes one row, its label on the left and its list on the
-// right, in the order of the settings' positions in the block. The share of
-// the window's width each column takes:
-inline constexpr double Column_share[4] = {0.29, 0.25, 0.25, 0.21};
-
-// The small "MHZ" labels after the frequency and range boxes.
-inline constexpr const char* Mhz_label_prefix = "Label_Mhz_";
+// each setting takes one row, its label on the left (wrapping onto a second
+// line when long) and its list on the right, in the order of the settings'
+// positions in the block. The share of the window's width each column takes,
+// and of the frames' height the VFO frames take (the 14 rows of a VFO and
+// the 5 rows below it get the same height each):
+inline constexpr double kColumnShare[4] = {0.33, 0.25, 0.25, 0.17};
+inline constexpr double kUpperShare = 0.715;
 
 }  // namespace bx::options_choice

@@ -13,10 +13,10 @@ PonLine Pon_line_encode(std::string_view text) {
     const std::vector<std::string> cs = ui::utf8_chars(Trim(text));
     int n = static_cast<int>(cs.size());
     int pad = 0;
-    if (n >= kPon_line_len)
-        n = kPon_line_len;
+    if (n >= kPonLineLen)
+        n = kPonLineLen;
     else
-        pad = (kPon_line_len - n) / 2;
+        pad = (kPonLineLen - n) / 2;
     for (int i = 0; i < n; ++i) {
         const std::string& c = cs[static_cast<size_t>(i)];
         line[static_cast<size_t>(pad + i)] = Disp_char_to_code(c == " " ? std::string_view() : std::string_view(c));
@@ -30,11 +30,11 @@ std::string Pon_line_text(std::span<const uint8_t> line) {
     return s;
 }
 
-bool Pon_key_refused(std::string_view text) { return ui::utf8_length(Trim(text)) > kPon_line_len; }
+bool Pon_key_refused(std::string_view text) { return ui::utf8_length(Trim(text)) > kPonLineLen; }
 
 DtmfCodeField Code_field_encode(std::string_view text) {
     DtmfCodeField f;
-    f.fill(kNo_dtmf);
+    f.fill(kNoDtmf);
     const std::vector<std::string> cs = ui::utf8_chars(Trim(text));
     for (size_t i = 0; i < cs.size() && i < f.size(); ++i) f[i] = static_cast<uint8_t>(Dtmf_char_to_code(cs[i]));
     return f;
@@ -46,7 +46,7 @@ std::string Code_field_text(std::span<const uint8_t> field) {
     return s;
 }
 
-bool Code_key_refused(std::string_view text) { return ui::utf8_length(std::string(text)) > kDtmf_field_len - 1; }
+bool Code_key_refused(std::string_view text) { return ui::utf8_length(std::string(text)) > kDtmfFieldLen - 1; }
 
 AniCheck Ani_check(std::string_view text) {
     const std::string t = Trim(text);

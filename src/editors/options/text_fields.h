@@ -14,8 +14,8 @@
 
 namespace bx::options {
 
-constexpr int kPon_line_len = 6;
-using PonLine = std::array<uint8_t, kPon_line_len>;
+constexpr int kPonLineLen = 6;
+using PonLine = std::array<uint8_t, kPonLineLen>;
 
 // A message line as stored: the text without outer blanks, at most its first
 // six characters, centred in blanks (an odd surplus puts the extra blank at

@@ -101,12 +101,12 @@ FreqCommit Commit_freq(std::string_view text, double low, double high) {
         const bool more = n.frac.find_first_not_of('0', 6) != std::string::npos;
         const bool half = first == '5' && !more;
         if (first > '5' || (first == '5' && more) ||
-            (half && (!options_choice::Rest_half_to_even || rest % 2 != 0)))
+            (half && (!options_choice::kRestHalfToEven || rest % 2 != 0)))
             ++rest;
     }
     const char* quarter = rest < 25 ? "00" : rest < 50 ? "25" : rest < 75 ? "50" : "75";
     out.text = mhz + "." + khz + quarter;
-    if (static_cast<int>(mhz.size()) <= options_choice::Freq_mhz_digits) {
+    if (static_cast<int>(mhz.size()) <= options_choice::kFreqMhzDigits) {
         const std::string all = std::string(3 - mhz.size(), '0') + mhz + khz + quarter;
         FreqDigits d{};
         for (size_t k = 0; k < d.size(); ++k) d[k] = static_cast<uint8_t>(all[k] - '0');

@@ -66,7 +66,7 @@ std::string Range_text(double low, double high);
 // for Backspace) is taken, given the box's text before it.
 bool Freq_key_ok(int key, std::string_view text);
 // Longer texts than this are refused by the length guard.
-constexpr int kFreq_box_max = 9;
+constexpr int kFreqBoxMax = 9;
 
 // ---- offset ----
 

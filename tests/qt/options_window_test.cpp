@@ -1,0 +1,115 @@
+// The options editor in the real front end on a 1280 x 800 screen: its
+// frames, labels and lists as a user sees them. With BX_SHOTS_DIR set, the
+// window is saved there as a picture in English and Chinese.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "app/app.h"
+#include "editors/options/frm_option.h"
+#include "qt/host.h"
+#include "qt/runtime.h"
+#include "qt_test_app.h"
+#include "shell/mdimain.h"
+
+namespace {
+
+void settle() {
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+}
+
+void shoot(QWidget* w, const std::string& name) {
+    const char* dir = std::getenv("BX_SHOTS_DIR");
+    if (!dir || !*dir || !w) return;
+    settle();
+    w->grab().save(QString::fromStdString(std::string(dir) + "/" + name + ".png"));
+}
+
+// The offscreen screen of this test process is the smallest the program is
+// made for, 1280 x 800, when this test is the first to start the front end
+// (CTest runs every test in a process of its own).
+void use_screen_1280() {
+    if (QApplication::instance()) return;
+    const std::string path = (std::filesystem::temp_directory_path() / "bx_screen_1280.json").string();
+    std::ofstream(path) << R"({"screens": [{"name": "Screen1280", "x": 0, "y": 0, "width": 1280, "height": 800,)"
+                           R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
+    setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + path).c_str(), 1);
+}
+
+struct Program {
+    bx::QtRuntime rt;
+    std::vector<std::string> boxes;
+    std::unique_ptr<bx::App> app;
+    Program() {
+        use_screen_1280();
+        bxtest::qt_app();
+        for (int port = 1; port <= 12; ++port) rt.set_port_device(port, "/nonexistent/bx-test-com" + std::to_string(port));
+        rt.set_message_hook([this](QMessageBox& b) {
+            boxes.push_back(b.text().toStdString());
+            b.button(QMessageBox::Ok)->click();
+        });
+        app = std::make_unique<bx::App>(rt);
+        rt.set_close_handler([this] { app->End(); });
+        app->Start();
+        settle();
+        boxes.clear();
+    }
+    ~Program() {
+        if (!app->Ended()) app->End();
+        settle();
+    }
+    QWidget* top(const ui::Form& f) {
+        bx::FormView* v = rt.forms().view(f);
+        return v ? v->top.data() : nullptr;
+    }
+};
+
+// Every child widget lies inside its parent, and no label's text is cut.
+void expect_readable(QWidget* win) {
+    for (QWidget* c : win->findChildren<QWidget*>()) {
+        if (!c->isVisible() || !c->parentWidget()) continue;
+        const QRect in = c->parentWidget()->rect();
+        EXPECT_TRUE(in.contains(c->geometry())) << c->metaObject()->className() << " in "
+                                                << c->parentWidget()->metaObject()->className();
+        if (auto* l = qobject_cast<QLabel*>(c)) {
+            const QRect need = l->fontMetrics().boundingRect(QRect(0, 0, l->width(), 1000), Qt::TextWordWrap, l->text());
+            EXPECT_LE(need.width(), l->width()) << l->text().toStdString();
+            EXPECT_LE(need.height(), l->height()) << l->text().toStdString();
+        }
+    }
+}
+
+}  // namespace
+
+TEST(QtOptionsWindow, FramesLabelsAndListsFitInBothLanguages) {
+    Program p;
+    bx::frm_option& w = *p.app->frm_option;
+    for (int16_t lang : {0, -1}) {
+        p.app->Lang_chinese = lang;
+        bx::App::Reopen(w);
+        settle();
+        QWidget* win = p.top(w);
+        ASSERT_NE(win, nullptr);
+        EXPECT_TRUE(win->isVisible());
+        EXPECT_EQ(win->windowTitle().toStdString(), lang ? "可选参数编辑" : "Optional Features");
+        std::vector<std::string> titles;
+        for (QGroupBox* g : win->findChildren<QGroupBox*>())
+            if (!g->title().isEmpty()) titles.push_back(g->title().toStdString());
+        EXPECT_EQ(titles.size(), 2u);
+        EXPECT_EQ(win->findChildren<QComboBox*>().size(), 55);
+        expect_readable(win);
+        shoot(win, std::string("options_") + (lang ? "chn" : "eng"));
+        shoot(p.rt.forms().main_window(), std::string("options_main_") + (lang ? "chn" : "eng"));
+    }
+    EXPECT_TRUE(p.boxes.empty());
+}
