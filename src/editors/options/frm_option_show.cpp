@@ -148,8 +148,7 @@ void frm_option::Vfo_list_Click(int v, size_t row) {
 }
 
 void frm_option::Picked_limits(int v, double& low, double& high) const {
-    const size_t band_row = 1;  // Combo_Band_A / Combo_Band_B
-    int band = vfo_[static_cast<size_t>(v)].lists[band_row]->ListIndex();
+    int band = vfo_[static_cast<size_t>(v)].lists[options::Band_row()]->ListIndex();
     if (band < 0) band = options::Band_of(Vfo_rec::Freq.ref(app.Mem_image, v, 0));
     low = band == 0 ? app.Limit_A_low : app.Limit_B_low;
     high = band == 0 ? app.Limit_A_high : app.Limit_B_high;
@@ -185,7 +184,7 @@ void frm_option::Freq_commit(int v) {
     }
     f.Text_Freq->setText(c.text);
     if (c.digits) Vfo_rec::Freq.put(app.Mem_image, v, *c.digits);
-    f.lists[1]->setListIndex(options::Band_of(Vfo_rec::Freq.ref(app.Mem_image, v, 0)));
+    f.lists[options::Band_row()]->setListIndex(options::Band_of(Vfo_rec::Freq.ref(app.Mem_image, v, 0)));
     Show_option_data();
 }
 

@@ -158,6 +158,12 @@ const Caption Vfo_text_labels[2][2] = {
     {{"Label_Freq_b", "当前频率", "Frequency"}, {"Label_Range_B", "频率范围", "Freq Range"}},
 };
 
+size_t Band_row() {
+    for (size_t i = 0; i < Vfo_rows.size(); ++i)
+        if (Vfo_rows[i].store == VfoStore::Band) return i;
+    return 0;
+}
+
 std::string Offset_item(int p) {
     const int v = p * 50;  // kHz
     char buf[40];

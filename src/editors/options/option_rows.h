@@ -73,6 +73,8 @@ struct VfoRow {
 
 // The twelve lists in the order they are filled.
 extern const std::span<const VfoRow> Vfo_rows;
+// The row of the band list.
+size_t Band_row();
 
 // A caption in both languages.
 struct Caption {
