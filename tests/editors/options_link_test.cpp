@@ -107,8 +107,8 @@ TEST(OptionsLink, APickAfterAFileLoadKeepsEveryLoadedByte) {
     open.Text1.enter("radio.dat");
     open.Command_enter.click();
     ASSERT_FALSE(open.Loaded());
-    // Back in the options window, which shows the loaded block before a pick.
-    w.Activate();
+    // The closed dialog hands the activation back to the options window,
+    // which shows the loaded block before a pick.
     EXPECT_EQ(p.list("Combo_Tdr").ListIndex(), loaded(224, 0));
     p.list("Combo_Beep").pick(1 - loaded(224, 9));
     for (int k = 0; k < 256; ++k) {

@@ -124,10 +124,18 @@ TEST(OptionsVfo, LengthGuardEmptiesTheBox) {
     EXPECT_EQ(p.rt.recorder.shown[0].title, "Operate prompt");
     EXPECT_EQ(w.Text_Freq_a.Text(), "");
     EXPECT_TRUE(w.Text_Freq_a.focused());
+    // Leaving the emptied box commits it; then text pasted into B.
+    p.rt.recorder.clear();
+    w.Text_Freq_b.focus();
+    EXPECT_EQ(p.texts(), std::vector<std::string>{kRangeMsg});
+    EXPECT_EQ(w.Text_Freq_a.Text(), "136.02500");
+    w.Text_Freq_b.focus();
     p.app.Lang_chinese = -1;
-    w.Text_Freq_b.setText("1234567890");  // pasted
-    EXPECT_EQ(p.rt.recorder.last()->text, "频率超出范围 ！");
+    p.rt.recorder.clear();
+    w.Text_Freq_b.setText("1234567890");
+    EXPECT_EQ(p.texts(), std::vector<std::string>{"频率超出范围 ！"});
     EXPECT_EQ(w.Text_Freq_b.Text(), "");
+    EXPECT_TRUE(w.Text_Freq_b.focused());
 }
 
 TEST(OptionsVfo, OffsetsTonesAndListsShowAndStore) {
@@ -137,7 +145,7 @@ TEST(OptionsVfo, OffsetsTonesAndListsShowAndStore) {
     // Offsets: halves to even, bytes beyond the list to the last item.
     p.set_bytes(242, 8, {0, 0, 1, 6, 2, 5});
     p.set_bytes(240, 8, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
-    w.Activate();
+    w.Show_option_data();
     EXPECT_EQ(p.list("Combo_offset_b").Text(), "01.600MHZ");
     EXPECT_EQ(p.bytes(242, 8, 13), (std::vector<int>{0, 0, 1, 6, 2, 5}));  // the position did not change
     EXPECT_EQ(p.list("Combo_Offset_A").Text(), "99.950MHZ");
@@ -163,7 +171,7 @@ TEST(OptionsVfo, OffsetsTonesAndListsShowAndStore) {
     };
     for (const Tone& t : tones) {
         p.set_bytes(241, 2, {t.low, t.high});
-        w.Activate();
+        w.Show_option_data();
         ui::ComboBox& list = p.list("Combo_t_ctdcs_a");
         EXPECT_EQ(list.ListIndex(), t.position) << t.text;
         EXPECT_EQ(list.Text(), t.text) << t.text;
@@ -175,7 +183,7 @@ TEST(OptionsVfo, OffsetsTonesAndListsShowAndStore) {
     }
     // Position lists: a byte beyond the list shows and stores the last.
     p.set_bytes(241, 4, {0xFF});
-    w.Activate();
+    w.Show_option_data();
     EXPECT_EQ(p.list("Combo_S_info_a").Text(), "15");
     EXPECT_EQ(p.bytes(241, 4, 4), std::vector<int>{14});
     p.list("Combo_step_b").pick(3);
@@ -194,7 +202,7 @@ TEST(OptionsVfo, ErasedRecordGoesToUhf) {
     Options p;
     p.begin();
     p.set_bytes(240, 0, std::vector<int>(16, 0xFF));
-    p.w().Activate();
+    p.w().Show_option_data();
     EXPECT_EQ(p.list("Combo_Band_A").ListIndex(), 1);
     EXPECT_EQ(p.w().Text_Freq_a.Text(), "400.02500");
     EXPECT_EQ(p.bytes(240, 0, 7), (std::vector<int>{4, 0, 0, 0, 2, 5, 0, 0}));
@@ -242,7 +250,7 @@ TEST(OptionsTextBoxes, CodesAndAniChecks) {
     EXPECT_EQ(p.bytes(238, 0, 3), (std::vector<int>{1, 2, 12, 0xFF}));
     w.Text_PttId_End.enter("1 2");
     EXPECT_EQ(p.bytes(239, 0, 3), (std::vector<int>{1, 0xFF, 2, 0xFF}));
-    w.Activate();
+    w.Show_option_data();
     EXPECT_EQ(w.Text_PttId_End.Text(), "12");
     EXPECT_EQ(p.bytes(239, 0, 3), (std::vector<int>{1, 2, 0xFF, 0xFF}));
     // At most 16 characters: then no key is taken, Backspace included.

@@ -122,13 +122,13 @@ TEST(OptionsWindow, BytesBeyondAListShowItsLastItem) {
     // Shown already: a byte beyond the list again stays as it came.
     p.block(bx::Option_ofs_tot) = 0xFF;
     p.block(bx::Option_ofs_Tdr) = 0;
-    p.w().Activate();
+    p.w().Show_option_data();
     EXPECT_EQ(p.block(bx::Option_ofs_tot), 0xFF);
     EXPECT_EQ(p.list("Combo_tot").Text(), "600");
     EXPECT_EQ(p.list("Combo_Tdr").Text(), "OFF");
     // A second display changes nothing.
     const std::vector<uint8_t> once = p.area();
-    p.w().Activate();
+    p.w().Show_option_data();
     EXPECT_EQ(p.area(), once);
 }
 
@@ -146,7 +146,7 @@ TEST(OptionsWindow, DefaultRestoresTheFactorySettingsAndKeepsTheRest) {
     p.block(0x86) = 5;
     p.block(0x03) = 9;  // a byte without a control that Default sets
     p.set_bytes(236, 0, {'A', 'B', 'C', 'D', 'E', 'F'});
-    w.Activate();
+    w.Show_option_data();
     w.ProgressBar1.setVisible(true);
     w.ProgressBar1.setValue(50);
     w.Label_tr_count.setCaption("Reading 5 Data Block");
@@ -200,7 +200,7 @@ TEST(OptionsWindow, OpenAfterStartUpSizedCentredAndOpeningAgainChangesNothing) {
 
     // Loaded in English, it keeps its texts when the flag changes.
     p.app.Lang_chinese = -1;
-    w.Activate();
+    w.Show_option_data();
     EXPECT_EQ(w.Command_def.Caption(), "Default");
     w.Command_close.click();
     EXPECT_FALSE(w.Loaded());

@@ -1,5 +1,6 @@
 // The options editor in the real front end on a 1280 x 800 screen: its
-// frames, labels and lists as a user sees them. With BX_SHOTS_DIR set, the
+// frames, labels and lists as a user sees them, and its catching up with a
+// data file loaded through its own Open button. With BX_SHOTS_DIR set, the
 // window is saved there as a picture in English and Chinese.
 #include <gtest/gtest.h>
 
@@ -17,10 +18,14 @@
 
 #include "app/app.h"
 #include "editors/options/frm_option.h"
+#include "model/datafile.h"
+#include "model/option_offsets.h"
 #include "qt/host.h"
 #include "qt/runtime.h"
 #include "qt_test_app.h"
+#include "shell/dialogs.h"
 #include "shell/mdimain.h"
+#include "support/tempdir.h"
 
 namespace {
 
@@ -112,4 +117,32 @@ TEST(QtOptionsWindow, FramesLabelsAndListsFitInBothLanguages) {
         shoot(p.rt.forms().main_window(), std::string("options_main_") + (lang ? "chn" : "eng"));
     }
     EXPECT_TRUE(p.boxes.empty());
+}
+
+TEST(QtOptionsWindow, ShowsAFileLoadedThroughOpenBeforeThePick) {
+    Program p;
+    bxtest::TempDir dir;
+    bx::MemImage loaded = p.app->Mem_image;
+    loaded(224, bx::Option_ofs_Beep) = 0;
+    loaded(225, bx::Option_ofs_Emc_Ch - 16) = 42;
+    loaded(227, 3) = 0x5A;  // a byte no control edits
+    ASSERT_FALSE(bx::Save_data_file(dir / "radio.dat", loaded));
+
+    bx::frm_option& w = *p.app->frm_option;
+    w.Command_open.click();
+    settle();
+    bx::FileDialog& open = *p.app->Form_open_chann;
+    ASSERT_TRUE(open.Loaded());
+    ASSERT_TRUE(open.Dir1.setPath(dir.path()));
+    open.Text1.enter("radio.dat");
+    open.Command_enter.click();
+    settle();
+    ASSERT_FALSE(open.Loaded());
+    // The closed dialog hands the activation back to the options window.
+    EXPECT_EQ(w.List("Combo_Beep")->Text(), "OFF");
+    EXPECT_EQ(w.List("Combo_Emc_Ch")->Text(), "CH-042");
+    w.List("Combo_Tdr")->pick(0);
+    EXPECT_EQ(p.app->Mem_image(227, 3), 0x5A);
+    EXPECT_EQ(p.app->Mem_image(225, bx::Option_ofs_Emc_Ch - 16), 42);
+    EXPECT_EQ(p.app->Mem_image(224, bx::Option_ofs_Tdr), 0);
 }

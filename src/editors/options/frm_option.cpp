@@ -5,8 +5,6 @@
 #include "app/app.h"
 #include "editors/options/options_choices.h"
 #include "model/defaults.h"
-#include "shell/dialogs.h"
-#include "shell/mdimain.h"
 
 namespace bx {
 
@@ -16,7 +14,7 @@ using options::Vfo_rows;
 namespace {
 
 // The window's refusals while its exchange runs.
-constexpr link_text::Pair kNoClose{"正在进行读写操作,请勿关窗口 ！,", "Read-write operating，don't close the window.,"};
+constexpr link_text::Pair kNoCloseOptions{"正在进行读写操作,请勿关窗口 ！,", "Read-write operating，don't close the window.,"};
 
 // The stored text of the password box.
 constexpr const char* kStoredPassword = "580317";
@@ -27,9 +25,7 @@ constexpr int kLabelH = 285;  // a one-line label
 }  // namespace
 
 frm_option::frm_option(App& a)
-    : ui::Form(a.rt, "frm_option"),
-      app(a),
-      Link{a, link_rows::frm_option, {MSC, Timer1, Timer2, Timer3, &ProgressBar1, &Label_tr_count}} {
+    : LinkWindow(a, "frm_option", link_rows::frm_option, {.stored_password = kStoredPassword}) {
     auto swallow = [](int& k) { k = 0; };
     for (size_t i = 0; i < Setting_rows.size(); ++i) {
         const options::SettingRow& r = Setting_rows[i];
@@ -62,13 +58,12 @@ frm_option::frm_option(App& a)
     }
     codes_ = {{{&Text_ANI, &layout::Option_block::Ani},
                {&Text_PttId_Begin, &layout::Option_block::PttId_Begin},
-               {&Text_PttId_End, &layout::Option_block::PttId_End}}};
+               {&Text_PttId_End, &layout::Option_block::kPttIdEnd}}};
     for (size_t n = 0; n < codes_.size(); ++n) {
         codes_[n].box->Change = [this, n] { Text_code_Change(n); };
         codes_[n].box->KeyPress = [this, n](int& k) { Text_code_KeyPress(n, k); };
     }
     Text_ANI.LostFocus = [this] { Text_ANI_LostFocus(); };
-    ui::Use_password_filter(Text_PassWord);
 
     Command_read.Click = [this] { Command_read_Click(); };
     Command_Write.Click = [this] { Command_Write_Click(); };
@@ -76,11 +71,6 @@ frm_option::frm_option(App& a)
     Command_close.Click = [this] { Command_close_Click(); };
     Command_open.Click = [this] { Command_open_Click(); };
     Command_save.Click = [this] { Command_save_Click(); };
-    Text_PassWord.Change = [this] { Text_PassWord_Change(); };
-    Timer1.OnTimer = [this] { Link.Timer1_Timer(); };
-    Timer2.OnTimer = [this] { Link.Timer2_Timer(); };
-    Timer3.OnTimer = [this] { Link.Timer3_Timer(); };
-    MSC.OnComm = [this] { Link.MSC_OnComm(); };
     Link.On_read_complete = [this] { Read_complete(); };
     Link.On_write_complete = [this] { Write_complete(); };
 
@@ -119,27 +109,21 @@ const char* frm_option::T(const char* chn, const char* eng) const { return L(app
 // ---- load, activation, unload ----
 
 void frm_option::Build() {
-    for (ui::Timer* t : {&Timer1, &Timer2, &Timer3}) t->setEnabled(false);
-    ProgressBar1.setVisible(false);
+    LinkWindow::Build();  // timers off, bar hidden, the stored password
     Text_Range_A.setLocked(true);
     Text_Range_B.setLocked(true);
     for (ui::Label* l : {&Label_Mhz_Freq_a, &Label_Mhz_Range_A, &Label_Mhz_Freq_b, &Label_Mhz_Range_B})
         l->setCaption("MHZ");
-    // The stored password is no typed one.
-    auto change = std::move(Text_PassWord.Change);
-    Text_PassWord.setText(kStoredPassword);
-    Text_PassWord.Change = std::move(change);
 }
 
 void frm_option::Form_Load() {
+    LinkWindow::Form_Load();  // timers off, port closed, the seven flags clear
     Set_captions();
-    const ui::Form& m = *app.MDImain;
+    const MainWindow& m = app.main_window;
     setWidth(static_cast<int>(static_cast<float>(m.Width()) / 1.48f));
     setHeight(static_cast<int>(static_cast<float>(m.Height()) / 1.16f));
-    setTop((m.ScaleHeight() - Height()) / 2);
-    setLeft((m.ScaleWidth() - Width()) / 2);
+    m.Centre(*this);
     Place_controls();
-    Link.Reset();  // timers off, port closed, the seven flags clear
     Fill_option_lists();
     Show_option_data();
     ProgressBar1.setVisible(false);
@@ -149,14 +133,14 @@ void frm_option::Form_Activate() { Show_option_data(); }
 
 void frm_option::Form_Unload(int& Cancel) {
     if (Busy()) {
-        Link.Msg(kNoClose);
+        Link.Msg(kNoCloseOptions);
         // Ending the program closes the window all the same.
         if (UnloadMode() != ui::vbFormMDIForm) {
             Cancel = 1;
             return;
         }
     }
-    Link.Reset();
+    LinkWindow::Form_Unload(Cancel);
 }
 
 void frm_option::Set_captions() {
@@ -309,24 +293,31 @@ void frm_option::Command_def_Click() {
 
 void frm_option::Command_close_Click() {
     if (Busy()) {
-        Link.Msg(kNoClose);
+        Link.Msg(kNoCloseOptions);
         return;
     }
     if (MSC.PortOpen()) MSC.setPortOpen(false);
     App::Unload(*this);
 }
 
+// The data-file dialogs belong to the shell; the window finds them among
+// the program's windows by name.
+static ui::Form* program_form(const App& app, const char* name) {
+    for (ui::Form* f : app.forms())
+        if (f->name() == name) return f;
+    return nullptr;
+}
+
 void frm_option::Command_open_Click() {
     if (Link.Refuse_if_busy()) return;
-    App::Open(*app.Form_open_chann);
-    app.Form_open_chann->Show();
+    // A dialog still open comes forward as the user left it.
+    if (ui::Form* f = program_form(app, "Form_open_chann")) f->Show();
 }
 
 void frm_option::Command_save_Click() {
     if (Link.Refuse_if_busy()) return;
-    App::Reopen(*app.Form_save_chann);
+    if (ui::Form* f = program_form(app, "Form_save_chann")) App::Reopen(*f);
 }
 
-void frm_option::Text_PassWord_Change() { Store_typed_password(app, Text_PassWord.Text()); }
 
 }  // namespace bx

@@ -12,18 +12,16 @@
 #include <vector>
 
 #include "editors/options/option_rows.h"
-#include "link/link_machine.h"
+#include "link/link_window.h"
 #include "ui/all.h"
 
 namespace bx {
 
 class App;
 
-class frm_option : public ui::Form {
+class frm_option : public LinkWindow {
 public:
     explicit frm_option(App& app);
-
-    App& app;
 
     // ---- frames ----
     ui::Frame Frame1{*this, "Frame1"};
@@ -35,18 +33,9 @@ public:
     ui::Frame Frame_A{*this, "Frame_A"};
     ui::Frame Frame_B{*this, "Frame_B"};
 
-    // ---- the window's exchange with the radio ----
-    ui::SerialPort MSC{*this, "MSC"};
-    ui::Timer Timer1{*this, "Timer1"};
-    ui::Timer Timer2{*this, "Timer2"};
-    ui::Timer Timer3{*this, "Timer3"};
-    ui::ProgressBar ProgressBar1{*this, "ProgressBar1"};
-    ui::Label Label_tr_count{*this, "Label_tr_count"};
+    // ---- the window's Read and Write (the rest of its link is LinkWindow's) ----
     ui::CommandButton Command_read{*this, "Command_read"};
     ui::CommandButton Command_Write{*this, "Command_Write"};
-    ui::Label Label_PassWord{*this, "Label_PassWord"};
-    ui::TextBox Text_PassWord{*this, "Text_PassWord"};
-    LinkMachine Link;
 
     // ---- buttons ----
     ui::CommandButton Command_def{*this, "Command_def"};
@@ -105,7 +94,6 @@ public:
     void Command_close_Click();
     void Command_open_Click();
     void Command_save_Click();
-    void Text_PassWord_Change();
     // The 31 settings' pick and key handling, by row.
     void Setting_Click(size_t row);
     // The VFO lists' picks, by VFO and row.

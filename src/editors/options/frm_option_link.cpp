@@ -4,14 +4,13 @@
 // image.
 #include "app/app.h"
 #include "editors/options/frm_option.h"
-#include "link/frames.h"
+#include "link/reply_unpack.h"
 
 namespace bx {
 
 namespace {
 // Read replies 2..6 hold radio 0x0E00-0x0F3F; 7..9 are received and dropped.
 constexpr int kFirstReply = 2, kLastReply = 6;
-constexpr int kRecordsPerReply = frame::kBlockBytes / frame::kRecordBytes;
 }  // namespace
 
 void frm_option::Command_read_Click() { Link.Read_button(); }
@@ -19,13 +18,7 @@ void frm_option::Command_read_Click() { Link.Read_button(); }
 void frm_option::Command_Write_Click() { Link.Write_button(); }
 
 void frm_option::Unpack_option_blocks() {
-    int row = layout::Option_block::Records.first;
-    for (int k = kFirstReply; k <= kLastReply; ++k) {
-        const uint8_t* reply = app.Read_blocks[static_cast<size_t>(k)].data();
-        int s = Reply_data_start(reply);
-        for (int r = 0; r < kRecordsPerReply; ++r, ++row, s += frame::kRecordBytes)
-            for (int b = 0; b < frame::kRecordBytes; ++b) app.Mem_image(row, b) = reply[s + b];
-    }
+    Unpack_reply_blocks(app, kFirstReply, kLastReply, layout::Option_block::Records.first);
     Show_option_data();
 }
 
