@@ -7,6 +7,7 @@
 #include "app/app.h"
 
 // ---- one line per editor window ----
+#include "editors/options/frm_option.h"
 #include "editors/signalling/frm_dtmf.h"
 // ---- end of the list ----
 

@@ -25,7 +25,6 @@ constexpr bx::EditorRow kChannRow{.link = &bx::link_rows::frm_chann,
                                   .height_div = 1.26f,
                                   .close = bx::link_text::kNoClose};
 constexpr bx::EditorRow kFmRow{.link = &bx::link_rows::frm_FM, .width_div = 1.8f, .height_div = 1.5f, .top_div = 1.5f};
-constexpr bx::EditorRow kOptionRow{.link = &bx::link_rows::frm_option, .width_div = 1.48f, .height_div = 1.16f};
 
 // An editor with a Close button and nothing of its own; it logs its
 // unloads and completions.
@@ -54,7 +53,8 @@ struct EditorProgram : RadioProgram {
     std::vector<std::string>& unloads = *log;
     StandIn* chann = add(bx::EditorId::frm_chann, "frm_chann", kChannRow);
     StandIn* fm = add(bx::EditorId::frm_FM, "frm_FM", kFmRow);
-    StandIn* option = add(bx::EditorId::frm_option, "frm_option", kOptionRow);
+    // The options editor is the program's own.
+    bx::EditorWindow* option = static_cast<bx::EditorWindow*>(app.Window(bx::EditorId::frm_option));
 
     StandIn* add(bx::EditorId id, const char* name, const bx::EditorRow& row) {
         auto w = std::make_unique<StandIn>(app, name, row, log);
@@ -63,7 +63,7 @@ struct EditorProgram : RadioProgram {
         return p;
     }
     // Starts a read in w and lets it get under way.
-    void start_read(StandIn& w) {
+    void start_read(bx::EditorWindow& w) {
         w.Command_read.click();
         rt.sim.run_for(100);
         ASSERT_TRUE(w.Busy());
@@ -196,7 +196,8 @@ TEST_F(EditorWindowTest, CommandsOpenUnloadFirstAndExitOrder) {
     p.unloads.clear();
     p.rt.recorder.clear();
     p.main().Toolbar1.click("exit");
-    EXPECT_EQ(p.unloads, (std::vector<std::string>{"frm_chann", "frm_option", "frm_FM"}));
+    EXPECT_EQ(p.unloads, (std::vector<std::string>{"frm_chann", "frm_FM"}));
+    EXPECT_FALSE(p.option->Loaded());
     EXPECT_EQ(p.shown(kNoCloseWindow), 2);  // each busy editor warns once
     EXPECT_TRUE(p.app.Ended());
 }

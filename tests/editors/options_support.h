@@ -14,7 +14,7 @@ namespace optionstest {
 constexpr int kFirstRecord = 224, kLastRecord = 243;  // block and VFO records
 
 struct Options : linktest::RadioProgram {
-    bx::frm_option& w() { return *app.frm_option; }
+    bx::frm_option& w() { return *app.Editor<bx::EditorId::frm_option>(); }
     // Starts the program and lets the radio be identified: its limits are
     // 136-174 and 400-480 MHz.
     void begin() {

@@ -3,6 +3,8 @@
 // exchange runs.
 #include "options_support.h"
 
+#include <cmath>
+
 #include "model/option_offsets.h"
 #include "shell/dialogs.h"
 #include "shell/mdimain.h"
@@ -181,10 +183,10 @@ TEST(OptionsWindow, OpenAfterStartUpSizedCentredAndOpeningAgainChangesNothing) {
     ASSERT_TRUE(w.Loaded());
     const bx::MDImain& m = p.main();
     EXPECT_EQ(w.Caption(), "Optional Features");
-    EXPECT_EQ(w.Width(), static_cast<int>(static_cast<float>(m.Width()) / 1.48f));
-    EXPECT_EQ(w.Height(), static_cast<int>(static_cast<float>(m.Height()) / 1.16f));
-    EXPECT_EQ(w.Left(), (m.ScaleWidth() - w.Width()) / 2);
-    EXPECT_EQ(w.Top(), (m.ScaleHeight() - w.Height()) / 2);
+    EXPECT_EQ(w.Width(), std::lround(static_cast<float>(m.Width()) / 1.48f));
+    EXPECT_EQ(w.Height(), std::lround(static_cast<float>(m.Height()) / 1.16f));
+    EXPECT_EQ(w.Left(), std::lround((m.ScaleWidth() - w.Width()) / 2.0f));
+    EXPECT_EQ(w.Top(), std::lround((m.ScaleHeight() - w.Height()) / 2.0f));
     EXPECT_FALSE(w.ProgressBar1.Visible());
     EXPECT_EQ(w.Text_PassWord.Text(), "580317");
     for (const char* name : {"Frame_A", "Frame_B"})

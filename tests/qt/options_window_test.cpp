@@ -98,7 +98,7 @@ void expect_readable(QWidget* win) {
 
 TEST(QtOptionsWindow, FramesLabelsAndListsFitInBothLanguages) {
     Program p;
-    bx::frm_option& w = *p.app->frm_option;
+    bx::frm_option& w = *p.app->Editor<bx::EditorId::frm_option>();
     for (int16_t lang : {0, -1}) {
         p.app->Lang_chinese = lang;
         bx::App::Reopen(w);
@@ -128,7 +128,7 @@ TEST(QtOptionsWindow, ShowsAFileLoadedThroughOpenBeforeThePick) {
     loaded(227, 3) = 0x5A;  // a byte no control edits
     ASSERT_FALSE(bx::Save_data_file(dir / "radio.dat", loaded));
 
-    bx::frm_option& w = *p.app->frm_option;
+    bx::frm_option& w = *p.app->Editor<bx::EditorId::frm_option>();
     w.Command_open.click();
     settle();
     bx::FileDialog& open = *p.app->Form_open_chann;

@@ -13,11 +13,9 @@ using options::Vfo_rows;
 
 namespace {
 
-// The window's refusals while its exchange runs.
-constexpr link_text::Pair kNoCloseOptions{"正在进行读写操作,请勿关窗口 ！,", "Read-write operating，don't close the window.,"};
-
-// The stored text of the password box.
-constexpr const char* kStoredPassword = "580317";
+// The window's size from the main window; its refusals while its own
+// exchange runs are the editors' usual ones.
+constexpr EditorRow kOptionRow{.link = &link_rows::frm_option, .width_div = 1.48f, .height_div = 1.16f};
 
 constexpr int kListH = 330;   // a list or text box, twips
 constexpr int kLabelH = 285;  // a one-line label
@@ -25,7 +23,7 @@ constexpr int kLabelH = 285;  // a one-line label
 }  // namespace
 
 frm_option::frm_option(App& a)
-    : LinkWindow(a, "frm_option", link_rows::frm_option, {.stored_password = kStoredPassword}) {
+    : EditorWindow(a, "frm_option", kOptionRow) {
     auto swallow = [](int& k) { k = 0; };
     for (size_t i = 0; i < Setting_rows.size(); ++i) {
         const options::SettingRow& r = Setting_rows[i];
@@ -65,14 +63,10 @@ frm_option::frm_option(App& a)
     }
     Text_ANI.LostFocus = [this] { Text_ANI_LostFocus(); };
 
-    Command_read.Click = [this] { Command_read_Click(); };
-    Command_Write.Click = [this] { Command_Write_Click(); };
     Command_def.Click = [this] { Command_def_Click(); };
-    Command_close.Click = [this] { Command_close_Click(); };
+    Command_close.Click = [this] { Close_button(); };
     Command_open.Click = [this] { Command_open_Click(); };
     Command_save.Click = [this] { Command_save_Click(); };
-    Link.On_read_complete = [this] { Read_complete(); };
-    Link.On_write_complete = [this] { Write_complete(); };
 
     // Which frame holds what.
     ui::Frame* setting_frame[] = {&Frame5, &Frame4, &Frame6, &Frame3};
@@ -109,7 +103,7 @@ const char* frm_option::T(const char* chn, const char* eng) const { return L(app
 // ---- load, activation, unload ----
 
 void frm_option::Build() {
-    LinkWindow::Build();  // timers off, bar hidden, the stored password
+    EditorWindow::Build();  // timers off, the stored password
     Text_Range_A.setLocked(true);
     Text_Range_B.setLocked(true);
     for (ui::Label* l : {&Label_Mhz_Freq_a, &Label_Mhz_Range_A, &Label_Mhz_Freq_b, &Label_Mhz_Range_B})
@@ -117,12 +111,10 @@ void frm_option::Build() {
 }
 
 void frm_option::Form_Load() {
-    LinkWindow::Form_Load();  // timers off, port closed, the seven flags clear
+    // Timers off, port closed, the seven flags clear; sized and centred on
+    // the main window.
+    EditorWindow::Form_Load();
     Set_captions();
-    const MainWindow& m = app.main_window;
-    setWidth(static_cast<int>(static_cast<float>(m.Width()) / 1.48f));
-    setHeight(static_cast<int>(static_cast<float>(m.Height()) / 1.16f));
-    m.Centre(*this);
     Place_controls();
     Fill_option_lists();
     Show_option_data();
@@ -130,18 +122,6 @@ void frm_option::Form_Load() {
 }
 
 void frm_option::Form_Activate() { Show_option_data(); }
-
-void frm_option::Form_Unload(int& Cancel) {
-    if (Busy()) {
-        Link.Msg(kNoCloseOptions);
-        // Ending the program closes the window all the same.
-        if (UnloadMode() != ui::vbFormMDIForm) {
-            Cancel = 1;
-            return;
-        }
-    }
-    LinkWindow::Form_Unload(Cancel);
-}
 
 void frm_option::Set_captions() {
     const bool chn = app.Lang_chinese != 0;
@@ -282,22 +262,13 @@ void frm_option::Place_controls() {
 // ---- buttons ----
 
 void frm_option::Command_def_Click() {
-    if (Link.Refuse_if_busy()) return;
+    if (Refuse_if_busy()) return;
     ProgressBar1.setVisible(false);
     ProgressBar1.setValue(0);
     Label_tr_count.setCaption("");
     app.Chann_count = 200;
     Load_option_defaults(app.Option_settings, app.Mem_image);
     Show_option_data();
-}
-
-void frm_option::Command_close_Click() {
-    if (Busy()) {
-        Link.Msg(kNoCloseOptions);
-        return;
-    }
-    if (MSC.PortOpen()) MSC.setPortOpen(false);
-    App::Unload(*this);
 }
 
 // The data-file dialogs belong to the shell; the window finds them among
@@ -309,13 +280,13 @@ static ui::Form* program_form(const App& app, const char* name) {
 }
 
 void frm_option::Command_open_Click() {
-    if (Link.Refuse_if_busy()) return;
+    if (Refuse_if_busy()) return;
     // A dialog still open comes forward as the user left it.
     if (ui::Form* f = program_form(app, "Form_open_chann")) f->Show();
 }
 
 void frm_option::Command_save_Click() {
-    if (Link.Refuse_if_busy()) return;
+    if (Refuse_if_busy()) return;
     if (ui::Form* f = program_form(app, "Form_save_chann")) App::Reopen(*f);
 }
 

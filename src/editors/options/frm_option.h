@@ -12,14 +12,14 @@
 #include <vector>
 
 #include "editors/options/option_rows.h"
-#include "link/link_window.h"
+#include "editors/editor_window.h"
 #include "ui/all.h"
 
 namespace bx {
 
 class App;
 
-class frm_option : public LinkWindow {
+class frm_option : public EditorWindow {
 public:
     explicit frm_option(App& app);
 
@@ -32,10 +32,6 @@ public:
     ui::Frame Frame6{*this, "Frame6"};
     ui::Frame Frame_A{*this, "Frame_A"};
     ui::Frame Frame_B{*this, "Frame_B"};
-
-    // ---- the window's Read and Write (the rest of its link is LinkWindow's) ----
-    ui::CommandButton Command_read{*this, "Command_read"};
-    ui::CommandButton Command_Write{*this, "Command_Write"};
 
     // ---- buttons ----
     ui::CommandButton Command_def{*this, "Command_def"};
@@ -82,16 +78,9 @@ public:
     void Fill_option_lists();
     void Show_option_data();
     void Unpack_option_blocks();
-    // Ends of the window's own read and write.
-    void Read_complete();
-    void Write_complete();
-    bool Busy() const { return Link.st.Busy(); }
 
     // ---- handlers ----
-    void Command_read_Click();
-    void Command_Write_Click();
     void Command_def_Click();
-    void Command_close_Click();
     void Command_open_Click();
     void Command_save_Click();
     // The 31 settings' pick and key handling, by row.
@@ -112,7 +101,9 @@ protected:
     void Build() override;
     void Form_Load() override;
     void Form_Activate() override;
-    void Form_Unload(int& Cancel) override;
+    // Ends of the window's own read and write.
+    void Read_complete() override;
+    void Write_complete() override;
 
 private:
     struct Vfo {
@@ -150,3 +141,5 @@ private:
 };
 
 }  // namespace bx
+
+BX_EDITOR_WINDOW(frm_option);

@@ -13,10 +13,6 @@ namespace {
 constexpr int kFirstReply = 2, kLastReply = 6;
 }  // namespace
 
-void frm_option::Command_read_Click() { Link.Read_button(); }
-
-void frm_option::Command_Write_Click() { Link.Write_button(); }
-
 void frm_option::Unpack_option_blocks() {
     Unpack_reply_blocks(app, kFirstReply, kLastReply, layout::Option_block::Records.first);
     Show_option_data();
