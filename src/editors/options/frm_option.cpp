@@ -271,23 +271,16 @@ void frm_option::Command_def_Click() {
     Show_option_data();
 }
 
-// The data-file dialogs belong to the shell; the window finds them among
-// the program's windows by name.
-static ui::Form* program_form(const App& app, const char* name) {
-    for (ui::Form* f : app.forms())
-        if (f->name() == name) return f;
-    return nullptr;
-}
-
+// The data-file dialogs belong to the shell: the window finds them by name.
 void frm_option::Command_open_Click() {
     if (Refuse_if_busy()) return;
     // A dialog still open comes forward as the user left it.
-    if (ui::Form* f = program_form(app, "Form_open_chann")) f->Show();
+    if (ui::Form* f = app.Form_named("Form_open_chann")) f->Show();
 }
 
 void frm_option::Command_save_Click() {
     if (Refuse_if_busy()) return;
-    if (ui::Form* f = program_form(app, "Form_save_chann")) App::Reopen(*f);
+    if (ui::Form* f = app.Form_named("Form_save_chann")) App::Reopen(*f);
 }
 
 
