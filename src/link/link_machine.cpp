@@ -110,10 +110,10 @@ void LinkMachine::Timer1_Timer() {
     // record, for one): it must not shift the next reply.
     if (st.Send_pos == 0) MSC.setInBufferCount(0);
     if (row.one_byte_pump) {
-        c_.Timer1.setInterval(kPumpMs);
+        c_.Timer1.setInterval(row.pump_next_ms);
         if (st.Send_pos < st.Send_len) {
             MSC.Output({st.Send_frame[static_cast<size_t>(st.Send_pos)]});
-            c_.Timer2.setInterval(kReplyTimeoutMs);
+            c_.Timer2.setInterval(row.pump_byte_timeout_ms);
             c_.Timer2.setEnabled(true);
             ++st.Send_pos;
         }

@@ -16,6 +16,13 @@ enum class PortText : uint8_t {
     B,  // "Communication Port Open Error ！"
 };
 
+// Timing of every machine.
+namespace link_timing {
+constexpr int kPumpMs = 15;          // the send pump's delay before a frame
+constexpr int kReplyTimeoutMs = 1000;  // after the last byte of a frame
+constexpr int kByteTimeoutMs = 2000;   // while a frame is being sent
+}  // namespace link_timing
+
 struct Link_params {
     const char* window;
     // Stages the exchange runs: the identification of the main window stops
@@ -37,6 +44,10 @@ struct Link_params {
     // The send pump hands the whole frame to the port in one tick; the
     // identification's pump sends one byte per tick.
     bool one_byte_pump = false;
+    // The one-byte pump: the delay of every byte after the first, and the
+    // time-out armed at every byte until the last has gone out.
+    int pump_next_ms = link_timing::kPumpMs;
+    int pump_byte_timeout_ms = link_timing::kReplyTimeoutMs;
     int pause_ms = 3000;  // P: the pause after a reply time-out
     int16_t read_retries = 3, write_retries = 3;
     PortText port_text = PortText::A;
@@ -46,13 +57,6 @@ struct Link_params {
     // The write progress shows the record counter less this.
     int16_t write_label_less = 0;
 };
-
-// Timing of every machine.
-namespace link_timing {
-constexpr int kPumpMs = 15;          // the send pump's delay before a frame
-constexpr int kReplyTimeoutMs = 1000;  // after the last byte of a frame
-constexpr int kByteTimeoutMs = 2000;   // while a frame is being sent
-}  // namespace link_timing
 
 namespace link_rows {
 
@@ -97,6 +101,21 @@ inline constexpr Link_params MDImain{
     .read_retries = 2,
     .write_retries = 0,
     .port_text = PortText::B,
+};
+
+// The password change window runs its own three stages; the machine gives it
+// the one-byte pump (the first byte 15 ms after the start, each next one 10 ms
+// after the one before, the time-out armed with 2000 ms at every byte and
+// 1000 ms after the last), the time-out and the pause, and no retry.
+inline constexpr Link_params Form_Write_PassWord{
+    .window = "Form_Write_PassWord",
+    .one_byte_pump = true,
+    .pump_next_ms = 10,
+    .pump_byte_timeout_ms = link_timing::kByteTimeoutMs,
+    .pause_ms = 5000,
+    .read_retries = 0,
+    .write_retries = 0,
+    .port_text = PortText::A,
 };
 
 // The editors' rows. The channel editor pairs every channel block or record
