@@ -9,6 +9,7 @@
 // ---- one line per editor window ----
 #include "editors/options/frm_option.h"
 #include "editors/signalling/frm_dtmf.h"
+#include "link/form_write_password.h"
 // ---- end of the list ----
 
 #include <utility>

@@ -43,9 +43,9 @@ void usage() {
     std::fprintf(stderr,
                  "usage: radio-sim --pty [--pace] [--link PATH] [--load FILE] [--dump FILE]\n"
                  "                 [--password P1[,P2]] [--log]\n"
-                 "  faults: [--silent] [--wrong-ident] [--no-end-mark] [--pieces N] [--piece-gap MS]\n"
-                 "          [--late-last MS] [--extra N] [--shift-x N] [--wrong-ack] [--silent-after N]\n"
-                 "          [--vanish-after N]\n");
+                 "  faults: [--silent] [--wrong-ident] [--no-end-mark] [--ident-01 48|49] [--pieces N]\n"
+                 "          [--piece-gap MS] [--late-last MS] [--extra N] [--shift-x N] [--wrong-ack]\n"
+                 "          [--silent-after N] [--vanish-after N]\n");
 }
 
 struct Options {
@@ -82,6 +82,8 @@ bool parse(int argc, char** argv, Options& o) {
         else if (a == "--silent") o.faults.silent = true;
         else if (a == "--wrong-ident") o.faults.wrong_ident = true;
         else if (a == "--no-end-mark") o.faults.no_end_mark = true;
+        else if (a == "--ident-01")
+            ok = number(o.faults.ident_01_mark_at) && (o.faults.ident_01_mark_at == 48 || o.faults.ident_01_mark_at == 49);
         else if (a == "--wrong-ack") o.faults.wrong_ack = true;
         else if (a == "--pieces") ok = number(o.faults.pieces);
         else if (a == "--piece-gap") ok = number(o.faults.piece_gap_ms);

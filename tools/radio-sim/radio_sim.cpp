@@ -53,6 +53,11 @@ std::vector<uint8_t> Radio::Ident_reply() const {
     put_text(r, 23, version, 6);
     put_text(r, 33, serial, 16);
     r[49] = faults.no_end_mark ? static_cast<uint8_t>('T') : bx::frame::kEndMark;
+    if (faults.ident_01_mark_at == 48 || faults.ident_01_mark_at == 49) {
+        r[0] = 0x01;
+        r[48] = r[49] = 0x00;
+        r[static_cast<size_t>(faults.ident_01_mark_at)] = bx::frame::kEndMark;
+    }
     return r;
 }
 

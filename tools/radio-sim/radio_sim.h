@@ -34,6 +34,9 @@ struct Faults {
     bool silent = false;       // answers nothing
     bool wrong_ident = false;  // the maker ident differs in its last letter
     bool no_end_mark = false;  // byte 49 of the identification is not 0x55
+    // > 0: the identification begins with 0x01 instead of the Ack and its end
+    // mark stands at this byte (48 or 49) only.
+    int ident_01_mark_at = 0;
     int pieces = 0;            // > 0: replies go out in pieces of this many bytes ...
     int piece_gap_ms = 20;     // ... with this pause between the pieces
     int extra_bytes = 0;       // bytes sent behind every reply

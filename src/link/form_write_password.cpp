@@ -1,0 +1,256 @@
+#include "link/form_write_password.h"
+
+#include <algorithm>
+
+#include "app/app.h"
+
+namespace bx {
+
+namespace {
+
+// The exchange: program-mode request, identification, one 64-byte read of
+// 0x3DC0-0x3DFF (its last 16 bytes are the password record), the record
+// write, the radio's one-byte answer.
+constexpr int kAreaAddr = 0x3DC0;
+constexpr int kRecordInArea = frame::kPassWordAddr - kAreaAddr;  // 48
+constexpr int kAnswerLen = 1;
+// The 'X' of the read reply is looked for among bytes 0..20 and taken only at
+// index 5 or below, so that both passwords (record bytes 0..11) lie inside
+// the 69 bytes received.
+constexpr int kMarkSearchLast = 20;
+constexpr int kMarkLimit = 5;
+constexpr int kCloseTickMs = 500;
+
+// The identification test of this window: an Ack at byte 0 with the end mark
+// at byte 49, or 0x01 at byte 0 with the mark at byte 48. Nothing else of the
+// reply is looked at.
+bool Pw_ident_accepted(const uint8_t* r) {
+    return (r[0] == frame::Ack && r[frame::kIdentEndAt] == frame::kEndMark) ||
+           (r[0] == 0x01 && r[frame::kIdentEndAt - 1] == frame::kEndMark);
+}
+
+const link_text::Pair kNotConsistent{"密码不一致", "Password is not consistent ."};
+const link_text::Pair kOldError{"原密码错误，禁止写入", "Old PassWord Error, Writeing Stop"};
+const link_text::Pair kSuccess{"密码修改成功 ", "PassWord Modify Success ! "};
+
+void Set_blank(std::array<int32_t, 17>& slots, const std::string& text) {
+    const auto s = ui::Password_slots(text);
+    for (size_t i = 0; i < s.size(); ++i) slots[i] = s[i];
+}
+
+}  // namespace
+
+Form_Write_PassWord::Form_Write_PassWord(App& a)
+    : ui::Form(a.rt, "Form_Write_PassWord"), app(a), Link{a, link_rows::Form_Write_PassWord, {MSC, Timer1, Timer2, Timer3}} {
+    Command_Write.Click = [this] { Command_Write_Click(); };
+    Command_Cancel.Click = [this] { Command_Cancel_Click(); };
+    Text_Old_PassWord.Change = [this] { Text_Old_PassWord_Change(); };
+    for (ui::TextBox* t : {&Text_Old_PassWord, &Text_New_Password_1, &Text_New_PassWord_2}) ui::Use_password_filter(*t);
+    Timer1.OnTimer = [this] { Timer1_Timer(); };
+    Timer2.OnTimer = [this] { Timer2_Timer(); };
+    Timer3.OnTimer = [this] { Timer3_Timer(); };
+    Timer4.OnTimer = [this] { Timer4_Timer(); };
+    MSC.OnComm = [this] { MSC_OnComm(); };
+    // The pause ends in the machine's failure report ("Fail connect with
+    // transceiver."): the window has no progress bar or status label.
+}
+
+void Form_Write_PassWord::Build() {
+    Label_old_PassWord.Move(300, 330, 1700, 300);
+    Text_Old_PassWord.Move(2100, 270, 2100, 360);
+    Label_New_Password_1.Move(300, 870, 1700, 300);
+    Text_New_Password_1.Move(2100, 810, 2100, 360);
+    Label_New_PassWord_2.Move(300, 1410, 1700, 300);
+    Text_New_PassWord_2.Move(2100, 1350, 2100, 360);
+    Command_Write.Move(700, 2100, 1300, 450);
+    Command_Cancel.Move(2600, 2100, 1300, 450);
+    for (ui::TextBox* t : {&Text_Old_PassWord, &Text_New_Password_1, &Text_New_PassWord_2}) t->setPasswordChar("*");
+    // Timer1..Timer3 tick only once the exchange gives them an interval.
+    for (ui::Timer* t : {&Timer1, &Timer2, &Timer3}) {
+        t->setEnabled(false);
+        t->setInterval(0);
+    }
+    Timer4.setEnabled(false);
+    Timer4.setInterval(kCloseTickMs);
+}
+
+void Form_Write_PassWord::Form_Load() {
+    ++loads_;
+    Close_request = 0;
+    Link.Reset();
+    Pw_stage = 0;
+    const int16_t chn = app.Lang_chinese;
+    setCaption(L(chn, "修改密码", "Modify PassWord"));
+    Label_old_PassWord.setCaption(L(chn, "原密码", "Old PassWord"));
+    Label_New_Password_1.setCaption(L(chn, "新密码", "New PassWord"));
+    Label_New_PassWord_2.setCaption(L(chn, "确认新密码", "Confirm PassWord"));
+    Command_Write.setCaption(L(chn, "修改", "Modify"));
+    Command_Cancel.setCaption(L(chn, "关闭", "Close"));
+    // The main window is the first of the program's windows.
+    const ui::Form& m = *app.forms().front();
+    setWidth(m.ScaleWidth() / 4);
+    setHeight(m.ScaleHeight() / 3);
+    setLeft((m.ScaleWidth() - Width()) / 2);
+    setTop((m.ScaleHeight() - Height()) / 2 - 500);
+    // The boxes start empty; the old password is six blanks.
+    Text_Old_PassWord.setText("");
+    Text_New_Password_1.setText("");
+    Text_New_PassWord_2.setText("");
+    Set_blank(PassWord_old, "");
+}
+
+void Form_Write_PassWord::Form_Unload(int& /*Cancel*/) {
+    // Never refused, not even mid-exchange: the exchange ends with the window
+    // (its timers stop and its port closes), so nothing of it acts later.
+    Timer4.setEnabled(false);
+    Link.Reset();
+    Close_request = 0;
+}
+
+void Form_Write_PassWord::Msg(const link_text::Pair& t, const char* eng_title) { Link.Msg(t, eng_title); }
+
+void Form_Write_PassWord::Text_Old_PassWord_Change() { Set_blank(PassWord_old, Text_Old_PassWord.Text()); }
+
+// ---- Modify ----
+
+void Form_Write_PassWord::Command_Write_Click() {
+    const auto new1 = ui::Password_slots(Text_New_Password_1.Text());
+    const auto new2 = ui::Password_slots(Text_New_PassWord_2.Text());
+    if (new1 != new2) {
+        Msg(kNotConsistent, link_text::kTitleEng);
+        return;
+    }
+    // Also while an exchange runs: the record frame, built later, takes the
+    // password typed last.
+    Set_blank(PassWord_new, Text_New_Password_1.Text());
+    Link.st.Retries = 0;
+    Start_password_exchange();
+}
+
+void Form_Write_PassWord::Start_password_exchange() {
+    if (Busy()) return;
+    // A time-out or pause left over from a failed exchange must not act on
+    // this one.
+    Timer2.setEnabled(false);
+    Timer3.setEnabled(false);
+    if (!MSC.PortOpen()) Comm_open();
+    if (app.Comm_port_err == -1) return;
+    MSC.setInBufferCount(0);
+    Pw_stage = 0;
+    Link.Set_frame(std::vector<uint8_t>(app.Program_cmd.begin(), app.Program_cmd.begin() + Cmd_program.size()));
+    Link.st.Write_busy = -1;
+    Send_frame();
+}
+
+void Form_Write_PassWord::Comm_open() { Link.Open_link_port(); }
+
+void Form_Write_PassWord::Send_frame() { Link.Arm_send_pump(); }
+
+void Form_Write_PassWord::Stop_link_timers() {
+    Timer1.setEnabled(false);
+    Timer2.setEnabled(false);
+    Timer3.setEnabled(false);
+}
+
+// ---- receive ----
+
+void Form_Write_PassWord::MSC_OnComm() {
+    if (MSC.CommEvent() != ui::SerialPort::comEvReceive) return;
+    if (!Busy()) return;
+    const int need = Pw_stage == 0 ? frame::kIdentLen : Pw_stage == 1 ? frame::kReadReplyLen : kAnswerLen;
+    if (MSC.InBufferCount() < need) return;
+    // Exactly the reply's bytes; later ones stay in the port.
+    uint8_t* rx = Link.st.Rx_buf.data();
+    for (int i = 0; i < need; ++i) {
+        const std::vector<uint8_t> b = MSC.Input();
+        rx[i] = b.empty() ? 0 : b[0];
+    }
+    if (Pw_stage == 0)
+        Ident_stage();
+    else if (Pw_stage == 1)
+        Record_stage();
+    else
+        Answer_stage(rx[0]);
+}
+
+void Form_Write_PassWord::Ident_stage() {
+    // Another reply is dropped: the time-out follows.
+    if (!Pw_ident_accepted(Link.st.Rx_buf.data())) return;
+    Pw_stage = 1;
+    std::vector<uint8_t> f = Cmd_read(kAreaAddr, frame::kBlockBytes);
+    f.insert(f.begin(), frame::Ack);
+    Link.Set_frame(f);
+    Send_frame();
+    MSC.setInBufferCount(0);
+}
+
+void Form_Write_PassWord::Record_stage() {
+    Link.Send_ack();
+    app.rt.loop().busy_wait();
+    const uint8_t* rx = Link.st.Rx_buf.data();
+    const int k = Find_data_mark(rx, frame::kReadReplyLen, kMarkSearchLast);
+    if (k < 0 || k > kMarkLimit) return;  // dropped: the time-out follows
+    // The record's bytes as received; a byte beyond the 69 (only bytes 12..15
+    // can be) counts as 0x00 and is never written back.
+    const int first = k + 4 + kRecordInArea;
+    const int received = std::min(frame::kRecordBytes, frame::kReadReplyLen - first);
+    app.PassWord_radio.fill(0);
+    for (int i = 0; i < received; ++i) app.PassWord_radio[static_cast<size_t>(i)] = rx[first + i];
+    if (!PassWord_passes(app.PassWord_radio.data(), received, PassWord_old.data())) {
+        MSC.setPortOpen(false);
+        Stop_link_timers();
+        Link.st.Write_busy = 0;
+        Msg(kOldError, link_text::kTitleEngP);
+        return;
+    }
+    Timer2.setEnabled(false);
+    Timer3.setEnabled(false);
+    std::array<uint8_t, frame::kRecordBytes> rec{};
+    for (int i = 0; i < 6; ++i) rec[static_cast<size_t>(i)] = static_cast<uint8_t>(PassWord_new[static_cast<size_t>(i)]);
+    for (int i = 6; i < 12; ++i) rec[static_cast<size_t>(i)] = app.PassWord_radio[static_cast<size_t>(i)];
+    Link.Set_frame(Write_frame(frame::kPassWordAddr, rec.data(), false));
+    MSC.setInBufferCount(0);
+    Send_frame();
+    MSC.setInBufferCount(0);
+    Pw_stage = 2;
+}
+
+void Form_Write_PassWord::Answer_stage(uint8_t answer) {
+    Stop_link_timers();
+    Link.st.Write_busy = 0;
+    if (MSC.PortOpen()) MSC.setPortOpen(false);
+    if (answer != frame::Ack) {
+        // The record was not written: the window stays for another try.
+        Msg(link_text::kFailConnect, link_text::kTitleEng);
+        return;
+    }
+    Close_request = -1;
+    Timer4.setEnabled(true);
+    const uint64_t shown_by = loads_;
+    Msg(kSuccess, link_text::kTitleEngP);
+    // Timer4 may have closed the window while the box was open, and the menu
+    // may have opened it anew: only the window that showed the box empties.
+    if (!Loaded() || loads_ != shown_by) return;
+    Set_blank(PassWord_old, "");
+    Set_blank(PassWord_new, "");
+    Text_Old_PassWord.setText("");
+    Text_New_Password_1.setText("");
+    Text_New_PassWord_2.setText("");
+}
+
+// ---- closing ----
+
+void Form_Write_PassWord::Timer4_Timer() {
+    if (Close_request != 0) App::Unload(*this);
+}
+
+void Form_Write_PassWord::Command_Cancel_Click() {
+    if (Busy()) {
+        Msg(link_text::kNoClose, link_text::kTitleEng);
+        return;
+    }
+    if (MSC.PortOpen()) MSC.setPortOpen(false);
+    App::Unload(*this);
+}
+
+}  // namespace bx

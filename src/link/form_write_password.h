@@ -1,0 +1,93 @@
+// The password change window: checks the typed old password against the
+// radio's password record (radio 0x3DF0) and writes the record back with the
+// new password 1, password 2 unchanged. The exchange's send pump, time-out
+// and pause are the link machine's (row Form_Write_PassWord); its three
+// stages are this window's own receive handler.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "app/editor_ids.h"
+#include "link/link_machine.h"
+#include "ui/all.h"
+
+namespace bx {
+
+class App;
+
+class Form_Write_PassWord : public ui::Form {
+public:
+    explicit Form_Write_PassWord(App& app);
+
+    App& app;
+
+    ui::Label Label_old_PassWord{*this, "Label_old_PassWord"};
+    ui::Label Label_New_Password_1{*this, "Label_New_Password_1"};
+    ui::Label Label_New_PassWord_2{*this, "Label_New_PassWord_2"};
+    ui::TextBox Text_Old_PassWord{*this, "Text_Old_PassWord"};
+    ui::TextBox Text_New_Password_1{*this, "Text_New_Password_1"};
+    ui::TextBox Text_New_PassWord_2{*this, "Text_New_PassWord_2"};
+    ui::CommandButton Command_Write{*this, "Command_Write"};
+    ui::CommandButton Command_Cancel{*this, "Command_Cancel"};
+    ui::SerialPort MSC{*this, "MSC"};
+    ui::Timer Timer1{*this, "Timer1"};  // byte sender
+    ui::Timer Timer2{*this, "Timer2"};  // reply time-out
+    ui::Timer Timer3{*this, "Timer3"};  // pause before the failure report
+    ui::Timer Timer4{*this, "Timer4"};  // closes the window after the record write
+
+    // The machine gives the send pump, time-out and pause; its busy flag is
+    // Write_busy.
+    class Machine : public LinkMachine {
+    public:
+        using LinkMachine::LinkMachine;
+        using LinkMachine::Send_ack;
+        using LinkMachine::Set_frame;
+    };
+    Machine Link;
+
+    // Character codes of the old and the new password, slots 0..5 used,
+    // blank-padded.
+    std::array<int32_t, 17> PassWord_old{};
+    std::array<int32_t, 17> PassWord_new{};
+    // 0 waiting for the identification, 1 for the read of the record area,
+    // 2 for the answer to the record write.
+    int16_t Pw_stage = 0;
+    // Set when the radio has accepted the record write: Timer4 closes the
+    // window.
+    int16_t Close_request = 0;
+
+    bool Busy() const { return Link.st.Write_busy != 0; }
+
+    void Command_Write_Click();
+    void Command_Cancel_Click();
+    void Text_Old_PassWord_Change();
+    void Timer1_Timer() { Link.Timer1_Timer(); }
+    void Timer2_Timer() { Link.Timer2_Timer(); }
+    void Timer3_Timer() { Link.Timer3_Timer(); }
+    void Timer4_Timer();
+    void MSC_OnComm();
+
+protected:
+    void Build() override;
+    void Form_Load() override;
+    void Form_Unload(int& Cancel) override;
+
+private:
+    void Comm_open();
+    void Send_frame();
+    void Start_password_exchange();
+    void Ident_stage();
+    void Record_stage();
+    void Answer_stage(uint8_t answer);
+    void Stop_link_timers();
+    void Msg(const link_text::Pair& t, const char* eng_title);
+
+    // Counts the loads, so that what follows a message box acts only on the
+    // window that showed it, never on one closed or opened anew meanwhile.
+    uint64_t loads_ = 0;
+};
+
+}  // namespace bx
+
+BX_EDITOR_WINDOW(Form_Write_PassWord);

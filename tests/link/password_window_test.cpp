@@ -1,0 +1,182 @@
+// The password change window: old password checked against the radio's
+// password record, the record written back with the new password 1.
+#include "link/form_write_password.h"
+#include "link_support.h"
+
+using namespace linktest;
+
+namespace {
+
+const std::vector<uint8_t> kProgram(bx::Cmd_program.begin(), bx::Cmd_program.end());
+constexpr int kRecord = 0x3DF0;
+constexpr double kByteMs = 1000.0 / 960.0;
+
+struct PwProgram : RadioProgram {
+    bx::Form_Write_PassWord& pw() { return *app.Editor<bx::EditorId::Form_Write_PassWord>(); }
+    // The program identified, the window opened from the menu, the line's
+    // record so far cleared.
+    void open() {
+        start_identified();
+        radio.pc_bytes.clear();
+        radio.radio.frames.clear();
+        main().PC_PassWord.click();
+    }
+    void fill(const std::string& old_pw, const std::string& new1, const std::string& new2) {
+        pw().Text_Old_PassWord.enter(old_pw);
+        pw().Text_New_Password_1.enter(new1);
+        pw().Text_New_PassWord_2.enter(new2);
+    }
+    void modify(const std::string& old_pw, const std::string& new_pw) {
+        fill(old_pw, new_pw, new_pw);
+        pw().Command_Write.click();
+    }
+    std::vector<uint8_t> record() const { return {radio.radio.mem.begin() + kRecord, radio.radio.mem.begin() + kRecord + 16}; }
+    void set_record(std::vector<uint8_t> r) { std::copy(r.begin(), r.end(), radio.radio.mem.begin() + kRecord); }
+    bool idle() {
+        for (ui::Timer* t : {&pw().Timer1, &pw().Timer2, &pw().Timer3})
+            if (t->running()) return false;
+        return !pw().Busy() && !pw().MSC.PortOpen();
+    }
+};
+
+std::vector<uint8_t> rec(const std::string& p1, const std::string& p2, std::vector<uint8_t> tail) {
+    std::vector<uint8_t> r;
+    for (int i = 0; i < 6; ++i) r.push_back(i < static_cast<int>(p1.size()) ? static_cast<uint8_t>(p1[static_cast<size_t>(i)]) : 0x20);
+    for (int i = 0; i < 6; ++i) r.push_back(i < static_cast<int>(p2.size()) ? static_cast<uint8_t>(p2[static_cast<size_t>(i)]) : 0x20);
+    r.insert(r.end(), tail.begin(), tail.end());
+    return r;
+}
+
+std::vector<uint8_t> cat(std::initializer_list<std::vector<uint8_t>> parts) {
+    std::vector<uint8_t> out;
+    for (const auto& p : parts) out.insert(out.end(), p.begin(), p.end());
+    return out;
+}
+
+TEST(PassWordWindow, OpensWithItsCaptionsAndPlace) {
+    PwProgram p;
+    p.start_identified();
+    p.app.Lang_chinese = -1;
+    p.main().PC_PassWord.click();
+    auto& w = p.pw();
+    EXPECT_TRUE(w.Loaded());
+    EXPECT_EQ(w.Caption(), "修改密码");
+    EXPECT_EQ(w.Label_New_PassWord_2.Caption(), "确认新密码");
+    EXPECT_EQ(w.Command_Write.Caption(), "修改");
+    const ui::Form& m = p.main();
+    EXPECT_EQ(w.Width(), m.ScaleWidth() / 4);
+    EXPECT_EQ(w.Height(), m.ScaleHeight() / 3);
+    EXPECT_EQ(w.Left(), (m.ScaleWidth() - w.Width()) / 2);
+    EXPECT_EQ(w.Top(), (m.ScaleHeight() - w.Height()) / 2 - 500);
+    for (ui::TextBox* t : {&w.Text_Old_PassWord, &w.Text_New_Password_1, &w.Text_New_PassWord_2}) {
+        EXPECT_EQ(t->Text(), "");
+        EXPECT_EQ(t->PasswordChar(), "*");
+        // The shared password filter: six printable ASCII characters.
+        t->type("1234567");
+        EXPECT_EQ(t->Text(), "123456");
+        t->setText("ab\xe4\xb8\xad" "cdefgh");
+        EXPECT_EQ(t->Text(), "abcdef");
+    }
+    p.app.Lang_chinese = 0;
+    p.main().PC_PassWord.click();
+    EXPECT_EQ(w.Caption(), "Modify PassWord");
+    EXPECT_EQ(w.Label_old_PassWord.Caption(), "Old PassWord");
+    EXPECT_EQ(w.Label_New_Password_1.Caption(), "New PassWord");
+    EXPECT_EQ(w.Label_New_PassWord_2.Caption(), "Confirm PassWord");
+    EXPECT_EQ(w.Command_Cancel.Caption(), "Close");
+    EXPECT_EQ(w.Text_New_Password_1.Text(), "");  // opened anew: empty boxes
+}
+
+TEST(PassWordWindow, ChangesPasswordOneOfTheRadio) {
+    PwProgram p;
+    p.open();
+    p.set_record(rec("OLD123", "SUPER9", {0xAA, 0xBB, 0xCC, 0xDD}));
+    const auto panels = p.main().StatusBar1.Panels(2).Text;
+    const double limit_a = p.app.Limit_A_low;
+    const auto image = p.image_record(5);
+    p.modify("OLD123", "New45");
+    const double t0 = p.rt.sim.now_ms();
+    p.rt.sim.run_for(1000);
+
+    // The bytes on the wire, in order.
+    const std::vector<uint8_t> want = cat({kProgram, {0x06, 0x53, 0x3D, 0xC0, 0x40}, {0x06},
+                                           {0x58, 0x3D, 0xF0, 0x10}, rec("New45", "SUPER9", {0, 0, 0, 0})});
+    EXPECT_EQ(p.radio.pc_bytes, want);
+    EXPECT_EQ(p.record(), rec("New45", "SUPER9", {0, 0, 0, 0}));
+    // The pump: the first byte 15 ms after Modify, each next one 10 ms later
+    // (a frame's time is the arrival of its last byte, one byte time on).
+    const auto& f = p.radio.radio.frames;
+    ASSERT_EQ(f.size(), 5u);  // program, Ack, read, Ack, write
+    EXPECT_NEAR(f[0].t_us / 1000.0 - t0, 15 + 7 * 10 + kByteMs, 0.01);
+    EXPECT_NEAR((f[2].t_us - f[1].t_us) / 1000.0, 4 * 10, 0.01);
+    EXPECT_EQ(f[4].kind, Frame::Write);
+
+    ASSERT_EQ(p.texts(), std::vector<std::string>{"PassWord Modify Success ! "});
+    EXPECT_EQ(p.rt.recorder.shown[0].title, "Operate Prompt");
+    EXPECT_EQ(p.rt.recorder.shown[0].style, ui::vbExclamation);
+    EXPECT_FALSE(p.pw().Loaded());  // closed by Timer4, 500 ms after the answer
+    EXPECT_TRUE(p.idle());
+    // Nothing else changes.
+    EXPECT_EQ(p.main().StatusBar1.Panels(2).Text, panels);
+    EXPECT_EQ(p.app.Limit_A_low, limit_a);
+    EXPECT_EQ(p.image_record(5), image);
+}
+
+TEST(PassWordWindow, TheWindowClosesHalfASecondAfterTheAnswer) {
+    PwProgram p;
+    p.open();
+    p.modify("", "abc");
+    ASSERT_TRUE(p.rt.sim.run_until([&] { return !p.rt.recorder.shown.empty(); }, 5000));
+    const double answered = p.rt.recorder.shown[0].at_ms;
+    EXPECT_TRUE(p.pw().Loaded());
+    EXPECT_EQ(p.pw().Text_New_Password_1.Text(), "");  // emptied after the box
+    p.rt.sim.run_for(answered + 499 - p.rt.sim.now_ms());
+    EXPECT_TRUE(p.pw().Loaded());
+    p.rt.sim.run_for(2);
+    EXPECT_FALSE(p.pw().Loaded());
+}
+
+TEST(PassWordWindow, OldPasswordAndRecordCases) {
+    const std::vector<uint8_t> ff6(6, 0xFF);
+    struct Case {
+        const char* what;
+        std::vector<uint8_t> record;
+        const char* old_pw;
+        const char* new_pw;
+        bool passes;
+        std::vector<uint8_t> written;  // record afterwards
+    } cases[] = {
+        {"password 1", rec("user01", "super1", {1, 2, 3, 4}), "user01", "x", true, rec("x", "super1", {0, 0, 0, 0})},
+        {"password 2", rec("user01", "super1", {1, 2, 3, 4}), "super1", "NEW", true, rec("NEW", "super1", {0, 0, 0, 0})},
+        {"case differs", rec("user01", "super1", {1, 2, 3, 4}), "USER01", "x", false, {}},
+        {"wrong", rec("user01", "super1", {1, 2, 3, 4}), "user0", "x", false, {}},
+        {"empty old", rec("user01", "super1", {1, 2, 3, 4}), "", "x", false, {}},
+        {"empty old, blank password 2", rec("user01", "", {1, 2, 3, 4}), "", "ab", true, rec("ab", "", {0, 0, 0, 0})},
+        {"blank password 1", rec("", "super1", {1, 2, 3, 4}), "zz", "  ab  ", true, rec("ab", "super1", {0, 0, 0, 0})},
+        {"all 0xFF", cat({ff6, ff6, {0xFF, 0xFF, 0xFF, 0xFF}}), "", "", true, cat({std::vector<uint8_t>(6, 0x20), ff6, {0, 0, 0, 0}})},
+    };
+    for (const Case& c : cases) {
+        PwProgram p;
+        p.open();
+        p.set_record(c.record);
+        p.modify(c.old_pw, c.new_pw);
+        p.rt.sim.run_for(2000);
+        if (c.passes) {
+            EXPECT_EQ(p.record(), c.written) << c.what;
+            EXPECT_EQ(p.texts(), std::vector<std::string>{"PassWord Modify Success ! "}) << c.what;
+            continue;
+        }
+        EXPECT_EQ(p.record(), c.record) << c.what;
+        ASSERT_EQ(p.texts(), std::vector<std::string>{"Old PassWord Error, Writeing Stop"}) << c.what;
+        EXPECT_EQ(p.rt.recorder.shown[0].title, "Operate Prompt");
+        // Nothing after the Ack of the read reply; the window and its boxes stay.
+        EXPECT_EQ(p.radio.pc_bytes.back(), 0x06) << c.what;
+        EXPECT_EQ(p.frames(Frame::Write).size(), 0u) << c.what;
+        EXPECT_TRUE(p.pw().Loaded());
+        EXPECT_EQ(p.pw().Text_Old_PassWord.Text(), c.old_pw);
+        EXPECT_EQ(p.pw().Text_New_PassWord_2.Text(), c.new_pw);
+        EXPECT_TRUE(p.idle()) << c.what;
+    }
+}
+
+}  // namespace
