@@ -157,6 +157,13 @@ void Form_Write_PassWord::Stop_link_timers() {
 void Form_Write_PassWord::MSC_OnComm() {
     if (MSC.CommEvent() != ui::SerialPort::comEvReceive) return;
     if (!Busy()) return;
+    // The radio answers a frame only once all of it has gone out: what
+    // arrives before is left over from the previous reply (bytes behind it)
+    // and would be taken for the answer.
+    if (Link.st.Frame_sent == 0) {
+        MSC.setInBufferCount(0);
+        return;
+    }
     const int need = Pw_stage == 0 ? frame::kIdentLen : Pw_stage == 1 ? frame::kReadReplyLen : kAnswerLen;
     if (MSC.InBufferCount() < need) return;
     // Exactly the reply's bytes; later ones stay in the port.

@@ -179,4 +179,192 @@ TEST(PassWordWindow, OldPasswordAndRecordCases) {
     }
 }
 
+TEST(PassWordWindow, NewPasswordsDifferOrThePortWillNotOpen) {
+    PwProgram p;
+    p.open();
+    const int opens = p.radio.opens;
+    p.fill("", "abc", "ABC");
+    p.pw().Command_Write.click();
+    EXPECT_EQ(p.texts(), std::vector<std::string>{"Password is not consistent ."});
+    EXPECT_EQ(p.rt.recorder.shown[0].title, "Operate prompt");
+    p.rt.sim.run_for(3000);
+    EXPECT_TRUE(p.radio.pc_bytes.empty());
+    EXPECT_EQ(p.radio.opens, opens);
+    EXPECT_TRUE(p.idle());
+
+    p.rt.recorder.clear();
+    p.app.Comm_port = 7;  // nothing there
+    p.modify("", "abc");
+    EXPECT_EQ(p.texts(), std::vector<std::string>{
+                             "Communication port is error, please setting right communication port . ！"});
+    EXPECT_EQ(p.rt.recorder.shown[0].title, "Operate prompt");
+    EXPECT_EQ(p.app.Comm_port_err, -1);
+    p.rt.sim.run_for(10000);
+    EXPECT_EQ(p.texts().size(), 1u);
+    EXPECT_TRUE(p.idle());
+}
+
+TEST(PassWordWindow, SilentRadioFailsOnceAndModifyDuringThePauseStartsClean) {
+    PwProgram p;
+    p.open();
+    p.radio.radio.faults.silent = true;
+    p.modify("", "abc");
+    const double t0 = p.rt.sim.now_ms();
+    const double last_byte = t0 + 15 + 7 * 10;
+    p.rt.sim.run_for(last_byte + 999 - p.rt.sim.now_ms());
+    EXPECT_TRUE(p.pw().Busy());
+    EXPECT_TRUE(p.pw().MSC.PortOpen());
+    p.rt.sim.run_for(2);  // the time-out, 1000 ms after the last byte
+    EXPECT_FALSE(p.pw().Busy());
+    EXPECT_FALSE(p.pw().MSC.PortOpen());
+    p.rt.sim.run_for(10000);
+    ASSERT_EQ(p.texts(), std::vector<std::string>{"Fail connect with transceiver."});
+    EXPECT_EQ(p.rt.recorder.shown[0].title, "Operate prompt");
+    EXPECT_DOUBLE_EQ(p.rt.recorder.shown[0].at_ms, last_byte + 1000 + 5000);
+    EXPECT_EQ(p.frames(Frame::Program).size(), 1u);  // no retry
+    EXPECT_TRUE(p.idle());
+    EXPECT_TRUE(p.pw().Loaded());
+
+    // Modify again, now just before the end of the pause of a failed
+    // exchange: the old pause must not cut the new exchange short.
+    p.rt.recorder.clear();
+    p.modify("", "abc");
+    p.rt.sim.run_for(1085 + 4900);
+    ASSERT_TRUE(p.pw().Timer3.running());
+    p.radio.radio.faults.silent = false;
+    p.pw().Command_Write.click();
+    p.rt.sim.run_for(20000);
+    EXPECT_EQ(p.texts(), std::vector<std::string>{"PassWord Modify Success ! "});
+    EXPECT_EQ(p.record(), rec("abc", "", {0, 0, 0, 0}));
+}
+
+TEST(PassWordWindow, IdentificationAndReadReplyVariants) {
+    struct Case {
+        const char* what;
+        radiosim::Faults f;
+        bool passes;
+    } cases[] = {
+        {"0x01, mark at 48", {.ident_01_mark_at = 48}, true},
+        {"0x01, mark only at 49", {.ident_01_mark_at = 49}, false},
+        {"no end mark", {.no_end_mark = true}, false},
+        {"other maker ident", {.wrong_ident = true}, true},
+        {"'X' at index 5", {.x_shift = 4}, true},
+        {"'X' at index 6", {.x_shift = 5}, false},
+        {"reply in pieces with bytes behind", {.pieces = 7, .extra_bytes = 3}, true},
+    };
+    for (const Case& c : cases) {
+        PwProgram p;
+        p.open();
+        p.radio.radio.Set_passwords("secret", "other");
+        p.radio.radio.faults = c.f;
+        p.modify("secret", "N3w");
+        p.rt.sim.run_for(8000);
+        if (c.passes) {
+            EXPECT_EQ(p.texts(), std::vector<std::string>{"PassWord Modify Success ! "}) << c.what;
+            EXPECT_EQ(p.record(), rec("N3w", "other", {0, 0, 0, 0})) << c.what;
+        } else {
+            EXPECT_EQ(p.texts(), std::vector<std::string>{"Fail connect with transceiver."}) << c.what;
+            EXPECT_EQ(p.frames(Frame::Write).size(), 0u) << c.what;
+            EXPECT_TRUE(p.pw().Loaded()) << c.what;
+        }
+        EXPECT_TRUE(p.idle()) << c.what;
+    }
+    // A read reply whose 'X' is too late is dropped only after its Ack.
+    PwProgram p;
+    p.open();
+    p.radio.radio.faults.x_shift = 5;
+    p.modify("", "x");
+    p.rt.sim.run_for(8000);
+    EXPECT_EQ(p.radio.pc_bytes, cat({kProgram, {0x06, 0x53, 0x3D, 0xC0, 0x40}, {0x06}}));
+}
+
+TEST(PassWordWindow, RefusedRecordWriteKeepsTheWindowForAnotherTry) {
+    PwProgram p;
+    p.open();
+    p.radio.radio.faults.wrong_ack = true;
+    p.modify("", "abc");
+    ASSERT_TRUE(p.rt.sim.run_until([&] { return !p.rt.recorder.shown.empty(); }, 5000));
+    EXPECT_EQ(p.texts(), std::vector<std::string>{"Fail connect with transceiver."});
+    EXPECT_EQ(p.rt.recorder.shown[0].title, "Operate prompt");
+    p.rt.sim.run_for(10000);
+    EXPECT_EQ(p.texts().size(), 1u);
+    EXPECT_TRUE(p.pw().Loaded());
+    EXPECT_EQ(p.pw().Close_request, 0);
+    EXPECT_FALSE(p.pw().Timer4.running());
+    EXPECT_EQ(p.pw().Text_New_Password_1.Text(), "abc");
+    EXPECT_TRUE(p.idle());
+}
+
+TEST(PassWordWindow, ModifyOrCloseWhileBusy) {
+    PwProgram p;
+    p.open();
+    p.modify("", "first");
+    p.rt.sim.run_for(50);  // the request is going out
+    // Modify again: nothing starts, but the record takes the password typed last.
+    p.fill("", "second", "second");
+    p.pw().Command_Write.click();
+    // Close while busy: its text, and the exchange goes on.
+    p.pw().Command_Cancel.click();
+    EXPECT_EQ(p.texts(), std::vector<std::string>{"Read-write operating，don't close the window. ,"});
+    EXPECT_EQ(p.rt.recorder.shown[0].title, "Operate prompt");
+    EXPECT_TRUE(p.pw().Loaded());
+    p.rt.sim.run_for(3000);
+    EXPECT_EQ(p.frames(Frame::Program).size(), 1u);
+    EXPECT_EQ(p.record(), rec("second", "", {0, 0, 0, 0}));
+    EXPECT_EQ(p.rt.recorder.shown.back().text, "PassWord Modify Success ! ");
+
+    // Close when idle closes the window.
+    p.main().PC_PassWord.click();
+    p.pw().Command_Cancel.click();
+    EXPECT_FALSE(p.pw().Loaded());
+}
+
+TEST(PassWordWindow, MenuMidExchangeEndsItAndShowsEmptyBoxes) {
+    PwProgram p;
+    p.open();
+    p.modify("", "abc");
+    p.rt.sim.run_for(200);  // waiting for the read reply
+    ASSERT_TRUE(p.pw().Busy());
+    p.main().PC_PassWord.click();
+    EXPECT_TRUE(p.pw().Loaded());
+    EXPECT_FALSE(p.pw().Busy());
+    EXPECT_EQ(p.pw().Text_New_Password_1.Text(), "");
+    EXPECT_TRUE(p.idle());
+    p.rt.sim.run_for(20000);
+    EXPECT_TRUE(p.rt.recorder.shown.empty());  // the ended exchange never reports
+    EXPECT_EQ(p.frames(Frame::Write).size(), 0u);
+    // The close box closes it at any time, busy or not.
+    p.modify("", "abc");
+    p.rt.sim.run_for(100);
+    p.pw().Unload(false, ui::vbFormControlMenu);
+    EXPECT_FALSE(p.pw().Loaded());
+    p.rt.sim.run_for(20000);
+    EXPECT_TRUE(p.rt.recorder.shown.empty());
+    EXPECT_FALSE(p.radio.open());
+}
+
+TEST(PassWordWindow, SuccessBoxOpenAcrossTheCloseAndAReopen) {
+    PwProgram p;
+    p.open();
+    p.rt.recorder.hold_ms = 2000;
+    bool reopened = false;
+    p.rt.recorder.on_show = [&](const ui::MsgRecord&) {
+        // Timer4 closes the window while the box is open.
+        p.rt.sim.run_for(600);
+        EXPECT_FALSE(p.pw().Loaded());
+        // The menu opens it anew, and the user types into it.
+        p.main().PC_PassWord.click();
+        p.pw().Text_Old_PassWord.enter("kept");
+        reopened = true;
+    };
+    p.modify("", "abc");
+    p.rt.sim.run_for(5000);
+    ASSERT_TRUE(reopened);
+    // The box of the old window empties nothing of the new one.
+    EXPECT_TRUE(p.pw().Loaded());
+    EXPECT_EQ(p.pw().Text_Old_PassWord.Text(), "kept");
+    EXPECT_EQ(p.pw().PassWord_old[0], 'k');
+    EXPECT_EQ(p.pw().Close_request, 0);
+}
+
 }  // namespace
