@@ -1,0 +1,66 @@
+// The real program, offscreen, changes the password of `radio-sim --pty`
+// through the password window. With BX_SHOTS_DIR set, the window is saved
+// there as a picture (English and Chinese) for a look by eye.
+#include <gtest/gtest.h>
+
+#include <QWidget>
+
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+
+#include "bench/link_run.h"
+#include "link/form_write_password.h"
+#include "qt/host.h"
+#include "qt_test_app.h"
+#include "radio-sim/radio_sim.h"
+
+namespace {
+
+void shoot(bx::QtRuntime& rt, const ui::Form& main, const std::string& name) {
+    const char* dir = std::getenv("BX_SHOTS_DIR");
+    bx::FormView* v = rt.forms().view(main);
+    if (!dir || !*dir || !v || !v->top) return;
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    v->top->grab().save(QString::fromStdString(std::string(dir) + "/" + name + ".png"));
+}
+
+}  // namespace
+
+TEST(PassWordEndToEnd, ChangesThePasswordOverAPseudoTerminal) {
+    bxtest::qt_app();
+    char dump[] = "/tmp/bx-radio-dumpXXXXXX";
+    int fd = mkstemp(dump);
+    ASSERT_GE(fd, 0);
+    close(fd);
+
+    linkrun::Run run;
+    ASSERT_TRUE(run.Start({"--password", "OLD123,SUPER9", "--dump", dump})) << run.error;
+    auto& app = *run.app;
+    auto& w = *app.Form_Write_PassWord;
+    if (bx::FormView* v = run.rt->forms().view(*app.MDImain); v && v->top) v->top->resize(1280, 800);
+
+    app.Lang_chinese = -1;
+    app.MDImain->PC_PassWord.click();
+    w.Text_Old_PassWord.enter("OLD123");
+    shoot(*run.rt, *app.MDImain, "password_window_chn");
+    app.Lang_chinese = 0;
+    app.MDImain->PC_PassWord.click();
+    EXPECT_EQ(w.Text_Old_PassWord.Text(), "");
+    w.Text_Old_PassWord.enter("SUPER9");
+    w.Text_New_Password_1.enter("n3w");
+    w.Text_New_PassWord_2.enter("n3w");
+    shoot(*run.rt, *app.MDImain, "password_window_eng");
+
+    run.messages.clear();
+    w.Command_Write.click();
+    ASSERT_TRUE(bx::process_events_until([&] { return !w.Loaded(); }, 20)) << "the window stays open";
+    EXPECT_EQ(run.messages, std::vector<std::string>{"PassWord Modify Success ! "});
+
+    EXPECT_EQ(run.sim.Stop(), 0);
+    std::vector<uint8_t> mem = radiosim::Read_dump(dump);
+    std::remove(dump);
+    ASSERT_EQ(mem.size(), static_cast<size_t>(radiosim::kMemBytes));
+    const std::vector<uint8_t> want{'n', '3', 'w', ' ', ' ', ' ', 'S', 'U', 'P', 'E', 'R', '9', 0, 0, 0, 0};
+    EXPECT_EQ(std::vector<uint8_t>(mem.begin() + 0x3DF0, mem.begin() + 0x3E00), want);
+}
