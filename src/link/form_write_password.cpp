@@ -157,10 +157,10 @@ void Form_Write_PassWord::Stop_link_timers() {
 void Form_Write_PassWord::MSC_OnComm() {
     if (MSC.CommEvent() != ui::SerialPort::comEvReceive) return;
     if (!Busy()) return;
-    // The radio answers a frame only once all of it has gone out: what
-    // arrives before is left over from the previous reply (bytes behind it)
-    // and would be taken for the answer.
-    if (Link.st.Frame_sent == 0) {
+    // The radio answers a frame only once all of it has left the port: what
+    // arrives before is left over from the previous reply (bytes behind it,
+    // or its late last byte) and would be taken for the answer.
+    if (!Link.Frame_delivered()) {
         MSC.setInBufferCount(0);
         return;
     }

@@ -251,6 +251,7 @@ TEST(PassWordWindow, IdentificationAndReadReplyVariants) {
         {"'X' at index 5", {.x_shift = 4}, true},
         {"'X' at index 6", {.x_shift = 5}, false},
         {"reply in pieces with bytes behind", {.pieces = 7, .extra_bytes = 3}, true},
+        {"last byte of every reply late", {.late_last_ms = 30}, true},
     };
     for (const Case& c : cases) {
         PwProgram p;
