@@ -41,21 +41,20 @@ void Set_blank(std::array<int32_t, 17>& slots, const std::string& text) {
 }  // namespace
 
 Form_Write_PassWord::Form_Write_PassWord(App& a)
-    : ui::Form(a.rt, "Form_Write_PassWord"), app(a), Link{a, link_rows::Form_Write_PassWord, {MSC, Timer1, Timer2, Timer3}} {
+    : LinkWindow(a, "Form_Write_PassWord", link_rows::Form_Write_PassWord, {.progress = false, .password = false}) {
     Command_Write.Click = [this] { Command_Write_Click(); };
     Command_Cancel.Click = [this] { Command_Cancel_Click(); };
     Text_Old_PassWord.Change = [this] { Text_Old_PassWord_Change(); };
     for (ui::TextBox* t : {&Text_Old_PassWord, &Text_New_Password_1, &Text_New_PassWord_2}) ui::Use_password_filter(*t);
-    Timer1.OnTimer = [this] { Timer1_Timer(); };
-    Timer2.OnTimer = [this] { Timer2_Timer(); };
-    Timer3.OnTimer = [this] { Timer3_Timer(); };
     Timer4.OnTimer = [this] { Timer4_Timer(); };
+    // The three stages are the window's own receive handler.
     MSC.OnComm = [this] { MSC_OnComm(); };
     // The pause ends in the machine's failure report ("Fail connect with
     // transceiver."): the window has no progress bar or status label.
 }
 
 void Form_Write_PassWord::Build() {
+    LinkWindow::Build();
     Label_old_PassWord.Move(300, 330, 1700, 300);
     Text_Old_PassWord.Move(2100, 270, 2100, 360);
     Label_New_Password_1.Move(300, 870, 1700, 300);
@@ -65,19 +64,17 @@ void Form_Write_PassWord::Build() {
     Command_Write.Move(700, 2100, 1300, 450);
     Command_Cancel.Move(2600, 2100, 1300, 450);
     for (ui::TextBox* t : {&Text_Old_PassWord, &Text_New_Password_1, &Text_New_PassWord_2}) t->setPasswordChar("*");
-    // Timer1..Timer3 tick only once the exchange gives them an interval.
-    for (ui::Timer* t : {&Timer1, &Timer2, &Timer3}) {
-        t->setEnabled(false);
-        t->setInterval(0);
-    }
+    // Timer1..Timer3 (off since the base's Build) tick only once the
+    // exchange gives them an interval.
+    for (ui::Timer* t : {&Timer1, &Timer2, &Timer3}) t->setInterval(0);
     Timer4.setEnabled(false);
     Timer4.setInterval(kCloseTickMs);
 }
 
 void Form_Write_PassWord::Form_Load() {
+    LinkWindow::Form_Load();
     ++loads_;
     Close_request = 0;
-    Link.Reset();
     Pw_stage = 0;
     const int16_t chn = app.Lang_chinese;
     setCaption(L(chn, "修改密码", "Modify PassWord"));
@@ -86,12 +83,10 @@ void Form_Write_PassWord::Form_Load() {
     Label_New_PassWord_2.setCaption(L(chn, "确认新密码", "Confirm PassWord"));
     Command_Write.setCaption(L(chn, "修改", "Modify"));
     Command_Cancel.setCaption(L(chn, "关闭", "Close"));
-    // The main window is the first of the program's windows.
-    const ui::Form& m = *app.forms().front();
+    const MainWindow& m = app.main_window;
     setWidth(m.ScaleWidth() / 4);
     setHeight(m.ScaleHeight() / 3);
-    setLeft((m.ScaleWidth() - Width()) / 2);
-    setTop((m.ScaleHeight() - Height()) / 2 - 500);
+    m.Centre(*this, 500);
     // The boxes start empty; the old password is six blanks.
     Text_Old_PassWord.setText("");
     Text_New_Password_1.setText("");
@@ -99,12 +94,12 @@ void Form_Write_PassWord::Form_Load() {
     Set_blank(PassWord_old, "");
 }
 
-void Form_Write_PassWord::Form_Unload(int& /*Cancel*/) {
+void Form_Write_PassWord::Form_Unload(int& Cancel) {
     // Never refused, not even mid-exchange: the exchange ends with the window
-    // (its timers stop and its port closes), so nothing of it acts later.
+    // (its four timers stop and its port closes), so nothing of it acts later.
     Timer4.setEnabled(false);
-    Link.Reset();
     Close_request = 0;
+    LinkWindow::Form_Unload(Cancel);
 }
 
 void Form_Write_PassWord::Msg(const link_text::Pair& t, const char* eng_title) { Link.Msg(t, eng_title); }

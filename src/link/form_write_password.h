@@ -1,26 +1,23 @@
 // The password change window: checks the typed old password against the
 // radio's password record (radio 0x3DF0) and writes the record back with the
-// new password 1, password 2 unchanged. The exchange's send pump, time-out
-// and pause are the link machine's (row Form_Write_PassWord); its three
-// stages are this window's own receive handler.
+// new password 1, password 2 unchanged. It stands on LinkWindow without
+// progress display or password box: the port, Timer1-Timer3, the machine's
+// send pump, time-out and pause (row Form_Write_PassWord) and the unload
+// rule are the base's; its three stages are this window's own receive
+// handler.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
 #include "app/editor_ids.h"
-#include "link/link_machine.h"
-#include "ui/all.h"
+#include "link/link_window.h"
 
 namespace bx {
 
-class App;
-
-class Form_Write_PassWord : public ui::Form {
+class Form_Write_PassWord : public LinkWindow {
 public:
     explicit Form_Write_PassWord(App& app);
-
-    App& app;
 
     ui::Label Label_old_PassWord{*this, "Label_old_PassWord"};
     ui::Label Label_New_Password_1{*this, "Label_New_Password_1"};
@@ -30,21 +27,10 @@ public:
     ui::TextBox Text_New_PassWord_2{*this, "Text_New_PassWord_2"};
     ui::CommandButton Command_Write{*this, "Command_Write"};
     ui::CommandButton Command_Cancel{*this, "Command_Cancel"};
-    ui::SerialPort MSC{*this, "MSC"};
-    ui::Timer Timer1{*this, "Timer1"};  // byte sender
-    ui::Timer Timer2{*this, "Timer2"};  // reply time-out
-    ui::Timer Timer3{*this, "Timer3"};  // pause before the failure report
-    ui::Timer Timer4{*this, "Timer4"};  // closes the window after the record write
-
-    // The machine gives the send pump, time-out and pause; its busy flag is
-    // Write_busy.
-    class Machine : public LinkMachine {
-    public:
-        using LinkMachine::LinkMachine;
-        using LinkMachine::Send_ack;
-        using LinkMachine::Set_frame;
-    };
-    Machine Link;
+    // Timer1 sends, Timer2 is the reply time-out, Timer3 the pause before
+    // the failure report (the base's); Timer4 closes the window after the
+    // record write.
+    ui::Timer Timer4{*this, "Timer4"};
 
     // Character codes of the old and the new password, slots 0..5 used,
     // blank-padded.
@@ -57,14 +43,12 @@ public:
     // window.
     int16_t Close_request = 0;
 
+    // The machine's Write_busy is the window's busy flag.
     bool Busy() const { return Link.st.Write_busy != 0; }
 
     void Command_Write_Click();
     void Command_Cancel_Click();
     void Text_Old_PassWord_Change();
-    void Timer1_Timer() { Link.Timer1_Timer(); }
-    void Timer2_Timer() { Link.Timer2_Timer(); }
-    void Timer3_Timer() { Link.Timer3_Timer(); }
     void Timer4_Timer();
     void MSC_OnComm();
 
