@@ -12,7 +12,7 @@ namespace {
 // 0x3DC0-0x3DFF (its last 16 bytes are the password record), the record
 // write, the radio's one-byte answer.
 constexpr int kAreaAddr = 0x3DC0;
-constexpr int kRecordInArea = frame::kPassWordAddr - kAreaAddr;  // 48
+constexpr int kRecordInArea = area::kPassWordAddr - kAreaAddr;  // 48
 constexpr int kAnswerLen = 1;
 // The 'X' of the read reply is looked for among bytes 0..20 and taken only at
 // index 5 or below, so that both passwords (record bytes 0..11) lie inside
@@ -195,7 +195,7 @@ void Form_Write_PassWord::Record_stage() {
     // The record's bytes as received; a byte beyond the 69 (only bytes 12..15
     // can be) counts as 0x00 and is never written back.
     const int first = k + 4 + kRecordInArea;
-    const int received = std::min(frame::kRecordBytes, frame::kReadReplyLen - first);
+    const int received = std::min(kRecordBytes, frame::kReadReplyLen - first);
     app.PassWord_radio.fill(0);
     for (int i = 0; i < received; ++i) app.PassWord_radio[static_cast<size_t>(i)] = rx[first + i];
     if (!PassWord_passes(app.PassWord_radio.data(), received, PassWord_old.data())) {
@@ -207,10 +207,10 @@ void Form_Write_PassWord::Record_stage() {
     }
     Timer2.setEnabled(false);
     Timer3.setEnabled(false);
-    std::array<uint8_t, frame::kRecordBytes> rec{};
+    std::array<uint8_t, kRecordBytes> rec{};
     for (int i = 0; i < 6; ++i) rec[static_cast<size_t>(i)] = static_cast<uint8_t>(PassWord_new[static_cast<size_t>(i)]);
     for (int i = 6; i < 12; ++i) rec[static_cast<size_t>(i)] = app.PassWord_radio[static_cast<size_t>(i)];
-    Link.Set_frame(Write_frame(frame::kPassWordAddr, rec.data(), false));
+    Link.Set_frame(Write_frame(area::kPassWordAddr, rec.data(), false));
     MSC.setInBufferCount(0);
     Send_frame();
     MSC.setInBufferCount(0);
