@@ -37,7 +37,7 @@ TEST(PassWordEndToEnd, ChangesThePasswordOverAPseudoTerminal) {
     linkrun::Run run;
     ASSERT_TRUE(run.Start({"--password", "OLD123,SUPER9", "--dump", dump})) << run.error;
     auto& app = *run.app;
-    auto& w = *app.Form_Write_PassWord;
+    auto& w = *app.Editor<bx::EditorId::Form_Write_PassWord>();
     if (bx::FormView* v = run.rt->forms().view(*app.MDImain); v && v->top) v->top->resize(1280, 800);
 
     app.Lang_chinese = -1;
