@@ -3,6 +3,7 @@
 // renderer. Needs a QApplication that outlives it.
 #pragma once
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QObject>
 
@@ -50,6 +51,19 @@ public:
     std::function<QWidget*()> parent;
     // Called inside the box's own loop once it is open (tests answer it).
     std::function<void(QMessageBox&)> on_open;
+};
+
+// The program's Qt application. Every event Qt delivers passes its notify(),
+// which is the boundary for the handlers Qt calls directly (a click, a key,
+// a byte arriving): an exception escaping one is reported through
+// on_failure (the runtime's error box) and the event loop runs on. Handlers
+// the loop runs itself (timer ticks, posted calls) are guarded closer, by
+// ui::Loop::run_handler.
+class QtApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override;
+    std::function<void(const std::string& what)> on_failure;
 };
 
 class QtRuntime : public ui::Runtime {
