@@ -170,11 +170,13 @@ QtRuntime::~QtRuntime() {
 ui::FormHost& QtRuntime::host() { return *host_; }
 
 int QtRuntime::screen_width() const {
+    if (screen_w_ > 0) return screen_w_ * 15;
     QScreen* s = QGuiApplication::primaryScreen();
     return s ? s->geometry().width() * 15 : 0;
 }
 
 int QtRuntime::screen_height() const {
+    if (screen_h_ > 0) return screen_h_ * 15;
     QScreen* s = QGuiApplication::primaryScreen();
     return s ? s->geometry().height() * 15 : 0;
 }

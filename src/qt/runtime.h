@@ -75,9 +75,13 @@ public:
     ui::MsgService& msg() override { return msg_; }
     ui::SerialProvider& serial() override { return serial_; }
     ui::FormHost& host() override;
-    // The primary screen's size in twips (pixels × 15).
+    // The primary screen's size in twips (pixels × 15), or the size set by
+    // set_screen_size.
     int screen_width() const override;
     int screen_height() const override;
+    // Makes the program see a screen of w × h pixels, for drivers that run
+    // it at a chosen screen size (the offscreen platform has one of its own).
+    void set_screen_size(int w, int h) { screen_w_ = w, screen_h_ = h; }
     // Starts the first system-information program found in PATH, detached.
     bool start_system_info() override;
 
@@ -99,6 +103,7 @@ public:
     bool quit_requested() const;
 
 private:
+    int screen_w_ = 0, screen_h_ = 0;  // pixels; 0: the primary screen
     QtLoop loop_;
     QtMsgService msg_;
     QtSerialProvider serial_;
