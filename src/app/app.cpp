@@ -14,6 +14,8 @@
 namespace bx {
 
 App::App(ui::Runtime& r) : rt(r) {
+    // The error box of a failed handler speaks the language chosen.
+    rt.chinese = [this] { return Lang_chinese != 0; };
     MDImain = std::make_unique<bx::MDImain>(*this);
     add_form(*MDImain);
     // Radio link windows.
@@ -46,6 +48,7 @@ App::App(ui::Runtime& r) : rt(r) {
 App::~App() {
     // Close ports and stop timers before the windows go.
     for (ui::Form* f : forms_) f->Unload(true);
+    rt.chinese = nullptr;
 }
 
 }  // namespace bx

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/text.h"
+#include "model/numtext.h"
 
 namespace bx {
 
@@ -48,12 +49,6 @@ bool Ident_accepted(const uint8_t* reply, const std::array<uint8_t, 4>& radio_id
     return reply[frame::kIdentEndAt] == frame::kEndMark;
 }
 
-std::string Panel_number(int v) {
-    std::string s(1, ' ');
-    s += std::to_string(v);
-    return s;
-}
-
 std::string Byte_char(uint8_t b) {
     if (b >= 0x20 && b < 0x7F) return std::string(1, static_cast<char>(b));
     return utf8_encode(b);
@@ -74,8 +69,8 @@ IdentInfo Ident_decode(const uint8_t* r) {
     in.band_a_high = mhz(r, 4);
     in.band_b_low = mhz(r, 7);
     in.band_b_high = mhz(r, 10);
-    in.band_a = Panel_number(in.band_a_low) + "--" + Panel_number(in.band_a_high) + " MHZ";
-    in.band_b = Panel_number(in.band_b_low) + "--" + Panel_number(in.band_b_high) + " MHZ";
+    in.band_a = Str(in.band_a_low) + "--" + Str(in.band_a_high) + " MHZ";
+    in.band_b = Str(in.band_b_low) + "--" + Str(in.band_b_high) + " MHZ";
     in.model = chars(r, 17, 22);
     in.serial = chars(r, 33, 38) + "--" + chars(r, 39, 44) + "--" + chars(r, 45, 48);
     in.version = chars(r, 23, 24) + "." + chars(r, 25, 26) + "." + chars(r, 27, 27) + "." + chars(r, 28, 28);

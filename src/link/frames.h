@@ -70,8 +70,6 @@ struct IdentInfo {
 bool Ident_accepted(const uint8_t* reply, const std::array<uint8_t, 4>& radio_ident);
 IdentInfo Ident_decode(const uint8_t* reply);
 
-// A number as the status panels show it: decimal with one leading blank.
-std::string Panel_number(int v);
 // One reply byte as a character (printable ASCII as itself, any other code
 // as the Latin-1 character of that code, as UTF-8).
 std::string Byte_char(uint8_t b);

@@ -1,5 +1,7 @@
 #include "link/transfer_window.h"
 
+#include <algorithm>
+
 #include "app/app.h"
 
 namespace bx {
@@ -20,15 +22,28 @@ TransferWindow::TransferWindow(App& a, const char* name, const Link_params& row,
 
 void TransferWindow::Build() {
     LinkWindow::Build();
-    Label_PassWord.Move(600, 450, 1500, 300);
-    Text_PassWord.Move(2200, 400, 1800, 360);
-    ProgressBar1.Move(600, 1300, 8000, 360);
-    Label_tr_count.Move(600, 1850, 8000, 300);
-    action_.Move(1200, 2900, 1800, 500);
-    Command_Cancel.Move(3900, 2900, 1800, 500);
-    Command_Help.Move(6600, 2900, 1800, 500);
     Timer4.setInterval(200);
     Timer4.setEnabled(true);
+}
+
+// The layout is drawn for the window on a 1920 x 1080 screen (a client area
+// of kDesignW x kDesignH). In a smaller window the left edges, widths and
+// tops shrink in proportion, the heights stay, so every control stays
+// inside down to the smallest screen the program accepts.
+void TransferWindow::Place_controls() {
+    constexpr double kDesignW = 9480, kDesignH = 4900;
+    const double fx = std::min(1.0, ScaleWidth() / kDesignW);
+    const double fy = std::min(1.0, ScaleHeight() / kDesignH);
+    auto place = [&](ui::Control& c, int left, int top, int width, int height) {
+        c.Move(static_cast<int>(left * fx), static_cast<int>(top * fy), static_cast<int>(width * fx), height);
+    };
+    place(Label_PassWord, 600, 450, 1500, 300);
+    place(Text_PassWord, 2200, 400, 1800, 360);
+    place(ProgressBar1, 600, 1300, 8000, 360);
+    place(Label_tr_count, 600, 1850, 8000, 300);
+    place(action_, 1200, 2900, 1800, 500);
+    place(Command_Cancel, 3900, 2900, 1800, 500);
+    place(Command_Help, 6600, 2900, 1800, 500);
 }
 
 void TransferWindow::Form_Load() {
@@ -39,6 +54,7 @@ void TransferWindow::Form_Load() {
     setHeight(m.Height() / 3);
     setLeft((m.Width() - Width()) / 2);
     setTop((m.Height() - Height()) / 3);
+    Place_controls();
     const int16_t chn = app.Lang_chinese;
     setCaption(L(chn, texts_.caption_chn, texts_.caption_eng));
     action_.setCaption(L(chn, texts_.action_chn, texts_.action_eng));

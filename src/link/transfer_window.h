@@ -36,6 +36,9 @@ protected:
     void Form_Load() override;
 
 private:
+    // Places the controls to fit the window's size (set by Form_Load).
+    void Place_controls();
+
     Texts texts_;
     ui::CommandButton& action_;
 };

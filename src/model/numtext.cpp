@@ -79,4 +79,10 @@ std::string Trim(std::string_view text) {
     return std::string(text.substr(b, e - b));
 }
 
+std::string Str(int v) {
+    std::string s = v >= 0 ? " " : "";
+    s += std::to_string(v);
+    return s;
+}
+
 }  // namespace bx

@@ -21,6 +21,10 @@ double Val(std::string_view text);
 // a value that is not finite give "0".
 std::string Num_text(double v);
 
+// A whole number as the status panels and the dialogs show it: decimal,
+// with a blank where a negative number has its "-" (7 gives " 7", -7 "-7").
+std::string Str(int v);
+
 // The text without leading and trailing blanks (spaces only).
 std::string Trim(std::string_view text);
 

@@ -12,7 +12,7 @@
 namespace bx {
 
 int run_program(int argc, char** argv) {
-    QApplication qapp(argc, argv);
+    QtApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("BX-5610 CPS"));
     setup_application();
 
@@ -30,7 +30,7 @@ void ensure_qt_application() {
     static int argc = 1;
     static char name[] = "bx5610cps";
     static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);  // lives as long as the process
+    new QtApplication(argc, argv);  // lives as long as the process
     QApplication::setApplicationName(QStringLiteral("BX-5610 CPS"));
     setup_application();
 }

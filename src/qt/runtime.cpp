@@ -60,7 +60,22 @@ void QtLoop::cancel_timer(int id) {
 void QtLoop::busy_wait() { std::this_thread::sleep_for(std::chrono::milliseconds(2)); }
 
 void QtLoop::post(ui::Callback cb) {
-    QMetaObject::invokeMethod(this, [cb = std::move(cb)] { cb(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, [this, cb = std::move(cb)] { run_handler(cb); }, Qt::QueuedConnection);
+}
+
+// ---- QtApplication ----
+
+bool QtApplication::notify(QObject* receiver, QEvent* event) {
+    std::string what;
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& e) {
+        what = e.what();
+    } catch (...) {
+        what = "unknown error";
+    }
+    if (on_failure) on_failure(what);
+    return false;
 }
 
 // ---- QtMsgService ----
@@ -144,18 +159,25 @@ const char* const kSystemInfoPrograms[] = {
 
 QtRuntime::QtRuntime() : host_(std::make_unique<QtFormHost>()) {
     msg_.parent = [this]() -> QWidget* { return host_->dialog_parent(); };
+    loop_.on_failure = [this](const std::string& what) { report_failure(what); };
+    if (auto* a = dynamic_cast<QtApplication*>(QCoreApplication::instance()))
+        a->on_failure = [this](const std::string& what) { report_failure(what); };
 }
 
-QtRuntime::~QtRuntime() = default;
+QtRuntime::~QtRuntime() {
+    if (auto* a = dynamic_cast<QtApplication*>(QCoreApplication::instance())) a->on_failure = nullptr;
+}
 
 ui::FormHost& QtRuntime::host() { return *host_; }
 
 int QtRuntime::screen_width() const {
+    if (screen_w_ > 0) return screen_w_ * 15;
     QScreen* s = QGuiApplication::primaryScreen();
     return s ? s->geometry().width() * 15 : 0;
 }
 
 int QtRuntime::screen_height() const {
+    if (screen_h_ > 0) return screen_h_ * 15;
     QScreen* s = QGuiApplication::primaryScreen();
     return s ? s->geometry().height() * 15 : 0;
 }

@@ -3,6 +3,7 @@
 // renderer. Needs a QApplication that outlives it.
 #pragma once
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QObject>
 
@@ -52,6 +53,19 @@ public:
     std::function<void(QMessageBox&)> on_open;
 };
 
+// The program's Qt application. Every event Qt delivers passes its notify(),
+// which is the boundary for the handlers Qt calls directly (a click, a key,
+// a byte arriving): an exception escaping one is reported through
+// on_failure (the runtime's error box) and the event loop runs on. Handlers
+// the loop runs itself (timer ticks, posted calls) are guarded closer, by
+// ui::Loop::run_handler.
+class QtApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override;
+    std::function<void(const std::string& what)> on_failure;
+};
+
 class QtRuntime : public ui::Runtime {
 public:
     QtRuntime();
@@ -61,9 +75,13 @@ public:
     ui::MsgService& msg() override { return msg_; }
     ui::SerialProvider& serial() override { return serial_; }
     ui::FormHost& host() override;
-    // The primary screen's size in twips (pixels × 15).
+    // The primary screen's size in twips (pixels × 15), or the size set by
+    // set_screen_size.
     int screen_width() const override;
     int screen_height() const override;
+    // Makes the program see a screen of w × h pixels, for drivers that run
+    // it at a chosen screen size (the offscreen platform has one of its own).
+    void set_screen_size(int w, int h) { screen_w_ = w, screen_h_ = h; }
     // Starts the first system-information program found in PATH, detached.
     bool start_system_info() override;
     // Measured in the application's font.
@@ -88,6 +106,7 @@ public:
     bool quit_requested() const;
 
 private:
+    int screen_w_ = 0, screen_h_ = 0;  // pixels; 0: the primary screen
     QtLoop loop_;
     QtMsgService msg_;
     QtSerialProvider serial_;

@@ -3,17 +3,10 @@
 #include "app/app.h"
 #include "model/code_tables.h"
 #include "model/lang.h"
+#include "model/numtext.h"
 #include "shell/mdimain.h"
 
 namespace bx {
-
-namespace {
-std::string Str(int v) {
-    std::string s = v >= 0 ? " " : "";
-    s += std::to_string(v);
-    return s;
-}
-}  // namespace
 
 std::string Band_text(int low, int high) {
     std::string s = " ";

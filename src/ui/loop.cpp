@@ -1,8 +1,22 @@
 #include "ui/loop.h"
 
 #include <algorithm>
+#include <exception>
 
 namespace ui {
+
+void Loop::run_handler(const Callback& cb) {
+    std::string what;
+    try {
+        cb();
+        return;
+    } catch (const std::exception& e) {
+        what = e.what();
+    } catch (...) {
+        what = "unknown error";
+    }
+    if (on_failure) on_failure(what);
+}
 
 int SimLoop::add_timer(int interval_ms, Callback cb) {
     int id = next_timer_++;
@@ -33,7 +47,7 @@ bool SimLoop::step(int64_t limit_us) {
     queue_.erase(it);
     now_us_ = std::max(now_us_, key.t);
     if (ev.timer_id == 0) {
-        ev.cb();
+        run_handler(ev.cb);
         return true;
     }
     auto t = timers_.find(ev.timer_id);
@@ -43,7 +57,7 @@ bool SimLoop::step(int64_t limit_us) {
     int64_t next = std::max(key.t + t->second.interval_us, now_us_ + 1);
     schedule_timer(ev.timer_id, next);
     Callback cb = t->second.cb;  // the handler may cancel its own timer
-    cb();
+    run_handler(cb);
     return true;
 }
 

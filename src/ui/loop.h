@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <set>
+#include <string>
 #include <tuple>
 
 namespace ui {
@@ -25,6 +26,13 @@ public:
     virtual void busy_wait() = 0;
     // Runs cb on the loop as soon as the current handler has returned.
     virtual void post(Callback cb) = 0;
+
+    // Runs one handler at the loop's boundary. An exception escaping it (a
+    // bad index, a failed allocation) ends that handler only: on_failure
+    // (the runtime's error box) is told what failed, and the loop runs on,
+    // so the user keeps the program and the data in it.
+    void run_handler(const Callback& cb);
+    std::function<void(const std::string& what)> on_failure;
 };
 
 // Virtual clock in microseconds. Events fire in time order; events due at the

@@ -93,6 +93,12 @@ public:
         return msg().show(text, style, title);
     }
 
+    // The one error box for a handler that failed (Loop::run_handler): what
+    // failed, in the language `chinese` tells (English while it is unset).
+    // A box that cannot be shown is given up silently.
+    void report_failure(const std::string& what);
+    std::function<bool()> chinese;
+
     // The shown forms in the order they were last activated, the latest
     // last (kept by Form). A message box changes nothing here.
     std::vector<Form*>& shown_forms() { return shown_forms_; }

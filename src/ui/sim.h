@@ -82,7 +82,9 @@ public:
 
 class SimRuntime : public Runtime {
 public:
-    SimRuntime() : recorder(sim) {}
+    SimRuntime() : recorder(sim) {
+        sim.on_failure = [this](const std::string& what) { report_failure(what); };
+    }
     Loop& loop() override { return sim; }
     MsgService& msg() override { return recorder; }
     SerialProvider& serial() override { return ports; }

@@ -73,3 +73,9 @@ TEST(Trim, RemovesOuterBlanksOnly) {
     EXPECT_EQ(bx::Trim("   "), "");
     EXPECT_EQ(bx::Trim(" a b "), "a b");
 }
+
+TEST(NumText, StrPutsABlankWhereANegativeNumberHasItsSign) {
+    EXPECT_EQ(bx::Str(136), " 136");
+    EXPECT_EQ(bx::Str(0), " 0");
+    EXPECT_EQ(bx::Str(-7), "-7");
+}

@@ -3,6 +3,8 @@
 
 #include <QApplication>
 
+#include "qt/runtime.h"
+
 namespace bxtest {
 
 inline QApplication& qt_app() {
@@ -10,7 +12,7 @@ inline QApplication& qt_app() {
     static char name[] = "bx_qt_tests";
     static char* argv[] = {name, nullptr};
     static QApplication* app = [] {
-        auto* a = new QApplication(argc, argv);
+        auto* a = new bx::QtApplication(argc, argv);
         QApplication::setApplicationName(QStringLiteral("BX-5610 CPS"));
         return a;
     }();
