@@ -84,6 +84,10 @@ public:
     // Starts the platform's system-information program; false when there is
     // none or it cannot be started.
     virtual bool start_system_info() { return false; }
+    // Width of a line of text in the windows' font, and the height of one
+    // line, in twips. Without a real font: the fixed rule of grid_choices.h.
+    virtual int text_width(const std::string& text) const;
+    virtual int text_height() const;
 
     int MsgBox(const std::string& text, int style = vbOKOnly, const std::string& title = {}) {
         return msg().show(text, style, title);
