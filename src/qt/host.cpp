@@ -247,7 +247,10 @@ bool FormView::eventFilter(QObject* o, QEvent* e) {
 
 // ---- QtFormHost ----
 
-QtFormHost::QtFormHost() { register_standard_renderers(renderers_); }
+QtFormHost::QtFormHost() {
+    register_standard_renderers(renderers_);
+    register_grid_renderers(renderers_);
+}
 
 QtFormHost::~QtFormHost() {
     closing_ = true;

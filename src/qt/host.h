@@ -87,6 +87,8 @@ private:
 void register_standard_renderers(RendererRegistry& r);
 // The drive, folder and file lists of the file dialogs (filelists_widgets.cpp).
 void register_filelist_renderers(RendererRegistry& r);
+// The grid, its cell overlays and the tab strip (grid_view.cpp, tabstrip_view.cpp).
+void register_grid_renderers(RendererRegistry& r);
 
 // The widgets of one shown form.
 class FormView : public QObject {

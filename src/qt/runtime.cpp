@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFont>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QMetaObject>
@@ -167,6 +168,12 @@ bool QtRuntime::start_system_info() {
     }
     return false;
 }
+
+int QtRuntime::text_width(const std::string& text) const {
+    return twips(QFontMetrics(QApplication::font()).horizontalAdvance(QString::fromStdString(text)));
+}
+
+int QtRuntime::text_height() const { return twips(QFontMetrics(QApplication::font()).height()); }
 
 void QtRuntime::set_port_device(int port, const std::string& path) { serial_.set_port_device(port, path); }
 

@@ -66,6 +66,9 @@ public:
     int screen_height() const override;
     // Starts the first system-information program found in PATH, detached.
     bool start_system_info() override;
+    // Measured in the application's font.
+    int text_width(const std::string& text) const override;
+    int text_height() const override;
 
     QtLoop& qt_loop() { return loop_; }
     QtFormHost& forms() { return *host_; }
