@@ -23,8 +23,7 @@ void CellOverlay::place() {
     const Grid::Rect t = target(r, c);
     editor_.Move(t.x, t.y, t.w, t.h);
     editor_.setVisible(true);
-    if (auto* tb = dynamic_cast<TextBox*>(&editor_)) tb->focus();
-    else if (auto* cb = dynamic_cast<ComboBox*>(&editor_)) cb->focus();
+    if (auto* f = dynamic_cast<Focusable*>(&editor_)) f->SetFocus();
 }
 
 }  // namespace ui

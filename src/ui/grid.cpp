@@ -26,7 +26,6 @@ void Grid::reset_props() {
     align_.assign(2, 0);
     cells_.assign(4, std::string());
     format_.clear();
-    focused_ = false;
     dirty_ = Dirty{true, {}};
     dirty_told_ = false;
 }
@@ -346,18 +345,6 @@ std::pair<int, int> Grid::cell_at(int x, int y) const {
 }
 
 // ---- user actions ----
-
-void Grid::focus() {
-    if (focused_ || !usable()) return;
-    focused_ = true;
-    fire(GotFocus);
-}
-
-void Grid::blur() {
-    if (!focused_) return;
-    focused_ = false;
-    fire(LostFocus);
-}
 
 void Grid::click(int r, int c) {
     if (!usable() || !in_grid(r, c)) return;

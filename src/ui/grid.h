@@ -36,12 +36,13 @@
 #include <vector>
 
 #include "ui/controls.h"
+#include "ui/focus.h"
 
 namespace ui {
 
-class Grid : public Control {
+class Grid : public Focusable {
 public:
-    using Control::Control;
+    using Focusable::Focusable;
     const char* kind() const override { return "Grid"; }
 
     // ---- shape ----
@@ -104,8 +105,8 @@ public:
     int CellWidth() const { return cell_rect(row_, col_).w; }
     int CellHeight() const { return cell_rect(row_, col_).h; }
 
+    // Also GotFocus and LostFocus (Focusable).
     Event LeaveCell, Click, DblClick, Scroll;
-    Event GotFocus, LostFocus;
 
     // ---- user actions (ignored when the grid cannot be reached) ----
     void click(int r, int c);
@@ -123,10 +124,6 @@ public:
     // non-fixed row and column, clamped.
     void scroll_to(int top_row, int left_col);
     void wheel(int rows) { scroll_to(TopRow() + rows, LeftCol()); }
-    // The user giving the grid the focus, and the focus leaving it.
-    void focus();
-    void blur();
-    bool focused() const { return focused_; }
 
     // ---- geometry, for the views and the overlays ----
     struct Rect {
@@ -183,7 +180,6 @@ private:
     std::vector<int> align_;
     std::vector<std::string> cells_;  // row-major, rows_ x cols_
     std::string format_;
-    bool focused_ = false;
     Dirty dirty_;
     bool dirty_told_ = false;
 };

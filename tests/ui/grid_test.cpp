@@ -22,6 +22,8 @@ struct GridForm : ui::Form {
         G.Click = [this] { log.push_back("Click"); };
         G.DblClick = [this] { log.push_back("DblClick"); };
         G.Scroll = [this] { log.push_back("Scroll"); };
+        Text1.LostFocus = [this] { log.push_back("Text1 LostFocus"); };
+        G.GotFocus = [this] { log.push_back("GotFocus"); };
     }
     ui::Grid G{*this, "G"};
     ui::TextBox Text1{*this, "Text1"};
@@ -67,12 +69,23 @@ struct Move {
 // cell that LeaveCell sees.
 TEST_F(GridTest, MovesRaiseLeaveCellClickAndDblClickInOrder) {
     const std::vector<Move> moves = {
-        {"click another cell", 1, [](GridForm& f) { f.G.click(3, 2); }, {"Leave 1,1", "Click"}, 3, 2},
-        {"click the current cell", 1, [](GridForm& f) { f.G.click(1, 1); }, {"Click"}, 1, 1},
-        {"click a fixed column: row only", 1, [](GridForm& f) { f.G.click(4, 0); }, {"Leave 1,1", "Click"}, 4, 1},
-        {"click a fixed row", 1, [](GridForm& f) { f.G.click(0, 3); }, {"Click"}, 1, 1},
-        {"click column 0 without fixed columns", 0, [](GridForm& f) { f.G.click(3, 0); }, {"Leave 1,0", "Click"}, 3, 0},
-        {"double-click", 1, [](GridForm& f) { f.G.dblclick(2, 3); }, {"Leave 1,1", "Click", "DblClick"}, 2, 3},
+        {"click another cell", 1, [](GridForm& f) { f.G.click(3, 2); }, {"GotFocus", "Leave 1,1", "Click"}, 3, 2},
+        {"click from a focused text box",
+         1,
+         [](GridForm& f) {
+             f.Text1.setVisible(true);
+             f.Text1.SetFocus();
+             f.log.clear();
+             f.G.click(3, 2);
+         },
+         {"Text1 LostFocus", "GotFocus", "Leave 1,1", "Click"},
+         3,
+         2},
+        {"click the current cell", 1, [](GridForm& f) { f.G.click(1, 1); }, {"GotFocus", "Click"}, 1, 1},
+        {"click a fixed column: row only", 1, [](GridForm& f) { f.G.click(4, 0); }, {"GotFocus", "Leave 1,1", "Click"}, 4, 1},
+        {"click a fixed row", 1, [](GridForm& f) { f.G.click(0, 3); }, {"GotFocus", "Click"}, 1, 1},
+        {"click column 0 without fixed columns", 0, [](GridForm& f) { f.G.click(3, 0); }, {"GotFocus", "Leave 1,0", "Click"}, 3, 0},
+        {"double-click", 1, [](GridForm& f) { f.G.dblclick(2, 3); }, {"GotFocus", "Leave 1,1", "Click", "DblClick"}, 2, 3},
         {"key down", 1, [](GridForm& f) { f.G.key(ui::Grid::Key::Down); }, {"Leave 1,1"}, 2, 1},
         {"key left at the fixed column", 1, [](GridForm& f) { f.G.key(ui::Grid::Key::Left); }, {}, 1, 1},
         {"key end", 1, [](GridForm& f) { f.G.key(ui::Grid::Key::End); }, {"Leave 1,1"}, 1, 3},
@@ -91,7 +104,7 @@ TEST_F(GridTest, MovesRaiseLeaveCellClickAndDblClickInOrder) {
              };
              f.G.click(5, 2);
          },
-         {"Leave 1,1", "Leave 1,1", "back at 1,3", "Click"},
+         {"GotFocus", "Leave 1,1", "Leave 1,1", "back at 1,3", "Click"},
          5,
          2},
     };
