@@ -10,14 +10,20 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScrollBar>
+#include <QStaticText>
 #include <QSignalBlocker>
 #include <QWheelEvent>
 #include <QWidget>
 
 #include <algorithm>
 #include <cstring>
+#include <string>
+#include <unordered_map>
+#include <vector>
 
+#include "qt/grid_view.h"
 #include "qt/host.h"
+#include "qt/runtime.h"
 #include "ui/cell_overlay.h"
 #include "ui/grid.h"
 #include "ui/grid_choices.h"
@@ -25,6 +31,9 @@
 namespace bx {
 
 namespace {
+
+// Texts laid out and kept for painting; past this many the cache starts anew.
+constexpr size_t kMaxLaidOutTexts = 4096;
 
 QRect qrect(const ui::Grid::Rect& r) { return QRect(px(r.x), px(r.y), px(r.w), px(r.h)); }
 
@@ -35,6 +44,7 @@ public:
     GridWidget(GridView& v, QWidget* parent);
     QScrollBar* vbar;
     QScrollBar* hbar;
+    long paints = 0;
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -44,9 +54,12 @@ protected:
     void wheelEvent(QWheelEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
+    const QStaticText& laid_out(const std::string& s);
     GridView& view_;
+    std::unordered_map<std::string, QStaticText> texts_;
 };
 
 class GridView : public ControlView {
@@ -65,6 +78,7 @@ public:
         connect(w_->hbar, &QScrollBar::valueChanged, this, user_scroll);
     }
     QWidget* widget() const override { return w_; }
+    long paints() const { return w_->paints; }
     ui::Grid& grid() const { return static_cast<ui::Grid&>(control()); }
 
     void sync(const char* prop) override {
@@ -141,68 +155,88 @@ GridWidget::GridWidget(GridView& v, QWidget* parent)
     hbar->hide();
 }
 
+// A cell's text laid out once: a redraw that only swaps known texts costs
+// no text shaping.
+const QStaticText& GridWidget::laid_out(const std::string& s) {
+    auto it = texts_.find(s);
+    if (it != texts_.end()) return it->second;
+    if (texts_.size() >= kMaxLaidOutTexts) texts_.clear();
+    QStaticText t(QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())));
+    t.setTextFormat(Qt::PlainText);
+    t.prepare(QTransform(), font());
+    return texts_.emplace(s, std::move(t)).first->second;
+}
+
+void GridWidget::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::FontChange) texts_.clear();
+    QWidget::changeEvent(e);
+}
+
 void GridWidget::paintEvent(QPaintEvent* e) {
+    ++paints;
     const ui::Grid& g = view_.grid();
     const ui::Grid::Layout l = g.layout();
     QPainter p(this);
     const QPalette& pal = palette();
-    p.fillRect(e->rect(), pal.color(QPalette::Base));
+    const QRect dirty = e->rect();
+    p.fillRect(dirty, pal.color(QPalette::Base));
     const QRect view = qrect(l.view);
     const int rh = px(g.RowHeight());
-    const QColor fixed_bg = pal.color(QPalette::Button);
-    const QColor line = pal.color(QPalette::Mid);
-    const QColor text = pal.color(QPalette::Text);
     const int pad = px(ui::kCellPadX / 2);
-    const QFontMetrics fm = fontMetrics();
 
     // Rows and columns that show: the fixed ones, then from the first
-    // visible one until the view is full.
-    std::vector<int> rows, cols;
-    for (int r = 0; r < g.FixedRows(); ++r) rows.push_back(r);
-    for (int r = g.TopRow(), y = l.fixed_h; r < g.Rows() && px(y) < view.height(); ++r, y += g.RowHeight())
-        rows.push_back(r);
-    for (int c = 0; c < g.FixedCols(); ++c) cols.push_back(c);
-    for (int c = g.LeftCol(), x = l.fixed_w; c < g.Cols() && px(x) < view.width(); ++c) {
-        cols.push_back(c);
-        x += g.ColWidth(c);
-    }
-    // Column lefts and widths once, in pixels.
-    std::vector<std::pair<int, int>> xs;
-    xs.reserve(cols.size());
-    {
-        int x = view.left();
-        for (int c : cols) {
-            xs.emplace_back(x, px(g.ColWidth(c)));
-            x += px(g.ColWidth(c));
-        }
-    }
-    p.setClipRect(view.intersected(e->rect()));
+    // visible one until the view is full; their tops and lefts in pixels.
+    std::vector<std::pair<int, int>> rows, cols;  // index, pixel position
     int y = view.top();
-    for (int r : rows) {
-        const QRect row_rect(view.left(), y, view.width(), rh);
-        if (row_rect.intersects(e->rect())) {
-            for (size_t i = 0; i < cols.size(); ++i) {
-                const int c = cols[i];
-                const QRect cell(xs[i].first, y, xs[i].second, rh);
-                if (!cell.intersects(e->rect())) continue;
-                const bool fixed = r < g.FixedRows() || c < g.FixedCols();
-                if (fixed) p.fillRect(cell, fixed_bg);
-                const std::string& s = g.TextMatrix(r, c);
-                if (!s.empty()) {
-                    p.setPen(text);
-                    const QRect box = cell.adjusted(pad, 0, -pad, 0);
-                    const QString t = QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-                    // A centred text too wide for its cell shows its start.
-                    int align = Qt::AlignLeft;
-                    if (g.ColAlignment(c) == 2 && fm.horizontalAdvance(t) <= box.width()) align = Qt::AlignHCenter;
-                    p.drawText(box, align | Qt::AlignVCenter | Qt::TextSingleLine, t);
-                }
-                p.setPen(line);
-                p.drawLine(cell.right(), cell.top(), cell.right(), cell.bottom());
-                p.drawLine(cell.left(), cell.bottom(), cell.right(), cell.bottom());
+    for (int r = 0; r < g.FixedRows(); ++r, y += rh) rows.emplace_back(r, y);
+    for (int r = g.TopRow(); r < g.Rows() && y < view.bottom() + 1; ++r, y += rh) rows.emplace_back(r, y);
+    const int bottom = y;
+    int x = view.left();
+    for (int c = 0; c < g.FixedCols(); ++c) cols.emplace_back(c, x), x += px(g.ColWidth(c));
+    for (int c = g.LeftCol(); c < g.Cols() && x < view.right() + 1; ++c) cols.emplace_back(c, x), x += px(g.ColWidth(c));
+    const int right = x;
+
+    p.setClipRect(view.intersected(dirty));
+    // The frozen part's background.
+    const QColor fixed_bg = pal.color(QPalette::Button);
+    const int fixed_bottom = view.top() + g.FixedRows() * rh;
+    const int fixed_right = view.left() + px(l.fixed_w);
+    if (g.FixedRows() > 0) p.fillRect(QRect(view.left(), view.top(), right - view.left(), fixed_bottom - view.top()), fixed_bg);
+    if (g.FixedCols() > 0) p.fillRect(QRect(view.left(), view.top(), fixed_right - view.left(), bottom - view.top()), fixed_bg);
+
+    // Texts.
+    p.setPen(pal.color(QPalette::Text));
+    for (const auto& [r, ry] : rows) {
+        if (ry > dirty.bottom() || ry + rh <= dirty.top()) continue;
+        for (const auto& [c, cx] : cols) {
+            const int w = px(g.ColWidth(c));
+            if (cx > dirty.right() || cx + w <= dirty.left()) continue;
+            const std::string& s = g.TextMatrix(r, c);
+            if (s.empty()) continue;
+            const QStaticText& t = laid_out(s);
+            const QSizeF size = t.size();
+            const int room = w - 2 * pad;
+            const bool fits = size.width() <= room;
+            // A centred text too wide for its cell shows its start.
+            int tx = cx + pad;
+            if (fits && g.ColAlignment(c) == 2) tx += (room - static_cast<int>(size.width())) / 2;
+            const int ty = ry + (rh - static_cast<int>(size.height())) / 2;
+            if (fits) {
+                p.drawStaticText(tx, ty, t);
+            } else {
+                p.save();
+                p.setClipRect(QRect(cx, ry, w - pad, rh).intersected(view), Qt::IntersectClip);
+                p.drawStaticText(tx, ty, t);
+                p.restore();
             }
         }
-        y += rh;
+    }
+    // Cell lines: one line along each row and column.
+    p.setPen(pal.color(QPalette::Mid));
+    for (const auto& [r, ry] : rows) p.drawLine(view.left(), ry + rh - 1, right - 1, ry + rh - 1);
+    for (const auto& [c, cx] : cols) {
+        const int lx = cx + px(g.ColWidth(c)) - 1;
+        p.drawLine(lx, view.top(), lx, bottom - 1);
     }
     // The current cell: a frame inside its lines.
     if (g.Rows() > 0 && g.Cols() > 0) {
@@ -276,6 +310,12 @@ public:
 }  // namespace
 
 void register_tabstrip_renderer(RendererRegistry& r);
+
+long grid_paint_count(QtRuntime& rt, const ui::Grid& g) {
+    FormView* fv = rt.forms().view(g.owner());
+    auto* v = fv ? dynamic_cast<GridView*>(fv->find(&g)) : nullptr;
+    return v ? v->paints() : 0;
+}
 
 void register_grid_renderers(RendererRegistry& r) {
     r.add("Grid", [](ui::Control& c, FormView& f, QWidget* parent) -> std::unique_ptr<ControlView> {
