@@ -142,6 +142,9 @@ public:
     using ReadBlocks = std::array<std::array<uint8_t, 71>, 257>;
     ReadBlocks Read_blocks{};
     ReadBlocks Read_blocks_twin{};
+    // During the channel editor's data phase: which area the next reply or
+    // acknowledged frame belongs to (0 channels, -1 names).
+    int16_t Pair_toggle = 0;
     // Character codes of the password last typed into any password box
     // (slots 0..5 compared, blank-padded); all 0 until a box is edited.
     std::array<int32_t, 17> PassWord_typed{};

@@ -1,0 +1,144 @@
+#include "editors/channels/chann_link.h"
+
+#include <cmath>
+
+#include "app/app.h"
+#include "editors/channels/chann_columns.h"
+#include "model/lang.h"
+
+namespace bx {
+
+using chann_link::Name_offset;
+
+ChannLinkMachine::ChannLinkMachine(App& a, Controls c) : LinkMachine(a, link_rows::frm_chann, c) {}
+
+void ChannLinkMachine::Request_block(int addr) {
+    Set_frame(Cmd_read(addr, frame::Block_bytes));
+    Arm_send_pump();
+}
+
+void ChannLinkMachine::Begin_read_data() {
+    const int base = app.Addr_high * 256 + app.Addr_low;
+    st.Block_no = 1;
+    Request_block(base);
+    c_.MSC.setInBufferCount(0);
+    app.Pair_toggle = 0;
+}
+
+void ChannLinkMachine::Read_phase() {
+    ui::SerialPort& MSC = c_.MSC;
+    if (MSC.InBufferCount() < frame::Read_reply_len) return;
+    std::array<uint8_t, frame::Read_reply_len> reply{};
+    Take_bytes(reply.data(), frame::Read_reply_len);
+    // A reply whose data would not lie inside the 69 bytes counts as no
+    // reply: not acknowledged, and the time-out follows.
+    if (!Read_reply_usable(reply.data())) return;
+    const int c = st.Block_no;
+    App::ReadBlocks& rows = app.Pair_toggle == 0 ? app.Read_blocks : app.Read_blocks_twin;
+    if (c < 0 || c >= static_cast<int>(rows.size())) return;
+    c_.Timer2.setEnabled(false);
+    st.Block_reading = -1;
+    auto& dst = rows[static_cast<size_t>(c)];
+    dst.fill(0);
+    std::copy(reply.begin(), reply.end(), dst.begin());
+    Send_ack();
+
+    const int base = app.Addr_high * 256 + app.Addr_low;
+    if (app.Pair_toggle == 0) {
+        // A channel block: its names next.
+        Request_block(base + Name_offset + frame::Block_bytes * (c - 1));
+        ++st.Block_no;
+        app.Pair_toggle = -1;
+    } else {
+        app.Pair_toggle = 0;
+        if (st.Block_no > st.Blocks_total) {
+            Finish();
+            if (On_read_complete) On_read_complete();
+            return;
+        }
+        Request_block(base + frame::Block_bytes * (c - 1));
+    }
+    const int n = st.Block_no;
+    Show_progress(n * 100 / (st.Blocks_total + 1), L(app.Lang_chinese, "正在读取 ", "Reading ") + std::to_string(n) +
+                                                       L(app.Lang_chinese, " 数据块", " Data Block"));
+}
+
+void ChannLinkMachine::Begin_write_data() {
+    const int base = app.Addr_high * 256 + app.Addr_low;
+    Set_frame(Write_frame(base, Image_row(base / frame::Record_bytes), false));
+    st.Block_no = 0;
+    app.Pair_toggle = 0;
+    Arm_send_pump();
+}
+
+void ChannLinkMachine::Write_phase() {
+    std::vector<uint8_t> in = c_.MSC.Input();
+    if (in.empty() || in[0] != frame::Ack || st.Frame_sent == 0) return;
+    c_.Timer2.setEnabled(false);
+    const int base = app.Addr_high * 256 + app.Addr_low;
+    const int c = st.Block_no;
+    if (app.Pair_toggle == 0) {
+        // The channel record is in: its name record next.
+        const int addr = base + Name_offset + frame::Record_bytes * c;
+        Set_frame(Write_frame(addr, Image_row(addr / frame::Record_bytes), true));
+        ++st.Block_no;
+        Arm_send_pump();
+        app.Pair_toggle = -1;
+        return;
+    }
+    app.Pair_toggle = 0;
+    if (c > st.Records_total) {
+        Finish();
+        if (On_write_complete) On_write_complete();
+        return;
+    }
+    Show_progress(c * 100 / st.Records_total, L(app.Lang_chinese, "正在写入  ", "Writeing  ") + std::to_string(c - 1) +
+                                                  L(app.Lang_chinese, "  信道", "  Channel"));
+    const int addr = base + frame::Record_bytes * c;
+    Set_frame(Write_frame(addr, Image_row(addr / frame::Record_bytes), true));
+    Arm_send_pump();
+}
+
+void Unpack_chann_replies(const App& app, MemImage& img, int chann_count) {
+    const Field& rec = chann_field::Record;
+    const Field& name = chann_field::Name_record;
+    auto unpack = [&](const App::ReadBlocks& rows, int first_row, const Field& into) {
+        for (int k = 0; k < chann_count; ++k) {
+            const auto& reply = rows[static_cast<size_t>(first_row + k / 4)];
+            const int at = Reply_data_start(reply.data()) + frame::Record_bytes * (k % 4);
+            into.put(img, k, std::span<const uint8_t>(reply.data() + at, frame::Record_bytes));
+        }
+    };
+    unpack(app.Read_blocks, 1, rec);
+    unpack(app.Read_blocks_twin, 2, name);
+}
+
+std::string Reply_name_text(const uint8_t* six) {
+    std::string t;
+    if (six[0] == 0xFF) return t;
+    for (int j = 0; j < 6; ++j) {
+        const uint8_t b = six[j];
+        if (b <= 9)
+            t += static_cast<char>('0' + b);
+        else if (b >= 17 && b <= 37)
+            t += static_cast<char>(b + 48);
+        else if (b >= 48 && b <= 250)
+            t += Byte_char(b);
+        else if (b == 251)
+            t += '+';
+        else if (b == 253)
+            t += '-';
+    }
+    return t;
+}
+
+int Reply_first_row(const std::array<uint8_t, 71>& reply) {
+    const int at = Reply_data_start(reply.data());
+    const int h = reply[static_cast<size_t>(at - 3)] - (Name_offset >> 8);
+    const int l = reply[static_cast<size_t>(at - 2)];
+    if (h < 0 || h > 31) return -1;
+    // Halves round to the even neighbour.
+    return static_cast<int>(std::nearbyint(h * 16 + l / 16.0 + 1));
+}
+
+}  // namespace bx
