@@ -41,6 +41,8 @@ class Form_type;
 class Form_Comm_Read;
 class Form_Comm_Write;
 class Form_setup;
+class frm_chann;
+class frm_FM;
 
 class App {
 public:
@@ -178,6 +180,8 @@ public:
     std::unique_ptr<bx::Form_Comm_Read> Form_Comm_Read;
     std::unique_ptr<bx::Form_Comm_Write> Form_Comm_Write;
     std::unique_ptr<bx::Form_setup> Form_setup;
+    std::unique_ptr<bx::frm_chann> frm_chann;
+    std::unique_ptr<bx::frm_FM> frm_FM;
 
 private:
     void add_form(ui::Form& f) { forms_.push_back(&f); }

@@ -1,0 +1,303 @@
+#include "editors/channels/frm_chann.h"
+
+#include <algorithm>
+
+#include "app/app.h"
+#include "editors/channels/chann_choices.h"
+#include "editors/channels/chann_rows.h"
+#include "model/defaults.h"
+#include "model/lang.h"
+
+namespace bx {
+
+namespace {
+
+// The main window and the data-file dialogs, reached through the
+// application's list of windows.
+ui::Form& main_form(App& app) { return *app.forms().front(); }
+ui::Form* form_named(App& app, const char* name) {
+    for (ui::Form* f : app.forms())
+        if (f->name() == name) return f;
+    return nullptr;
+}
+
+namespace T {
+constexpr link_text::Pair No_clear{"正在进行读写操作,请勿进行清除操作 ！,", "Read-write operating，don't clear operate .,"};
+constexpr link_text::Pair No_unload{"正在进行读写操作,请勿关窗口 ！,", "Read-write operating，don't close the window.,"};
+constexpr link_text::Pair Read_done{"从对讲机中读取数据完毕 ！", "Complete reading data from the transceiver."};
+constexpr link_text::Pair Read_ok{"信道数据读出正常 ！", "Read Channel Data is Ok ！"};
+constexpr link_text::Pair Write_done{"向对讲机写入数据完毕 ！", "Complete Written the data to transceiver."};
+constexpr link_text::Pair Write_ok{"信道数据写入完毕 ！", "Channel Data Writed ！"};
+constexpr link_text::Pair Fault_panel{"联机故障 ！", "Communication fault."};
+}  // namespace T
+
+}  // namespace
+
+frm_chann::frm_chann(App& a)
+    : ui::Form(a.rt, "frm_chann"),
+      app(a),
+      Link{a, {MSC, Timer1, Timer2, Timer3, &ProgressBar1, &Label_tr_count}} {
+    Command_open.Click = [this] { Command_open_Click(); };
+    Command_save.Click = [this] { Command_save_Click(); };
+    Command_def.Click = [this] { Command_def_Click(); };
+    Command_Clear.Click = [this] { Command_Clear_Click(); };
+    Command_close.Click = [this] { Command_close_Click(); };
+    Command_read.Click = [this] { Command_read_Click(); };
+    Command_Write.Click = [this] { Command_Write_Click(); };
+    Text_PassWord.Change = [this] { Text_PassWord_Change(); };
+    ui::Use_password_filter(Text_PassWord);
+    MSF_Chann.Click = [this] { MSF_Chann_Click(); };
+    MSF_Chann.LeaveCell = [this] { MSF_Chann_LeaveCell(); };
+    MSF_Chann.Scroll = [this] { MSF_Chann_Scroll(); };
+    Combo_edit.GotFocus = [this] { Combo_edit_GotFocus(); };
+    Combo_edit.Change = [this] { Combo_edit_Change(); };
+    Combo_edit.KeyPress = [this](int& k) { Combo_edit_KeyPress(k); };
+    Combo_edit.Click = [this] { Combo_edit_Click(); };
+    Text_Edit.KeyPress = [this](int& k) { Text_Edit_KeyPress(k); };
+    Timer1.OnTimer = [this] { Link.Timer1_Timer(); };
+    Timer2.OnTimer = [this] { Link.Timer2_Timer(); };
+    Timer3.OnTimer = [this] { Link.Timer3_Timer(); };
+    MSC.OnComm = [this] { Link.MSC_OnComm(); };
+    Link.On_read_complete = [this] { Read_complete(); };
+    Link.On_write_complete = [this] { Write_complete(); };
+    Link.On_failure = [this] { Link_failure(); };
+}
+
+// ---- load, activation, unload ----
+
+void frm_chann::Build() {
+    MSF_Chann.setFixedRows(1);
+    MSF_Chann.setFixedCols(0);
+    Combo_edit.setVisible(false);
+    Text_Edit.setVisible(false);
+    ProgressBar1.setVisible(false);
+    // The stored default text is no typed password.
+    auto change = std::move(Text_PassWord.Change);
+    Text_PassWord.setText(chann_choice::Default_password);
+    Text_PassWord.Change = std::move(change);
+    for (ui::Timer* t : {&Timer1, &Timer2, &Timer3}) t->setEnabled(false);
+}
+
+void frm_chann::Form_Load() {
+    const int16_t chn = app.Lang_chinese;
+    setCaption(L(chn, "信道参数编辑", "Channel Information"));
+    Command_open.setCaption(L(chn, "打 开", "Open"));
+    Command_save.setCaption(L(chn, "保 存", "Save"));
+    Command_def.setCaption(L(chn, "出厂值", "Default"));
+    Command_Clear.setCaption(L(chn, "清 除", "Clear"));
+    Command_close.setCaption(L(chn, "关 闭", "Close"));
+    Command_read.setCaption(L(chn, "读 取", "Read"));
+    Command_Write.setCaption(L(chn, "写 入", "Write"));
+    Label_PassWord.setCaption(L(chn, "读写密码", "PassWord"));
+    MSF_Chann.setFormatString(Chann_format_string(chn));
+
+    const ui::Form& m = main_form(app);
+    setWidth(static_cast<int>(m.Width() / 1.06));
+    setHeight(static_cast<int>(m.Height() / 1.26));
+    setTop((m.ScaleHeight() - Height()) / 2);
+    setLeft((m.ScaleWidth() - Width()) / 2);
+    Show();
+
+    MSF_Chann.setWidth(static_cast<int>(ScaleWidth() / 1.02));
+    Place_controls();
+    Text_Edit.setVisible(false);
+
+    const int count = app.Chann_count;
+    MSF_Chann.setRows(count + 2);
+    MSF_Chann.setCol(0);
+    for (int r = 1; r <= count; ++r) {
+        MSF_Chann.setRow(r);
+        MSF_Chann.setText(std::to_string(r - 1));
+    }
+    Link.Reset();
+    ProgressBar1.setValue(0);
+    Label_tr_count.setCaption("");
+    ProgressBar1.setVisible(false);
+    for (int r = 1; r <= count + 1; ++r) Show_chann_row(r);
+}
+
+void frm_chann::Place_controls() {
+    using namespace chann_choice;
+    const int w = ScaleWidth(), h = ScaleHeight();
+    MSF_Chann.setLeft((w - MSF_Chann.Width()) / 2);
+    MSF_Chann.setTop(Margin);
+    MSF_Chann.setHeight(std::max(Min_grid_height, h - Margin - Bottom_room));
+    const int y_bar = MSF_Chann.Top() + MSF_Chann.Height() + Gap;
+    const int x0 = MSF_Chann.Left();
+    ProgressBar1.Move(x0, y_bar, Bar_width, Bar_height);
+    Label_tr_count.Move(x0 + Bar_width + Gap, y_bar + (Bar_height - Label_height) / 2, Status_width, Label_height);
+    const int y_btn = y_bar + Bar_height + Gap;
+    Label_PassWord.Move(x0, y_btn + (Button_height - Label_height) / 2, Label_width, Label_height);
+    Text_PassWord.Move(x0 + Label_width, y_btn + (Button_height - Box_height) / 2, Box_width, Box_height);
+    int x = x0 + Label_width + Box_width + 2 * Gap;
+    for (ui::CommandButton* b : {&Command_read, &Command_Write, &Command_open, &Command_save, &Command_def,
+                                 &Command_Clear, &Command_close}) {
+        b->Move(x, y_btn, Button_width, Button_height);
+        x += Button_width + Gap;
+    }
+    Combo_edit.setHeight(Box_height);
+}
+
+void frm_chann::Show_all_rows() {
+    const int count = app.Chann_count;
+    MSF_Chann.setRows(count + 1);
+    for (int r = 1; r <= count; ++r) {
+        MSF_Chann.setCol(0);
+        MSF_Chann.setRow(r);
+        MSF_Chann.setText(std::to_string(r - 1));
+        Show_chann_row(r);
+    }
+}
+
+void frm_chann::Form_Unload(int& Cancel) {
+    if (Busy()) {
+        Link.Msg(T::No_unload);
+        // Only the end of the program closes a window whose exchange runs.
+        if (UnloadMode() != ui::vbFormMDIForm) {
+            Cancel = 1;
+            return;
+        }
+    }
+    Link.Reset();
+}
+
+// ---- rows ----
+
+void frm_chann::Show_chann_row(int row) {
+    const int k = row - 1;
+    if (!Chann_used(app.Mem_image, k)) {
+        Set_cell(row, Col_rx_freq, "");
+        Set_cell(row, Col_tx_freq, "");
+        Erase_chann(row);
+    } else {
+        const ChannCells cells = Chann_row_cells(app.Mem_image, k, app.Tone_name_table);
+        for (int c = Col_band; c < Col_name; ++c) Set_cell(row, c, cells[static_cast<size_t>(c)]);
+    }
+    Set_cell(row, Col_name, Chann_name_text(app.Mem_image, k));
+}
+
+void frm_chann::Set_chann_defaults(int row) {
+    const int k = row - 1;
+    Set_chann_default_records(app.Mem_image, k);
+    for (int c = Col_rx_tone; c < Col_name; ++c)
+        Set_cell(row, c, Chann_cell_text(c, app.Mem_image, k, app.Tone_name_table));
+    Set_cell(row, Col_name, "");
+}
+
+void frm_chann::Erase_chann(int row) {
+    Set_cell(row, Col_band, "");
+    for (int c = Col_rx_tone; c <= Col_name; ++c) Set_cell(row, c, "");
+    Erase_chann_records(app.Mem_image, row - 1);
+}
+
+void frm_chann::Erase_chann_keep_band(int row) {
+    for (int c = Col_rx_freq; c <= Col_name; ++c) Set_cell(row, c, "");
+    Erase_chann_records(app.Mem_image, row - 1);
+}
+
+// ---- commands ----
+
+void frm_chann::Command_def_Click() {
+    Load_chann_defaults(app.Mem_image);
+    Show_all_rows();
+}
+
+void frm_chann::Command_Clear_Click() {
+    if (Busy()) {
+        Link.Msg(T::No_clear);
+        return;
+    }
+    ProgressBar1.setValue(0);
+    Label_tr_count.setCaption("");
+    ProgressBar1.setVisible(false);
+    for (int r = 1; r <= app.Chann_count; ++r) {
+        for (int c : {Col_rx_freq, Col_tx_freq, Col_opt_sig}) Set_cell(r, c, "");
+        Erase_chann(r);
+    }
+}
+
+void frm_chann::Command_open_Click() {
+    if (Link.Refuse_if_busy()) return;
+    if (ui::Form* f = form_named(app, "Form_open_chann")) App::Open(*f);
+}
+
+void frm_chann::Command_save_Click() {
+    if (Link.Refuse_if_busy()) return;
+    if (ui::Form* f = form_named(app, "Form_save_chann")) App::Open(*f);
+}
+
+void frm_chann::Command_close_Click() {
+    if (Busy()) {
+        Link.Msg(link_text::No_close);
+        return;
+    }
+    if (MSC.PortOpen()) MSC.setPortOpen(false);
+    App::Unload(*this);
+    for (const char* name : {"Form_open_chann", "Form_save_chann"})
+        if (ui::Form* f = form_named(app, name); f && f->Loaded()) App::Unload(*f);
+}
+
+// ---- the exchange ----
+
+void frm_chann::Text_PassWord_Change() { Store_typed_password(app, Text_PassWord.Text()); }
+
+void frm_chann::Command_read_Click() {
+    if (Link.Read_button()) app.Pair_toggle = 0;
+}
+
+void frm_chann::Command_Write_Click() {
+    if (Link.Refuse_if_busy()) return;
+    const int bad = Chann_freq_check(app.Mem_image, app.limits());
+    if (bad < 255) {
+        const std::string n = std::to_string(bad);
+        app.rt.MsgBox(L(app.Lang_chinese, ("信道 " + n + " 中的接收或发射频率超出频率限制范围").c_str(),
+                        ("Channel " + n + "that Receiving or transmitting frequency  out of frequency limitation "
+                                          "range ")
+                            .c_str()),
+                      ui::vbExclamation, L(app.Lang_chinese, link_text::Title_chn, link_text::Title_eng));
+        return;
+    }
+    if (Link.Write_button()) app.Pair_toggle = 0;
+}
+
+void frm_chann::Unpack_chann_blocks() {
+    Unpack_chann_replies(app, app.Mem_image, app.Chann_count);
+    for (int r = 1; r <= app.Chann_count; ++r) Show_chann_row(r);
+}
+
+void frm_chann::Show_reply_names() {
+    const int last = Link.row.blocks_total + 1;
+    for (int i = 2; i <= last; ++i) {
+        const int c = Reply_first_row(app.Read_blocks_twin[static_cast<size_t>(i)]);
+        if (c < 0) return;
+        const int records = i == last ? 1 : 4;
+        for (int j = 0; j < records; ++j)
+            if (c + j <= app.Chann_count) Show_reply_name(i, c + j, frame::Record_bytes * j);
+    }
+}
+
+void frm_chann::Show_reply_name(int twin_row, int grid_row, int offset) {
+    const auto& reply = app.Read_blocks_twin[static_cast<size_t>(twin_row)];
+    const int at = Reply_data_start(reply.data()) + offset;
+    Set_cell(grid_row, Col_name, Reply_name_text(reply.data() + at));
+}
+
+void frm_chann::Read_complete() {
+    Unpack_chann_blocks();
+    Show_reply_names();
+    Link.Msg(T::Read_done);
+    Label_tr_count.setCaption(Link.T(T::Read_ok));
+}
+
+void frm_chann::Write_complete() {
+    Link.Msg(T::Write_done);
+    Label_tr_count.setCaption(Link.T(T::Write_ok));
+}
+
+void frm_chann::Link_failure() {
+    Link.Msg(link_text::Fail_connect);
+    if (auto* bar = dynamic_cast<ui::StatusBar*>(main_form(app).control("StatusBar1")))
+        bar->setPanelText(2, Link.T(T::Fault_panel));
+}
+
+}  // namespace bx

@@ -1,0 +1,309 @@
+#include "editors/fm/frm_fm.h"
+
+#include <algorithm>
+
+#include "app/app.h"
+#include "editors/fm/fm_rows.h"
+#include "model/defaults.h"
+#include "model/lang.h"
+#include "model/numtext.h"
+
+namespace bx {
+
+namespace {
+
+ui::Form& main_form(App& app) { return *app.forms().front(); }
+ui::Form* form_named(App& app, const char* name) {
+    for (ui::Form* f : app.forms())
+        if (f->name() == name) return f;
+    return nullptr;
+}
+
+namespace T {
+constexpr link_text::Pair No_clear{"正在进行读写操作,请勿进行清除操作 ！,", "Read-write operating，don't clear operate .,"};
+constexpr link_text::Pair No_unload{"正在进行读写操作,请勿关窗口 ！,", "Read-write operating，don't close the window.,"};
+constexpr link_text::Pair Range{"接收频率超出范围 ！", "Over the range of receive frequency ."};
+constexpr link_text::Pair Name_long{"信道名称的字符个数最大为 6 位 ！", "The letter of channel name max 6 bit . "};
+constexpr link_text::Pair Read_ok{" FM 收音机参数读出正常 ！", "Read FM Radio parameters in gear. "};
+constexpr link_text::Pair Read_done{"从对讲机中读取数据完毕 ！", "Complete reading the data from transceiver."};
+constexpr link_text::Pair Write_done{"向对讲机写入参数完毕 ！", "Complete Written FM parameters to the transceiver."};
+constexpr link_text::Pair Write_ok{"收音机参数写入完毕 ！", "Complete Written FM parameters "};
+}  // namespace T
+
+// Placement inside the window (twips): the grid at the top left, the
+// buttons in a column to its right, the password and progress below.
+namespace place {
+constexpr int Margin = 240;
+constexpr int Gap = 150;
+constexpr int Button_width = 1300;
+constexpr int Button_height = 420;
+constexpr int Label_width = 1100;
+constexpr int Label_height = 270;
+constexpr int Box_height = 330;
+constexpr int Bar_height = 300;
+constexpr const char* Default_password = "580317";
+}  // namespace place
+
+}  // namespace
+
+frm_FM::frm_FM(App& a) : ui::Form(a.rt, "frm_FM"), app(a), Link{a, link_rows::frm_FM, {MSC, Timer1, Timer2, Timer3, &ProgressBar1, &Label_tr_count}} {
+    MSF_Chann.Click = [this] { MSF_Chann_Click(); };
+    MSF_Chann.LeaveCell = [this] { MSF_Chann_LeaveCell(); };
+    MSF_Chann.Scroll = [this] { MSF_Chann_Scroll(); };
+    Text_Edit.KeyPress = [this](int& k) { Text_Edit_KeyPress(k); };
+    Command_def.Click = [this] { Command_def_Click(); };
+    Command_Clear.Click = [this] { Command_Clear_Click(); };
+    Command_open.Click = [this] { Command_open_Click(); };
+    Command_save.Click = [this] { Command_save_Click(); };
+    Command_close.Click = [this] { Command_close_Click(); };
+    Command_read.Click = [this] { Command_read_Click(); };
+    Command_Write.Click = [this] { Command_Write_Click(); };
+    Text_PassWord.Change = [this] { Text_PassWord_Change(); };
+    ui::Use_password_filter(Text_PassWord);
+    Timer1.OnTimer = [this] { Link.Timer1_Timer(); };
+    Timer2.OnTimer = [this] { Link.Timer2_Timer(); };
+    Timer3.OnTimer = [this] { Link.Timer3_Timer(); };
+    MSC.OnComm = [this] { Link.MSC_OnComm(); };
+    Link.On_read_complete = [this] { Read_complete(); };
+    Link.On_write_complete = [this] { Write_complete(); };
+}
+
+// ---- load and unload ----
+
+void frm_FM::Build() {
+    MSF_Chann.setFixedRows(1);
+    MSF_Chann.setFixedCols(0);
+    Combo_edit.setVisible(false);
+    Text_Edit.setVisible(false);
+    ProgressBar1.setVisible(false);
+    auto change = std::move(Text_PassWord.Change);
+    Text_PassWord.setText(place::Default_password);
+    Text_PassWord.Change = std::move(change);
+    for (ui::Timer* t : {&Timer1, &Timer2, &Timer3}) t->setEnabled(false);
+}
+
+void frm_FM::Form_Load() {
+    Area_addr_high = 48;
+    const int16_t chn = app.Lang_chinese;
+    setCaption(L(chn, "FM 收音机频道编辑", "FM Radio Information"));
+    Command_read.setCaption(L(chn, "读 取", "Read"));
+    Command_Write.setCaption(L(chn, "写  入", "Write"));
+    Command_Clear.setCaption(L(chn, "清  除", "Clear"));
+    Command_save.setCaption(L(chn, "保  存", "Save"));
+    Command_open.setCaption(L(chn, "打  开", "Open"));
+    Command_close.setCaption(L(chn, "关  闭", "Close"));
+    Command_def.setCaption(L(chn, "默认", "Default"));
+    Label_PassWord.setCaption(L(chn, "读写密码", "PassWord"));
+    MSF_Chann.setFormatString(Fm_format_string(chn));
+
+    const ui::Form& m = main_form(app);
+    setWidth(static_cast<int>(m.Width() / 1.8));
+    setHeight(static_cast<int>(m.Height() / 1.5));
+    setTop(static_cast<int>((m.ScaleHeight() - Height()) / 1.5));
+    setLeft((m.ScaleWidth() - Width()) / 2);
+    Show();
+
+    MSF_Chann.setWidth(static_cast<int>(ScaleWidth() / 2.25));
+    MSF_Chann.setHeight(static_cast<int>(Height() / 1.7));
+    Place_controls();
+    Text_Edit.setVisible(false);
+    MSF_Chann.setRows(kFm_rows);
+    MSF_Chann.setCol(0);
+    for (int n = 1; n <= kFm_presets; ++n) MSF_Chann.setTextMatrix(n, Fm_col_number, std::to_string(n));
+    Link.Reset();
+    ProgressBar1.setValue(0);
+    Label_tr_count.setCaption("");
+    ProgressBar1.setVisible(false);
+    for (int n = 1; n <= kFm_presets; ++n) MSF_Chann.setTextMatrix(n, Fm_col_freq, "");
+    Fm_low_limit = kFm_low_limit;
+    Fm_high_limit = kFm_high_limit;
+    Show_fm_presets();
+}
+
+void frm_FM::Place_controls() {
+    using namespace place;
+    MSF_Chann.Move(Margin, Margin, MSF_Chann.Width(), MSF_Chann.Height());
+    // The columns share the grid's width in the proportions of their headers.
+    const int x = MSF_Chann.Left() + MSF_Chann.Width() + 2 * Gap;
+    int y = MSF_Chann.Top();
+    for (ui::CommandButton* b :
+         {&Command_read, &Command_Write, &Command_open, &Command_save, &Command_def, &Command_Clear, &Command_close}) {
+        b->Move(x, y, Button_width, Button_height);
+        y += Button_height + Gap;
+    }
+    const int y_pw = MSF_Chann.Top() + MSF_Chann.Height() + 2 * Gap;
+    Label_PassWord.Move(Margin, y_pw + (Box_height - Label_height) / 2, Label_width, Label_height);
+    Text_PassWord.Move(Margin + Label_width, y_pw, Button_width, Box_height);
+    const int y_bar = y_pw + Box_height + Gap;
+    const int bar_w = std::max(Button_width, ScaleWidth() - 2 * Margin);
+    ProgressBar1.Move(Margin, y_bar, bar_w, Bar_height);
+    Label_tr_count.Move(Margin, y_bar + Bar_height + Gap, bar_w, Label_height);
+}
+
+void frm_FM::Form_Unload(int& Cancel) {
+    if (Busy()) {
+        Link.Msg(T::No_unload);
+        if (UnloadMode() != ui::vbFormMDIForm) {
+            Cancel = 1;
+            return;
+        }
+    }
+    Link.Reset();
+}
+
+// ---- display ----
+
+std::string frm_FM::Cov_Freq(int m_freq0, int m_freq1, int m_freq2, int m_freq3, int m_freq4, int m_freq5,
+                             int m_freq6, int m_freq7) const {
+    return bx::Cov_Freq(m_freq0, m_freq1, m_freq2, m_freq3, m_freq4, m_freq5, m_freq6, m_freq7);
+}
+
+int frm_FM::Preset_of_row(int n) const {
+    const int r = Area_addr_high * 16 + n - 1;
+    const RecordSet& set = layout::Fm_record::Records;
+    return r >= set.first && r <= set.last() ? r - set.first + 1 : -1;
+}
+
+void frm_FM::Show_fm_row(int n) {
+    const int preset = Preset_of_row(n);
+    if (preset < 0) return;
+    const FmCells cells = Fm_row_cells(app.Mem_image, preset);
+    MSF_Chann.setTextMatrix(n, Fm_col_freq, cells.freq);
+    MSF_Chann.setTextMatrix(n, Fm_col_name, cells.name);
+}
+
+void frm_FM::Show_fm_presets() {
+    for (int n = 1; n <= kFm_presets; ++n) Show_fm_row(n);
+}
+
+// ---- editing ----
+
+void frm_FM::Place_cell_editor() {
+    const int r = MSF_Chann.Row(), c = MSF_Chann.Col();
+    if (c < 0 || c >= kFm_cols || !Fm_columns[static_cast<size_t>(c)].editable) return;
+    // The spare row belongs to no preset.
+    if (Preset_of_row(r) < 0) return;
+    Text_Edit.setText(MSF_Chann.TextMatrix(r, c));
+    Text_overlay.place();
+}
+
+void frm_FM::MSF_Chann_LeaveCell() {
+    const int r = MSF_Chann.Row(), c = MSF_Chann.Col();
+    Edit_row = static_cast<int16_t>(r);
+    Text_Edit.setVisible(false);
+    // Only the cell the overlay was opened on is stored; moving around the
+    // grid never rewrites a preset.
+    const bool on = Text_overlay.on(r, c);
+    Text_overlay.release();
+    if (!on) return;
+    const std::string t = Text_Edit.Text();
+    if (c == Fm_col_freq) {
+        const double x = Val(t);
+        if (x >= Fm_low_limit && x <= Fm_high_limit) {
+            MSF_Chann.setTextMatrix(Edit_row, Fm_col_freq, Fm_freq_cell(t));
+        } else if (!Trim(t).empty()) {
+            Link.Msg(T::Range);
+            MSF_Chann.setTextMatrix(Edit_row, Fm_col_freq, Fm_freq_cell(std::to_string(Fm_low_limit)));
+        } else {
+            MSF_Chann.setTextMatrix(Edit_row, Fm_col_freq, "");
+            MSF_Chann.setTextMatrix(Edit_row, Fm_col_name, "");
+        }
+    } else if (c == Fm_col_name) {
+        if (Fm_name_length(t) > 6) Link.Msg(T::Name_long, link_text::Title_eng_P);
+        // A preset without a frequency keeps no name.
+        const std::string m = MSF_Chann.TextMatrix(Edit_row, Fm_col_freq).empty() ? std::string() : t;
+        MSF_Chann.setTextMatrix(Edit_row, Fm_col_name, Fm_name_cell(m));
+    }
+    Text_Edit.setText("");
+    Store_fm_row(Edit_row);
+}
+
+void frm_FM::Store_fm_row(int n) {
+    const int preset = Preset_of_row(n);
+    if (preset < 0) return;
+    Store_fm_cells(app.Mem_image, preset, MSF_Chann.TextMatrix(n, Fm_col_freq), MSF_Chann.TextMatrix(n, Fm_col_name));
+}
+
+// ---- commands ----
+
+void frm_FM::Command_def_Click() {
+    Load_fm_defaults(app.Mem_image);
+    Show_fm_presets();
+}
+
+void frm_FM::Command_Clear_Click() {
+    if (Busy()) {
+        Link.Msg(T::No_clear);
+        return;
+    }
+    ProgressBar1.setValue(0);
+    Label_tr_count.setCaption("");
+    ProgressBar1.setVisible(false);
+    for (int i = 0; i < layout::Fm_record::Records.count; ++i) {
+        layout::Fm_record::Freq.fill(app.Mem_image, i, 0);
+        layout::Fm_record::Name.fill(app.Mem_image, i, 0);
+    }
+    Text_Edit.setText("");
+    for (int n = 1; n <= kFm_presets; ++n) {
+        MSF_Chann.setTextMatrix(n, Fm_col_freq, "");
+        MSF_Chann.setTextMatrix(n, Fm_col_name, "");
+    }
+}
+
+void frm_FM::Command_open_Click() {
+    if (Link.Refuse_if_busy()) return;
+    if (ui::Form* f = form_named(app, "Form_open_chann")) App::Reopen(*f);
+}
+
+void frm_FM::Command_save_Click() {
+    if (Link.Refuse_if_busy()) return;
+    if (ui::Form* f = form_named(app, "Form_save_chann")) App::Reopen(*f);
+}
+
+void frm_FM::Command_close_Click() {
+    if (Busy()) {
+        Link.Msg(link_text::No_close);
+        return;
+    }
+    if (MSC.PortOpen()) MSC.setPortOpen(false);
+    App::Unload(*this);
+    for (const char* name : {"Form_open_chann", "Form_save_chann"})
+        if (ui::Form* f = form_named(app, name); f && f->Loaded()) App::Unload(*f);
+}
+
+// ---- the exchange ----
+
+void frm_FM::Text_PassWord_Change() { Store_typed_password(app, Text_PassWord.Text()); }
+
+void frm_FM::Unpack_fm_blocks() {
+    // Blocks 0x3000-0x30C0 in rows 2-5, four records each, from each reply's
+    // data start, into the presets in address order.
+    namespace fr = layout::Fm_record;
+    int record = 0;
+    for (int row = 2; row <= 5; ++row) {
+        const auto& reply = app.Read_blocks[static_cast<size_t>(row)];
+        const uint8_t* data = reply.data() + Reply_data_start(reply.data());
+        for (int offset = 0; offset < frame::Block_bytes; offset += frame::Record_bytes, ++record) {
+            const int preset = Preset_of_row(record + 1);
+            if (preset < 0) continue;
+            fr::Freq.put(app.Mem_image, preset - 1, std::span<const uint8_t>(data + offset + fr::Freq.byte, 8));
+            fr::Name.put(app.Mem_image, preset - 1, std::span<const uint8_t>(data + offset + fr::Name.byte, 8));
+        }
+    }
+    Show_fm_presets();
+}
+
+void frm_FM::Read_complete() {
+    Unpack_fm_blocks();
+    ProgressBar1.setVisible(true);
+    ProgressBar1.setValue(100);
+    Label_tr_count.setCaption(Link.T(T::Read_ok));
+    Link.Msg(T::Read_done, link_text::Title_eng_P);
+}
+
+void frm_FM::Write_complete() {
+    Link.Msg(T::Write_done, link_text::Title_eng_P);
+    Label_tr_count.setCaption(Link.T(T::Write_ok));
+}
+
+}  // namespace bx
