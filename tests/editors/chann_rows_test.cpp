@@ -80,7 +80,7 @@ TEST(ChannRows, RecordToCells) {
         ChannCells cells = Chann_row_cells(img, 7, tables().names);
         // The name column comes from the name alone (the window's erase of
         // an empty channel comes before it).
-        cells[Col_name] = Chann_name_text(img, 7);
+        cells[kColName] = Chann_name_text(img, 7);
         for (auto [col, text] : c.cells) EXPECT_EQ(cells[static_cast<size_t>(col)], text) << c.what << " col " << col;
         EXPECT_EQ(record(img, 7), c.rec) << c.what << ": showing changes no byte";
     }
@@ -109,22 +109,22 @@ TEST(ChannRows, PicksWriteTheirBitsOnly) {
         std::vector<std::pair<int, uint8_t>> before, after;  // byte, value
     };
     const std::vector<Case> cases = {
-        {Col_power, 1, {{14, 0x10}}, {{14, 0x11}}},
-        {Col_power, 0, {{14, 0xFD}}, {{14, 0xFC}}},
-        {Col_wn, 1, {{15, 0x0F}}, {{15, 0x4F}}},
-        {Col_wn, 0, {{15, 0xFF}}, {{15, 0xBF}}},
-        {Col_ptt_id, 3, {{15, 0x44}}, {{15, 0x47}}},
-        {Col_busy_lock, 1, {{15, 0x00}}, {{15, 0x08}}},
-        {Col_scan_add, 0, {{15, 0xFF}}, {{15, 0xFB}}},
-        {Col_sig_code, 14, {{12, 0x50}}, {{12, 0x5E}}},
-        {Col_opt_sig, 2, {{13, 0x21}}, {{13, 0x22}}},
-        {Col_sq_mode, 1, {{13, 0x03}}, {{13, 0x13}}},
-        {Col_scrambler, 1, {{14, 0x03}}, {{14, 0x13}}},
+        {kColPower, 1, {{14, 0x10}}, {{14, 0x11}}},
+        {kColPower, 0, {{14, 0xFD}}, {{14, 0xFC}}},
+        {kColWn, 1, {{15, 0x0F}}, {{15, 0x4F}}},
+        {kColWn, 0, {{15, 0xFF}}, {{15, 0xBF}}},
+        {kColPttId, 3, {{15, 0x44}}, {{15, 0x47}}},
+        {kColBusyLock, 1, {{15, 0x00}}, {{15, 0x08}}},
+        {kColScanAdd, 0, {{15, 0xFF}}, {{15, 0xFB}}},
+        {kColSigCode, 14, {{12, 0x50}}, {{12, 0x5E}}},
+        {kColOptSig, 2, {{13, 0x21}}, {{13, 0x22}}},
+        {kColSqMode, 1, {{13, 0x03}}, {{13, 0x13}}},
+        {kColScrambler, 1, {{14, 0x03}}, {{14, 0x13}}},
         // Tones: the receive tone's pick also becomes the transmit tone.
-        {Col_rx_tone, 1, {{10, 0x55}, {12, 0x33}}, {{8, 0x9E}, {9, 0x02}, {10, 0x9E}, {11, 0x02}, {12, 0x33}}},
-        {Col_rx_tone, 0, {{8, 0xFF}, {9, 0xFF}}, {{8, 0}, {9, 0}, {10, 0}, {11, 0}}},
-        {Col_tx_tone, 51, {{8, 0x9E}, {9, 0x02}, {13, 0x21}}, {{8, 0x9E}, {9, 0x02}, {10, 1}, {11, 0}, {13, 0x21}}},
-        {Col_tx_tone, 260, {}, {{10, 210}, {11, 0}}},
+        {kColRxTone, 1, {{10, 0x55}, {12, 0x33}}, {{8, 0x9E}, {9, 0x02}, {10, 0x9E}, {11, 0x02}, {12, 0x33}}},
+        {kColRxTone, 0, {{8, 0xFF}, {9, 0xFF}}, {{8, 0}, {9, 0}, {10, 0}, {11, 0}}},
+        {kColTxTone, 51, {{8, 0x9E}, {9, 0x02}, {13, 0x21}}, {{8, 0x9E}, {9, 0x02}, {10, 1}, {11, 0}, {13, 0x21}}},
+        {kColTxTone, 260, {}, {{10, 210}, {11, 0}}},
     };
     for (const Case& c : cases) {
         MemImage img;

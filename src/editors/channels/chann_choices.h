@@ -4,24 +4,24 @@
 namespace bx::chann_choice {
 
 // The password box's stored text; it counts only once the user edits it.
-constexpr const char* Default_password = "580317";
+constexpr const char* kDefaultPassword = "580317";
 
 // Placement inside the window (twips). The window sets its own size and the
 // grid's width; the grid fills the height above two rows: the progress bar
 // with its label, then the password box and the seven buttons.
-constexpr int Margin = 120;
-constexpr int Gap = 150;
-constexpr int Bar_height = 300;
-constexpr int Bar_width = 6000;
-constexpr int Status_width = 6000;
-constexpr int Label_height = 270;
-constexpr int Label_width = 1300;
-constexpr int Box_width = 1300;
-constexpr int Box_height = 330;
-constexpr int Button_width = 1300;
-constexpr int Button_height = 420;
-constexpr int Bottom_room = Gap + Bar_height + Gap + Button_height + Margin;
-constexpr int Min_grid_height = 1500;
+constexpr int kMargin = 120;
+constexpr int kGap = 150;
+constexpr int kBarHeight = 300;
+constexpr int kBarWidth = 6000;
+constexpr int kStatusWidth = 6000;
+constexpr int kLabelHeight = 270;
+constexpr int kLabelWidth = 1300;
+constexpr int kBoxWidth = 1300;
+constexpr int kBoxHeight = 330;
+constexpr int kButtonWidth = 1300;
+constexpr int kButtonHeight = 420;
+constexpr int kBottomRoom = kGap + kBarHeight + kGap + kButtonHeight + kMargin;
+constexpr int kMinGridHeight = 1500;
 
 // Tone words outside the display's tables (a CTCSS word whose high byte is
 // 0x80-0xFE, a DCS position above 210, high byte 0xFF with another low byte

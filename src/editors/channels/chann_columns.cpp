@@ -4,7 +4,7 @@ namespace bx {
 
 namespace {
 
-constexpr const char* kBand[] = {kBand_item};
+constexpr const char* kBand[] = {kBandItem};
 constexpr const char* kPower[] = {"HIGH", "LOW"};
 constexpr const char* kWn[] = {"W", "N"};
 constexpr const char* kPtt_id[] = {"OFF", "BOT", "EOT", "BOTH"};
@@ -19,34 +19,34 @@ namespace f = chann_field;
 
 }  // namespace
 
-const std::array<ChannColumn, kChann_cols> Chann_columns = {{
-    {Col_number, "^信道号", "^Channel", E::None, R::Number, nullptr, nullptr, {}, "", false, false},
-    {Col_band, "^ 工作频段 ", "^  Band  ", E::PickList, R::Band, nullptr, nullptr, kBand, "", false, false},
-    {Col_rx_freq, "^接收频率(MHZ)", "^RX Frequency", E::TextBox, R::Rx_freq, &f::Rx_freq, &f::Rx_freq, {}, "",
+const std::array<ChannColumn, kChannCols> Chann_columns = {{
+    {kColNumber, "^信道号", "^Channel", E::None, R::Number, nullptr, nullptr, {}, "", false, false},
+    {kColBand, "^ 工作频段 ", "^  Band  ", E::PickList, R::Band, nullptr, nullptr, kBand, "", false, false},
+    {kColRxFreq, "^接收频率(MHZ)", "^RX Frequency", E::TextBox, R::RxFreq, &f::Rx_freq, &f::Rx_freq, {}, "",
      false, false},
-    {Col_tx_freq, "^发射频率(MHZ)", "^TX Frequency", E::TextBox, R::Tx_freq, &f::Tx_freq, &f::Tx_freq, {}, "",
+    {kColTxFreq, "^发射频率(MHZ)", "^TX Frequency", E::TextBox, R::TxFreq, &f::Tx_freq, &f::Tx_freq, {}, "",
      false, false},
-    {Col_rx_tone, "^QT/DQT 解码", "^CTCSS/DCS Dec", E::PickList, R::Tone, &f::Rx_tone, &f::Rx_tone, {}, "", true,
+    {kColRxTone, "^QT/DQT 解码", "^CTCSS/DCS Dec", E::PickList, R::Tone, &f::Rx_tone, &f::Rx_tone, {}, "", true,
      false},
-    {Col_tx_tone, "^QT/DQT 编码", "^CTCSS/DCS Enc", E::PickList, R::Tone, &f::Tx_tone, &f::Tx_tone, {}, "", true,
+    {kColTxTone, "^QT/DQT 编码", "^CTCSS/DCS Enc", E::PickList, R::Tone, &f::Tx_tone, &f::Tx_tone, {}, "", true,
      true},
-    {Col_power, "^发射功率", "^TX Power", E::PickList, R::Setting, &f::Power, &f::Power_shown, kPower, "HIGH", true,
+    {kColPower, "^发射功率", "^TX Power", E::PickList, R::Setting, &f::Power, &f::Power_shown, kPower, "HIGH", true,
      false},
-    {Col_wn, "^信道带宽", "^ W/N ", E::PickList, R::Setting, &f::Narrow, &f::Narrow, kWn, "", true, false},
-    {Col_ptt_id, "^PTT-ID", "^PTT-ID", E::PickList, R::Setting, &f::Ptt_id, &f::Ptt_id, kPtt_id, "", true, false},
-    {Col_busy_lock, "^繁忙锁定", "^BusyLock", E::PickList, R::Setting, &f::Busy_lock, &f::Busy_lock, kOff_on, "",
+    {kColWn, "^信道带宽", "^ W/N ", E::PickList, R::Setting, &f::Narrow, &f::Narrow, kWn, "", true, false},
+    {kColPttId, "^PTT-ID", "^PTT-ID", E::PickList, R::Setting, &f::Ptt_id, &f::Ptt_id, kPtt_id, "", true, false},
+    {kColBusyLock, "^繁忙锁定", "^BusyLock", E::PickList, R::Setting, &f::Busy_lock, &f::Busy_lock, kOff_on, "",
      true, false},
-    {Col_scan_add, "^扫描添加", "^Scan_Add", E::PickList, R::Setting, &f::Scan_add, &f::Scan_add, kOff_on, "", true,
+    {kColScanAdd, "^扫描添加", "^Scan_Add", E::PickList, R::Setting, &f::Scan_add, &f::Scan_add, kOff_on, "", true,
      false},
-    {Col_sig_code, "^信令码", "^SigCode", E::PickList, R::Setting, &f::Sig_code, &f::Sig_code, kSig_code, "", true,
+    {kColSigCode, "^信令码", "^SigCode", E::PickList, R::Setting, &f::Sig_code, &f::Sig_code, kSig_code, "", true,
      false},
-    {Col_opt_sig, "^可选信令", "^Opisug", E::PickList, R::Setting, &f::Opt_sig, &f::Opt_sig, kOpt_sig, "", true,
+    {kColOptSig, "^可选信令", "^Opisug", E::PickList, R::Setting, &f::Opt_sig, &f::Opt_sig, kOpt_sig, "", true,
      false},
-    {Col_sq_mode, "^静音方式", "^Spmute", E::PickList, R::Setting, &f::Sq_mode, &f::Sq_mode, kSq_mode, "", true,
+    {kColSqMode, "^静音方式", "^Spmute", E::PickList, R::Setting, &f::Sq_mode, &f::Sq_mode, kSq_mode, "", true,
      false},
-    {Col_scrambler, "^扰频", "^SCR", E::PickList, R::Setting, &f::Scrambler, &f::Scrambler, kOff_on, "", true,
+    {kColScrambler, "^扰频", "^SCR", E::PickList, R::Setting, &f::Scrambler, &f::Scrambler, kOff_on, "", true,
      false},
-    {Col_name, "信 道 名 称", "^CH-Name", E::TextBox, R::Name, &f::Name, &f::Name, {}, "", false, false},
+    {kColName, "信 道 名 称", "^CH-Name", E::TextBox, R::Name, &f::Name, &f::Name, {}, "", false, false},
 }};
 
 std::string Chann_format_string(int16_t lang_chinese) {

@@ -47,24 +47,24 @@ inline constexpr Field Name_record = Grid_field(
 
 // Grid columns by number.
 enum ChannCol : int {
-    Col_number = 0,
-    Col_band = 1,
-    Col_rx_freq = 2,
-    Col_tx_freq = 3,
-    Col_rx_tone = 4,
-    Col_tx_tone = 5,
-    Col_power = 6,
-    Col_wn = 7,
-    Col_ptt_id = 8,
-    Col_busy_lock = 9,
-    Col_scan_add = 10,
-    Col_sig_code = 11,
-    Col_opt_sig = 12,
-    Col_sq_mode = 13,
-    Col_scrambler = 14,
-    Col_name = 15,
+    kColNumber = 0,
+    kColBand = 1,
+    kColRxFreq = 2,
+    kColTxFreq = 3,
+    kColRxTone = 4,
+    kColTxTone = 5,
+    kColPower = 6,
+    kColWn = 7,
+    kColPttId = 8,
+    kColBusyLock = 9,
+    kColScanAdd = 10,
+    kColSigCode = 11,
+    kColOptSig = 12,
+    kColSqMode = 13,
+    kColScrambler = 14,
+    kColName = 15,
 };
-constexpr int kChann_cols = 16;
+constexpr int kChannCols = 16;
 
 // The editor laid over a cell of the column.
 enum class CellEditor : uint8_t { None, PickList, TextBox };
@@ -73,8 +73,8 @@ enum class CellEditor : uint8_t { None, PickList, TextBox };
 enum class ColumnRule : uint8_t {
     Number,   // the channel number: nothing
     Band,     // the band pick: a different band erases the channel
-    Rx_freq,  // typed receive frequency, range-checked; the transmit one follows
-    Tx_freq,  // typed transmit frequency, range-checked
+    RxFreq,   // typed receive frequency, range-checked; the transmit one follows
+    TxFreq,   // typed transmit frequency, range-checked
     Tone,     // picked or typed tone (a custom CTCSS value or a listed code)
     Setting,  // a pick stored as its list position into the column's field
     Name,     // typed channel name
@@ -101,11 +101,11 @@ struct ChannColumn {
     bool needs_rx;
 };
 
-extern const std::array<ChannColumn, kChann_cols> Chann_columns;
+extern const std::array<ChannColumn, kChannCols> Chann_columns;
 
 // The band pick list's one entry, and the band cell of a used channel.
-inline constexpr const char* kBand_item = "VHF/UHF";
-inline constexpr const char* kBand_cell = "VHF/UHF ";
+inline constexpr const char* kBandItem = "VHF/UHF";
+inline constexpr const char* kBandCell = "VHF/UHF ";
 
 // The grid's format string in the language the flag chooses: the columns'
 // header parts joined by "|".

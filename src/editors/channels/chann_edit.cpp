@@ -12,14 +12,14 @@ namespace bx {
 namespace {
 
 namespace T {
-constexpr link_text::Pair Rx_range{"接收频率超出范围 ！", "Over the range of receive frequency ."};
-constexpr link_text::Pair Tx_range{"发射频率超出范围 ！", "Over the range of transmit frequency ."};
-constexpr link_text::Pair Rx_first{"请先输入接收频率 ！", "Please input the receive frequency in advance."};
-constexpr link_text::Pair Name_long{"信道名称的字符个数最大为 6 位 ！", "The letter of channel name max 6 bit . "};
+constexpr link_text::Pair kRxRange{"接收频率超出范围 ！", "Over the range of receive frequency ."};
+constexpr link_text::Pair kTxRange{"发射频率超出范围 ！", "Over the range of transmit frequency ."};
+constexpr link_text::Pair kRxFirst{"请先输入接收频率 ！", "Please input the receive frequency in advance."};
+constexpr link_text::Pair kNameLong{"信道名称的字符个数最大为 6 位 ！", "The letter of channel name max 6 bit . "};
 }  // namespace T
 
 const ChannColumn& column(int col) { return Chann_columns[static_cast<size_t>(col)]; }
-bool valid_col(int col) { return col >= 0 && col < kChann_cols; }
+bool valid_col(int col) { return col >= 0 && col < kChannCols; }
 
 // A frequency text into the frequency field of channel k; the text becomes
 // the stored, snapped frequency.
@@ -45,8 +45,8 @@ void frm_chann::Place_cell_editor() {
         return;
     }
     if (c.editor != CellEditor::PickList) return;
-    if (c.needs_band && Trim(Cell(r, Col_band)).empty()) return;
-    if (c.needs_rx && Trim(Cell(r, Col_rx_freq)).empty()) {
+    if (c.needs_band && Trim(Cell(r, kColBand)).empty()) return;
+    if (c.needs_rx && Trim(Cell(r, kColRxFreq)).empty()) {
         Hide_editors();
         return;
     }
@@ -84,14 +84,14 @@ void frm_chann::Combo_edit_Change() {
     Edit_col = static_cast<int16_t>(MSF_Chann.Col());
     // Outside the tone columns the list can only be picked from: typing is
     // undone.
-    if (Combo_edit.Visible() && Edit_col != Col_rx_tone && Edit_col != Col_tx_tone) {
+    if (Combo_edit.Visible() && Edit_col != kColRxTone && Edit_col != kColTxTone) {
         Combo_edit.focus();
         Combo_edit.setText(Edit_text);
     }
 }
 
 void frm_chann::Combo_edit_KeyPress(int& KeyAscii) {
-    if (Edit_col == Col_rx_tone || Edit_col == Col_tx_tone) {
+    if (Edit_col == kColRxTone || Edit_col == kColTxTone) {
         // A CTCSS frequency or a DCS code: digits, ".", D, N, I and Enter.
         if (KeyAscii == 'd' || KeyAscii == 'n' || KeyAscii == 'i') KeyAscii -= 'a' - 'A';
         const bool pass = (KeyAscii >= '0' && KeyAscii <= '9') || KeyAscii == '.' || KeyAscii == 'D' ||
@@ -103,7 +103,7 @@ void frm_chann::Combo_edit_KeyPress(int& KeyAscii) {
     // current cell only.
     if (!Combo_overlay.on(MSF_Chann.Row(), MSF_Chann.Col())) return;
     KeyAscii = 0;  // Enter types nothing, also into the next cell's editor
-    if (Edit_col >= Col_rx_tone && Edit_col <= Col_scrambler) {
+    if (Edit_col >= kColRxTone && Edit_col <= kColScrambler) {
         MSF_Chann.setCol(MSF_Chann.Col() + 1);
         Place_cell_editor();
     }
@@ -125,13 +125,13 @@ void frm_chann::Write_pick(int r, int col, int p) {
     switch (c.rule) {
         case ColumnRule::Band: {
             const std::string picked = Combo_edit.List(p);
-            if (Trim(Cell(r, Col_band)) != Trim(picked)) Erase_chann_keep_band(r);
-            Set_cell(r, Col_band, picked);
+            if (Trim(Cell(r, kColBand)) != Trim(picked)) Erase_chann_keep_band(r);
+            Set_cell(r, kColBand, picked);
             break;
         }
         case ColumnRule::Tone:
             Write_chann_pick(app.Mem_image, r - 1, col, p, app.Tone_name_table);
-            if (col == Col_rx_tone) Show_chann_row(r);
+            if (col == kColRxTone) Show_chann_row(r);
             break;
         case ColumnRule::Setting:
             Write_chann_pick(app.Mem_image, r - 1, col, p, app.Tone_name_table);
@@ -157,16 +157,16 @@ void frm_chann::MSF_Chann_LeaveCell() {
             // The list stays where it is until the next placing hides or
             // moves it; it no longer belongs to this cell.
             if (on_list) {
-                if (Trim(Cell(r, Col_band)) != Trim(picked)) Erase_chann_keep_band(r);
-                Set_cell(r, Col_band, picked);
+                if (Trim(Cell(r, kColBand)) != Trim(picked)) Erase_chann_keep_band(r);
+                Set_cell(r, kColBand, picked);
             }
             Combo_overlay.release();
             Text_overlay.release();
             return;
-        case ColumnRule::Rx_freq:
+        case ColumnRule::RxFreq:
             if (on_text) Commit_rx(r, t);
             break;
-        case ColumnRule::Tx_freq:
+        case ColumnRule::TxFreq:
             if (on_text) Commit_tx(r, t);
             break;
         case ColumnRule::Tone:
@@ -189,24 +189,24 @@ void frm_chann::Commit_rx(int r, std::string t) {
     MemImage& img = app.Mem_image;
     const ValidationLimits lim = app.limits();
     if (!Leave_rule_refuses(Val(t), lim)) {
-        if (Trim(Cell(r, Col_rx_freq)).empty()) Set_chann_defaults(r);
-        Set_cell(r, Col_rx_freq, t);
+        if (Trim(Cell(r, kColRxFreq)).empty()) Set_chann_defaults(r);
+        Set_cell(r, kColRxFreq, t);
         // The transmit frequency always becomes the receive frequency.
         store_freq(t, img, k, chann_field::Tx_freq);
-        if (Trim(Cell(r, Col_tx_freq)).empty()) {
-            Set_cell(r, Col_tx_freq, Cell(r, Col_rx_freq));
+        if (Trim(Cell(r, kColTxFreq)).empty()) {
+            Set_cell(r, kColTxFreq, Cell(r, kColRxFreq));
             MSF_Chann.focus();
         }
         store_freq(t, img, k, chann_field::Rx_freq);
     } else if (Trim(t).empty()) {
         // An emptied receive frequency deletes the channel.
-        Set_cell(r, Col_rx_freq, "");
-        Set_cell(r, Col_tx_freq, "");
+        Set_cell(r, kColRxFreq, "");
+        Set_cell(r, kColTxFreq, "");
         Erase_chann(r);
     } else {
-        Link.Msg(T::Rx_range);
+        Link.Msg(T::kRxRange);
         t = A_low_text(lim);
-        Set_cell(r, Col_rx_freq, t);
+        Set_cell(r, kColRxFreq, t);
         if (!Chann_used(img, k)) {
             Set_chann_defaults(r);
             std::string tx = t;
@@ -221,25 +221,25 @@ void frm_chann::Commit_tx(int r, std::string t) {
     const int k = r - 1;
     MemImage& img = app.Mem_image;
     const ValidationLimits lim = app.limits();
-    if (Trim(Cell(r, Col_rx_freq)).empty() && !Trim(t).empty()) {
-        Link.Msg(T::Rx_first);
+    if (Trim(Cell(r, kColRxFreq)).empty() && !Trim(t).empty()) {
+        Link.Msg(T::kRxFirst);
         Text_Edit.setText("");
         return;
     }
     if (!Leave_rule_refuses(Val(t), lim)) {
-        Set_cell(r, Col_tx_freq, t);
+        Set_cell(r, kColTxFreq, t);
         store_freq(t, img, k, chann_field::Tx_freq);
     } else if (Trim(t).empty()) {
         // No transmit frequency: a receive-only channel.
-        Set_cell(r, Col_tx_freq, "");
-        Set_cell(r, Col_tx_tone, "");
+        Set_cell(r, kColTxFreq, "");
+        Set_cell(r, kColTxTone, "");
         chann_field::Tx_freq.fill(img, k, kErased);
         chann_field::Tx_tone.fill(img, k, kErased);
     } else {
-        Link.Msg(T::Tx_range);
+        Link.Msg(T::kTxRange);
         t = A_low_text(lim);
-        Set_cell(r, Col_tx_freq, t);
-        Set_cell(r, Col_tx_tone, "OFF");
+        Set_cell(r, kColTxFreq, t);
+        Set_cell(r, kColTxTone, "OFF");
         store_freq(t, img, k, chann_field::Tx_freq);
         chann_field::Tx_tone.fill(img, k, kErased);
     }
@@ -251,13 +251,13 @@ void frm_chann::Commit_tone(int r, int col, const std::string& c) {
         Set_cell(r, col, custom->cell);
         const int k = r - 1;
         column(col).field->set(app.Mem_image, k, custom->code);
-        if (col == Col_rx_tone) chann_field::Tx_tone.set(app.Mem_image, k, custom->code);
+        if (col == kColRxTone) chann_field::Tx_tone.set(app.Mem_image, k, custom->code);
         Show_chann_row(r);
         return;
     }
     // A code typed in full is taken as if it had been picked.
     const std::string want = Trim(c);
-    for (int pos = 0; pos < Combo_edit.ListCount() && pos < kTone_names; ++pos) {
+    for (int pos = 0; pos < Combo_edit.ListCount() && pos < kToneNames; ++pos) {
         if (Trim(app.Tone_name_table[static_cast<size_t>(pos)]) != want) continue;
         if (Combo_edit.ListIndex() == pos)
             Write_pick(r, col, pos);
@@ -269,11 +269,11 @@ void frm_chann::Commit_tone(int r, int col, const std::string& c) {
 }
 
 void frm_chann::Commit_name(int r, const std::string& typed) {
-    if (Chann_name_length(typed) > 6) Link.Msg(T::Name_long, link_text::Title_eng_P);
+    if (Chann_name_length(typed) > 6) Link.Msg(T::kNameLong, link_text::kTitleEngP);
     // A channel not in use keeps no name.
-    const std::string t = Trim(Cell(r, Col_band)).empty() ? std::string() : typed;
+    const std::string t = Trim(Cell(r, kColBand)).empty() ? std::string() : typed;
     const std::string cell = Chann_name_cell(t);
-    Set_cell(r, Col_name, cell);
+    Set_cell(r, kColName, cell);
     Store_chann_name(app.Mem_image, r - 1, cell);
 }
 
@@ -287,57 +287,57 @@ void frm_chann::Text_Edit_KeyPress(int& KeyAscii) {
     Edit_col = static_cast<int16_t>(col);
     Text_Edit.setVisible(false);
     if (!Text_overlay.on(r, col)) return;
-    if (col == Col_rx_freq)
+    if (col == kColRxFreq)
         Enter_rx(r, Text_Edit.Text());
-    else if (col == Col_tx_freq)
+    else if (col == kColTxFreq)
         Enter_tx(r, Text_Edit.Text());
 }
 
 void frm_chann::Enter_rx(int r, std::string t) {
     const ValidationLimits lim = app.limits();
     if (!Enter_rule_refuses(Val(t), lim)) {
-        if (Trim(Cell(r, Col_rx_freq)).empty()) Set_chann_defaults(r);
-        Set_cell(r, Col_rx_freq, Enter_freq_text(t));
+        if (Trim(Cell(r, kColRxFreq)).empty()) Set_chann_defaults(r);
+        Set_cell(r, kColRxFreq, Enter_freq_text(t));
     } else if (!Trim(t).empty()) {
-        Link.Msg(T::Rx_range);
-        Set_cell(r, Col_rx_freq, A_low_text(lim));
+        Link.Msg(T::kRxRange);
+        Set_cell(r, kColRxFreq, A_low_text(lim));
         if (!Chann_used(app.Mem_image, r - 1)) Set_chann_defaults(r);
     } else {
-        Set_cell(r, Col_rx_freq, "");
-        Set_cell(r, Col_tx_freq, "");
+        Set_cell(r, kColRxFreq, "");
+        Set_cell(r, kColTxFreq, "");
         Erase_chann(r);
     }
-    Text_Edit.setText(Cell(r, Col_rx_freq));
-    if (Cell(r, Col_tx_freq).empty()) Set_cell(r, Col_tx_freq, Cell(r, Col_rx_freq));
+    Text_Edit.setText(Cell(r, kColRxFreq));
+    if (Cell(r, kColTxFreq).empty()) Set_cell(r, kColTxFreq, Cell(r, kColRxFreq));
     // Leaving the cell commits it; the editing goes on with the transmit
     // frequency.
-    MSF_Chann.setCol(Col_tx_freq);
+    MSF_Chann.setCol(kColTxFreq);
     Place_cell_editor();
 }
 
 void frm_chann::Enter_tx(int r, std::string t) {
     const ValidationLimits lim = app.limits();
-    if (Trim(Cell(r, Col_rx_freq)).empty() && !Trim(t).empty()) {
-        Link.Msg(T::Rx_first);
+    if (Trim(Cell(r, kColRxFreq)).empty() && !Trim(t).empty()) {
+        Link.Msg(T::kRxFirst);
         Text_Edit.setText("");
     } else if (!Enter_rule_refuses(Val(t), lim)) {
-        Set_cell(r, Col_tx_freq, Enter_freq_text(t));
+        Set_cell(r, kColTxFreq, Enter_freq_text(t));
     } else if (!Trim(t).empty()) {
-        Link.Msg(T::Tx_range);
-        Set_cell(r, Col_tx_freq, A_low_text(lim));
-        Set_cell(r, Col_tx_tone, "OFF");
+        Link.Msg(T::kTxRange);
+        Set_cell(r, kColTxFreq, A_low_text(lim));
+        Set_cell(r, kColTxTone, "OFF");
         chann_field::Tx_tone.fill(app.Mem_image, r - 1, kErased);
     } else {
-        Set_cell(r, Col_tx_freq, "");
-        Set_cell(r, Col_tx_tone, "");
+        Set_cell(r, kColTxFreq, "");
+        Set_cell(r, kColTxTone, "");
     }
-    Text_Edit.setText(Cell(r, Col_tx_freq));
-    if (Trim(Cell(r, Col_rx_freq)).empty() && Trim(Cell(r, Col_tx_freq)).empty()) {
+    Text_Edit.setText(Cell(r, kColTxFreq));
+    if (Trim(Cell(r, kColRxFreq)).empty() && Trim(Cell(r, kColTxFreq)).empty()) {
         // Nothing on this row: on to the band of the next channel.
-        MSF_Chann.setCol(Col_band);
+        MSF_Chann.setCol(kColBand);
         if (MSF_Chann.Row() < app.Chann_count) MSF_Chann.setRow(MSF_Chann.Row() + 1);
     } else {
-        MSF_Chann.setCol(Col_rx_tone);
+        MSF_Chann.setCol(kColRxTone);
     }
     Place_cell_editor();
 }

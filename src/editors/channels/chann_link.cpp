@@ -8,12 +8,12 @@
 
 namespace bx {
 
-using chann_link::Name_offset;
+using chann_link::kNameOffset;
 
 ChannLinkMachine::ChannLinkMachine(App& a, Controls c) : LinkMachine(a, link_rows::frm_chann, c) {}
 
 void ChannLinkMachine::Request_block(int addr) {
-    Set_frame(Cmd_read(addr, frame::Block_bytes));
+    Set_frame(Cmd_read(addr, frame::kBlockBytes));
     Arm_send_pump();
 }
 
@@ -27,9 +27,9 @@ void ChannLinkMachine::Begin_read_data() {
 
 void ChannLinkMachine::Read_phase() {
     ui::SerialPort& MSC = c_.MSC;
-    if (MSC.InBufferCount() < frame::Read_reply_len) return;
-    std::array<uint8_t, frame::Read_reply_len> reply{};
-    Take_bytes(reply.data(), frame::Read_reply_len);
+    if (MSC.InBufferCount() < frame::kReadReplyLen) return;
+    std::array<uint8_t, frame::kReadReplyLen> reply{};
+    Take_bytes(reply.data(), frame::kReadReplyLen);
     // A reply whose data would not lie inside the 69 bytes counts as no
     // reply: not acknowledged, and the time-out follows.
     if (!Read_reply_usable(reply.data())) return;
@@ -46,7 +46,7 @@ void ChannLinkMachine::Read_phase() {
     const int base = app.Addr_high * 256 + app.Addr_low;
     if (app.Pair_toggle == 0) {
         // A channel block: its names next.
-        Request_block(base + Name_offset + frame::Block_bytes * (c - 1));
+        Request_block(base + kNameOffset + frame::kBlockBytes * (c - 1));
         ++st.Block_no;
         app.Pair_toggle = -1;
     } else {
@@ -56,7 +56,7 @@ void ChannLinkMachine::Read_phase() {
             if (On_read_complete) On_read_complete();
             return;
         }
-        Request_block(base + frame::Block_bytes * (c - 1));
+        Request_block(base + frame::kBlockBytes * (c - 1));
     }
     const int n = st.Block_no;
     Show_progress(n * 100 / (st.Blocks_total + 1), L(app.Lang_chinese, "正在读取 ", "Reading ") + std::to_string(n) +
@@ -65,7 +65,7 @@ void ChannLinkMachine::Read_phase() {
 
 void ChannLinkMachine::Begin_write_data() {
     const int base = app.Addr_high * 256 + app.Addr_low;
-    Set_frame(Write_frame(base, Image_row(base / frame::Record_bytes), false));
+    Set_frame(Write_frame(base, Image_row(base / frame::kRecordBytes), false));
     st.Block_no = 0;
     app.Pair_toggle = 0;
     Arm_send_pump();
@@ -79,8 +79,8 @@ void ChannLinkMachine::Write_phase() {
     const int c = st.Block_no;
     if (app.Pair_toggle == 0) {
         // The channel record is in: its name record next.
-        const int addr = base + Name_offset + frame::Record_bytes * c;
-        Set_frame(Write_frame(addr, Image_row(addr / frame::Record_bytes), true));
+        const int addr = base + kNameOffset + frame::kRecordBytes * c;
+        Set_frame(Write_frame(addr, Image_row(addr / frame::kRecordBytes), true));
         ++st.Block_no;
         Arm_send_pump();
         app.Pair_toggle = -1;
@@ -94,8 +94,8 @@ void ChannLinkMachine::Write_phase() {
     }
     Show_progress(c * 100 / st.Records_total, L(app.Lang_chinese, "正在写入  ", "Writeing  ") + std::to_string(c - 1) +
                                                   L(app.Lang_chinese, "  信道", "  Channel"));
-    const int addr = base + frame::Record_bytes * c;
-    Set_frame(Write_frame(addr, Image_row(addr / frame::Record_bytes), true));
+    const int addr = base + frame::kRecordBytes * c;
+    Set_frame(Write_frame(addr, Image_row(addr / frame::kRecordBytes), true));
     Arm_send_pump();
 }
 
@@ -105,8 +105,8 @@ void Unpack_chann_replies(const App& app, MemImage& img, int chann_count) {
     auto unpack = [&](const App::ReadBlocks& rows, int first_row, const Field& into) {
         for (int k = 0; k < chann_count; ++k) {
             const auto& reply = rows[static_cast<size_t>(first_row + k / 4)];
-            const int at = Reply_data_start(reply.data()) + frame::Record_bytes * (k % 4);
-            into.put(img, k, std::span<const uint8_t>(reply.data() + at, frame::Record_bytes));
+            const int at = Reply_data_start(reply.data()) + frame::kRecordBytes * (k % 4);
+            into.put(img, k, std::span<const uint8_t>(reply.data() + at, frame::kRecordBytes));
         }
     };
     unpack(app.Read_blocks, 1, rec);
@@ -134,7 +134,7 @@ std::string Reply_name_text(const uint8_t* six) {
 
 int Reply_first_row(const std::array<uint8_t, 71>& reply) {
     const int at = Reply_data_start(reply.data());
-    const int h = reply[static_cast<size_t>(at - 3)] - (Name_offset >> 8);
+    const int h = reply[static_cast<size_t>(at - 3)] - (kNameOffset >> 8);
     const int l = reply[static_cast<size_t>(at - 2)];
     if (h < 0 || h > 31) return -1;
     // Halves round to the even neighbour.

@@ -16,7 +16,7 @@
 namespace bx {
 
 namespace chann_link {
-inline constexpr int Name_offset = 0x1000;  // the name area lies this far above the channel area
+inline constexpr int kNameOffset = 0x1000;  // the name area lies this far above the channel area
 }  // namespace chann_link
 
 class ChannLinkMachine : public LinkMachine {

@@ -41,18 +41,18 @@ bool name_char(uint8_t b) { return (b >= '0' && b <= '9') || (b >= 'A' && b <= '
 bool Chann_used(const MemImage& img, int k) { return f::Rx_freq.ref(img, k, 0) != kErased; }
 
 std::string Chann_cell_text(int col, const MemImage& img, int k, const ToneNameTable& names) {
-    if (col < 0 || col >= kChann_cols) return {};
+    if (col < 0 || col >= kChannCols) return {};
     const ChannColumn& c = Chann_columns[static_cast<size_t>(col)];
     switch (c.rule) {
         case ColumnRule::Number:
         case ColumnRule::Band:
             return {};
-        case ColumnRule::Rx_freq:
-        case ColumnRule::Tx_freq:
+        case ColumnRule::RxFreq:
+        case ColumnRule::TxFreq:
             return freq_text(*c.shown, img, k);
         case ColumnRule::Tone: {
             std::string t = tone_text(*c.shown, img, k, names);
-            return col == Col_tx_tone ? Trim(t) : t;
+            return col == kColTxTone ? Trim(t) : t;
         }
         case ColumnRule::Setting: {
             const int v = c.shown->get(img, k);
@@ -67,13 +67,13 @@ std::string Chann_cell_text(int col, const MemImage& img, int k, const ToneNameT
 ChannCells Chann_row_cells(const MemImage& img, int k, const ToneNameTable& names) {
     ChannCells cells;
     if (!Chann_used(img, k)) return cells;
-    cells[Col_band] = kBand_cell;
-    for (int col = Col_rx_freq; col < kChann_cols; ++col)
+    cells[kColBand] = kBandCell;
+    for (int col = kColRxFreq; col < kChannCols; ++col)
         cells[static_cast<size_t>(col)] = Chann_cell_text(col, img, k, names);
     // A receive-only channel: its transmit bytes are not looked at.
     if (f::Tx_freq.ref(img, k, 0) == kErased) {
-        cells[Col_tx_freq].clear();
-        cells[Col_tx_tone].clear();
+        cells[kColTxFreq].clear();
+        cells[kColTxTone].clear();
     }
     return cells;
 }
@@ -103,12 +103,12 @@ void Set_chann_default_records(MemImage& img, int k) {
 }
 
 void Write_chann_pick(MemImage& img, int k, int col, int p, const ToneNameTable& names) {
-    if (col < 0 || col >= kChann_cols) return;
+    if (col < 0 || col >= kChannCols) return;
     const ChannColumn& c = Chann_columns[static_cast<size_t>(col)];
     if (c.rule == ColumnRule::Tone) {
         const ToneCode code = Tone_index_to_code(p, names);
         c.field->set(img, k, code.low | (code.high << 8));
-        if (col == Col_rx_tone) f::Tx_tone.set(img, k, f::Rx_tone.get(img, k));
+        if (col == kColRxTone) f::Tx_tone.set(img, k, f::Rx_tone.get(img, k));
     } else if (c.rule == ColumnRule::Setting && !c.items.empty()) {
         c.field->set(img, k, std::clamp(p, 0, static_cast<int>(c.items.size()) - 1));
     }

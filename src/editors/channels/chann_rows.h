@@ -16,7 +16,7 @@
 
 namespace bx {
 
-using ChannCells = std::array<std::string, kChann_cols>;
+using ChannCells = std::array<std::string, kChannCols>;
 
 // A channel is in use when byte 0 of its record is not 0xFF.
 bool Chann_used(const MemImage& img, int k);

@@ -22,13 +22,13 @@ ui::Form* form_named(App& app, const char* name) {
 }
 
 namespace T {
-constexpr link_text::Pair No_clear{"正在进行读写操作,请勿进行清除操作 ！,", "Read-write operating，don't clear operate .,"};
-constexpr link_text::Pair No_unload{"正在进行读写操作,请勿关窗口 ！,", "Read-write operating，don't close the window.,"};
-constexpr link_text::Pair Read_done{"从对讲机中读取数据完毕 ！", "Complete reading data from the transceiver."};
-constexpr link_text::Pair Read_ok{"信道数据读出正常 ！", "Read Channel Data is Ok ！"};
-constexpr link_text::Pair Write_done{"向对讲机写入数据完毕 ！", "Complete Written the data to transceiver."};
-constexpr link_text::Pair Write_ok{"信道数据写入完毕 ！", "Channel Data Writed ！"};
-constexpr link_text::Pair Fault_panel{"联机故障 ！", "Communication fault."};
+constexpr link_text::Pair kNoClear{"正在进行读写操作,请勿进行清除操作 ！,", "Read-write operating，don't clear operate .,"};
+constexpr link_text::Pair kNoUnload{"正在进行读写操作,请勿关窗口 ！,", "Read-write operating，don't close the window.,"};
+constexpr link_text::Pair kReadDone{"从对讲机中读取数据完毕 ！", "Complete reading data from the transceiver."};
+constexpr link_text::Pair kReadOk{"信道数据读出正常 ！", "Read Channel Data is Ok ！"};
+constexpr link_text::Pair kWriteDone{"向对讲机写入数据完毕 ！", "Complete Written the data to transceiver."};
+constexpr link_text::Pair kWriteOk{"信道数据写入完毕 ！", "Channel Data Writed ！"};
+constexpr link_text::Pair kFaultPanel{"联机故障 ！", "Communication fault."};
 }  // namespace T
 
 }  // namespace
@@ -73,7 +73,7 @@ void frm_chann::Build() {
     ProgressBar1.setVisible(false);
     // The stored default text is no typed password.
     auto change = std::move(Text_PassWord.Change);
-    Text_PassWord.setText(chann_choice::Default_password);
+    Text_PassWord.setText(chann_choice::kDefaultPassword);
     Text_PassWord.Change = std::move(change);
     for (ui::Timer* t : {&Timer1, &Timer2, &Timer3}) t->setEnabled(false);
 }
@@ -120,22 +120,22 @@ void frm_chann::Place_controls() {
     using namespace chann_choice;
     const int w = ScaleWidth(), h = ScaleHeight();
     MSF_Chann.setLeft((w - MSF_Chann.Width()) / 2);
-    MSF_Chann.setTop(Margin);
-    MSF_Chann.setHeight(std::max(Min_grid_height, h - Margin - Bottom_room));
-    const int y_bar = MSF_Chann.Top() + MSF_Chann.Height() + Gap;
+    MSF_Chann.setTop(kMargin);
+    MSF_Chann.setHeight(std::max(kMinGridHeight, h - kMargin - kBottomRoom));
+    const int y_bar = MSF_Chann.Top() + MSF_Chann.Height() + kGap;
     const int x0 = MSF_Chann.Left();
-    ProgressBar1.Move(x0, y_bar, Bar_width, Bar_height);
-    Label_tr_count.Move(x0 + Bar_width + Gap, y_bar + (Bar_height - Label_height) / 2, Status_width, Label_height);
-    const int y_btn = y_bar + Bar_height + Gap;
-    Label_PassWord.Move(x0, y_btn + (Button_height - Label_height) / 2, Label_width, Label_height);
-    Text_PassWord.Move(x0 + Label_width, y_btn + (Button_height - Box_height) / 2, Box_width, Box_height);
-    int x = x0 + Label_width + Box_width + 2 * Gap;
+    ProgressBar1.Move(x0, y_bar, kBarWidth, kBarHeight);
+    Label_tr_count.Move(x0 + kBarWidth + kGap, y_bar + (kBarHeight - kLabelHeight) / 2, kStatusWidth, kLabelHeight);
+    const int y_btn = y_bar + kBarHeight + kGap;
+    Label_PassWord.Move(x0, y_btn + (kButtonHeight - kLabelHeight) / 2, kLabelWidth, kLabelHeight);
+    Text_PassWord.Move(x0 + kLabelWidth, y_btn + (kButtonHeight - kBoxHeight) / 2, kBoxWidth, kBoxHeight);
+    int x = x0 + kLabelWidth + kBoxWidth + 2 * kGap;
     for (ui::CommandButton* b : {&Command_read, &Command_Write, &Command_open, &Command_save, &Command_def,
                                  &Command_Clear, &Command_close}) {
-        b->Move(x, y_btn, Button_width, Button_height);
-        x += Button_width + Gap;
+        b->Move(x, y_btn, kButtonWidth, kButtonHeight);
+        x += kButtonWidth + kGap;
     }
-    Combo_edit.setHeight(Box_height);
+    Combo_edit.setHeight(kBoxHeight);
 }
 
 void frm_chann::Show_all_rows() {
@@ -151,7 +151,7 @@ void frm_chann::Show_all_rows() {
 
 void frm_chann::Form_Unload(int& Cancel) {
     if (Busy()) {
-        Link.Msg(T::No_unload);
+        Link.Msg(T::kNoUnload);
         // Only the end of the program closes a window whose exchange runs.
         if (UnloadMode() != ui::vbFormMDIForm) {
             Cancel = 1;
@@ -166,32 +166,32 @@ void frm_chann::Form_Unload(int& Cancel) {
 void frm_chann::Show_chann_row(int row) {
     const int k = row - 1;
     if (!Chann_used(app.Mem_image, k)) {
-        Set_cell(row, Col_rx_freq, "");
-        Set_cell(row, Col_tx_freq, "");
+        Set_cell(row, kColRxFreq, "");
+        Set_cell(row, kColTxFreq, "");
         Erase_chann(row);
     } else {
         const ChannCells cells = Chann_row_cells(app.Mem_image, k, app.Tone_name_table);
-        for (int c = Col_band; c < Col_name; ++c) Set_cell(row, c, cells[static_cast<size_t>(c)]);
+        for (int c = kColBand; c < kColName; ++c) Set_cell(row, c, cells[static_cast<size_t>(c)]);
     }
-    Set_cell(row, Col_name, Chann_name_text(app.Mem_image, k));
+    Set_cell(row, kColName, Chann_name_text(app.Mem_image, k));
 }
 
 void frm_chann::Set_chann_defaults(int row) {
     const int k = row - 1;
     Set_chann_default_records(app.Mem_image, k);
-    for (int c = Col_rx_tone; c < Col_name; ++c)
+    for (int c = kColRxTone; c < kColName; ++c)
         Set_cell(row, c, Chann_cell_text(c, app.Mem_image, k, app.Tone_name_table));
-    Set_cell(row, Col_name, "");
+    Set_cell(row, kColName, "");
 }
 
 void frm_chann::Erase_chann(int row) {
-    Set_cell(row, Col_band, "");
-    for (int c = Col_rx_tone; c <= Col_name; ++c) Set_cell(row, c, "");
+    Set_cell(row, kColBand, "");
+    for (int c = kColRxTone; c <= kColName; ++c) Set_cell(row, c, "");
     Erase_chann_records(app.Mem_image, row - 1);
 }
 
 void frm_chann::Erase_chann_keep_band(int row) {
-    for (int c = Col_rx_freq; c <= Col_name; ++c) Set_cell(row, c, "");
+    for (int c = kColRxFreq; c <= kColName; ++c) Set_cell(row, c, "");
     Erase_chann_records(app.Mem_image, row - 1);
 }
 
@@ -204,14 +204,14 @@ void frm_chann::Command_def_Click() {
 
 void frm_chann::Command_Clear_Click() {
     if (Busy()) {
-        Link.Msg(T::No_clear);
+        Link.Msg(T::kNoClear);
         return;
     }
     ProgressBar1.setValue(0);
     Label_tr_count.setCaption("");
     ProgressBar1.setVisible(false);
     for (int r = 1; r <= app.Chann_count; ++r) {
-        for (int c : {Col_rx_freq, Col_tx_freq, Col_opt_sig}) Set_cell(r, c, "");
+        for (int c : {kColRxFreq, kColTxFreq, kColOptSig}) Set_cell(r, c, "");
         Erase_chann(r);
     }
 }
@@ -228,7 +228,7 @@ void frm_chann::Command_save_Click() {
 
 void frm_chann::Command_close_Click() {
     if (Busy()) {
-        Link.Msg(link_text::No_close);
+        Link.Msg(link_text::kNoClose);
         return;
     }
     if (MSC.PortOpen()) MSC.setPortOpen(false);
@@ -254,7 +254,7 @@ void frm_chann::Command_Write_Click() {
                         ("Channel " + n + "that Receiving or transmitting frequency  out of frequency limitation "
                                           "range ")
                             .c_str()),
-                      ui::vbExclamation, L(app.Lang_chinese, link_text::Title_chn, link_text::Title_eng));
+                      ui::vbExclamation, L(app.Lang_chinese, link_text::kTitleChn, link_text::kTitleEng));
         return;
     }
     if (Link.Write_button()) app.Pair_toggle = 0;
@@ -272,32 +272,32 @@ void frm_chann::Show_reply_names() {
         if (c < 0) return;
         const int records = i == last ? 1 : 4;
         for (int j = 0; j < records; ++j)
-            if (c + j <= app.Chann_count) Show_reply_name(i, c + j, frame::Record_bytes * j);
+            if (c + j <= app.Chann_count) Show_reply_name(i, c + j, frame::kRecordBytes * j);
     }
 }
 
 void frm_chann::Show_reply_name(int twin_row, int grid_row, int offset) {
     const auto& reply = app.Read_blocks_twin[static_cast<size_t>(twin_row)];
     const int at = Reply_data_start(reply.data()) + offset;
-    Set_cell(grid_row, Col_name, Reply_name_text(reply.data() + at));
+    Set_cell(grid_row, kColName, Reply_name_text(reply.data() + at));
 }
 
 void frm_chann::Read_complete() {
     Unpack_chann_blocks();
     Show_reply_names();
-    Link.Msg(T::Read_done);
-    Label_tr_count.setCaption(Link.T(T::Read_ok));
+    Link.Msg(T::kReadDone);
+    Label_tr_count.setCaption(Link.T(T::kReadOk));
 }
 
 void frm_chann::Write_complete() {
-    Link.Msg(T::Write_done);
-    Label_tr_count.setCaption(Link.T(T::Write_ok));
+    Link.Msg(T::kWriteDone);
+    Label_tr_count.setCaption(Link.T(T::kWriteOk));
 }
 
 void frm_chann::Link_failure() {
-    Link.Msg(link_text::Fail_connect);
+    Link.Msg(link_text::kFailConnect);
     if (auto* bar = dynamic_cast<ui::StatusBar*>(main_form(app).control("StatusBar1")))
-        bar->setPanelText(2, Link.T(T::Fault_panel));
+        bar->setPanelText(2, Link.T(T::kFaultPanel));
 }
 
 }  // namespace bx

@@ -6,12 +6,12 @@ namespace bx::fm_choice {
 // Station names are single-byte characters: a typed character above this
 // code has no stored form and is removed before the name's length is taken.
 // Bytes 0x80 and up show as the Latin-1 character of their code.
-constexpr int Name_last_char = 0xFE;
+constexpr int kNameLastChar = 0xFE;
 
 // Name bytes below this code are control characters: the display skips
 // them like the 0xFF filler and the blank (an all-zero record, for one,
 // would otherwise show eight invisible characters).
-constexpr int Name_first_shown = 0x20;
+constexpr int kNameFirstShown = 0x20;
 
 // Row 17, the spare row, belongs to no preset: no overlay opens on it and
 // nothing is stored for it.
@@ -19,7 +19,18 @@ constexpr int Name_first_shown = 0x20;
 // Leaving a cell on which the overlay was not opened leaves its preset as it
 // is; moving around the grid never rewrites the image.
 
-// The grid's height and the placement of the buttons, the password box, the
-// progress bar and its label are in frm_fm.cpp's layout table.
+// The password box's stored text; it counts only once the user edits it.
+constexpr const char* kDefaultPassword = "580317";
+
+// Placement inside the window (twips): the grid at the top left, the
+// buttons in a column to its right, the password and progress below.
+constexpr int kMargin = 240;
+constexpr int kGap = 150;
+constexpr int kButtonWidth = 1300;
+constexpr int kButtonHeight = 420;
+constexpr int kLabelWidth = 1100;
+constexpr int kLabelHeight = 270;
+constexpr int kBoxHeight = 330;
+constexpr int kBarHeight = 300;
 
 }  // namespace bx::fm_choice

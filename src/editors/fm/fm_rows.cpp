@@ -10,10 +10,10 @@ namespace bx {
 
 namespace fr = layout::Fm_record;
 
-const std::array<FmColumn, kFm_cols> Fm_columns = {{
-    {Fm_col_number, "^FM 频 道 号", "^FM  Channel", FmRule::Number, false, nullptr},
-    {Fm_col_freq, "^  接  收  频  率 (MHZ)  ", "^ Receive Frequency (MHZ)", FmRule::Freq, true, &fr::Freq},
-    {Fm_col_name, "^     电    台    名    称    ", "^ FM Station Name  ", FmRule::Name, true, &fr::Name},
+const std::array<FmColumn, kFmCols> Fm_columns = {{
+    {kFmColNumber, "^FM 频 道 号", "^FM  Channel", FmRule::Number, false, nullptr},
+    {kFmColFreq, "^  接  收  频  率 (MHZ)  ", "^ Receive Frequency (MHZ)", FmRule::Freq, true, &fr::Freq},
+    {kFmColName, "^     电    台    名    称    ", "^ FM Station Name  ", FmRule::Name, true, &fr::Name},
 }};
 
 std::string Fm_format_string(int16_t lang_chinese) {
@@ -99,7 +99,7 @@ FmCells Fm_row_cells(const MemImage& img, int n) {
     const std::vector<uint8_t> d = fr::Freq.bytes(img, i);
     out.freq = Cov_Freq(d[0], d[1], d[2], d[3], d[4], d[5], d[6], d[7]);
     for (uint8_t b : fr::Name.bytes(img, i))
-        if (b != 0x20 && b != 0xFF && b >= fm_choice::Name_first_shown) out.name += ui::utf8_encode(b);
+        if (b != 0x20 && b != 0xFF && b >= fm_choice::kNameFirstShown) out.name += ui::utf8_encode(b);
     return out;
 }
 
@@ -114,12 +114,12 @@ std::string Fm_freq_cell(const std::string& typed) {
     return whole + "." + frac;
 }
 
-std::string Fm_low_cell() { return Fm_freq_cell(std::to_string(kFm_low_limit)); }
+std::string Fm_low_cell() { return Fm_freq_cell(std::to_string(kFmLowLimit)); }
 
 std::string Fm_name_typed(const std::string& typed) {
     std::string out;
     for (const std::string& ch : chars_of(typed))
-        if (ui::utf8_code(ch) <= fm_choice::Name_last_char) out += ch;
+        if (ui::utf8_code(ch) <= fm_choice::kNameLastChar) out += ch;
     return out;
 }
 

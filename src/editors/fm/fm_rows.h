@@ -13,10 +13,10 @@
 namespace bx {
 
 // The preset grid's columns: number, frequency, station name.
-enum FmCol : int { Fm_col_number = 0, Fm_col_freq = 1, Fm_col_name = 2 };
-constexpr int kFm_cols = 3;
-constexpr int kFm_presets = 16;
-constexpr int kFm_rows = kFm_presets + 2;  // the header, 16 presets, one spare row
+enum FmCol : int { kFmColNumber = 0, kFmColFreq = 1, kFmColName = 2 };
+constexpr int kFmCols = 3;
+constexpr int kFmPresets = 16;
+constexpr int kFmRows = kFmPresets + 2;  // the header, 16 presets, one spare row
 
 enum class FmRule : uint8_t { Number, Freq, Name };
 
@@ -28,15 +28,15 @@ struct FmColumn {
     bool editable;  // the overlay opens on its cells
     const Field* field;
 };
-extern const std::array<FmColumn, kFm_cols> Fm_columns;
+extern const std::array<FmColumn, kFmCols> Fm_columns;
 
 // The grid's format string in the language the flag chooses.
 std::string Fm_format_string(int16_t lang_chinese);
 
 // The lowest and highest frequency a preset takes (MHz); a refused entry
 // becomes the lowest.
-constexpr int kFm_low_limit = 87;
-constexpr int kFm_high_limit = 108;
+constexpr int kFmLowLimit = 87;
+constexpr int kFmHighLimit = 108;
 
 // The eight frequency digits as a frequency text: the exact value, each digit
 // by its place whatever its size, in its shortest form, then a whole number

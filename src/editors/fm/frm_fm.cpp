@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/app.h"
+#include "editors/fm/fm_choices.h"
 #include "editors/fm/fm_rows.h"
 #include "model/defaults.h"
 #include "model/lang.h"
@@ -20,29 +21,16 @@ ui::Form* form_named(App& app, const char* name) {
 }
 
 namespace T {
-constexpr link_text::Pair No_clear{"正在进行读写操作,请勿进行清除操作 ！,", "Read-write operating，don't clear operate .,"};
-constexpr link_text::Pair No_unload{"正在进行读写操作,请勿关窗口 ！,", "Read-write operating，don't close the window.,"};
-constexpr link_text::Pair Range{"接收频率超出范围 ！", "Over the range of receive frequency ."};
-constexpr link_text::Pair Name_long{"信道名称的字符个数最大为 6 位 ！", "The letter of channel name max 6 bit . "};
-constexpr link_text::Pair Read_ok{" FM 收音机参数读出正常 ！", "Read FM Radio parameters in gear. "};
-constexpr link_text::Pair Read_done{"从对讲机中读取数据完毕 ！", "Complete reading the data from transceiver."};
-constexpr link_text::Pair Write_done{"向对讲机写入参数完毕 ！", "Complete Written FM parameters to the transceiver."};
-constexpr link_text::Pair Write_ok{"收音机参数写入完毕 ！", "Complete Written FM parameters "};
+constexpr link_text::Pair kNoClear{"正在进行读写操作,请勿进行清除操作 ！,", "Read-write operating，don't clear operate .,"};
+constexpr link_text::Pair kNoUnload{"正在进行读写操作,请勿关窗口 ！,", "Read-write operating，don't close the window.,"};
+constexpr link_text::Pair kRange{"接收频率超出范围 ！", "Over the range of receive frequency ."};
+constexpr link_text::Pair kNameLong{"信道名称的字符个数最大为 6 位 ！", "The letter of channel name max 6 bit . "};
+constexpr link_text::Pair kReadOk{" FM 收音机参数读出正常 ！", "Read FM Radio parameters in gear. "};
+constexpr link_text::Pair kReadDone{"从对讲机中读取数据完毕 ！", "Complete reading the data from transceiver."};
+constexpr link_text::Pair kWriteDone{"向对讲机写入参数完毕 ！", "Complete Written FM parameters to the transceiver."};
+constexpr link_text::Pair kWriteOk{"收音机参数写入完毕 ！", "Complete Written FM parameters "};
 }  // namespace T
 
-// Placement inside the window (twips): the grid at the top left, the
-// buttons in a column to its right, the password and progress below.
-namespace place {
-constexpr int Margin = 240;
-constexpr int Gap = 150;
-constexpr int Button_width = 1300;
-constexpr int Button_height = 420;
-constexpr int Label_width = 1100;
-constexpr int Label_height = 270;
-constexpr int Box_height = 330;
-constexpr int Bar_height = 300;
-constexpr const char* Default_password = "580317";
-}  // namespace place
 
 }  // namespace
 
@@ -77,7 +65,7 @@ void frm_FM::Build() {
     Text_Edit.setVisible(false);
     ProgressBar1.setVisible(false);
     auto change = std::move(Text_PassWord.Change);
-    Text_PassWord.setText(place::Default_password);
+    Text_PassWord.setText(fm_choice::kDefaultPassword);
     Text_PassWord.Change = std::move(change);
     for (ui::Timer* t : {&Timer1, &Timer2, &Timer3}) t->setEnabled(false);
 }
@@ -107,42 +95,41 @@ void frm_FM::Form_Load() {
     MSF_Chann.setHeight(static_cast<int>(Height() / 1.7));
     Place_controls();
     Text_Edit.setVisible(false);
-    MSF_Chann.setRows(kFm_rows);
+    MSF_Chann.setRows(kFmRows);
     MSF_Chann.setCol(0);
-    for (int n = 1; n <= kFm_presets; ++n) MSF_Chann.setTextMatrix(n, Fm_col_number, std::to_string(n));
+    for (int n = 1; n <= kFmPresets; ++n) MSF_Chann.setTextMatrix(n, kFmColNumber, std::to_string(n));
     Link.Reset();
     ProgressBar1.setValue(0);
     Label_tr_count.setCaption("");
     ProgressBar1.setVisible(false);
-    for (int n = 1; n <= kFm_presets; ++n) MSF_Chann.setTextMatrix(n, Fm_col_freq, "");
-    Fm_low_limit = kFm_low_limit;
-    Fm_high_limit = kFm_high_limit;
+    for (int n = 1; n <= kFmPresets; ++n) MSF_Chann.setTextMatrix(n, kFmColFreq, "");
+    Fm_low_limit = kFmLowLimit;
+    Fm_high_limit = kFmHighLimit;
     Show_fm_presets();
 }
 
 void frm_FM::Place_controls() {
-    using namespace place;
-    MSF_Chann.Move(Margin, Margin, MSF_Chann.Width(), MSF_Chann.Height());
-    // The columns share the grid's width in the proportions of their headers.
-    const int x = MSF_Chann.Left() + MSF_Chann.Width() + 2 * Gap;
+    using namespace fm_choice;
+    MSF_Chann.Move(kMargin, kMargin, MSF_Chann.Width(), MSF_Chann.Height());
+    const int x = MSF_Chann.Left() + MSF_Chann.Width() + 2 * kGap;
     int y = MSF_Chann.Top();
     for (ui::CommandButton* b :
          {&Command_read, &Command_Write, &Command_open, &Command_save, &Command_def, &Command_Clear, &Command_close}) {
-        b->Move(x, y, Button_width, Button_height);
-        y += Button_height + Gap;
+        b->Move(x, y, kButtonWidth, kButtonHeight);
+        y += kButtonHeight + kGap;
     }
-    const int y_pw = MSF_Chann.Top() + MSF_Chann.Height() + 2 * Gap;
-    Label_PassWord.Move(Margin, y_pw + (Box_height - Label_height) / 2, Label_width, Label_height);
-    Text_PassWord.Move(Margin + Label_width, y_pw, Button_width, Box_height);
-    const int y_bar = y_pw + Box_height + Gap;
-    const int bar_w = std::max(Button_width, ScaleWidth() - 2 * Margin);
-    ProgressBar1.Move(Margin, y_bar, bar_w, Bar_height);
-    Label_tr_count.Move(Margin, y_bar + Bar_height + Gap, bar_w, Label_height);
+    const int y_pw = MSF_Chann.Top() + MSF_Chann.Height() + 2 * kGap;
+    Label_PassWord.Move(kMargin, y_pw + (kBoxHeight - kLabelHeight) / 2, kLabelWidth, kLabelHeight);
+    Text_PassWord.Move(kMargin + kLabelWidth, y_pw, kButtonWidth, kBoxHeight);
+    const int y_bar = y_pw + kBoxHeight + kGap;
+    const int bar_w = std::max(kButtonWidth, ScaleWidth() - 2 * kMargin);
+    ProgressBar1.Move(kMargin, y_bar, bar_w, kBarHeight);
+    Label_tr_count.Move(kMargin, y_bar + kBarHeight + kGap, bar_w, kLabelHeight);
 }
 
 void frm_FM::Form_Unload(int& Cancel) {
     if (Busy()) {
-        Link.Msg(T::No_unload);
+        Link.Msg(T::kNoUnload);
         if (UnloadMode() != ui::vbFormMDIForm) {
             Cancel = 1;
             return;
@@ -168,19 +155,19 @@ void frm_FM::Show_fm_row(int n) {
     const int preset = Preset_of_row(n);
     if (preset < 0) return;
     const FmCells cells = Fm_row_cells(app.Mem_image, preset);
-    MSF_Chann.setTextMatrix(n, Fm_col_freq, cells.freq);
-    MSF_Chann.setTextMatrix(n, Fm_col_name, cells.name);
+    MSF_Chann.setTextMatrix(n, kFmColFreq, cells.freq);
+    MSF_Chann.setTextMatrix(n, kFmColName, cells.name);
 }
 
 void frm_FM::Show_fm_presets() {
-    for (int n = 1; n <= kFm_presets; ++n) Show_fm_row(n);
+    for (int n = 1; n <= kFmPresets; ++n) Show_fm_row(n);
 }
 
 // ---- editing ----
 
 void frm_FM::Place_cell_editor() {
     const int r = MSF_Chann.Row(), c = MSF_Chann.Col();
-    if (c < 0 || c >= kFm_cols || !Fm_columns[static_cast<size_t>(c)].editable) return;
+    if (c < 0 || c >= kFmCols || !Fm_columns[static_cast<size_t>(c)].editable) return;
     // The spare row belongs to no preset.
     if (Preset_of_row(r) < 0) return;
     Text_Edit.setText(MSF_Chann.TextMatrix(r, c));
@@ -197,22 +184,22 @@ void frm_FM::MSF_Chann_LeaveCell() {
     Text_overlay.release();
     if (!on) return;
     const std::string t = Text_Edit.Text();
-    if (c == Fm_col_freq) {
+    if (c == kFmColFreq) {
         const double x = Val(t);
         if (x >= Fm_low_limit && x <= Fm_high_limit) {
-            MSF_Chann.setTextMatrix(Edit_row, Fm_col_freq, Fm_freq_cell(t));
+            MSF_Chann.setTextMatrix(Edit_row, kFmColFreq, Fm_freq_cell(t));
         } else if (!Trim(t).empty()) {
-            Link.Msg(T::Range);
-            MSF_Chann.setTextMatrix(Edit_row, Fm_col_freq, Fm_freq_cell(std::to_string(Fm_low_limit)));
+            Link.Msg(T::kRange);
+            MSF_Chann.setTextMatrix(Edit_row, kFmColFreq, Fm_freq_cell(std::to_string(Fm_low_limit)));
         } else {
-            MSF_Chann.setTextMatrix(Edit_row, Fm_col_freq, "");
-            MSF_Chann.setTextMatrix(Edit_row, Fm_col_name, "");
+            MSF_Chann.setTextMatrix(Edit_row, kFmColFreq, "");
+            MSF_Chann.setTextMatrix(Edit_row, kFmColName, "");
         }
-    } else if (c == Fm_col_name) {
-        if (Fm_name_length(t) > 6) Link.Msg(T::Name_long, link_text::Title_eng_P);
+    } else if (c == kFmColName) {
+        if (Fm_name_length(t) > 6) Link.Msg(T::kNameLong, link_text::kTitleEngP);
         // A preset without a frequency keeps no name.
-        const std::string m = MSF_Chann.TextMatrix(Edit_row, Fm_col_freq).empty() ? std::string() : t;
-        MSF_Chann.setTextMatrix(Edit_row, Fm_col_name, Fm_name_cell(m));
+        const std::string m = MSF_Chann.TextMatrix(Edit_row, kFmColFreq).empty() ? std::string() : t;
+        MSF_Chann.setTextMatrix(Edit_row, kFmColName, Fm_name_cell(m));
     }
     Text_Edit.setText("");
     Store_fm_row(Edit_row);
@@ -221,7 +208,7 @@ void frm_FM::MSF_Chann_LeaveCell() {
 void frm_FM::Store_fm_row(int n) {
     const int preset = Preset_of_row(n);
     if (preset < 0) return;
-    Store_fm_cells(app.Mem_image, preset, MSF_Chann.TextMatrix(n, Fm_col_freq), MSF_Chann.TextMatrix(n, Fm_col_name));
+    Store_fm_cells(app.Mem_image, preset, MSF_Chann.TextMatrix(n, kFmColFreq), MSF_Chann.TextMatrix(n, kFmColName));
 }
 
 // ---- commands ----
@@ -233,7 +220,7 @@ void frm_FM::Command_def_Click() {
 
 void frm_FM::Command_Clear_Click() {
     if (Busy()) {
-        Link.Msg(T::No_clear);
+        Link.Msg(T::kNoClear);
         return;
     }
     ProgressBar1.setValue(0);
@@ -244,9 +231,9 @@ void frm_FM::Command_Clear_Click() {
         layout::Fm_record::Name.fill(app.Mem_image, i, 0);
     }
     Text_Edit.setText("");
-    for (int n = 1; n <= kFm_presets; ++n) {
-        MSF_Chann.setTextMatrix(n, Fm_col_freq, "");
-        MSF_Chann.setTextMatrix(n, Fm_col_name, "");
+    for (int n = 1; n <= kFmPresets; ++n) {
+        MSF_Chann.setTextMatrix(n, kFmColFreq, "");
+        MSF_Chann.setTextMatrix(n, kFmColName, "");
     }
 }
 
@@ -262,7 +249,7 @@ void frm_FM::Command_save_Click() {
 
 void frm_FM::Command_close_Click() {
     if (Busy()) {
-        Link.Msg(link_text::No_close);
+        Link.Msg(link_text::kNoClose);
         return;
     }
     if (MSC.PortOpen()) MSC.setPortOpen(false);
@@ -283,7 +270,7 @@ void frm_FM::Unpack_fm_blocks() {
     for (int row = 2; row <= 5; ++row) {
         const auto& reply = app.Read_blocks[static_cast<size_t>(row)];
         const uint8_t* data = reply.data() + Reply_data_start(reply.data());
-        for (int offset = 0; offset < frame::Block_bytes; offset += frame::Record_bytes, ++record) {
+        for (int offset = 0; offset < frame::kBlockBytes; offset += frame::kRecordBytes, ++record) {
             const int preset = Preset_of_row(record + 1);
             if (preset < 0) continue;
             fr::Freq.put(app.Mem_image, preset - 1, std::span<const uint8_t>(data + offset + fr::Freq.byte, 8));
@@ -297,13 +284,13 @@ void frm_FM::Read_complete() {
     Unpack_fm_blocks();
     ProgressBar1.setVisible(true);
     ProgressBar1.setValue(100);
-    Label_tr_count.setCaption(Link.T(T::Read_ok));
-    Link.Msg(T::Read_done, link_text::Title_eng_P);
+    Label_tr_count.setCaption(Link.T(T::kReadOk));
+    Link.Msg(T::kReadDone, link_text::kTitleEngP);
 }
 
 void frm_FM::Write_complete() {
-    Link.Msg(T::Write_done, link_text::Title_eng_P);
-    Label_tr_count.setCaption(Link.T(T::Write_ok));
+    Link.Msg(T::kWriteDone, link_text::kTitleEngP);
+    Label_tr_count.setCaption(Link.T(T::kWriteOk));
 }
 
 }  // namespace bx
