@@ -8,6 +8,7 @@
 #include "editors/channels/frm_chann.h"
 #include "editors/fm/frm_fm.h"
 #include "link/link_support.h"
+#include "shell/dialogs.h"
 
 namespace editortest {
 
@@ -17,12 +18,13 @@ struct EditorProgram : linktest::RadioProgram {
 
     // Without an identification the validation limits stay 130-179 and
     // 400-520 MHz.
-    void open_chann(bool identify = false) {
+    void open_chann(bool identify = false, int16_t lang_chinese = 0) {
         if (!identify) radio.radio.faults.silent = true;
         start();
         rt.sim.run_for(identify ? 2000 : 20000);
         radio.radio.faults.silent = false;
         rt.recorder.clear();
+        app.Lang_chinese = lang_chinese;
         bx::App::Open(ch());
     }
     void open_fm() {

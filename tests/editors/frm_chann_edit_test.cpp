@@ -152,7 +152,7 @@ TEST(ChannEdit, EnterMovesTheEditingOn) {
     // Enter in an empty row's transmit box: the band of the next channel;
     // on the last channel row the editing stays on that row.
     p.put(199, kFF);
-    w.Activate();
+    w.Form_GotFocus();
     for (int row : {30, 200}) {
         w.MSF_Chann.click(row, kColTxFreq);
         w.Text_Edit.type("\r");
@@ -289,6 +289,7 @@ TEST(ChannEdit, BandPickAndListsOnlyOnUsedRows) {
     w.Combo_edit.pick(0);
     w.MSF_Chann.click(1, kColRxFreq);
     EXPECT_EQ(p.rec(0), before);
+    w.Form_GotFocus();
     EXPECT_EQ(p.cell(1, kColBand), "VHF/UHF ");
 }
 
