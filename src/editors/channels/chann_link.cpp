@@ -4,6 +4,7 @@
 
 #include "app/app.h"
 #include "editors/channels/chann_columns.h"
+#include "link/reply_unpack.h"
 #include "model/lang.h"
 
 namespace bx {
@@ -100,17 +101,14 @@ void ChannLinkMachine::Write_phase() {
 }
 
 void Unpack_chann_replies(const App& app, MemImage& img, int chann_count) {
-    const Field& rec = chann_field::Record;
-    const Field& name = chann_field::Name_record;
-    auto unpack = [&](const App::ReadBlocks& rows, int first_row, const Field& into) {
-        for (int k = 0; k < chann_count; ++k) {
-            const auto& reply = rows[static_cast<size_t>(first_row + k / 4)];
-            const int at = Reply_data_start(reply.data()) + frame::kRecordBytes * (k % 4);
-            into.put(img, k, std::span<const uint8_t>(reply.data() + at, frame::kRecordBytes));
-        }
+    const int rows = (chann_count + 3) / 4;
+    auto into = [&](const Field& f) {
+        return [&img, &f, chann_count](int k, const uint8_t* rec) {
+            if (k < chann_count) f.put(img, k, std::span<const uint8_t>(rec, kRecordBytes));
+        };
     };
-    unpack(app.Read_blocks, 1, rec);
-    unpack(app.Read_blocks_twin, 2, name);
+    For_each_reply_record(app.Read_blocks, 1, rows, into(chann_field::Record));
+    For_each_reply_record(app.Read_blocks_twin, 2, rows + 1, into(chann_field::Name_record));
 }
 
 std::string Reply_name_text(const uint8_t* six) {

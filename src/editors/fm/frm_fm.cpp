@@ -7,6 +7,7 @@
 #include "editors/fm/fm_rows.h"
 #include "model/defaults.h"
 #include "model/lang.h"
+#include "link/reply_unpack.h"
 #include "model/numtext.h"
 
 namespace bx {
@@ -263,20 +264,14 @@ void frm_FM::Command_close_Click() {
 void frm_FM::Text_PassWord_Change() { Store_typed_password(app, Text_PassWord.Text()); }
 
 void frm_FM::Unpack_fm_blocks() {
-    // Blocks 0x3000-0x30C0 in rows 2-5, four records each, from each reply's
-    // data start, into the presets in address order.
+    // Blocks 0x3000-0x30C0 in rows 2-5, into the presets in address order.
     namespace fr = layout::Fm_record;
-    int record = 0;
-    for (int row = 2; row <= 5; ++row) {
-        const auto& reply = app.Read_blocks[static_cast<size_t>(row)];
-        const uint8_t* data = reply.data() + Reply_data_start(reply.data());
-        for (int offset = 0; offset < frame::kBlockBytes; offset += frame::kRecordBytes, ++record) {
-            const int preset = Preset_of_row(record + 1);
-            if (preset < 0) continue;
-            fr::Freq.put(app.Mem_image, preset - 1, std::span<const uint8_t>(data + offset + fr::Freq.byte, 8));
-            fr::Name.put(app.Mem_image, preset - 1, std::span<const uint8_t>(data + offset + fr::Name.byte, 8));
-        }
-    }
+    For_each_reply_record(app.Read_blocks, 2, 5, [this](int k, const uint8_t* rec) {
+        const int preset = Preset_of_row(k + 1);
+        if (preset < 0) return;
+        fr::Freq.put(app.Mem_image, preset - 1, std::span<const uint8_t>(rec + fr::Freq.byte, fr::Freq.len));
+        fr::Name.put(app.Mem_image, preset - 1, std::span<const uint8_t>(rec + fr::Name.byte, fr::Name.len));
+    });
     Show_fm_presets();
 }
 
