@@ -17,11 +17,13 @@ public:
     ui::Timer Timer3{*this, "Timer3"};
     ui::ProgressBar ProgressBar1{*this, "ProgressBar1"};
     ui::Label Label_tr_count{*this, "Label_tr_count"};
-    bx::ChannLinkMachine Link;
+    bx::LinkMachine Link;
     int completed = 0;
 
     explicit Pair_window(bx::App& app)
-        : ui::Form(app.rt, "frm_chann"), Link{app, {MSC, Timer1, Timer2, Timer3, &ProgressBar1, &Label_tr_count}} {
+        : ui::Form(app.rt, "frm_chann"),
+          Link{app, bx::link_rows::frm_chann, {MSC, Timer1, Timer2, Timer3, &ProgressBar1, &Label_tr_count}} {
+        bx::Use_chann_data_phase(Link);
         Timer1.OnTimer = [this] { Link.Timer1_Timer(); };
         Timer2.OnTimer = [this] { Link.Timer2_Timer(); };
         Timer3.OnTimer = [this] { Link.Timer3_Timer(); };

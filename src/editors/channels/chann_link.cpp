@@ -11,93 +11,109 @@ namespace bx {
 
 using chann_link::kNameOffset;
 
-ChannLinkMachine::ChannLinkMachine(App& a, Controls c) : LinkMachine(a, link_rows::frm_chann, c) {}
+namespace {
 
-void ChannLinkMachine::Request_block(int addr) {
-    Set_frame(Cmd_read(addr, frame::kBlockBytes));
-    Arm_send_pump();
+int base_addr(const App& app) { return app.Addr_high * 256 + app.Addr_low; }
+
+void request_block(LinkMachine& m, int addr) {
+    m.Set_frame(Cmd_read(addr, frame::kBlockBytes));
+    m.Arm_send_pump();
 }
 
-void ChannLinkMachine::Begin_read_data() {
-    const int base = app.Addr_high * 256 + app.Addr_low;
-    st.Block_no = 1;
-    Request_block(base);
-    c_.MSC.setInBufferCount(0);
-    app.Pair_toggle = 0;
+void begin_read(LinkMachine& m) {
+    m.st.Block_no = 1;
+    request_block(m, base_addr(m.app));
+    m.c().MSC.setInBufferCount(0);
+    m.app.Pair_toggle = 0;
 }
 
-void ChannLinkMachine::Read_phase() {
-    ui::SerialPort& MSC = c_.MSC;
+// A reply in: stored as the channel block or as the name block of the pair,
+// acknowledged, and the next block of the pair (or of the next pair)
+// requested.
+void read_reply(LinkMachine& m) {
+    App& app = m.app;
+    ui::SerialPort& MSC = m.c().MSC;
     if (MSC.InBufferCount() < frame::kReadReplyLen) return;
     std::array<uint8_t, frame::kReadReplyLen> reply{};
-    Take_bytes(reply.data(), frame::kReadReplyLen);
+    m.Take_bytes(reply.data(), frame::kReadReplyLen);
     // A reply whose data would not lie inside the 69 bytes counts as no
     // reply: not acknowledged, and the time-out follows.
     if (!Read_reply_usable(reply.data())) return;
-    const int c = st.Block_no;
+    const int c = m.st.Block_no;
     App::ReadBlocks& rows = app.Pair_toggle == 0 ? app.Read_blocks : app.Read_blocks_twin;
     if (c < 0 || c >= static_cast<int>(rows.size())) return;
-    c_.Timer2.setEnabled(false);
-    st.Block_reading = -1;
+    m.c().Timer2.setEnabled(false);
+    m.st.Block_reading = -1;
     auto& dst = rows[static_cast<size_t>(c)];
     dst.fill(0);
     std::copy(reply.begin(), reply.end(), dst.begin());
-    Send_ack();
+    m.Send_ack();
 
-    const int base = app.Addr_high * 256 + app.Addr_low;
     if (app.Pair_toggle == 0) {
-        // A channel block: its names next.
-        Request_block(base + kNameOffset + frame::kBlockBytes * (c - 1));
-        ++st.Block_no;
+        request_block(m, base_addr(app) + kNameOffset + frame::kBlockBytes * (c - 1));
+        ++m.st.Block_no;
         app.Pair_toggle = -1;
     } else {
         app.Pair_toggle = 0;
-        if (st.Block_no > st.Blocks_total) {
-            Finish();
-            if (On_read_complete) On_read_complete();
+        if (m.st.Block_no > m.st.Blocks_total) {
+            m.Finish();
+            if (m.On_read_complete) m.On_read_complete();
             return;
         }
-        Request_block(base + frame::kBlockBytes * (c - 1));
+        request_block(m, base_addr(app) + frame::kBlockBytes * (c - 1));
     }
-    const int n = st.Block_no;
-    Show_progress(n * 100 / (st.Blocks_total + 1), L(app.Lang_chinese, "正在读取 ", "Reading ") + std::to_string(n) +
-                                                       L(app.Lang_chinese, " 数据块", " Data Block"));
+    const int n = m.st.Block_no;
+    m.Show_progress(n * 100 / (m.st.Blocks_total + 1), L(app.Lang_chinese, "正在读取 ", "Reading ") +
+                                                           std::to_string(n) +
+                                                           L(app.Lang_chinese, " 数据块", " Data Block"));
 }
 
-void ChannLinkMachine::Begin_write_data() {
-    const int base = app.Addr_high * 256 + app.Addr_low;
-    Set_frame(Write_frame(base, Image_row(base / frame::kRecordBytes), false));
-    st.Block_no = 0;
-    app.Pair_toggle = 0;
-    Arm_send_pump();
+void begin_write(LinkMachine& m) {
+    const int base = base_addr(m.app);
+    m.Set_frame(Write_frame(base, m.Image_row(base / frame::kRecordBytes), false));
+    m.st.Block_no = 0;
+    m.app.Pair_toggle = 0;
+    m.Arm_send_pump();
 }
 
-void ChannLinkMachine::Write_phase() {
-    std::vector<uint8_t> in = c_.MSC.Input();
-    if (in.empty() || in[0] != frame::Ack || st.Frame_sent == 0) return;
-    c_.Timer2.setEnabled(false);
-    const int base = app.Addr_high * 256 + app.Addr_low;
-    const int c = st.Block_no;
+// An Ack in: the name record of the channel record just written, or the
+// next pair's channel record.
+void write_reply(LinkMachine& m) {
+    App& app = m.app;
+    std::vector<uint8_t> in = m.c().MSC.Input();
+    if (in.empty() || in[0] != frame::Ack) return;
+    m.c().Timer2.setEnabled(false);
+    const int base = base_addr(app);
+    const int c = m.st.Block_no;
     if (app.Pair_toggle == 0) {
-        // The channel record is in: its name record next.
         const int addr = base + kNameOffset + frame::kRecordBytes * c;
-        Set_frame(Write_frame(addr, Image_row(addr / frame::kRecordBytes), true));
-        ++st.Block_no;
-        Arm_send_pump();
+        m.Set_frame(Write_frame(addr, m.Image_row(addr / frame::kRecordBytes), true));
+        ++m.st.Block_no;
+        m.Arm_send_pump();
         app.Pair_toggle = -1;
         return;
     }
     app.Pair_toggle = 0;
-    if (c > st.Records_total) {
-        Finish();
-        if (On_write_complete) On_write_complete();
+    if (c > m.st.Records_total) {
+        m.Finish();
+        if (m.On_write_complete) m.On_write_complete();
         return;
     }
-    Show_progress(c * 100 / st.Records_total, L(app.Lang_chinese, "正在写入  ", "Writeing  ") + std::to_string(c - 1) +
-                                                  L(app.Lang_chinese, "  信道", "  Channel"));
+    m.Show_progress(c * 100 / m.st.Records_total, L(app.Lang_chinese, "正在写入  ", "Writeing  ") +
+                                                      std::to_string(c - 1) +
+                                                      L(app.Lang_chinese, "  信道", "  Channel"));
     const int addr = base + frame::kRecordBytes * c;
-    Set_frame(Write_frame(addr, Image_row(addr / frame::kRecordBytes), true));
-    Arm_send_pump();
+    m.Set_frame(Write_frame(addr, m.Image_row(addr / frame::kRecordBytes), true));
+    m.Arm_send_pump();
+}
+
+}  // namespace
+
+void Use_chann_data_phase(LinkMachine& m) {
+    m.Data_phase.Begin_read = [&m] { begin_read(m); };
+    m.Data_phase.Read_reply = [&m] { read_reply(m); };
+    m.Data_phase.Begin_write = [&m] { begin_write(m); };
+    m.Data_phase.Write_reply = [&m] { write_reply(m); };
 }
 
 void Unpack_chann_replies(const App& app, MemImage& img, int chann_count) {

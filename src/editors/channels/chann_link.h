@@ -1,5 +1,5 @@
 // The channel editor's exchange: the plain machine with its data phase
-// replaced, so that every channel block or record travels with the name
+// replaced through its hooks, so that every channel block or record travels with the name
 // block or record of the same index (0x1000 on). A read requests channel
 // block k, then name block k, and keeps the replies in Read_blocks (row
 // k + 1) and Read_blocks_twin (row k + 2); a write sends channel record c,
@@ -19,19 +19,8 @@ namespace chann_link {
 inline constexpr int kNameOffset = 0x1000;  // the name area lies this far above the channel area
 }  // namespace chann_link
 
-class ChannLinkMachine : public LinkMachine {
-public:
-    ChannLinkMachine(App& app, Controls c);
-
-protected:
-    void Begin_read_data() override;
-    void Begin_write_data() override;
-    void Read_phase() override;
-    void Write_phase() override;
-
-private:
-    void Request_block(int addr);
-};
+// Hands the machine (which runs the frm_chann row) the paired data phase.
+void Use_chann_data_phase(LinkMachine& m);
 
 // Copies the received channel replies (Read_blocks rows 1..count / 4) into
 // image records 0..count - 1 and the name replies (Read_blocks_twin rows

@@ -12,9 +12,8 @@ namespace bx {
 
 namespace {
 
-// The main window and the data-file dialogs, reached through the
-// application's list of windows.
-ui::Form& main_form(App& app) { return *app.forms().front(); }
+// The data-file dialogs, reached through the application's list of
+// windows.
 ui::Form* form_named(App& app, const char* name) {
     for (ui::Form* f : app.forms())
         if (f->name() == name) return f;
@@ -34,9 +33,7 @@ constexpr link_text::Pair kFaultPanel{"联机故障 ！", "Communication fault."
 }  // namespace
 
 frm_chann::frm_chann(App& a)
-    : ui::Form(a.rt, "frm_chann"),
-      app(a),
-      Link{a, {MSC, Timer1, Timer2, Timer3, &ProgressBar1, &Label_tr_count}} {
+    : LinkWindow(a, "frm_chann", link_rows::frm_chann, {.stored_password = chann_choice::kDefaultPassword}) {
     Command_open.Click = [this] { Command_open_Click(); };
     Command_save.Click = [this] { Command_save_Click(); };
     Command_def.Click = [this] { Command_def_Click(); };
@@ -44,8 +41,6 @@ frm_chann::frm_chann(App& a)
     Command_close.Click = [this] { Command_close_Click(); };
     Command_read.Click = [this] { Command_read_Click(); };
     Command_Write.Click = [this] { Command_Write_Click(); };
-    Text_PassWord.Change = [this] { Text_PassWord_Change(); };
-    ui::Use_password_filter(Text_PassWord);
     MSF_Chann.Click = [this] { MSF_Chann_Click(); };
     MSF_Chann.LeaveCell = [this] { MSF_Chann_LeaveCell(); };
     MSF_Chann.Scroll = [this] { MSF_Chann_Scroll(); };
@@ -54,10 +49,7 @@ frm_chann::frm_chann(App& a)
     Combo_edit.KeyPress = [this](int& k) { Combo_edit_KeyPress(k); };
     Combo_edit.Click = [this] { Combo_edit_Click(); };
     Text_Edit.KeyPress = [this](int& k) { Text_Edit_KeyPress(k); };
-    Timer1.OnTimer = [this] { Link.Timer1_Timer(); };
-    Timer2.OnTimer = [this] { Link.Timer2_Timer(); };
-    Timer3.OnTimer = [this] { Link.Timer3_Timer(); };
-    MSC.OnComm = [this] { Link.MSC_OnComm(); };
+    Use_chann_data_phase(Link);
     Link.On_read_complete = [this] { Read_complete(); };
     Link.On_write_complete = [this] { Write_complete(); };
     Link.On_failure = [this] { Link_failure(); };
@@ -66,19 +58,15 @@ frm_chann::frm_chann(App& a)
 // ---- load, activation, unload ----
 
 void frm_chann::Build() {
+    LinkWindow::Build();
     MSF_Chann.setFixedRows(1);
     MSF_Chann.setFixedCols(0);
     Combo_edit.setVisible(false);
     Text_Edit.setVisible(false);
-    ProgressBar1.setVisible(false);
-    // The stored default text is no typed password.
-    auto change = std::move(Text_PassWord.Change);
-    Text_PassWord.setText(chann_choice::kDefaultPassword);
-    Text_PassWord.Change = std::move(change);
-    for (ui::Timer* t : {&Timer1, &Timer2, &Timer3}) t->setEnabled(false);
 }
 
 void frm_chann::Form_Load() {
+    LinkWindow::Form_Load();
     const int16_t chn = app.Lang_chinese;
     setCaption(L(chn, "信道参数编辑", "Channel Information"));
     Command_open.setCaption(L(chn, "打 开", "Open"));
@@ -91,7 +79,7 @@ void frm_chann::Form_Load() {
     Label_PassWord.setCaption(L(chn, "读写密码", "PassWord"));
     MSF_Chann.setFormatString(Chann_format_string(chn));
 
-    const ui::Form& m = main_form(app);
+    const MainWindow& m = app.main_window;
     setWidth(static_cast<int>(m.Width() / 1.06));
     setHeight(static_cast<int>(m.Height() / 1.26));
     setTop((m.ScaleHeight() - Height()) / 2);
@@ -109,7 +97,6 @@ void frm_chann::Form_Load() {
         MSF_Chann.setRow(r);
         MSF_Chann.setText(std::to_string(r - 1));
     }
-    Link.Reset();
     ProgressBar1.setValue(0);
     Label_tr_count.setCaption("");
     ProgressBar1.setVisible(false);
@@ -158,7 +145,7 @@ void frm_chann::Form_Unload(int& Cancel) {
             return;
         }
     }
-    Link.Reset();
+    LinkWindow::Form_Unload(Cancel);
 }
 
 // ---- rows ----
@@ -239,8 +226,6 @@ void frm_chann::Command_close_Click() {
 
 // ---- the exchange ----
 
-void frm_chann::Text_PassWord_Change() { Store_typed_password(app, Text_PassWord.Text()); }
-
 void frm_chann::Command_read_Click() {
     if (Link.Read_button()) app.Pair_toggle = 0;
 }
@@ -296,8 +281,7 @@ void frm_chann::Write_complete() {
 
 void frm_chann::Link_failure() {
     Link.Msg(link_text::kFailConnect);
-    if (auto* bar = dynamic_cast<ui::StatusBar*>(main_form(app).control("StatusBar1")))
-        bar->setPanelText(2, Link.T(T::kFaultPanel));
+    app.main_window.setPanelText(2, Link.T(T::kFaultPanel));
 }
 
 }  // namespace bx

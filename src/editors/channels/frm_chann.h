@@ -12,6 +12,7 @@
 #include <string>
 
 #include "editors/channels/chann_link.h"
+#include "link/link_window.h"
 #include "ui/all.h"
 #include "ui/cell_overlay.h"
 #include "ui/grid.h"
@@ -20,11 +21,9 @@ namespace bx {
 
 class App;
 
-class frm_chann : public ui::Form {
+class frm_chann : public LinkWindow {
 public:
     explicit frm_chann(App& app);
-
-    App& app;
 
     ui::Grid MSF_Chann{*this, "MSF_Chann"};
     ui::ComboBox Combo_edit{*this, "Combo_edit"};
@@ -35,18 +34,10 @@ public:
     ui::CommandButton Command_Clear{*this, "Command_Clear"};
     ui::CommandButton Command_close{*this, "Command_close"};
 
-    // ---- the window's exchange with the radio ----
-    ui::SerialPort MSC{*this, "MSC"};
-    ui::Timer Timer1{*this, "Timer1"};
-    ui::Timer Timer2{*this, "Timer2"};
-    ui::Timer Timer3{*this, "Timer3"};
-    ui::ProgressBar ProgressBar1{*this, "ProgressBar1"};
-    ui::Label Label_tr_count{*this, "Label_tr_count"};
+    // The window's own Read and Write (the rest of its exchange is the
+    // link window's).
     ui::CommandButton Command_read{*this, "Command_read"};
     ui::CommandButton Command_Write{*this, "Command_Write"};
-    ui::Label Label_PassWord{*this, "Label_PassWord"};
-    ui::TextBox Text_PassWord{*this, "Text_PassWord"};
-    ChannLinkMachine Link;
 
     // Which cell each editor was laid over; a commit acts only there.
     ui::CellOverlay Combo_overlay{*this, "Combo_overlay", MSF_Chann, Combo_edit};
@@ -82,7 +73,6 @@ public:
     void Command_close_Click();
     void Command_read_Click();
     void Command_Write_Click();
-    void Text_PassWord_Change();
     void MSF_Chann_Click() { Place_cell_editor(); }
     void MSF_Chann_LeaveCell();
     void MSF_Chann_Scroll() { Text_Edit.setVisible(false); }

@@ -14,7 +14,6 @@ namespace bx {
 
 namespace {
 
-ui::Form& main_form(App& app) { return *app.forms().front(); }
 ui::Form* form_named(App& app, const char* name) {
     for (ui::Form* f : app.forms())
         if (f->name() == name) return f;
@@ -35,7 +34,8 @@ constexpr link_text::Pair kWriteOk{"收音机参数写入完毕 ！", "Complete 
 
 }  // namespace
 
-frm_FM::frm_FM(App& a) : ui::Form(a.rt, "frm_FM"), app(a), Link{a, link_rows::frm_FM, {MSC, Timer1, Timer2, Timer3, &ProgressBar1, &Label_tr_count}} {
+frm_FM::frm_FM(App& a)
+    : LinkWindow(a, "frm_FM", link_rows::frm_FM, {.stored_password = fm_choice::kDefaultPassword}) {
     MSF_Chann.Click = [this] { MSF_Chann_Click(); };
     MSF_Chann.LeaveCell = [this] { MSF_Chann_LeaveCell(); };
     MSF_Chann.Scroll = [this] { MSF_Chann_Scroll(); };
@@ -47,12 +47,6 @@ frm_FM::frm_FM(App& a) : ui::Form(a.rt, "frm_FM"), app(a), Link{a, link_rows::fr
     Command_close.Click = [this] { Command_close_Click(); };
     Command_read.Click = [this] { Command_read_Click(); };
     Command_Write.Click = [this] { Command_Write_Click(); };
-    Text_PassWord.Change = [this] { Text_PassWord_Change(); };
-    ui::Use_password_filter(Text_PassWord);
-    Timer1.OnTimer = [this] { Link.Timer1_Timer(); };
-    Timer2.OnTimer = [this] { Link.Timer2_Timer(); };
-    Timer3.OnTimer = [this] { Link.Timer3_Timer(); };
-    MSC.OnComm = [this] { Link.MSC_OnComm(); };
     Link.On_read_complete = [this] { Read_complete(); };
     Link.On_write_complete = [this] { Write_complete(); };
 }
@@ -60,18 +54,15 @@ frm_FM::frm_FM(App& a) : ui::Form(a.rt, "frm_FM"), app(a), Link{a, link_rows::fr
 // ---- load and unload ----
 
 void frm_FM::Build() {
+    LinkWindow::Build();
     MSF_Chann.setFixedRows(1);
     MSF_Chann.setFixedCols(0);
     Combo_edit.setVisible(false);
     Text_Edit.setVisible(false);
-    ProgressBar1.setVisible(false);
-    auto change = std::move(Text_PassWord.Change);
-    Text_PassWord.setText(fm_choice::kDefaultPassword);
-    Text_PassWord.Change = std::move(change);
-    for (ui::Timer* t : {&Timer1, &Timer2, &Timer3}) t->setEnabled(false);
 }
 
 void frm_FM::Form_Load() {
+    LinkWindow::Form_Load();
     Area_addr_high = 48;
     const int16_t chn = app.Lang_chinese;
     setCaption(L(chn, "FM 收音机频道编辑", "FM Radio Information"));
@@ -85,7 +76,7 @@ void frm_FM::Form_Load() {
     Label_PassWord.setCaption(L(chn, "读写密码", "PassWord"));
     MSF_Chann.setFormatString(Fm_format_string(chn));
 
-    const ui::Form& m = main_form(app);
+    const MainWindow& m = app.main_window;
     setWidth(static_cast<int>(m.Width() / 1.8));
     setHeight(static_cast<int>(m.Height() / 1.5));
     setTop(static_cast<int>((m.ScaleHeight() - Height()) / 1.5));
@@ -99,7 +90,6 @@ void frm_FM::Form_Load() {
     MSF_Chann.setRows(kFmRows);
     MSF_Chann.setCol(0);
     for (int n = 1; n <= kFmPresets; ++n) MSF_Chann.setTextMatrix(n, kFmColNumber, std::to_string(n));
-    Link.Reset();
     ProgressBar1.setValue(0);
     Label_tr_count.setCaption("");
     ProgressBar1.setVisible(false);
@@ -136,7 +126,7 @@ void frm_FM::Form_Unload(int& Cancel) {
             return;
         }
     }
-    Link.Reset();
+    LinkWindow::Form_Unload(Cancel);
 }
 
 // ---- display ----
@@ -260,8 +250,6 @@ void frm_FM::Command_close_Click() {
 }
 
 // ---- the exchange ----
-
-void frm_FM::Text_PassWord_Change() { Store_typed_password(app, Text_PassWord.Text()); }
 
 void frm_FM::Unpack_fm_blocks() {
     // Blocks 0x3000-0x30C0 in rows 2-5, into the presets in address order.

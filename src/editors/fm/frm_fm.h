@@ -7,18 +7,16 @@
 #include <cstdint>
 #include <string>
 
-#include "link/link_machine.h"
+#include "link/link_window.h"
 #include "ui/all.h"
 
 namespace bx {
 
 class App;
 
-class frm_FM : public ui::Form {
+class frm_FM : public LinkWindow {
 public:
     explicit frm_FM(App& app);
-
-    App& app;
 
     ui::Grid MSF_Chann{*this, "MSF_Chann"};
     ui::TextBox Text_Edit{*this, "Text_Edit"};
@@ -30,18 +28,10 @@ public:
     ui::CommandButton Command_save{*this, "Command_save"};
     ui::CommandButton Command_close{*this, "Command_close"};
 
-    // ---- the window's exchange with the radio ----
-    ui::SerialPort MSC{*this, "MSC"};
-    ui::Timer Timer1{*this, "Timer1"};
-    ui::Timer Timer2{*this, "Timer2"};
-    ui::Timer Timer3{*this, "Timer3"};
-    ui::ProgressBar ProgressBar1{*this, "ProgressBar1"};
-    ui::Label Label_tr_count{*this, "Label_tr_count"};
+    // The window's own Read and Write (the rest of its exchange is the
+    // link window's).
     ui::CommandButton Command_read{*this, "Command_read"};
     ui::CommandButton Command_Write{*this, "Command_Write"};
-    ui::Label Label_PassWord{*this, "Label_PassWord"};
-    ui::TextBox Text_PassWord{*this, "Text_PassWord"};
-    LinkMachine Link;
 
     // The cell the overlay was opened on; a commit acts only there.
     ui::CellOverlay Text_overlay{*this, "Text_overlay", MSF_Chann, Text_Edit};
@@ -75,7 +65,6 @@ public:
     void Command_close_Click();
     void Command_read_Click() { Link.Read_button(); }
     void Command_Write_Click() { Link.Write_button(); }
-    void Text_PassWord_Change();
 
 protected:
     void Build() override;
