@@ -178,7 +178,7 @@ TEST(ChannRows, TypedTexts) {
         ASSERT_EQ(c.has_value(), t.custom) << t.typed;
         if (!c) continue;
         EXPECT_EQ(c->cell, t.cell) << t.typed;
-        EXPECT_EQ(c->code, t.code) << t.typed;
+        EXPECT_EQ(c->code.low | (c->code.high << 8), t.code) << t.typed;
     }
 
     struct Name {

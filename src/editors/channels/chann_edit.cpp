@@ -5,6 +5,7 @@
 #include "editors/channels/chann_rows.h"
 #include "editors/channels/frm_chann.h"
 #include "model/lang.h"
+#include "model/codecs.h"
 #include "model/numtext.h"
 
 namespace bx {
@@ -24,7 +25,7 @@ bool valid_col(int col) { return col >= 0 && col < kChannCols; }
 // A frequency text into the frequency field of channel k; the text becomes
 // the stored, snapped frequency.
 void store_freq(std::string& t, MemImage& img, int k, const Field& f) {
-    Store_freq_bcd(t, img, f.record_of(k, 0), f.byte_of(k, 0));
+    Store_freq_bcd(t, img, f, k);
 }
 
 }  // namespace
@@ -250,8 +251,8 @@ void frm_chann::Commit_tone(int r, int col, const std::string& c) {
     if (auto custom = Custom_ctcss(c)) {
         Set_cell(r, col, custom->cell);
         const int k = r - 1;
-        column(col).field->set(app.Mem_image, k, custom->code);
-        if (col == kColRxTone) chann_field::Tx_tone.set(app.Mem_image, k, custom->code);
+        Store_tone_code(app.Mem_image, *column(col).field, k, custom->code);
+        if (col == kColRxTone) Store_tone_code(app.Mem_image, chann_field::Tx_tone, k, custom->code);
         Show_chann_row(r);
         return;
     }

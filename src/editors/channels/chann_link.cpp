@@ -70,7 +70,7 @@ void read_reply(LinkMachine& m) {
 
 void begin_write(LinkMachine& m) {
     const int base = base_addr(m.app);
-    m.Set_frame(Write_frame(base, m.Image_row(base / frame::kRecordBytes), false));
+    m.Set_frame(Write_frame(base, m.Image_row(base / kRecordBytes), false));
     m.st.Block_no = 0;
     m.app.Pair_toggle = 0;
     m.Arm_send_pump();
@@ -86,8 +86,8 @@ void write_reply(LinkMachine& m) {
     const int base = base_addr(app);
     const int c = m.st.Block_no;
     if (app.Pair_toggle == 0) {
-        const int addr = base + kNameOffset + frame::kRecordBytes * c;
-        m.Set_frame(Write_frame(addr, m.Image_row(addr / frame::kRecordBytes), true));
+        const int addr = base + kNameOffset + kRecordBytes * c;
+        m.Set_frame(Write_frame(addr, m.Image_row(addr / kRecordBytes), true));
         ++m.st.Block_no;
         m.Arm_send_pump();
         app.Pair_toggle = -1;
@@ -102,8 +102,8 @@ void write_reply(LinkMachine& m) {
     m.Show_progress(c * 100 / m.st.Records_total, L(app.Lang_chinese, "正在写入  ", "Writeing  ") +
                                                       std::to_string(c - 1) +
                                                       L(app.Lang_chinese, "  信道", "  Channel"));
-    const int addr = base + frame::kRecordBytes * c;
-    m.Set_frame(Write_frame(addr, m.Image_row(addr / frame::kRecordBytes), true));
+    const int addr = base + kRecordBytes * c;
+    m.Set_frame(Write_frame(addr, m.Image_row(addr / kRecordBytes), true));
     m.Arm_send_pump();
 }
 

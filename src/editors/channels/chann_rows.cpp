@@ -13,11 +13,12 @@ namespace f = chann_field;
 namespace {
 
 std::string freq_text(const Field& fld, const MemImage& img, int k) {
-    return Freq_bcd_to_text(fld.ref(img, k, 0), fld.ref(img, k, 1), fld.ref(img, k, 2), fld.ref(img, k, 3));
+    return Freq_bcd_to_text(Read_freq_bcd(img, fld, k));
 }
 
 std::string tone_text(const Field& fld, const MemImage& img, int k, const ToneNameTable& names) {
-    return Tone_code_to_text(fld.ref(img, k, 0), fld.ref(img, k, 1), names);
+    const ToneCode code = Read_tone_code(img, fld, k);
+    return Tone_code_to_text(code.low, code.high, names);
 }
 
 // The first n characters of a text (characters, not bytes).
@@ -107,8 +108,8 @@ void Write_chann_pick(MemImage& img, int k, int col, int p, const ToneNameTable&
     const ChannColumn& c = Chann_columns[static_cast<size_t>(col)];
     if (c.rule == ColumnRule::Tone) {
         const ToneCode code = Tone_index_to_code(p, names);
-        c.field->set(img, k, code.low | (code.high << 8));
-        if (col == kColRxTone) f::Tx_tone.set(img, k, f::Rx_tone.get(img, k));
+        Store_tone_code(img, *c.field, k, code);
+        if (col == kColRxTone) Store_tone_code(img, f::Tx_tone, k, code);
     } else if (c.rule == ColumnRule::Setting && !c.items.empty()) {
         c.field->set(img, k, std::clamp(p, 0, static_cast<int>(c.items.size()) - 1));
     }
@@ -146,8 +147,7 @@ std::optional<CustomTone> Custom_ctcss(const std::string& typed) {
     CustomTone out;
     out.cell = t;
     if (v == static_cast<double>(static_cast<int>(v))) out.cell += ".0";
-    const ToneCode code = Ctcss_text_to_code(t);
-    out.code = code.low | (code.high << 8);
+    out.code = Ctcss_text_to_code(t);
     return out;
 }
 

@@ -11,6 +11,7 @@
 
 #include "editors/channels/chann_columns.h"
 #include "model/code_tables.h"
+#include "model/codecs.h"
 #include "model/freq_codec.h"
 #include "model/mem_image.h"
 
@@ -65,7 +66,7 @@ std::string Enter_freq_text(const std::string& t);
 // 259.9 Hz.
 struct CustomTone {
     std::string cell;
-    int code;
+    ToneCode code;
 };
 std::optional<CustomTone> Custom_ctcss(const std::string& typed);
 

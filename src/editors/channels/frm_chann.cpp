@@ -257,7 +257,7 @@ void frm_chann::Show_reply_names() {
         if (c < 0) return;
         const int records = i == last ? 1 : 4;
         for (int j = 0; j < records; ++j)
-            if (c + j <= app.Chann_count) Show_reply_name(i, c + j, frame::kRecordBytes * j);
+            if (c + j <= app.Chann_count) Show_reply_name(i, c + j, kRecordBytes * j);
     }
 }
 
