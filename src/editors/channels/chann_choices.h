@@ -23,6 +23,9 @@ constexpr int kButtonHeight = 420;
 constexpr int kBottomRoom = kGap + kBarHeight + kGap + kButtonHeight + kMargin;
 constexpr int kMinGridHeight = 1500;
 
+// The header of a column sets its width; a column whose pick-list entries
+// are wider than its header (the band's "VHF/UHF ") is widened to show them.
+
 // Tone words outside the display's tables (a CTCSS word whose high byte is
 // 0x80-0xFE, a DCS position above 210, high byte 0xFF with another low byte
 // than 0xFF) show the shared tone codec's empty text; their bytes are kept.

@@ -7,6 +7,7 @@
 #include "editors/channels/chann_rows.h"
 #include "model/defaults.h"
 #include "model/lang.h"
+#include "ui/grid_choices.h"
 
 namespace bx {
 
@@ -78,6 +79,7 @@ void frm_chann::Form_Load() {
     Command_Write.setCaption(L(chn, "写 入", "Write"));
     Label_PassWord.setCaption(L(chn, "读写密码", "PassWord"));
     MSF_Chann.setFormatString(Chann_format_string(chn));
+    Fit_columns();
 
     const MainWindow& m = app.main_window;
     setWidth(static_cast<int>(m.Width() / 1.06));
@@ -101,6 +103,17 @@ void frm_chann::Form_Load() {
     Label_tr_count.setCaption("");
     ProgressBar1.setVisible(false);
     for (int r = 1; r <= count + 1; ++r) Show_chann_row(r);
+}
+
+// A column narrower than the entries of its pick list (the band's
+// "VHF/UHF " under "Band") is widened to show them whole.
+void frm_chann::Fit_columns() {
+    for (const ChannColumn& c : Chann_columns) {
+        int w = MSF_Chann.ColWidth(c.col);
+        for (const char* item : c.items) w = std::max(w, rt().text_width(item) + ui::kCellPadX);
+        if (c.rule == ColumnRule::Band) w = std::max(w, rt().text_width(kBandCell) + ui::kCellPadX);
+        MSF_Chann.setColWidth(c.col, w);
+    }
 }
 
 void frm_chann::Place_controls() {

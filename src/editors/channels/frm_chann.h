@@ -92,6 +92,7 @@ private:
     std::string Cell(int r, int c) const { return MSF_Chann.TextMatrix(r, c); }
     void Set_cell(int r, int c, const std::string& t) { MSF_Chann.setTextMatrix(r, c, t); }
     void Place_controls();
+    void Fit_columns();
     // The commits of a left cell, by the column's rule.
     void Commit_band(int r);
     void Commit_rx(int r, std::string t);
