@@ -4,7 +4,7 @@
 
 #include "model/codecs.h"
 #include "model/numtext.h"
-#include "ui/text.h"
+#include "base/text.h"
 
 namespace bx {
 
@@ -23,9 +23,9 @@ std::string tone_text(const Field& fld, const MemImage& img, int k, const ToneNa
 
 // The first n characters of a text (characters, not bytes).
 std::string first_chars(const std::string& t, size_t n) {
-    std::vector<std::string> cs = ui::utf8_chars(t);
+    std::vector<std::string> cs = utf8_chars(t);
     if (cs.size() > n) cs.resize(n);
-    return ui::join(cs);
+    return join(cs);
 }
 
 // Only a to z are put in capitals: every other character is kept as typed.
@@ -135,7 +135,7 @@ std::string Enter_freq_text(const std::string& typed) {
     std::string t = first_chars(typed, 9);
     if (t.find('.') == std::string::npos) t += '.';
     const size_t width = Val(t) >= 100 ? 9 : 8;
-    const size_t n = static_cast<size_t>(ui::utf8_length(t));
+    const size_t n = static_cast<size_t>(utf8_length(t));
     if (n < width) t.append(width - n, '0');
     return t;
 }
@@ -155,13 +155,13 @@ std::string Chann_name_cell(const std::string& typed) {
     return Trim(upper_ascii(first_chars(Trim(typed), 6)));
 }
 
-int Chann_name_length(const std::string& typed) { return ui::utf8_length(Trim(typed)); }
+int Chann_name_length(const std::string& typed) { return utf8_length(Trim(typed)); }
 
 void Store_chann_name(MemImage& img, int k, const std::string& cell) {
     f::Name.fill(img, k, kErased);
     // Positions count characters: a character that is no digit or capital
     // keeps its position, holding 0xFF.
-    const std::vector<std::string> cs = ui::utf8_chars(cell);
+    const std::vector<std::string> cs = utf8_chars(cell);
     for (size_t j = 0; j < cs.size() && j < static_cast<size_t>(f::Name.len); ++j)
         if (cs[j].size() == 1 && name_char(static_cast<uint8_t>(cs[j][0])))
             f::Name.ref(img, k, static_cast<int>(j)) = static_cast<uint8_t>(cs[j][0]);

@@ -4,7 +4,7 @@
 
 #include "editors/fm/fm_choices.h"
 #include "model/numtext.h"
-#include "ui/text.h"
+#include "base/text.h"
 
 namespace bx {
 
@@ -65,7 +65,7 @@ std::string number_chars(const std::string& text) {
     return num;
 }
 
-std::vector<std::string> chars_of(const std::string& t) { return ui::utf8_chars(t); }
+std::vector<std::string> chars_of(const std::string& t) { return utf8_chars(t); }
 
 std::string upper_ascii(std::string t) {
     for (char& c : t)
@@ -99,7 +99,7 @@ FmCells Fm_row_cells(const MemImage& img, int n) {
     const std::vector<uint8_t> d = fr::Freq.bytes(img, i);
     out.freq = Cov_Freq(d[0], d[1], d[2], d[3], d[4], d[5], d[6], d[7]);
     for (uint8_t b : fr::Name.bytes(img, i))
-        if (b != 0x20 && b != 0xFF && b >= fm_choice::kNameFirstShown) out.name += ui::utf8_encode(b);
+        if (b != 0x20 && b != 0xFF && b >= fm_choice::kNameFirstShown) out.name += utf8_encode(b);
     return out;
 }
 
@@ -119,16 +119,16 @@ std::string Fm_low_cell() { return Fm_freq_cell(std::to_string(kFmLowLimit)); }
 std::string Fm_name_typed(const std::string& typed) {
     std::string out;
     for (const std::string& ch : chars_of(typed))
-        if (ui::utf8_code(ch) <= fm_choice::kNameLastChar) out += ch;
+        if (utf8_code(ch) <= fm_choice::kNameLastChar) out += ch;
     return out;
 }
 
-int Fm_name_length(const std::string& typed) { return ui::utf8_length(Trim(Fm_name_typed(typed))); }
+int Fm_name_length(const std::string& typed) { return utf8_length(Trim(Fm_name_typed(typed))); }
 
 std::string Fm_name_cell(const std::string& typed) {
     std::vector<std::string> cs = chars_of(Trim(Fm_name_typed(typed)));
     if (cs.size() > 6) cs.resize(6);
-    return upper_ascii(ui::join(cs));
+    return upper_ascii(join(cs));
 }
 
 void Store_fm_cells(MemImage& img, int n, const std::string& freq_cell, const std::string& name_cell) {
@@ -155,7 +155,7 @@ void Store_fm_cells(MemImage& img, int n, const std::string& freq_cell, const st
     const size_t k = cs.size() < 6 ? cs.size() : 6;
     const int start = k == 6 ? 8 : k == 5 ? 9 : k >= 3 ? 10 : 11;
     for (size_t j = 0; j < k; ++j)
-        fr::Name.ref(img, i, start - fr::Name.byte + static_cast<int>(j)) = static_cast<uint8_t>(ui::utf8_code(cs[j]));
+        fr::Name.ref(img, i, start - fr::Name.byte + static_cast<int>(j)) = static_cast<uint8_t>(utf8_code(cs[j]));
 }
 
 }  // namespace bx
