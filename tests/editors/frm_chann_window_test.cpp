@@ -128,6 +128,12 @@ TEST(ChannWindow, RefusalsWhileItsExchangeRuns) {
     p.put(5, kFF);
     w.Command_def.click();
     EXPECT_EQ(p.cell(6, kColRxFreq), "436.50000");
+    // The FM command goes on beside it.
+    p.rt.recorder.clear();
+    p.main().fm_chann_edit.click();
+    EXPECT_EQ(p.texts(), std::vector<std::string>{"Read-write operating，don't close the window.,"});
+    EXPECT_TRUE(w.Loaded());
+    EXPECT_TRUE(p.fm().Loaded());
     // The end of the program closes it, with one word.
     p.rt.recorder.clear();
     p.app.End();

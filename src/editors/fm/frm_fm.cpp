@@ -173,6 +173,8 @@ void frm_FM::MSF_Chann_LeaveCell() {
     // grid never rewrites a preset.
     const bool on = Text_overlay.on(r, c);
     Text_overlay.release();
+    Combo_edit.setVisible(false);
+    Combo_edit.setText("");
     if (!on) return;
     const std::string t = Text_Edit.Text();
     if (c == kFmColFreq) {
