@@ -2,8 +2,6 @@
 // class.
 #include "app/app.h"
 
-#include "editors/channels/frm_chann.h"
-#include "editors/fm/frm_fm.h"
 #include "link/form_comm_read.h"
 #include "link/form_comm_write.h"
 #include "link/form_setup.h"
@@ -25,11 +23,6 @@ App::App(ui::Runtime& r) : rt(r) {
     add_form(*Form_Comm_Read);
     add_form(*Form_Comm_Write);
     add_form(*Form_setup);
-    // Editors.
-    frm_chann = std::make_unique<bx::frm_chann>(*this);
-    frm_FM = std::make_unique<bx::frm_FM>(*this);
-    add_form(*frm_chann);
-    add_form(*frm_FM);
     // Data file, file dialogs, about and model dialogs.
     Form_open_chann = std::make_unique<bx::Form_open_chann>(*this);
     Form_save_chann = std::make_unique<bx::Form_save_chann>(*this);

@@ -41,8 +41,6 @@ class Form_type;
 class Form_Comm_Read;
 class Form_Comm_Write;
 class Form_setup;
-class frm_chann;
-class frm_FM;
 
 class App {
 public:
@@ -88,8 +86,8 @@ public:
         return static_cast<typename EditorClass<id>::type*>(Window(id));
     }
     // Puts a window into the program under an id (the program does it for
-    // every editor of editor_windows.cpp; tests put stand-ins). An id taken
-    // already keeps its window.
+    // every editor of editor_windows.cpp; tests put stand-ins). A window
+    // already under that id is unloaded and replaced.
     void Add_window(EditorId id, std::unique_ptr<ui::Form> f);
 
     // What the windows below the shell reach of the main window (bound by
@@ -180,8 +178,6 @@ public:
     std::unique_ptr<bx::Form_Comm_Read> Form_Comm_Read;
     std::unique_ptr<bx::Form_Comm_Write> Form_Comm_Write;
     std::unique_ptr<bx::Form_setup> Form_setup;
-    std::unique_ptr<bx::frm_chann> frm_chann;
-    std::unique_ptr<bx::frm_FM> frm_FM;
 
 private:
     void add_form(ui::Form& f) { forms_.push_back(&f); }

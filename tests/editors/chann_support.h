@@ -13,8 +13,8 @@
 namespace editortest {
 
 struct EditorProgram : linktest::RadioProgram {
-    bx::frm_chann& ch() { return *app.frm_chann; }
-    bx::frm_FM& fm() { return *app.frm_FM; }
+    bx::frm_chann& ch() { return *app.Editor<bx::EditorId::frm_chann>(); }
+    bx::frm_FM& fm() { return *app.Editor<bx::EditorId::frm_FM>(); }
 
     // Without an identification the validation limits stay 130-179 and
     // 400-520 MHz.

@@ -82,7 +82,7 @@ struct Program {
 
 TEST(QtChannEditor, ClickTypeClickElsewhereStoresTheChannel) {
     Program p;
-    bx::frm_chann& w = *p.app->frm_chann;
+    bx::frm_chann& w = *p.app->Editor<bx::EditorId::frm_chann>();
     bx::App::Open(w);
     settle();
     bx::FormView& fv = p.view(w);
@@ -124,13 +124,13 @@ TEST(QtChannEditor, Pictures) {
     for (int16_t lang : {0, -1}) {
         Program p(lang);
         const std::string suffix = lang ? "zh" : "en";
-        bx::App::Open(*p.app->frm_chann);
+        bx::App::Open(*p.app->Editor<bx::EditorId::frm_chann>());
         settle();
-        p.app->frm_chann->MSF_Chann.click(2, 4);
+        p.app->Editor<bx::EditorId::frm_chann>()->MSF_Chann.click(2, 4);
         shoot(p.rt, "chann_list_" + suffix);
         p.app->MDImain->fm_chann_edit.click();
         settle();
-        p.app->frm_FM->MSF_Chann.click(1, 2);
+        p.app->Editor<bx::EditorId::frm_FM>()->MSF_Chann.click(1, 2);
         shoot(p.rt, "fm_" + suffix);
     }
 }

@@ -3,9 +3,6 @@
 
 namespace bx::chann_choice {
 
-// The password box's stored text; it counts only once the user edits it.
-constexpr const char* kDefaultPassword = "580317";
-
 // Placement inside the window (twips). The window sets its own size and the
 // grid's width; the grid fills the height above two rows: the progress bar
 // with its label, then the password box and the seven buttons.

@@ -21,9 +21,15 @@ ui::Form* form_named(App& app, const char* name) {
     return nullptr;
 }
 
+// The channel editor's Close button warns with a blank before its last
+// comma; the close box and the main window's commands without.
+constexpr EditorRow kChannRow{.link = &link_rows::frm_chann,
+                              .width_div = 1.06f,
+                              .height_div = 1.26f,
+                              .close = link_text::kNoClose};
+
 namespace T {
 constexpr link_text::Pair kNoClear{"正在进行读写操作,请勿进行清除操作 ！,", "Read-write operating，don't clear operate .,"};
-constexpr link_text::Pair kNoUnload{"正在进行读写操作,请勿关窗口 ！,", "Read-write operating，don't close the window.,"};
 constexpr link_text::Pair kReadDone{"从对讲机中读取数据完毕 ！", "Complete reading data from the transceiver."};
 constexpr link_text::Pair kReadOk{"信道数据读出正常 ！", "Read Channel Data is Ok ！"};
 constexpr link_text::Pair kWriteDone{"向对讲机写入数据完毕 ！", "Complete Written the data to transceiver."};
@@ -34,14 +40,21 @@ constexpr link_text::Pair kFaultPanel{"联机故障 ！", "Communication fault."
 }  // namespace
 
 frm_chann::frm_chann(App& a)
-    : LinkWindow(a, "frm_chann", link_rows::frm_chann, {.stored_password = chann_choice::kDefaultPassword}) {
+    : EditorWindow(a, "frm_chann", kChannRow) {
     Command_open.Click = [this] { Command_open_Click(); };
     Command_save.Click = [this] { Command_save_Click(); };
     Command_def.Click = [this] { Command_def_Click(); };
     Command_Clear.Click = [this] { Command_Clear_Click(); };
     Command_close.Click = [this] { Command_close_Click(); };
-    Command_read.Click = [this] { Command_read_Click(); };
-    Command_Write.Click = [this] { Command_Write_Click(); };
+    // Every exchange of this window starts its pairs with the channel area.
+    Command_read.Click = [this] {
+        Command_read_Click();
+        if (Busy()) app.Pair_toggle = 0;
+    };
+    Command_Write.Click = [this] {
+        Command_Write_Click();
+        if (Busy()) app.Pair_toggle = 0;
+    };
     MSF_Chann.Click = [this] { MSF_Chann_Click(); };
     MSF_Chann.LeaveCell = [this] { MSF_Chann_LeaveCell(); };
     MSF_Chann.Scroll = [this] { MSF_Chann_Scroll(); };
@@ -51,15 +64,13 @@ frm_chann::frm_chann(App& a)
     Combo_edit.Click = [this] { Combo_edit_Click(); };
     Text_Edit.KeyPress = [this](int& k) { Text_Edit_KeyPress(k); };
     Use_chann_data_phase(Link);
-    Link.On_read_complete = [this] { Read_complete(); };
-    Link.On_write_complete = [this] { Write_complete(); };
     Link.On_failure = [this] { Link_failure(); };
 }
 
 // ---- load, activation, unload ----
 
 void frm_chann::Build() {
-    LinkWindow::Build();
+    EditorWindow::Build();
     MSF_Chann.setFixedRows(1);
     MSF_Chann.setFixedCols(0);
     Combo_edit.setVisible(false);
@@ -67,7 +78,7 @@ void frm_chann::Build() {
 }
 
 void frm_chann::Form_Load() {
-    LinkWindow::Form_Load();
+    EditorWindow::Form_Load();  // timers off, flags clear, size and place from the main window
     const int16_t chn = app.Lang_chinese;
     setCaption(L(chn, "信道参数编辑", "Channel Information"));
     Command_open.setCaption(L(chn, "打 开", "Open"));
@@ -81,11 +92,6 @@ void frm_chann::Form_Load() {
     MSF_Chann.setFormatString(Chann_format_string(chn));
     Fit_columns();
 
-    const MainWindow& m = app.main_window;
-    setWidth(static_cast<int>(m.Width() / 1.06));
-    setHeight(static_cast<int>(m.Height() / 1.26));
-    setTop((m.ScaleHeight() - Height()) / 2);
-    setLeft((m.ScaleWidth() - Width()) / 2);
     Show();
 
     MSF_Chann.setWidth(static_cast<int>(ScaleWidth() / 1.02));
@@ -149,18 +155,6 @@ void frm_chann::Show_all_rows() {
     }
 }
 
-void frm_chann::Form_Unload(int& Cancel) {
-    if (Busy()) {
-        Link.Msg(T::kNoUnload);
-        // Only the end of the program closes a window whose exchange runs.
-        if (UnloadMode() != ui::vbFormMDIForm) {
-            Cancel = 1;
-            return;
-        }
-    }
-    LinkWindow::Form_Unload(Cancel);
-}
-
 // ---- rows ----
 
 void frm_chann::Show_chann_row(int row) {
@@ -204,7 +198,7 @@ void frm_chann::Command_def_Click() {
 
 void frm_chann::Command_Clear_Click() {
     if (Busy()) {
-        Link.Msg(T::kNoClear);
+        Warn(T::kNoClear);
         return;
     }
     ProgressBar1.setValue(0);
@@ -217,34 +211,29 @@ void frm_chann::Command_Clear_Click() {
 }
 
 void frm_chann::Command_open_Click() {
-    if (Link.Refuse_if_busy()) return;
+    if (Refuse_if_busy()) return;
     if (ui::Form* f = form_named(app, "Form_open_chann")) App::Open(*f);
 }
 
 void frm_chann::Command_save_Click() {
-    if (Link.Refuse_if_busy()) return;
+    if (Refuse_if_busy()) return;
     if (ui::Form* f = form_named(app, "Form_save_chann")) App::Open(*f);
 }
 
 void frm_chann::Command_close_Click() {
     if (Busy()) {
-        Link.Msg(link_text::kNoClose);
+        Warn(link_text::kNoClose);
         return;
     }
     if (MSC.PortOpen()) MSC.setPortOpen(false);
-    App::Unload(*this);
+    if (!App::Try_unload(*this)) return;
     for (const char* name : {"Form_open_chann", "Form_save_chann"})
         if (ui::Form* f = form_named(app, name); f && f->Loaded()) App::Unload(*f);
 }
 
 // ---- the exchange ----
 
-void frm_chann::Command_read_Click() {
-    if (Link.Read_button()) app.Pair_toggle = 0;
-}
-
-void frm_chann::Command_Write_Click() {
-    if (Link.Refuse_if_busy()) return;
+bool frm_chann::Write_checks() {
     const int bad = Chann_freq_check(app.Mem_image, app.limits());
     if (bad < 255) {
         const std::string n = std::to_string(bad);
@@ -253,9 +242,9 @@ void frm_chann::Command_Write_Click() {
                                           "range ")
                             .c_str()),
                       ui::vbExclamation, L(app.Lang_chinese, link_text::kTitleChn, link_text::kTitleEng));
-        return;
+        return false;
     }
-    if (Link.Write_button()) app.Pair_toggle = 0;
+    return true;
 }
 
 void frm_chann::Unpack_chann_blocks() {

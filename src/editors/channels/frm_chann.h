@@ -12,7 +12,7 @@
 #include <string>
 
 #include "editors/channels/chann_link.h"
-#include "link/link_window.h"
+#include "editors/editor_window.h"
 #include "ui/all.h"
 #include "ui/cell_overlay.h"
 #include "ui/grid.h"
@@ -21,7 +21,7 @@ namespace bx {
 
 class App;
 
-class frm_chann : public LinkWindow {
+class frm_chann : public EditorWindow {
 public:
     explicit frm_chann(App& app);
 
@@ -34,10 +34,6 @@ public:
     ui::CommandButton Command_Clear{*this, "Command_Clear"};
     ui::CommandButton Command_close{*this, "Command_close"};
 
-    // The window's own Read and Write (the rest of its exchange is the
-    // link window's).
-    ui::CommandButton Command_read{*this, "Command_read"};
-    ui::CommandButton Command_Write{*this, "Command_Write"};
 
     // Which cell each editor was laid over; a commit acts only there.
     ui::CellOverlay Combo_overlay{*this, "Combo_overlay", MSF_Chann, Combo_edit};
@@ -48,8 +44,6 @@ public:
     int16_t Edit_row = 0;
     int16_t Edit_col = 0;
     std::string Edit_text;
-
-    bool Busy() const { return Link.st.Busy(); }
 
     // ---- rows ----
     void Show_chann_row(int row);
@@ -71,8 +65,6 @@ public:
     void Command_def_Click();
     void Command_Clear_Click();
     void Command_close_Click();
-    void Command_read_Click();
-    void Command_Write_Click();
     void MSF_Chann_Click() { Place_cell_editor(); }
     void MSF_Chann_LeaveCell();
     void MSF_Chann_Scroll() { Text_Edit.setVisible(false); }
@@ -86,7 +78,9 @@ protected:
     void Build() override;
     void Form_Load() override;
     void Form_Activate() override { Show_all_rows(); }
-    void Form_Unload(int& Cancel) override;
+    bool Write_checks() override;
+    void Read_complete() override;
+    void Write_complete() override;
 
 private:
     std::string Cell(int r, int c) const { return MSF_Chann.TextMatrix(r, c); }
@@ -106,9 +100,9 @@ private:
     // Writes list position p of the pick list into row r's channel.
     void Write_pick(int r, int col, int p);
     void Hide_editors();
-    void Read_complete();
-    void Write_complete();
     void Link_failure();
 };
 
 }  // namespace bx
+
+BX_EDITOR_WINDOW(frm_chann);

@@ -19,9 +19,6 @@ constexpr int kNameFirstShown = 0x20;
 // Leaving a cell on which the overlay was not opened leaves its preset as it
 // is; moving around the grid never rewrites the image.
 
-// The password box's stored text; it counts only once the user edits it.
-constexpr const char* kDefaultPassword = "580317";
-
 // Placement inside the window (twips): the grid at the top left, the
 // buttons in a column to its right, the password and progress below.
 constexpr int kMargin = 240;

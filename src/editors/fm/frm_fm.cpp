@@ -20,9 +20,16 @@ ui::Form* form_named(App& app, const char* name) {
     return nullptr;
 }
 
+// The FM editor's Close button warns with a blank before its last comma;
+// the close box and the main window's commands without.
+constexpr EditorRow kFmRow{.link = &link_rows::frm_FM,
+                           .width_div = 1.8f,
+                           .height_div = 1.5f,
+                           .top_div = 1.5f,
+                           .close = link_text::kNoClose};
+
 namespace T {
 constexpr link_text::Pair kNoClear{"正在进行读写操作,请勿进行清除操作 ！,", "Read-write operating，don't clear operate .,"};
-constexpr link_text::Pair kNoUnload{"正在进行读写操作,请勿关窗口 ！,", "Read-write operating，don't close the window.,"};
 constexpr link_text::Pair kRange{"接收频率超出范围 ！", "Over the range of receive frequency ."};
 constexpr link_text::Pair kNameLong{"信道名称的字符个数最大为 6 位 ！", "The letter of channel name max 6 bit . "};
 constexpr link_text::Pair kReadOk{" FM 收音机参数读出正常 ！", "Read FM Radio parameters in gear. "};
@@ -34,8 +41,7 @@ constexpr link_text::Pair kWriteOk{"收音机参数写入完毕 ！", "Complete 
 
 }  // namespace
 
-frm_FM::frm_FM(App& a)
-    : LinkWindow(a, "frm_FM", link_rows::frm_FM, {.stored_password = fm_choice::kDefaultPassword}) {
+frm_FM::frm_FM(App& a) : EditorWindow(a, "frm_FM", kFmRow) {
     MSF_Chann.Click = [this] { MSF_Chann_Click(); };
     MSF_Chann.LeaveCell = [this] { MSF_Chann_LeaveCell(); };
     MSF_Chann.Scroll = [this] { MSF_Chann_Scroll(); };
@@ -45,16 +51,12 @@ frm_FM::frm_FM(App& a)
     Command_open.Click = [this] { Command_open_Click(); };
     Command_save.Click = [this] { Command_save_Click(); };
     Command_close.Click = [this] { Command_close_Click(); };
-    Command_read.Click = [this] { Command_read_Click(); };
-    Command_Write.Click = [this] { Command_Write_Click(); };
-    Link.On_read_complete = [this] { Read_complete(); };
-    Link.On_write_complete = [this] { Write_complete(); };
 }
 
 // ---- load and unload ----
 
 void frm_FM::Build() {
-    LinkWindow::Build();
+    EditorWindow::Build();
     MSF_Chann.setFixedRows(1);
     MSF_Chann.setFixedCols(0);
     Combo_edit.setVisible(false);
@@ -62,7 +64,7 @@ void frm_FM::Build() {
 }
 
 void frm_FM::Form_Load() {
-    LinkWindow::Form_Load();
+    EditorWindow::Form_Load();  // timers off, flags clear, size and place from the main window
     Area_addr_high = 48;
     const int16_t chn = app.Lang_chinese;
     setCaption(L(chn, "FM 收音机频道编辑", "FM Radio Information"));
@@ -76,11 +78,6 @@ void frm_FM::Form_Load() {
     Label_PassWord.setCaption(L(chn, "读写密码", "PassWord"));
     MSF_Chann.setFormatString(Fm_format_string(chn));
 
-    const MainWindow& m = app.main_window;
-    setWidth(static_cast<int>(m.Width() / 1.8));
-    setHeight(static_cast<int>(m.Height() / 1.5));
-    setTop(static_cast<int>((m.ScaleHeight() - Height()) / 1.5));
-    setLeft((m.ScaleWidth() - Width()) / 2);
     Show();
 
     MSF_Chann.setWidth(static_cast<int>(ScaleWidth() / 2.25));
@@ -116,17 +113,6 @@ void frm_FM::Place_controls() {
     const int bar_w = std::max(kButtonWidth, ScaleWidth() - 2 * kMargin);
     ProgressBar1.Move(kMargin, y_bar, bar_w, kBarHeight);
     Label_tr_count.Move(kMargin, y_bar + kBarHeight + kGap, bar_w, kLabelHeight);
-}
-
-void frm_FM::Form_Unload(int& Cancel) {
-    if (Busy()) {
-        Link.Msg(T::kNoUnload);
-        if (UnloadMode() != ui::vbFormMDIForm) {
-            Cancel = 1;
-            return;
-        }
-    }
-    LinkWindow::Form_Unload(Cancel);
 }
 
 // ---- display ----
@@ -213,7 +199,7 @@ void frm_FM::Command_def_Click() {
 
 void frm_FM::Command_Clear_Click() {
     if (Busy()) {
-        Link.Msg(T::kNoClear);
+        Warn(T::kNoClear);
         return;
     }
     ProgressBar1.setValue(0);
@@ -231,22 +217,22 @@ void frm_FM::Command_Clear_Click() {
 }
 
 void frm_FM::Command_open_Click() {
-    if (Link.Refuse_if_busy()) return;
+    if (Refuse_if_busy()) return;
     if (ui::Form* f = form_named(app, "Form_open_chann")) App::Reopen(*f);
 }
 
 void frm_FM::Command_save_Click() {
-    if (Link.Refuse_if_busy()) return;
+    if (Refuse_if_busy()) return;
     if (ui::Form* f = form_named(app, "Form_save_chann")) App::Reopen(*f);
 }
 
 void frm_FM::Command_close_Click() {
     if (Busy()) {
-        Link.Msg(link_text::kNoClose);
+        Warn(link_text::kNoClose);
         return;
     }
     if (MSC.PortOpen()) MSC.setPortOpen(false);
-    App::Unload(*this);
+    if (!App::Try_unload(*this)) return;
     for (const char* name : {"Form_open_chann", "Form_save_chann"})
         if (ui::Form* f = form_named(app, name); f && f->Loaded()) App::Unload(*f);
 }

@@ -7,14 +7,14 @@
 #include <cstdint>
 #include <string>
 
-#include "link/link_window.h"
+#include "editors/editor_window.h"
 #include "ui/all.h"
 
 namespace bx {
 
 class App;
 
-class frm_FM : public LinkWindow {
+class frm_FM : public EditorWindow {
 public:
     explicit frm_FM(App& app);
 
@@ -28,10 +28,6 @@ public:
     ui::CommandButton Command_save{*this, "Command_save"};
     ui::CommandButton Command_close{*this, "Command_close"};
 
-    // The window's own Read and Write (the rest of its exchange is the
-    // link window's).
-    ui::CommandButton Command_read{*this, "Command_read"};
-    ui::CommandButton Command_Write{*this, "Command_Write"};
 
     // The cell the overlay was opened on; a commit acts only there.
     ui::CellOverlay Text_overlay{*this, "Text_overlay", MSF_Chann, Text_Edit};
@@ -40,8 +36,6 @@ public:
     int16_t Edit_row = 0;
     int16_t Fm_low_limit = 0;
     int16_t Fm_high_limit = 0;
-
-    bool Busy() const { return Link.st.Busy(); }
 
     // ---- display and store ----
     std::string Cov_Freq(int m_freq0, int m_freq1, int m_freq2, int m_freq3, int m_freq4, int m_freq5, int m_freq6,
@@ -63,22 +57,21 @@ public:
     void Command_open_Click();
     void Command_save_Click();
     void Command_close_Click();
-    void Command_read_Click() { Link.Read_button(); }
-    void Command_Write_Click() { Link.Write_button(); }
 
 protected:
     void Build() override;
     void Form_Load() override;
     void Form_Activate() override { Show_fm_presets(); }
-    void Form_Unload(int& Cancel) override;
+    void Read_complete() override;
+    void Write_complete() override;
 
 private:
     // The preset record of grid row n, or -1 for a row that belongs to no
     // preset.
     int Preset_of_row(int n) const;
     void Place_controls();
-    void Read_complete();
-    void Write_complete();
 };
 
 }  // namespace bx
+
+BX_EDITOR_WINDOW(frm_FM);
