@@ -13,13 +13,6 @@ namespace bx {
 
 namespace {
 
-// The data-file dialogs, reached through the application's list of
-// windows.
-ui::Form* form_named(App& app, const char* name) {
-    for (ui::Form* f : app.forms())
-        if (f->name() == name) return f;
-    return nullptr;
-}
 
 // The channel editor's Close button warns with a blank before its last
 // comma; the close box and the main window's commands without.
@@ -212,12 +205,12 @@ void frm_chann::Command_Clear_Click() {
 
 void frm_chann::Command_open_Click() {
     if (Refuse_if_busy()) return;
-    if (ui::Form* f = form_named(app, "Form_open_chann")) App::Open(*f);
+    if (ui::Form* f = app.Form_named("Form_open_chann")) App::Open(*f);
 }
 
 void frm_chann::Command_save_Click() {
     if (Refuse_if_busy()) return;
-    if (ui::Form* f = form_named(app, "Form_save_chann")) App::Open(*f);
+    if (ui::Form* f = app.Form_named("Form_save_chann")) App::Open(*f);
 }
 
 void frm_chann::Command_close_Click() {
@@ -228,7 +221,7 @@ void frm_chann::Command_close_Click() {
     if (MSC.PortOpen()) MSC.setPortOpen(false);
     if (!App::Try_unload(*this)) return;
     for (const char* name : {"Form_open_chann", "Form_save_chann"})
-        if (ui::Form* f = form_named(app, name); f && f->Loaded()) App::Unload(*f);
+        if (ui::Form* f = app.Form_named(name); f && f->Loaded()) App::Unload(*f);
 }
 
 // ---- the exchange ----

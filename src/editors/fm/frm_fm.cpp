@@ -14,11 +14,6 @@ namespace bx {
 
 namespace {
 
-ui::Form* form_named(App& app, const char* name) {
-    for (ui::Form* f : app.forms())
-        if (f->name() == name) return f;
-    return nullptr;
-}
 
 // The FM editor's Close button warns with a blank before its last comma;
 // the close box and the main window's commands without.
@@ -218,12 +213,12 @@ void frm_FM::Command_Clear_Click() {
 
 void frm_FM::Command_open_Click() {
     if (Refuse_if_busy()) return;
-    if (ui::Form* f = form_named(app, "Form_open_chann")) App::Reopen(*f);
+    if (ui::Form* f = app.Form_named("Form_open_chann")) App::Reopen(*f);
 }
 
 void frm_FM::Command_save_Click() {
     if (Refuse_if_busy()) return;
-    if (ui::Form* f = form_named(app, "Form_save_chann")) App::Reopen(*f);
+    if (ui::Form* f = app.Form_named("Form_save_chann")) App::Reopen(*f);
 }
 
 void frm_FM::Command_close_Click() {
@@ -234,7 +229,7 @@ void frm_FM::Command_close_Click() {
     if (MSC.PortOpen()) MSC.setPortOpen(false);
     if (!App::Try_unload(*this)) return;
     for (const char* name : {"Form_open_chann", "Form_save_chann"})
-        if (ui::Form* f = form_named(app, name); f && f->Loaded()) App::Unload(*f);
+        if (ui::Form* f = app.Form_named(name); f && f->Loaded()) App::Unload(*f);
 }
 
 // ---- the exchange ----
