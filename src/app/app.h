@@ -86,8 +86,8 @@ public:
         return static_cast<typename EditorClass<id>::type*>(Window(id));
     }
     // Puts a window into the program under an id (the program does it for
-    // every editor of editor_windows.cpp; tests put stand-ins). An id taken
-    // already keeps its window.
+    // every editor of editor_windows.cpp; tests put stand-ins). A window
+    // already under that id is unloaded and replaced.
     void Add_window(EditorId id, std::unique_ptr<ui::Form> f);
 
     // What the windows below the shell reach of the main window (bound by
@@ -142,6 +142,9 @@ public:
     using ReadBlocks = std::array<std::array<uint8_t, 71>, 257>;
     ReadBlocks Read_blocks{};
     ReadBlocks Read_blocks_twin{};
+    // During the channel editor's data phase: which area the next reply or
+    // acknowledged frame belongs to (0 channels, -1 names).
+    int16_t Pair_toggle = 0;
     // Character codes of the password last typed into any password box
     // (slots 0..5 compared, blank-padded); all 0 until a box is edited.
     std::array<int32_t, 17> PassWord_typed{};

@@ -30,7 +30,13 @@ void App::Unload_for_end(ui::Form& f) { f.Unload(true, ui::vbFormMDIForm); }
 
 void App::Add_window(EditorId id, std::unique_ptr<ui::Form> f) {
     ui::Form*& slot = editors_[static_cast<int>(id)];
-    if (slot || !f) return;
+    if (!f) return;
+    if (ui::Form* old = slot) {
+        // A stand-in takes the place of the window the program made.
+        old->Unload(true);
+        std::erase(forms_, old);
+        std::erase_if(owned_, [old](const std::unique_ptr<ui::Form>& w) { return w.get() == old; });
+    }
     slot = f.get();
     add_form(*f);
     owned_.push_back(std::move(f));

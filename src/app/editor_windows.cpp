@@ -7,6 +7,8 @@
 #include "app/app.h"
 
 // ---- one line per editor window ----
+#include "editors/channels/frm_chann.h"
+#include "editors/fm/frm_fm.h"
 #include "editors/options/frm_option.h"
 #include "editors/signalling/frm_dtmf.h"
 #include "link/form_write_password.h"

@@ -16,6 +16,7 @@
 #include "model/codecs.h"
 #include "model/defaults.h"
 #include "model/freq_codec.h"
+#include "chann_redraw.h"
 #include "qt/grid_view.h"
 #include "qt/program.h"
 #include "qt/runtime.h"
@@ -86,6 +87,7 @@ protected:
 }  // namespace
 
 int main() {
+    bench::Use_1280x800_offscreen_screen();
     bx::ensure_qt_application();
     bx::QtRuntime rt;
     Editor ed(rt);
@@ -132,5 +134,17 @@ int main() {
                 write_ms / kRedraws, worst, static_cast<double>(paints) / static_cast<double>(kRedraws));
     std::printf("target: mean <= %.1f ms: %s\n", kTargetMeanMs, mean <= kTargetMeanMs ? "met" : "NOT met");
     ed.Unload(true);
-    return mean <= kTargetMeanMs ? 0 : 1;
+
+    // The channel editor's own activation redraw in the real program.
+    const bench::RedrawFigures ch = bench::Time_chann_redraw(
+        rt, [&](const ui::Grid& grid) { return bx::grid_paint_count(rt, grid); }, kRedraws, kWarmUp);
+    if (!ch.ok) {
+        std::fprintf(stderr, "bench_grid: the channel editor's view did not paint\n");
+        return 2;
+    }
+    std::printf("frm_chann activation redraw (201 rows, numbers, 200 Show_chann_row), %d redraws, view %d x %d px\n",
+                kRedraws, ch.width_px, ch.height_px);
+    std::printf("mean %.3f ms  worst %.3f ms\n", ch.mean_ms, ch.worst_ms);
+    std::printf("target: mean <= %.1f ms: %s\n", kTargetMeanMs, ch.mean_ms <= kTargetMeanMs ? "met" : "NOT met");
+    return mean <= kTargetMeanMs && ch.mean_ms <= kTargetMeanMs ? 0 : 1;
 }

@@ -1,0 +1,138 @@
+// The channel and FM editors in the real front end: a click on a cell, keys
+// typed into the box laid over it and a click on another cell store the
+// channel. With BX_SHOTS_DIR set, both editors are saved there as pictures
+// in English and Chinese for a look by eye.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QMouseEvent>
+
+#include <cstdlib>
+#include <memory>
+
+#include "app/app.h"
+#include "editors/channels/frm_chann.h"
+#include "editors/fm/frm_fm.h"
+#include "qt/host.h"
+#include "qt/runtime.h"
+#include "qt_test_app.h"
+#include "shell/mdimain.h"
+
+namespace {
+
+void settle() {
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+}
+
+void shoot(bx::QtRuntime& rt, const std::string& name) {
+    const char* dir = std::getenv("BX_SHOTS_DIR");
+    if (!dir || !*dir) return;
+    settle();
+    rt.forms().main_window()->grab().save(QString::fromStdString(std::string(dir) + "/" + name + ".png"));
+}
+
+void click(QWidget* w, QPoint at) {
+    for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent ev(t, QPointF(at), w->mapToGlobal(QPointF(at)), Qt::LeftButton,
+                       t == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &ev);
+    }
+}
+
+void type(QWidget* w, const std::string& text) {
+    for (char ch : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(ch)));
+        QApplication::sendEvent(w, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(QChar(ch)));
+        QApplication::sendEvent(w, &release);
+    }
+}
+
+QRect px_rect(const ui::Grid::Rect& r) { return QRect(bx::px(r.x), bx::px(r.y), bx::px(r.w), bx::px(r.h)); }
+
+struct Program {
+    bx::QtRuntime rt;
+    std::vector<std::string> boxes;
+    std::unique_ptr<bx::App> app;
+    explicit Program(int16_t lang_chinese = 0) {
+        bxtest::qt_app();
+        for (int port = 1; port <= 12; ++port) rt.set_port_device(port, "/nonexistent/bx-test-com" + std::to_string(port));
+        rt.set_message_hook([this](QMessageBox& b) {
+            boxes.push_back(b.text().toStdString());
+            b.button(QMessageBox::Ok)->click();
+        });
+        app = std::make_unique<bx::App>(rt);
+        rt.set_close_handler([this] { app->End(); });
+        app->Start();
+        app->Lang_chinese = lang_chinese;
+        settle();
+        boxes.clear();
+    }
+    ~Program() {
+        if (!app->Ended()) app->End();
+        settle();
+    }
+    bx::FormView& view(const ui::Form& f) { return *rt.forms().view(f); }
+};
+
+TEST(QtChannEditor, ClickTypeClickElsewhereStoresTheChannel) {
+    Program p;
+    bx::frm_chann& w = *p.app->Editor<bx::EditorId::frm_chann>();
+    bx::App::Open(w);
+    settle();
+    bx::FormView& fv = p.view(w);
+    auto* grid = fv.client->findChild<QWidget*>("MSF_Chann");
+    ASSERT_NE(grid, nullptr);
+    auto* edit = qobject_cast<QLineEdit*>(fv.find(&w.Text_Edit)->widget());
+    ASSERT_NE(edit, nullptr);
+
+    // Row 10 (channel 9) is empty: click its receive frequency.
+    const QRect rx = px_rect(w.MSF_Chann.cell_rect(10, 2));
+    ASSERT_TRUE(grid->rect().contains(rx.center()));
+    click(grid, rx.center());
+    settle();
+    ASSERT_TRUE(edit->isVisible());
+    EXPECT_EQ(edit->geometry(), rx.translated(grid->pos()));
+    type(edit, "145.5");
+    EXPECT_EQ(w.Text_Edit.Text(), "145.5");
+    // Nothing is stored until the cell is left.
+    EXPECT_EQ(p.app->Mem_image(9, 0), 0xFF);
+    click(grid, px_rect(w.MSF_Chann.cell_rect(12, 0)).center());
+    settle();
+    EXPECT_FALSE(edit->isVisible());
+    const uint8_t want[16] = {0x00, 0x00, 0x55, 0x14, 0x00, 0x00, 0x55, 0x14, 0, 0, 0, 0, 0, 0, 0, 4};
+    for (int b = 0; b < 16; ++b) EXPECT_EQ(p.app->Mem_image(9, b), want[b]) << b;
+    EXPECT_EQ(w.MSF_Chann.TextMatrix(10, 1), "VHF/UHF ");
+    EXPECT_EQ(w.MSF_Chann.TextMatrix(10, 3), "145.50000");
+    EXPECT_TRUE(p.boxes.empty());
+
+    // A pick list over a settings cell of that channel.
+    click(grid, px_rect(w.MSF_Chann.cell_rect(10, 6)).center());
+    settle();
+    EXPECT_TRUE(w.Combo_edit.Visible());
+    EXPECT_EQ(w.Combo_edit.ListCount(), 2);
+    shoot(p.rt, "chann_en");
+}
+
+TEST(QtChannEditor, Pictures) {
+    if (!std::getenv("BX_SHOTS_DIR")) GTEST_SKIP() << "pictures only with BX_SHOTS_DIR";
+    for (int16_t lang : {0, -1}) {
+        Program p(lang);
+        const std::string suffix = lang ? "zh" : "en";
+        bx::App::Open(*p.app->Editor<bx::EditorId::frm_chann>());
+        settle();
+        p.app->Editor<bx::EditorId::frm_chann>()->MSF_Chann.click(2, 4);
+        shoot(p.rt, "chann_list_" + suffix);
+        p.app->MDImain->fm_chann_edit.click();
+        settle();
+        p.app->Editor<bx::EditorId::frm_FM>()->MSF_Chann.click(1, 2);
+        shoot(p.rt, "fm_" + suffix);
+    }
+}
+
+}  // namespace
