@@ -8,6 +8,7 @@
 
 // ---- one line per editor window ----
 #include "editors/options/frm_option.h"
+#include "editors/signalling/frm_2tone.h"
 #include "editors/signalling/frm_dtmf.h"
 // ---- end of the list ----
 
