@@ -393,3 +393,23 @@ TEST_F(TwoTone, ChineseTexts) {
     EXPECT_EQ(p.rt.recorder.last()->text, "频率范围在 300.0 HZ - 3000.0 HZ 之间  ！");
     EXPECT_EQ(p.rt.recorder.last()->title, "操作提示");
 }
+
+// Leaving the window from a tone box: the tone is stored (or refused) once,
+// and the window closes.
+TEST_F(TwoTone, ClosingFromAToneBox) {
+    w.TabStrip1.click(2);
+    w.Text_B.enter("1200");
+    w.Command_close.click();
+    EXPECT_EQ(bx::layout::Sig_2tone_dec_tones::Freq[1].get(p.app.Mem_image, 0), 1200);
+    EXPECT_FALSE(w.Loaded());
+    p.open();
+    w.TabStrip1.click(2);
+    w.Text_B.enter("5");
+    p.rt.recorder.clear();
+    EXPECT_TRUE(w.Unload(false, ui::vbFormControlMenu));
+    EXPECT_LE(p.shown(kRange), 1);
+    EXPECT_FALSE(w.Loaded());
+    p.open();  // a fresh load listens again: one redraw, no stale listener
+    p.app.Image_replaced();
+    EXPECT_TRUE(w.Loaded());
+}
