@@ -107,6 +107,7 @@ private:
     void Wire_editing();
     void Open_2tone_encode_cell();
     void MSF_Encode_LeaveCell();
+    void Encode_commit(int n, int c);
     void Open_2tone_decode_cell();
     void Combo_Decode_Click();
     void MSF_Decode_LeaveCell();

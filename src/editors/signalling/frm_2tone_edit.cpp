@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/app.h"
+#include "editors/cell_commit.h"
 #include "editors/signalling/frm_2tone.h"
 #include "editors/signalling/two_tone_rules.h"
 #include "model/codecs.h"
@@ -77,7 +78,12 @@ void frm_2tone::Open_2tone_encode_cell() {
 // editor shows.
 void frm_2tone::MSF_Encode_LeaveCell() {
     const int n = MSF_Encode.Row(), c = MSF_Encode.Col();
-    if (c == 0 || !Text_Encode.Visible() || !Enc_overlay.on(n, c)) return;
+    Commit_cell(Enc_overlay, n, c, [&] {
+        if (c != 0 && Text_Encode.Visible()) Encode_commit(n, c);
+    });
+}
+
+void frm_2tone::Encode_commit(int n, int c) {
     const auto hz = two_tone::Enc_tone_value(Val(Text_Encode.Text()));
     if (hz) {
         MSF_Encode.setTextMatrix(n, c, std::to_string(*hz) + ".0");
@@ -86,7 +92,6 @@ void frm_2tone::MSF_Encode_LeaveCell() {
         Text_Encode.setText("");
     }
     Text_Encode.setVisible(false);
-    Enc_overlay.release();
     const Field& f = c == 1 ? Enc::Tone_1 : Enc::Tone_2;
     f.set(app.Mem_image, n - 1, Text_Encode.Text().empty() || !hz ? 0 : *hz);
     Show_2tone_data();
@@ -115,8 +120,9 @@ void frm_2tone::Open_2tone_decode_cell() {
 }
 
 void frm_2tone::Combo_Decode_Click() {
-    const int r = MSF_Decode.Row(), c = MSF_Decode.Col();
-    if (r < 1 || c < 1 || Combo_Decode.ListIndex() < 0 || !Dec_overlay.on(r, c)) return;
+    if (!Overlay_live(Dec_overlay)) return;
+    const int r = Dec_overlay.row(), c = Dec_overlay.col();
+    if (r < 1 || c < 1 || Combo_Decode.ListIndex() < 0) return;
     const two_tone::DecColumn& col = two_tone::Dec_column(c);
     col.fields[two_tone::Dec_decoder(c)].set(app.Mem_image, r - 1, Combo_Decode.ListIndex() + col.store_offset);
     Decode_combo_text = Combo_Decode.Text();
@@ -127,12 +133,13 @@ void frm_2tone::Combo_Decode_Click() {
 // only).
 void frm_2tone::MSF_Decode_LeaveCell() {
     const int r = MSF_Decode.Row(), c = MSF_Decode.Col();
-    if (c > 0 && Combo_Decode.Visible() && Dec_overlay.on(r, c)) MSF_Decode.setTextMatrix(r, c, Combo_Decode.Text());
+    Commit_cell(Dec_overlay, r, c, [&] {
+        if (c > 0 && Combo_Decode.Visible()) MSF_Decode.setTextMatrix(r, c, Combo_Decode.Text());
+    });
     if (c > 0 && two_tone::Dec_column(c).kind != two_tone::DecKind::Pair &&
         MSF_Decode.TextMatrix(r, two_tone::Pair_col(two_tone::Dec_decoder(c))).empty())
         MSF_Decode.setTextMatrix(r, c, "");
     Combo_Decode.setVisible(false);
-    Dec_overlay.release();
 }
 
 // A double-click on an entry's number blanks its row on the screen only.
