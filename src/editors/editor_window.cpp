@@ -80,4 +80,8 @@ void EditorWindow::Form_Unload(int& Cancel) {
     LinkWindow::Form_Unload(Cancel);
 }
 
+ui::Form* EditorWindow::Image_dialog(bool save) const {
+    return app.Form_named(save ? "Form_save_chann" : "Form_open_chann");
+}
+
 }  // namespace bx

@@ -123,6 +123,11 @@ protected:
     virtual void Read_complete() {}
     virtual void Write_complete() {}
 
+    // The whole-image data-file dialog (open, or save), found through the
+    // application object so no editor includes the shell; nullptr when the
+    // program has none.
+    ui::Form* Image_dialog(bool save) const;
+
     // A message with the exclamation icon and the row's title.
     void Warn(const link_text::Pair& text);
 

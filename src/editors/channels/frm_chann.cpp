@@ -205,12 +205,12 @@ void frm_chann::Command_Clear_Click() {
 
 void frm_chann::Command_open_Click() {
     if (Refuse_if_busy()) return;
-    if (ui::Form* f = app.Form_named("Form_open_chann")) App::Open(*f);
+    if (ui::Form* f = Image_dialog(false)) App::Open(*f);
 }
 
 void frm_chann::Command_save_Click() {
     if (Refuse_if_busy()) return;
-    if (ui::Form* f = app.Form_named("Form_save_chann")) App::Open(*f);
+    if (ui::Form* f = Image_dialog(true)) App::Open(*f);
 }
 
 void frm_chann::Command_close_Click() {
@@ -220,8 +220,8 @@ void frm_chann::Command_close_Click() {
     }
     if (MSC.PortOpen()) MSC.setPortOpen(false);
     if (!App::Try_unload(*this)) return;
-    for (const char* name : {"Form_open_chann", "Form_save_chann"})
-        if (ui::Form* f = app.Form_named(name); f && f->Loaded()) App::Unload(*f);
+    for (bool save : {false, true})
+        if (ui::Form* f = Image_dialog(save); f && f->Loaded()) App::Unload(*f);
 }
 
 // ---- the exchange ----

@@ -275,12 +275,12 @@ void frm_option::Command_def_Click() {
 void frm_option::Command_open_Click() {
     if (Refuse_if_busy()) return;
     // A dialog still open comes forward as the user left it.
-    if (ui::Form* f = app.Form_named("Form_open_chann")) f->Show();
+    if (ui::Form* f = Image_dialog(false)) f->Show();
 }
 
 void frm_option::Command_save_Click() {
     if (Refuse_if_busy()) return;
-    if (ui::Form* f = app.Form_named("Form_save_chann")) App::Reopen(*f);
+    if (ui::Form* f = Image_dialog(true)) App::Reopen(*f);
 }
 
 

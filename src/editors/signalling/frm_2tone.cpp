@@ -253,12 +253,12 @@ void frm_2tone::Command_def_Click() {
 
 void frm_2tone::Command_open_Click() {
     if (Refuse_if_busy()) return;
-    if (ui::Form* f = app.Form_named("Form_open_chann")) App::Open(*f);
+    if (ui::Form* f = Image_dialog(false)) App::Open(*f);
 }
 
 void frm_2tone::Command_save_Click() {
     if (Refuse_if_busy()) return;
-    if (ui::Form* f = app.Form_named("Form_save_chann")) App::Open(*f);
+    if (ui::Form* f = Image_dialog(true)) App::Open(*f);
 }
 
 // The whole image was replaced elsewhere: an open cell editor is dropped

@@ -42,11 +42,6 @@ void Dtmf_code_key(const std::string& text, int& key) {
     if (!dtmf || utf8_length(Trim(text)) > 15) key = 0;
 }
 
-// Shows the whole-image open or save dialog (loading it if needed).
-void Show_image_dialog(App& app, const char* name) {
-    if (ui::Form* f = app.Form_named(name)) App::Open(*f);
-}
-
 }  // namespace
 
 frm_dtmf::frm_dtmf(App& a) : EditorWindow(a, "frm_dtmf", kDtmfRow) {
@@ -200,12 +195,12 @@ void frm_dtmf::Command_def_Click() {
 
 void frm_dtmf::Command_open_Click() {
     if (Refuse_if_busy()) return;
-    Show_image_dialog(app, "Form_open_chann");
+    if (ui::Form* f = Image_dialog(false)) App::Open(*f);
 }
 
 void frm_dtmf::Command_save_Click() {
     if (Refuse_if_busy()) return;
-    Show_image_dialog(app, "Form_save_chann");
+    if (ui::Form* f = Image_dialog(true)) App::Open(*f);
 }
 
 // ---- the window's own exchange ----
