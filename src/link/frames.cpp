@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/text.h"
+#include "model/memory_map.h"
 #include "model/numtext.h"
 
 namespace bx {
@@ -21,6 +22,18 @@ std::vector<uint8_t> Write_frame(int addr, const uint8_t* data16, bool with_ack)
     f.push_back(static_cast<uint8_t>(addr & 0xFF));
     f.push_back(kRecordBytes);
     f.insert(f.end(), data16, data16 + kRecordBytes);
+    return f;
+}
+
+std::array<uint8_t, kAdjMarkerLen> Adj_marker() {
+    std::array<uint8_t, kAdjMarkerLen> f{};  // data bytes 8-14 stay 0
+    f[0] = frame::Ack;
+    f[1] = frame::kDataMark;
+    f[2] = static_cast<uint8_t>(area::kAdjMarkerAddr >> 8);
+    f[3] = static_cast<uint8_t>(area::kAdjMarkerAddr & 0xFF);
+    f[4] = kRecordBytes;
+    std::copy(kAdjMarkerPattern.begin(), kAdjMarkerPattern.end(), f.begin() + 5);
+    f[kAdjMarkerLen - 1] = kAdjMarkerLast;
     return f;
 }
 

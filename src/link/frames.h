@@ -15,6 +15,18 @@ namespace bx {
 // programming mode. The radio simulator accepts exactly these.
 inline constexpr std::array<uint8_t, 8> Cmd_program = {0x50, 0x52, 0x4F, 0x47, 0x42, 0x58, 0x35, 0x36};
 
+// The marker frame an alignment write sends before its records: an Ack,
+// then a data frame of 16 bytes for radio address 0x3B90 (area::
+// kAdjMarkerAddr, written only, never read). Its data are a constant 8-byte
+// pattern, seven zero bytes and a constant last byte. The zeros are fixed,
+// so every write sends the same marker, whatever frame went out before it
+// (no byte of an earlier record, a password least of all, goes to 0x3B90).
+inline constexpr std::array<uint8_t, 8> kAdjMarkerPattern = {0x41, 0x44, 0x4A, 0x55, 0x53, 0x54, 0x42, 0x58};
+inline constexpr uint8_t kAdjMarkerLast = 0xA5;
+inline constexpr int kAdjMarkerLen = 21;
+// The 21 bytes of the marker frame.
+std::array<uint8_t, kAdjMarkerLen> Adj_marker();
+
 // Line settings of every exchange.
 inline constexpr const char* kLinkSettings = "9600,N,8,1";
 

@@ -256,6 +256,15 @@ void LinkMachine::Ident_stage() {
         Send_ack();
         app.rt.loop().busy_wait();
     }
+    if (!row.password_stage) {
+        // No password to check: the data follow the identification at once.
+        st.Identified = -1;
+        c_.Timer2.setEnabled(false);
+        c_.Timer3.setEnabled(false);
+        Apply_ident(Ident_decode(rx));
+        Begin_data();
+        return;
+    }
     Apply_ident(Ident_decode(rx));
     st.Stage = 1;
     Set_frame(Cmd_read(area::kPassWordAddr, kRecordBytes));
@@ -285,10 +294,14 @@ void LinkMachine::PassWord_stage() {
         Msg(link_text::kPassWordError, link_text::kTitleEngP);
         return;
     }
-    st.Link_ok = -1;
     st.Identified = -1;
     c_.Timer2.setEnabled(false);
     c_.Timer3.setEnabled(false);
+    Begin_data();
+}
+
+void LinkMachine::Begin_data() {
+    st.Link_ok = -1;
     if (st.Write_mode != 0)
         Data_phase.Begin_write ? Data_phase.Begin_write() : Begin_write_data();
     else
@@ -305,6 +318,15 @@ void LinkMachine::Set_frame(const std::vector<uint8_t>& bytes) {
 
 const uint8_t* LinkMachine::Image_row(int rec) const {
     return app.Mem_image.record(std::clamp(rec, 0, kImageRecords - 1)).data();
+}
+
+std::array<uint8_t, kRecordBytes> LinkMachine::Record_to_write(int c) const {
+    std::array<uint8_t, kRecordBytes> rec{};
+    if (Data_phase.Write_record) return Data_phase.Write_record(c);
+    const int base = app.Addr_high * 256 + app.Addr_low;
+    const uint8_t* row = Image_row(base / kRecordBytes + c);
+    std::copy(row, row + kRecordBytes, rec.begin());
+    return rec;
 }
 
 void LinkMachine::Show_progress(int percent, const std::string& label) {
@@ -334,7 +356,7 @@ void LinkMachine::Begin_read_data() {
 
 void LinkMachine::Begin_write_data() {
     const int base = app.Addr_high * 256 + app.Addr_low;
-    Set_frame(Write_frame(base, Image_row(base / kRecordBytes), false));
+    Set_frame(Write_frame(base, Record_to_write(0).data(), false));
     st.Block_no = 1;
     Arm_send_pump();
 }
@@ -395,7 +417,7 @@ void LinkMachine::Write_phase() {
                                                       L(app.Lang_chinese, "  数据块", "  Data Block"));
     }
     const int base = app.Addr_high * 256 + app.Addr_low;
-    Set_frame(Write_frame(base + c * kRecordBytes, Image_row(base / kRecordBytes + c), true));
+    Set_frame(Write_frame(base + c * kRecordBytes, Record_to_write(c).data(), true));
     ++st.Block_no;
     Arm_send_pump();
 }

@@ -154,6 +154,10 @@ public:
         std::function<void()> Begin_read, Begin_write;
         // A receive event in the read (or write) data phase.
         std::function<void()> Read_reply, Write_reply;
+        // The 16 bytes of write record c (counted from the write base), taken
+        // when its frame is built, so an edit made while the write runs goes
+        // out with the records not yet sent. Unset: the image's record.
+        std::function<std::array<uint8_t, kRecordBytes>(int c)> Write_record;
     };
     DataPhase Data_phase;
 
@@ -175,6 +179,8 @@ public:
     void Finish();
     // Image row of radio address addr.
     const uint8_t* Image_row(int rec) const;
+    // Write record c of the exchange (Data_phase.Write_record, or the image).
+    std::array<uint8_t, kRecordBytes> Record_to_write(int c) const;
     void Show_progress(int percent, const std::string& label);
 
 protected:
@@ -190,6 +196,8 @@ private:
     void Frame_handed_over();
     void Ident_stage();
     void PassWord_stage();
+    // The handshake is done: on to the window's data phase.
+    void Begin_data();
     void Apply_ident(const IdentInfo& in);
     void Default_failure();
 };

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "link/frames.h"
+#include "model/adj_table.h"
 #include "model/memory_map.h"
 
 namespace bx {
@@ -28,6 +29,10 @@ struct Link_params {
     // Stages the exchange runs: the identification of the main window stops
     // at the accepted identification reply.
     bool ident_only = false;
+    // The password stage: the password record read and checked between the
+    // identification and the data. Without it (the alignment editor) an
+    // accepted identification goes straight to the data phase.
+    bool password_stage = true;
     // Base radio addresses of a read and of a write; -1 when the window has
     // no exchange in that direction.
     int read_base = -1, write_base = -1;
@@ -178,6 +183,30 @@ inline constexpr Link_params frm_dtmf{
     .blocks_total = blocks_of(area::kDtmf),
     .records_total = records_of(area::kDtmf),
     .port_text = PortText::B,
+};
+
+// The alignment editor: the alignment area 0x3C00-0x3DFF, kept in
+// App::Adj_table rather than the image. No password stage and no Ack of its
+// own after the identification: the first read request carries the Ack
+// (06 53 3C 00 40, replies stored from Read_blocks row 2), and the write's
+// first frame is the marker (frames.h, Adj_marker) that editors/alignment's
+// data phase sends before the 32 records.
+inline constexpr Link_params frm_Adj_Txp{
+    .window = "frm_Adj_Txp",
+    .password_stage = false,
+    .read_base = area::kAdjAddr,
+    .write_base = area::kAdjAddr,
+    .blocks_total = static_cast<int16_t>(kAdjRecords / frame::kBlockRecords),
+    .records_total = static_cast<int16_t>(kAdjRecords),
+    .first_read_ack = true,
+    .first_block_no = 2,
+    .ack_after_ident = false,
+    .ack_after_password = false,
+    .pause_ms = 2000,
+    .read_retries = 3,
+    .write_retries = 3,
+    .port_text = PortText::B,
+    .write_label_less = 1,  // the first record frame shows -1
 };
 
 }  // namespace link_rows

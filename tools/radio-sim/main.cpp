@@ -26,6 +26,7 @@
 #include <string>
 #include <vector>
 
+#include "model/adj_file.h"
 #include "radio-sim/radio_sim.h"
 
 namespace {
@@ -41,8 +42,10 @@ double now_us() {
 
 void usage() {
     std::fprintf(stderr,
-                 "usage: radio-sim --pty [--pace] [--link PATH] [--load FILE] [--dump FILE]\n"
+                 "usage: radio-sim --pty [--pace] [--link PATH] [--load FILE] [--adj FILE] [--dump FILE]\n"
                  "                 [--password P1[,P2]] [--log]\n"
+                 "  --load FILE  the radio's memory from a binary file (0x4010 bytes)\n"
+                 "  --adj FILE   its alignment area 0x3C00-0x3DFF from an alignment (.adj) file\n"
                  "  faults: [--silent] [--wrong-ident] [--no-end-mark] [--ident-01 48|49] [--pieces N]\n"
                  "          [--piece-gap MS] [--late-last MS] [--extra N] [--shift-x N] [--wrong-ack]\n"
                  "          [--silent-after N] [--vanish-after N]\n");
@@ -50,7 +53,7 @@ void usage() {
 
 struct Options {
     bool pty = false, pace = false, log = false;
-    std::string link, load, dump, password;
+    std::string link, load, adj, dump, password;
     radiosim::Faults faults;
 };
 
@@ -77,6 +80,7 @@ bool parse(int argc, char** argv, Options& o) {
         else if (a == "--log") o.log = true;
         else if (a == "--link") ok = value(o.link);
         else if (a == "--load") ok = value(o.load);
+        else if (a == "--adj") ok = value(o.adj);
         else if (a == "--dump") ok = value(o.dump);
         else if (a == "--password") ok = value(o.password);
         else if (a == "--silent") o.faults.silent = true;
@@ -235,6 +239,14 @@ int main(int argc, char** argv) {
             return 1;
         }
         in.read(reinterpret_cast<char*>(radio.mem.data()), radiosim::kMemBytes);
+    }
+    if (!opt.adj.empty()) {
+        bx::AdjTable t = radio.Adj_area();
+        if (bx::FileError e = bx::Load_adj_file(opt.adj, t)) {
+            std::fprintf(stderr, "radio-sim: %s\n", bx::File_error_text(e, opt.adj, 0).c_str());
+            return 1;
+        }
+        radio.Set_adj_area(t);
     }
     if (!opt.password.empty()) {
         std::string p1 = opt.password, p2;

@@ -27,7 +27,44 @@ Radio::Radio() { Fill_pattern(); }
 
 void Radio::Fill_pattern() {
     for (int a = 0; a < kMemBytes; ++a) mem[static_cast<size_t>(a)] = static_cast<uint8_t>((a * 37 + (a >> 8) * 11 + 0x5A) & 0xFF);
+    Fill_adj_area();
     Set_passwords("", "");
+}
+
+namespace {
+// Records 0..9 of the radio's alignment area: transmit powers (0-15),
+// squelch levels (0-100) and compensations (0-10), the level lists, and the
+// working range VHF 136-174, UHF 410-470 MHz.
+constexpr uint8_t kAdjArea[10][16] = {
+    {3, 4, 5, 6, 7, 8, 9, 10, 11, 10, 9, 8, 7, 6, 5, 4},
+    {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 10, 9, 8, 7, 6, 5},
+    {9, 10, 11, 12, 13, 14, 15, 1, 2, 3, 4, 8, 9, 10, 11, 12},
+    {0, 1, 2, 3, 4, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 0},
+    {60, 62, 64, 66, 68, 70, 72, 74, 76, 78, 90, 90, 90, 90, 90, 90},
+    {0, 1, 2, 3, 4, 6, 7, 9, 10, 1, 2, 3, 4, 5, 6, 7},
+    {55, 57, 59, 61, 63, 65, 67, 69, 71, 73, 80, 80, 80, 80, 80, 80},
+    {10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 2, 3, 4, 5, 6, 7},
+    {100, 40, 30, 3, 4, 5, 6, 7, 8, 9, 10, 200, 90, 0x11, 0x22, 0x33},
+    {1, 3, 6, 1, 7, 4, 4, 1, 0, 4, 7, 0, 7, 7, 7, 7},
+};
+}  // namespace
+
+void Radio::Fill_adj_area() {
+    for (int c = 0; c < 10; ++c)
+        for (int r = 0; r < 16; ++r) mem[static_cast<size_t>(bx::area::kAdjAddr + 16 * c + r)] = kAdjArea[c][r];
+}
+
+bx::AdjTable Radio::Adj_area() const {
+    bx::AdjTable t;
+    for (int c = 0; c < bx::kAdjRecords; ++c)
+        for (int r = 0; r < bx::kAdjCells; ++r) t(c, r) = mem[static_cast<size_t>(bx::area::kAdjAddr + 16 * c + r)];
+    return t;
+}
+
+void Radio::Set_adj_area(const bx::AdjTable& t) {
+    for (int c = 0; c < bx::kAdjRecords; ++c)
+        for (int r = 0; r < bx::kAdjCells; ++r)
+            mem[static_cast<size_t>(bx::area::kAdjAddr + 16 * c + r)] = static_cast<uint8_t>(t(c, r) & 0xFF);
 }
 
 void Radio::Set_passwords(const std::string& p1, const std::string& p2) {

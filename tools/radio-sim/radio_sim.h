@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "model/adj_table.h"
 #include "model/mem_image.h"
 #include "ui/loop.h"
 #include "ui/runtime.h"
@@ -76,8 +77,18 @@ public:
     Faults faults;
 
     // Fills the memory with a fixed pattern that no default image holds,
-    // with both passwords blank (any password passes).
+    // with a valid alignment area (Fill_adj_area) and both passwords blank
+    // (any password passes).
     void Fill_pattern();
+    // Writes an alignment area of the radio's own (records 0..9 of
+    // 0x3C00-0x3DFF): every cell an editor control shows lies within that
+    // control's range, and none holds its factory value. The other cells,
+    // the passwords among them, are left as they are.
+    void Fill_adj_area();
+    // The alignment area 0x3C00-0x3DFF as a table, and setting it (each cell
+    // stored as its byte).
+    bx::AdjTable Adj_area() const;
+    void Set_adj_area(const bx::AdjTable& t);
     // Sets password 1 (user) and password 2 (super), blank-padded to 6.
     void Set_passwords(const std::string& p1, const std::string& p2);
 
