@@ -116,35 +116,52 @@ TEST(AdjExchange, ReadRequestsTheEightBlocksAndFillsTheTable) {
 }
 
 TEST(AdjExchange, SilentRadioTriesFourTimesThenReportsOnlyInPanel2) {
-    AdjProgram p;
-    p.radio.radio.faults.silent = true;
-    p.main().StatusBar1.setPanelText(2, "before");
-    const bx::AdjTable before = p.app.Adj_table;
+    for (bool write : {false, true}) {
+        SCOPED_TRACE(write ? "write" : "read");
+        AdjProgram p;
+        p.radio.radio.faults.silent = true;
+        p.main().StatusBar1.setPanelText(2, "before");
+        const bx::AdjTable before = p.app.Adj_table;
 
-    ASSERT_TRUE(p.w.Link.Read_button());
-    const double t0 = p.rt.sim.now_ms();
-    ASSERT_TRUE(p.run_recording());
+        ASSERT_TRUE(write ? p.w.Link.Write_button() : p.w.Link.Read_button());
+        const double t0 = p.rt.sim.now_ms();
+        ASSERT_TRUE(p.run_recording());
 
-    // Each attempt: the 15 ms pump, a 1000 ms time-out, the 2000 ms pause.
-    const std::vector<Frame> programs = p.frames(Frame::Program);
-    ASSERT_EQ(programs.size(), 4u);
-    for (size_t k = 1; k < programs.size(); ++k)
-        EXPECT_EQ(programs[k].t_us - programs[k - 1].t_us, 3015000) << k;
-    EXPECT_NEAR(p.rt.sim.now_ms() - t0, 4 * 3015.0, 20);
-    EXPECT_EQ(p.radio.pc_bytes.size(), 4 * kProgram.size());
+        // Each attempt: the 15 ms pump, a 1000 ms time-out, the 2000 ms pause.
+        const std::vector<Frame> programs = p.frames(Frame::Program);
+        ASSERT_EQ(programs.size(), 4u);
+        for (size_t k = 1; k < programs.size(); ++k)
+            EXPECT_NEAR(programs[k].t_us - programs[k - 1].t_us, 3015000, 2) << k;
+        EXPECT_NEAR(p.rt.sim.now_ms() - t0, 4 * 3015.0, 1);
+        EXPECT_EQ(p.radio.pc_bytes.size(), 4 * kProgram.size());
 
-    EXPECT_EQ(p.panel(2), "Communication fault.");
-    EXPECT_TRUE(p.rt.recorder.shown.empty());
-    EXPECT_EQ(p.w.Label_tr_count.Caption(), "Connecting with transceiver. ");
-    EXPECT_EQ(p.w.ProgressBar1.Value(), 0);
-    EXPECT_EQ(p.app.Adj_table, before);
-    EXPECT_FALSE(p.w.MSC.PortOpen());
+        EXPECT_EQ(p.panel(2), "Communication fault.");
+        EXPECT_TRUE(p.rt.recorder.shown.empty());
+        EXPECT_EQ(p.w.Label_tr_count.Caption(), "Connecting with transceiver. ");
+        EXPECT_EQ(p.w.ProgressBar1.Value(), 0);
+        EXPECT_EQ(p.app.Adj_table, before);
+        EXPECT_FALSE(p.w.MSC.PortOpen());
 
-    // In Chinese the same failure text is the Chinese one.
-    p.app.Lang_chinese = -1;
-    ASSERT_TRUE(p.w.Link.Read_button());
-    ASSERT_TRUE(p.run_recording());
-    EXPECT_EQ(p.panel(2), "联机故障 ！");
+        // In Chinese the same failure text is the Chinese one.
+        p.app.Lang_chinese = -1;
+        ASSERT_TRUE(p.w.Link.Read_button());
+        ASSERT_TRUE(p.run_recording());
+        EXPECT_EQ(p.panel(2), "联机故障 ！");
+    }
+}
+
+TEST(AdjExchange, PortThatDoesNotOpenShowsTheShortPortMessage) {
+    bxtest::Program none;  // no port at all
+    none.start();
+    none.rt.recorder.clear();
+    AdjWindow w(none.app);
+    w.Load();
+    EXPECT_FALSE(w.Link.Write_button());
+    ASSERT_EQ(none.rt.recorder.shown.size(), 1u);
+    EXPECT_EQ(none.rt.recorder.shown[0].text, "Communication Port Open Error ！");
+    EXPECT_EQ(none.rt.recorder.shown[0].title, "Operate Prompt");
+    EXPECT_EQ(none.app.Comm_port_err, -1);
+    EXPECT_FALSE(w.ProgressBar1.Visible());
 }
 
 TEST(AdjExchange, ShiftedRepliesAreNeverStoredNorAcknowledged) {
