@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/app.h"
+#include "ui/placement.h"
 
 namespace bx {
 
@@ -12,17 +13,26 @@ Form_setup::Form_setup(App& a) : ui::Form(a.rt, "Form_setup"), app(a) {
 }
 
 void Form_setup::Build() {
-    Frame1.Move(300, 200, 6600, 2500);
-    int k = 0;
+    int k = 1;
     for (ui::OptionButton* o : options()) {
         o->setContainer(&Frame1);
-        o->setCaption("COM" + std::to_string(k + 1));
+        o->setCaption("COM" + std::to_string(k++));
+    }
+}
+
+// The layout is drawn for a client area of 7200 x 3800 twips; a smaller
+// window (the dialog's size follows the main window's) shrinks it to fit.
+void Form_setup::Place_controls() {
+    const ui::ScaledLayout layout(*this, 7200, 3800);
+    layout.place(Frame1, 300, 200, 6600, 2500);
+    int k = 0;
+    for (ui::OptionButton* o : options()) {
         // Three rows of four.
-        o->Move(300 + (k % 4) * 1550, 400 + (k / 4) * 650, 1300, 400);
+        layout.place(*o, 300 + (k % 4) * 1550, 400 + (k / 4) * 650, 1300, 400);
         ++k;
     }
-    Command_ok.Move(1500, 3000, 1600, 500);
-    Command1.Move(4100, 3000, 1600, 500);
+    layout.place(Command_ok, 1500, 3000, 1600, 500);
+    layout.place(Command1, 4100, 3000, 1600, 500);
 }
 
 void Form_setup::Form_Load() {
@@ -35,6 +45,7 @@ void Form_setup::Form_Load() {
     setWidth(static_cast<int>(m.ScaleWidth() / 1.9));
     setHeight(m.ScaleHeight() / 2);
     m.Centre(*this, 500);
+    Place_controls();
     for (ui::OptionButton* o : options()) o->setValue(false);
     if (app.Comm_port >= 1 && app.Comm_port <= 12) options()[static_cast<size_t>(app.Comm_port - 1)]->setValue(true);
 }

@@ -36,6 +36,10 @@ public:
 protected:
     void Build() override;
     void Form_Load() override;
+
+private:
+    // Places the controls to fit the window's size (set by Form_Load).
+    void Place_controls();
 };
 
 }  // namespace bx

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/app.h"
+#include "ui/placement.h"
 
 namespace bx {
 
@@ -55,20 +56,26 @@ Form_Write_PassWord::Form_Write_PassWord(App& a)
 
 void Form_Write_PassWord::Build() {
     LinkWindow::Build();
-    Label_old_PassWord.Move(300, 330, 1700, 300);
-    Text_Old_PassWord.Move(2100, 270, 2100, 360);
-    Label_New_Password_1.Move(300, 870, 1700, 300);
-    Text_New_Password_1.Move(2100, 810, 2100, 360);
-    Label_New_PassWord_2.Move(300, 1410, 1700, 300);
-    Text_New_PassWord_2.Move(2100, 1350, 2100, 360);
-    Command_Write.Move(700, 2100, 1300, 450);
-    Command_Cancel.Move(2600, 2100, 1300, 450);
     for (ui::TextBox* t : {&Text_Old_PassWord, &Text_New_Password_1, &Text_New_PassWord_2}) t->setPasswordChar("*");
     // Timer1..Timer3 (off since the base's Build) tick only once the
     // exchange gives them an interval.
     for (ui::Timer* t : {&Timer1, &Timer2, &Timer3}) t->setInterval(0);
     Timer4.setEnabled(false);
     Timer4.setInterval(kCloseTickMs);
+}
+
+// The layout is drawn for a client area of 4500 x 2700 twips; a smaller
+// window (the window's size follows the main window's) shrinks it to fit.
+void Form_Write_PassWord::Place_controls() {
+    const ui::ScaledLayout layout(*this, 4500, 2700);
+    layout.place(Label_old_PassWord, 300, 330, 1700, 300);
+    layout.place(Text_Old_PassWord, 2100, 270, 2100, 360);
+    layout.place(Label_New_Password_1, 300, 870, 1700, 300);
+    layout.place(Text_New_Password_1, 2100, 810, 2100, 360);
+    layout.place(Label_New_PassWord_2, 300, 1410, 1700, 300);
+    layout.place(Text_New_PassWord_2, 2100, 1350, 2100, 360);
+    layout.place(Command_Write, 700, 2100, 1300, 450);
+    layout.place(Command_Cancel, 2600, 2100, 1300, 450);
 }
 
 void Form_Write_PassWord::Form_Load() {
@@ -87,6 +94,7 @@ void Form_Write_PassWord::Form_Load() {
     setWidth(m.ScaleWidth() / 4);
     setHeight(m.ScaleHeight() / 3);
     m.Centre(*this, 500);
+    Place_controls();
     // The boxes start empty; the old password is six blanks.
     Text_Old_PassWord.setText("");
     Text_New_Password_1.setText("");

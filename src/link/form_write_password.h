@@ -58,6 +58,8 @@ protected:
     void Form_Unload(int& Cancel) override;
 
 private:
+    // Places the controls to fit the window's size (set by Form_Load).
+    void Place_controls();
     void Comm_open();
     void Send_frame();
     void Start_password_exchange();

@@ -1,8 +1,7 @@
 #include "link/transfer_window.h"
 
-#include <algorithm>
-
 #include "app/app.h"
+#include "ui/placement.h"
 
 namespace bx {
 
@@ -27,23 +26,16 @@ void TransferWindow::Build() {
 }
 
 // The layout is drawn for the window on a 1920 x 1080 screen (a client area
-// of kDesignW x kDesignH). In a smaller window the left edges, widths and
-// tops shrink in proportion, the heights stay, so every control stays
-// inside down to the smallest screen the program accepts.
+// of 9480 x 4900 twips); a smaller window shrinks it to fit.
 void TransferWindow::Place_controls() {
-    constexpr double kDesignW = 9480, kDesignH = 4900;
-    const double fx = std::min(1.0, ScaleWidth() / kDesignW);
-    const double fy = std::min(1.0, ScaleHeight() / kDesignH);
-    auto place = [&](ui::Control& c, int left, int top, int width, int height) {
-        c.Move(static_cast<int>(left * fx), static_cast<int>(top * fy), static_cast<int>(width * fx), height);
-    };
-    place(Label_PassWord, 600, 450, 1500, 300);
-    place(Text_PassWord, 2200, 400, 1800, 360);
-    place(ProgressBar1, 600, 1300, 8000, 360);
-    place(Label_tr_count, 600, 1850, 8000, 300);
-    place(action_, 1200, 2900, 1800, 500);
-    place(Command_Cancel, 3900, 2900, 1800, 500);
-    place(Command_Help, 6600, 2900, 1800, 500);
+    const ui::ScaledLayout layout(*this, 9480, 4900);
+    layout.place(Label_PassWord, 600, 450, 1500, 300);
+    layout.place(Text_PassWord, 2200, 400, 1800, 360);
+    layout.place(ProgressBar1, 600, 1300, 8000, 360);
+    layout.place(Label_tr_count, 600, 1850, 8000, 300);
+    layout.place(action_, 1200, 2900, 1800, 500);
+    layout.place(Command_Cancel, 3900, 2900, 1800, 500);
+    layout.place(Command_Help, 6600, 2900, 1800, 500);
 }
 
 void TransferWindow::Form_Load() {

@@ -5,6 +5,7 @@
 #include "model/lang.h"
 #include "model/numtext.h"
 #include "shell/mdimain.h"
+#include "ui/placement.h"
 
 namespace bx {
 
@@ -44,14 +45,16 @@ void Form_type::Form_Load() {
     setLeft((m.ScaleWidth() - Width()) / 2);
     setTop((m.ScaleHeight() - Height()) / 2 - 500);
 
-    // The controls as one block in the middle of the dialog.
-    const int x = (ScaleWidth() - 4500) / 2, y = (ScaleHeight() - 1980) / 2;
-    Label1.Move(x, y + 45, 1080, 300);
-    Combo_type.Move(x + 1200, y, 3300, 345);
-    Label2.Move(x, y + 765, 1080, 300);
-    Label_band.Move(x + 1200, y + 765, 3300, 300);
-    Command_enter.Move(x + 1200, y + 1500, 1380, 480);
-    Command_Cancel.Move(x + 3120, y + 1500, 1380, 480);
+    // The controls as one block in the middle of the dialog, with a margin
+    // around it; a dialog too small for the block shrinks it to fit.
+    const ui::ScaledLayout layout(*this, 4980, 2220, ui::ScaledLayout::Anchor::Centre);
+    const int x = 240, y = 120;
+    layout.place(Label1, x, y + 45, 1080, 300);
+    layout.place(Combo_type, x + 1200, y, 3300, 345);
+    layout.place(Label2, x, y + 765, 1080, 300);
+    layout.place(Label_band, x + 1200, y + 765, 3300, 300);
+    layout.place(Command_enter, x + 1200, y + 1500, 1380, 480);
+    layout.place(Command_Cancel, x + 3120, y + 1500, 1380, 480);
 
     Combo_type.Clear();
     for (int i = 0; i < kTypeModels; ++i) Combo_type.AddItem(app.Model_table.Model_names[static_cast<size_t>(i)]);

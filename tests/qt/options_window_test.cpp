@@ -13,8 +13,6 @@
 #include <QPushButton>
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 
 #include "app/app.h"
 #include "editors/options/frm_option.h"
@@ -40,23 +38,12 @@ void shoot(QWidget* w, const std::string& name) {
     w->grab().save(QString::fromStdString(std::string(dir) + "/" + name + ".png"));
 }
 
-// The offscreen screen of this test process is the smallest the program is
-// made for, 1280 x 800, when this test is the first to start the front end
-// (CTest runs every test in a process of its own).
-void use_screen_1280() {
-    if (QApplication::instance()) return;
-    const std::string path = (std::filesystem::temp_directory_path() / "bx_screen_1280.json").string();
-    std::ofstream(path) << R"({"screens": [{"name": "Screen1280", "x": 0, "y": 0, "width": 1280, "height": 800,)"
-                           R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
-    setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + path).c_str(), 1);
-}
-
 struct Program {
     bx::QtRuntime rt;
     std::vector<std::string> boxes;
     std::unique_ptr<bx::App> app;
     Program() {
-        use_screen_1280();
+        bxtest::use_screen_1280x800();
         bxtest::qt_app();
         for (int port = 1; port <= 12; ++port) rt.set_port_device(port, "/nonexistent/bx-test-com" + std::to_string(port));
         rt.set_message_hook([this](QMessageBox& b) {
