@@ -11,6 +11,7 @@
 #include "editors/fm/frm_fm.h"
 #include "editors/options/frm_option.h"
 #include "editors/signalling/frm_2tone.h"
+#include "editors/signalling/frm_5tone.h"
 #include "editors/signalling/frm_dtmf.h"
 #include "link/form_write_password.h"
 // ---- end of the list ----

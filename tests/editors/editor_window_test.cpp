@@ -182,8 +182,8 @@ TEST_F(EditorWindowTest, CommandsOpenUnloadFirstAndExitOrder) {
     p.main().Toolbar1.click("edit_option");
     EXPECT_FALSE(p.chann->Loaded());
     EXPECT_TRUE(p.option->Loaded());
-    p.main().Sig_5tone.click();  // no 5-tone editor yet
-    EXPECT_EQ(p.app.Window(bx::EditorId::frm_5tone), nullptr);
+    p.main().frm_adj_Click();  // no alignment editor yet
+    EXPECT_EQ(p.app.Window(bx::EditorId::frm_Adj_Txp), nullptr);
 
     // The options editor was loaded at start-up already.
     p.main().chann_edit.click();

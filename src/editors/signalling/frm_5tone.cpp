@@ -1,0 +1,303 @@
+#include "editors/signalling/frm_5tone.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/app.h"
+#include "editors/signalling/five_tone_rules.h"
+#include "link/reply_unpack.h"
+#include "model/defaults.h"
+#include "model/layouts.h"
+#include "model/lang.h"
+
+namespace bx {
+
+namespace {
+
+namespace Std = layout::Sig_5tone_std_record;
+namespace Code = layout::Sig_5tone_code_record;
+namespace Set = layout::Sig_5tone_settings;
+using five_tone::ListKind;
+
+// Read replies by block counter: 8 blocks, counters 2..9.
+constexpr int kFirstBlock = 2;
+
+namespace text {
+inline constexpr link_text::Pair kReadDone{"信令参数读出正常 ！", "Read Signal parameters in gear. "};
+inline constexpr link_text::Pair kReadBox{"从对讲机中读取数据完毕 ！", "Complete reading the data from transceiver."};
+inline constexpr link_text::Pair kWriteBox{"向对讲机写入信令参数完毕 ！",
+                                           "Complete Written Signal parameters to the transceiver."};
+inline constexpr link_text::Pair kWriteDone{"信令参数写入完毕 ！", "Complete Written Signal parameters "};
+}  // namespace text
+
+// What a list does when its text part changes without a pick.
+enum class Typed {
+    PutBack,           // Saved_combo_text goes back into it
+    FocusPutBack,      // it takes the focus, then Saved_combo_text goes back
+    FocusPutBackShown,  // the same, only while it is visible
+    NoKeys,            // every key is refused; its picked item goes back
+};
+
+}  // namespace
+
+frm_5tone::frm_5tone(App& a) : EditorWindow(a, "frm_5tone", kFiveToneRow) {
+    TabStrip1.Click = [this] { TabStrip1_Click(); };
+    Command_close.Click = [this] { Close_button(); };
+    Command_def.Click = [this] { Command_def_Click(); };
+    Command_open.Click = [this] { Command_open_Click(); };
+    Command_save.Click = [this] { Command_save_Click(); };
+    Wire_editing();
+    Wire_lists();
+}
+
+// Every list of the window in one table: how it treats typed text and
+// Saved_combo_text, and what a pick does. A pick in the list that has the
+// focus also becomes the text it puts back, so typing never shows a value
+// other than the one stored.
+void frm_5tone::Wire_lists() {
+    struct Role {
+        ui::ComboBox frm_5tone::*combo;
+        bool got_focus_saves;  // GotFocus: Saved_combo_text := its text
+        Typed typed;
+        bool click_saves;  // every Click, also from code: Saved_combo_text := its text
+        void (frm_5tone::*on_pick)();  // nullptr: a settings list (below)
+    };
+    static constexpr Role kRoles[] = {
+        {&frm_5tone::Combo_stxh, true, Typed::FocusPutBack, true, &frm_5tone::Show_5tone_tone_labels},
+        {&frm_5tone::Combo_edit, false, Typed::FocusPutBackShown, false, &frm_5tone::Combo_edit_Click},
+        {&frm_5tone::Combo_Encode, true, Typed::PutBack, false, &frm_5tone::Combo_Encode_Click},
+        {&frm_5tone::Combo_Enc_ys1, true, Typed::FocusPutBack, false, nullptr},
+        {&frm_5tone::Combo_Enc_ys2, true, Typed::FocusPutBack, false, nullptr},
+        {&frm_5tone::Combo_enc_ys3, true, Typed::FocusPutBack, false, nullptr},
+        {&frm_5tone::Combo_Enc_ys4, true, Typed::FocusPutBack, false, nullptr},
+        {&frm_5tone::Combo_Decode_Std, false, Typed::NoKeys, false, nullptr},
+        {&frm_5tone::Combo_Dec_Res_Time, true, Typed::PutBack, false, nullptr},
+    };
+    // The settings lists: the byte of record 607 each stores its position in.
+    struct SettingList {
+        ui::ComboBox frm_5tone::*combo;
+        const Field* field;
+    };
+    static constexpr SettingList kSettings[] = {
+        {&frm_5tone::Combo_Enc_ys1, &Set::Delay[0]},    {&frm_5tone::Combo_Enc_ys2, &Set::Delay[1]},
+        {&frm_5tone::Combo_enc_ys3, &Set::Delay[2]},    {&frm_5tone::Combo_Enc_ys4, &Set::First_ext},
+        {&frm_5tone::Combo_Decode_Std, &Set::Dec_std},  {&frm_5tone::Combo_Dec_Res_Time, &Set::Reset_time},
+    };
+
+    for (const Role& role : kRoles) {
+        ui::ComboBox& c = this->*role.combo;
+        const Field* setting = nullptr;
+        for (const SettingList& s : kSettings)
+            if (s.combo == role.combo) setting = s.field;
+        if (role.got_focus_saves) c.GotFocus = [this, &c] { Saved_combo_text = c.Text(); };
+        switch (role.typed) {
+            case Typed::PutBack: c.Change = [this, &c] { c.setText(Saved_combo_text); }; break;
+            case Typed::FocusPutBack:
+                c.Change = [this, &c] {
+                    c.SetFocus();
+                    c.setText(Saved_combo_text);
+                };
+                break;
+            case Typed::FocusPutBackShown:
+                c.Change = [this, &c] {
+                    if (!c.Visible()) return;
+                    c.SetFocus();
+                    c.setText(Saved_combo_text);
+                };
+                break;
+            case Typed::NoKeys:
+                // A text changed without a key (Delete, a paste): the stored
+                // choice shows again.
+                c.KeyPress = [](int& KeyAscii) { KeyAscii = 0; };
+                c.Change = [this, &c, setting] {
+                    const int pos = setting ? five_tone::Shown_pos(setting->get(app.Mem_image), c.ListCount()) : -1;
+                    c.setListIndex(pos);
+                    c.setText(c.List(pos));
+                };
+                break;
+        }
+        std::function<void()> pick;
+        if (role.on_pick) {
+            pick = [this, f = role.on_pick] { (this->*f)(); };
+        } else if (setting) {
+            pick = [this, &c, setting] {
+                if (c.ListIndex() >= 0) setting->set(app.Mem_image, c.ListIndex());
+            };
+        }
+        c.Click = [this, &c, saves = role.click_saves, pick] {
+            if (saves || c.focused()) Saved_combo_text = c.Text();
+            if (pick) pick();
+        };
+    }
+
+    // The frame check boxes: bit k of their byte for box k.
+    struct Checks {
+        ControlArray<ui::CheckBox, 3> frm_5tone::*boxes;
+        const Field* field;
+    };
+    static constexpr Checks kChecks[] = {
+        {&frm_5tone::Check_Decode_HJ, &Set::Call_frames},
+        {&frm_5tone::Check_Decode_Disp, &Set::Disp_frames},
+    };
+    for (const Checks& ch : kChecks)
+        for (int k = 0; k < 3; ++k) {
+            ui::CheckBox& box = (this->*ch.boxes)[static_cast<size_t>(k)];
+            box.Click = [this, &box, f = ch.field, k] { Check_click(*f, box, k); };
+        }
+}
+
+void frm_5tone::Check_click(const Field& f, ui::CheckBox& box, int bit) {
+    uint8_t& b = f.ref(app.Mem_image, 0);
+    const auto m = static_cast<uint8_t>(1 << bit);
+    b = box.Value() == 1 ? static_cast<uint8_t>(b | m) : static_cast<uint8_t>(b & ~m);
+}
+
+void frm_5tone::Form_Load() {
+    EditorWindow::Form_Load();  // size and place, timers off, the seven flags clear
+    Show();
+    Size_pages();
+    Set_captions();
+    Fill_5tone_lists();
+    Show_5tone_data();
+
+    if (image_listener_ != 0) app.Remove_image_listener(image_listener_);
+    image_listener_ = app.Add_image_listener([this] { Image_replaced(); });
+}
+
+void frm_5tone::Form_Unload(int& Cancel) {
+    EditorWindow::Form_Unload(Cancel);
+    if (Cancel && UnloadMode() != ui::vbFormMDIForm) return;
+    if (image_listener_ != 0) app.Remove_image_listener(image_listener_);
+    image_listener_ = 0;
+}
+
+void frm_5tone::Fill_5tone_lists() {
+    auto fill = [](ui::ComboBox& c, ListKind k) {
+        c.Clear();
+        for (const std::string& item : five_tone::List_items(k)) c.AddItem(item);
+    };
+    fill(Combo_stxh, ListKind::StdNames);
+    Combo_stxh.setListIndex(0);
+    Show_5tone_tone_labels();
+    const std::vector<std::string> names = five_tone::List_items(ListKind::StdNames);
+    for (int s = 0; s < static_cast<int>(names.size()); ++s)
+        MSF_Chann.setTextMatrix(s + 1, 0, names[static_cast<size_t>(s)]);
+    fill(Combo_Encode, ListKind::StdNames);
+    for (ui::ComboBox* c : {&Combo_Enc_ys1, &Combo_Enc_ys2, &Combo_enc_ys3, &Combo_Enc_ys4})
+        fill(*c, ListKind::Delays);
+    fill(Combo_Decode_Std, ListKind::StdNames);
+    fill(Combo_Dec_Res_Time, ListKind::ResetTimes);
+    for (int n = 1; n <= Code::Records.count; ++n) MSF_Encode.setTextMatrix(n, 0, std::to_string(n));
+}
+
+void frm_5tone::TabStrip1_Click() {
+    if (TabStrip1.SelectedIndex() == 1) {
+        Frame_Encode.setVisible(false);
+        Frame_std.setVisible(true);
+    } else if (TabStrip1.SelectedIndex() == 2) {
+        Frame_std.setVisible(false);
+        Frame_Encode.setVisible(true);
+    }
+    // The encode list's editors go; an unfinished frame keeps what its
+    // keystrokes stored.
+    Combo_Encode.setVisible(false);
+    Text_Encode.setVisible(false);
+    Code_std_overlay.release();
+    Frame_overlay.release();
+}
+
+void frm_5tone::Command_def_Click() {
+    if (Refuse_if_busy()) return;
+    ProgressBar1.setVisible(false);
+    ProgressBar1.setValue(0);
+    Label_tr_count.setCaption("");
+    Load_5tone_defaults(app.Mem_image);
+    Drop_cell_editors();
+    Show_5tone_data();
+}
+
+void frm_5tone::Command_open_Click() {
+    if (Refuse_if_busy()) return;
+    if (ui::Form* f = Image_dialog(false)) App::Open(*f);
+}
+
+void frm_5tone::Command_save_Click() {
+    if (Refuse_if_busy()) return;
+    if (ui::Form* f = Image_dialog(true)) App::Open(*f);
+}
+
+void frm_5tone::Drop_cell_editors() {
+    Text_Encode.setVisible(false);
+    Frame_overlay.release();
+    Combo_Encode.setVisible(false);
+    Code_std_overlay.release();
+    Combo_edit.setVisible(false);
+    Std_overlay.release();
+}
+
+// The whole image was replaced elsewhere (a data-file load, a full read):
+// the open cell editors go unstored, then the area shows as loaded.
+void frm_5tone::Image_replaced() {
+    if (!Loaded()) return;
+    Drop_cell_editors();
+    Show_5tone_data();
+}
+
+void frm_5tone::Show_list_byte(ui::ComboBox& list, const Field& f) {
+    list.setListIndex(five_tone::Shown_pos(f.get(app.Mem_image), list.ListCount()));
+}
+
+void frm_5tone::Show_5tone_data() {
+    const MemImage& img = app.Mem_image;
+    for (int s = 0; s < Std::Records.count; ++s)
+        MSF_Chann.setTextMatrix(s + 1, 1, five_tone::Period_text(Std::Period.get(img, s)));
+    for (int s = 0; s < Std::Records.count; ++s)
+        MSF_Chann.setTextMatrix(s + 1, 2, five_tone::Digit_text(Std::Group_digit.get(img, s)));
+    for (int s = 0; s < Std::Records.count; ++s)
+        MSF_Chann.setTextMatrix(s + 1, 3, five_tone::Digit_text(Std::Repeat_digit.get(img, s)));
+    for (int n = 1; n <= Code::Records.count; ++n) {
+        for (int f = 0; f < 3; ++f)
+            MSF_Encode.setTextMatrix(n, f + 1, five_tone::Frame_text(Code::Frame[f].bytes(img, n - 1)));
+        MSF_Encode.setTextMatrix(n, 4, Sig_5tone_std_name(Code::Std.get(img, n - 1)));
+    }
+    Show_list_byte(Combo_Enc_ys1, Set::Delay[0]);
+    Show_list_byte(Combo_Enc_ys2, Set::Delay[1]);
+    Show_list_byte(Combo_enc_ys3, Set::Delay[2]);
+    Show_list_byte(Combo_Enc_ys4, Set::First_ext);
+    Show_list_byte(Combo_Decode_Std, Set::Dec_std);
+    // The two bytes are taken before any box changes: each box's own
+    // handler then writes back the bit it shows, leaving the byte as it was.
+    const uint8_t call = Set::Call_frames.ref(img, 0), disp = Set::Disp_frames.ref(img, 0);
+    for (int k = 0; k < 3; ++k) {
+        Check_Decode_HJ[static_cast<size_t>(k)].setValue((call >> k) & 1);
+        Check_Decode_Disp[static_cast<size_t>(k)].setValue((disp >> k) & 1);
+    }
+    Show_list_byte(Combo_Dec_Res_Time, Set::Reset_time);
+    ProgressBar1.setVisible(false);
+}
+
+void frm_5tone::Show_5tone_tone_labels() {
+    for (int d = 0; d < 16; ++d)
+        Label_freq[static_cast<size_t>(d)].setCaption(five_tone::Tone_label(Combo_stxh.ListIndex(), d));
+}
+
+// The read fetched radio 0x2400-0x25FF only: the tone tables stay as the
+// image holds them.
+void frm_5tone::Read_complete() {
+    Unpack_reply_blocks(app, kFirstBlock, kFirstBlock + link_rows::frm_5tone.blocks_total - 1,
+                        Std::Records.first);
+    Drop_cell_editors();
+    Show_5tone_data();
+    ProgressBar1.setVisible(true);
+    ProgressBar1.setValue(100);
+    Label_tr_count.setCaption(Link.T(text::kReadDone));
+    Link.Msg(text::kReadBox, link_text::kTitleEngP);
+}
+
+void frm_5tone::Write_complete() {
+    Link.Msg(text::kWriteBox, link_text::kTitleEngP);
+    Label_tr_count.setCaption(Link.T(text::kWriteDone));
+}
+
+}  // namespace bx
