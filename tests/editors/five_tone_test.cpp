@@ -2,6 +2,7 @@
 // standards grid and selector, the settings, Default, a redraw when the
 // image is replaced elsewhere, its own exchange and the busy rules. The
 // encode list has its own file.
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,9 @@ std::vector<std::string> Std_labels(int s) {
 
 TEST_F(FiveTone, LoadShowsTheFactoryContent) {
     EXPECT_EQ(w.Caption(), "5 Tone Encode/Decode ");
+    const bx::MainWindow& m = p.app.main_window;
+    EXPECT_EQ(w.Width(), static_cast<int>(std::lround(m.Width() / 1.3f)));
+    EXPECT_EQ(w.Height(), static_cast<int>(std::lround(m.Height() / 1.25f)));
     EXPECT_EQ(w.TabStrip1.tab(1).Caption, "Standard");
     EXPECT_EQ(w.TabStrip1.tab(2).Caption, "Encode");
     EXPECT_TRUE(w.Frame_std.Visible());
@@ -151,6 +155,8 @@ TEST_F(FiveTone, StandardsGridPicksStoreTheirByte) {
     EXPECT_EQ(Labels(w), Std_labels(4));
     w.Combo_edit.pick(3);  // "50"
     EXPECT_EQ(p.at(580, 0), 3);
+    p.main().Sig_5tone.click();  // the command leaves the open window alone
+    EXPECT_TRUE(w.Combo_edit.Visible());
     EXPECT_EQ(w.MSF_Chann.TextMatrix(5, 1), "70");
     // Typed text is put back at once: the pick's text.
     w.Combo_edit.type("9");
@@ -397,6 +403,12 @@ TEST_F(FiveTone, ChineseTexts) {
     EXPECT_EQ(w.Label_enc_ys4.Caption(), "各组码第1个音的拓展时长（MS）");
     EXPECT_EQ(w.Check_Decode_HJ[2].Caption(), "第 3 帧");
     EXPECT_EQ(w.MSF_Encode.TextMatrix(0, 1), "第 1 帧编码");
+    w.TabStrip1.click(2);
+    w.MSF_Encode.click(1, 1);
+    w.Text_Encode.enter("AB");
+    w.MSF_Encode.click(15, 1);
+    EXPECT_EQ(p.rt.recorder.last()->text, "编码位数为 5 位 ！");
+    EXPECT_EQ(p.rt.recorder.last()->title, "操作提示");
     w.Command_Write.click();
     p.rt.sim.run_for(100);
     w.Command_def.click();
