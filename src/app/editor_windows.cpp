@@ -7,6 +7,7 @@
 #include "app/app.h"
 
 // ---- one line per editor window ----
+#include "editors/alignment/frm_adj_txp.h"
 #include "editors/channels/frm_chann.h"
 #include "editors/fm/frm_fm.h"
 #include "editors/options/frm_option.h"

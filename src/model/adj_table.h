@@ -66,10 +66,10 @@ inline constexpr AdjCells Freq_l_vhf{"Freq_L_vhf", 9, 0, 3, 130, 179, Codec::Mhz
 inline constexpr AdjCells Freq_h_vhf{"Freq_H_vhf", 9, 3, 3, 130, 179, Codec::Mhz_digits};
 inline constexpr AdjCells Freq_l_uhf{"Freq_L_uhf", 9, 6, 3, 400, 520, Codec::Mhz_digits};
 inline constexpr AdjCells Freq_h_uhf{"Freq_H_uhf", 9, 9, 3, 400, 520, Codec::Mhz_digits};
-// Record 31, the radio's password record: two passwords of six display characters.
+// Record 31, the radio's password record: two passwords of six characters.
 inline constexpr int PassWord_record = kAdjRecords - 1;
-inline constexpr AdjCells User_password{"User_PassWord", PassWord_record, 0, 6, 0, 255, Codec::Disp_chars};
-inline constexpr AdjCells Super_password{"Super_PassWord", PassWord_record, 6, 6, 0, 255, Codec::Disp_chars};
+inline constexpr AdjCells User_password{"User_PassWord", PassWord_record, 0, 6, 0, 255, Codec::Password_chars};
+inline constexpr AdjCells Super_password{"Super_PassWord", PassWord_record, 6, 6, 0, 255, Codec::Password_chars};
 
 // Every cell run that a control of the alignment editor shows.
 inline constexpr AdjCells all[] = {

@@ -26,6 +26,7 @@ enum class Codec : uint8_t {
     Dtmf_code,        // one DTMF digit code
     Dtmf_code_field,  // DTMF digit codes from the first byte on, 0xFF after
     Disp_chars,       // display character codes
+    Password_chars,   // printable ASCII codes as typed, left-aligned, blank-padded
     Ascii_name,       // channel name characters, 0xFF where none
     Ansi_name,        // FM station name characters, 0xFF where none
     Hex_digit,        // one hex digit code, 0xFF none

@@ -1,0 +1,230 @@
+// The alignment editor's window: load, page switch, Default, Open, Save,
+// Close, the poll of the alignment file requests and the ends of its own
+// read and write.
+#include "editors/alignment/frm_adj_txp.h"
+
+#include "app/app.h"
+#include "editors/alignment/adj_exchange.h"
+#include "model/adj_file.h"
+#include "model/defaults.h"
+#include "model/lang.h"
+#include "model/text_file.h"
+
+namespace bx {
+
+namespace {
+
+inline constexpr EditorRow kAdjRow{
+    .link = &link_rows::frm_Adj_Txp, .width_div = 1.48f, .height_div = 1.2f, .password = false};
+
+constexpr int kPollMs = 500;
+
+// The tabs in order: caption, key, and the window caption of the page.
+struct PageRow {
+    const char* tab;
+    const char* key;
+    const char* title;
+};
+constexpr PageRow kPages[5] = {
+    {"发射功率（高）", "Adj_Txp_High", "发射功率调整（高功率）"},
+    {"发射功率（低）", "Adj_Txp_Low", "发射功率调整（低功率）"},
+    {"静噪等级", "Adj_Sql_Leve", "静噪等级调整"},
+    {"调制、音量", "Adj_Dev_Leve", "调制度、输出音量调整"},
+    {"频率范围", "Adj_Other", "频率范围"},
+};
+
+namespace text {
+inline constexpr link_text::Pair kLoaded{"调整参数从文件调入成功 ！", "Succeed fold the optional parameters from file."};
+inline constexpr link_text::Pair kSaved{"调整参数保存完毕 ！", "Complete storing optional parameters."};
+}  // namespace text
+
+}  // namespace
+
+frm_Adj_Txp::frm_Adj_Txp(App& a) : EditorWindow(a, "frm_Adj_Txp", kAdjRow) {
+    levels_ = {{
+        {&Combo_Voice_Dev, &Label_Voice_Dev, adj::Voice_dev.first, adj::Voice_dev.max},
+        {&Combo_CT_Dev, &Label_CT_Dev, adj::CT_dev.first, adj::CT_dev.max},
+        {&Combo_DCS_Dev, &Label_DCS_Dev, adj::DCS_dev.first, adj::DCS_dev.max},
+        {&Combo_Wide_C, &Label_Wide_C, adj::Wide_c.first, adj::Wide_c.max},
+        {&Combo_Wide_F, &Label_Wide_F, adj::Wide_f.first, adj::Wide_f.max},
+        {&Combo_Narror_C, &Label_Narror_C, adj::Narror_c.first, adj::Narror_c.max},
+        {&Combo_Narror_F, &Label_Narror_F, adj::Narror_f.first, adj::Narror_f.max},
+        {&Combo_Beep_C, &Label_Beep_C, adj::Beep_c.first, adj::Beep_c.max},
+        {&Combo_Beep_F, &Label_Beep_F, adj::Beep_f.first, adj::Beep_f.max},
+        {&Combo_VHF_Drive, &Label_VHF_Drive, adj::VHF_drive.first, adj::VHF_drive.max},
+        {&Combo_UHF_Drive, &Label_UHF_Drive, adj::UHF_drive.first, adj::UHF_drive.max},
+        {&Combo_TXP_Temp, &Label_TXP_Temp, adj::TXP_temp.first, adj::TXP_temp.max},
+        {&Combo_Tone_Dev, &Label_Tone_Dev, adj::Tone_dev.first, adj::Tone_dev.max},
+    }};
+    for (size_t k = 0; k < levels_.size(); ++k) {
+        levels_[k].list->Click = [this, k] { Level_Click(k); };
+        levels_[k].list->KeyPress = [](int& KeyAscii) { KeyAscii = 0; };
+    }
+    for (int i = 0; i < kAdjCells; ++i) {
+        const auto n = static_cast<size_t>(i);
+        Text1[n].Change = [this, i] { Text1_Change(i); };
+        Text2[n].Change = [this, i] { Text2_Change(i); };
+        Text_Sq_Offset_VHF[n].Change = [this, i] { Text_Sq_Offset_VHF_Change(i); };
+        Text_Sq_Offset_UHF[n].Change = [this, i] { Text_Sq_Offset_UHF_Change(i); };
+    }
+    for (int i = 0; i < adj::Sq_vhf.count; ++i) {
+        Text_SQ_VHF[static_cast<size_t>(i)].Change = [this, i] { Text_SQ_VHF_Change(i); };
+        Text_SQ_UHF[static_cast<size_t>(i)].Change = [this, i] { Text_SQ_UHF_Change(i); };
+    }
+    for (int i = 0; i < 2; ++i) {
+        const auto n = static_cast<size_t>(i);
+        Text_Freq_L[n].KeyPress = [this, i](int& k) { Text_Freq_L_KeyPress(i, k); };
+        Text_Freq_H[n].KeyPress = [this, i](int& k) { Text_Freq_H_KeyPress(i, k); };
+        Text_Freq_L[n].LostFocus = [this, i] { Text_Freq_L_LostFocus(i); };
+        Text_Freq_H[n].LostFocus = [this, i] { Text_Freq_H_LostFocus(i); };
+    }
+    Text_user_PassWord.Change = [this] { Text_user_PassWord_Change(); };
+    Text_Super_PassWord.Change = [this] { Text_Super_PassWord_Change(); };
+    ui::Use_password_filter(Text_user_PassWord);
+    ui::Use_password_filter(Text_Super_PassWord);
+
+    TabStrip1.Click = [this] { TabStrip1_Click(); };
+    Command_def.Click = [this] { Command_def_Click(); };
+    Command_open.Click = [this] { Command_open_Click(); };
+    Command_save.Click = [this] { Command_save_Click(); };
+    Command_close.Click = [this] { Command_close_Click(); };
+    Timer4.OnTimer = [this] { Timer4_Timer(); };
+    Use_adj_exchange(Link);
+}
+
+void frm_Adj_Txp::Build() {
+    EditorWindow::Build();
+    TabStrip1.Clear();
+    for (const PageRow& p : kPages) TabStrip1.Add(p.tab, p.key);
+    Set_captions();
+    Timer4.setEnabled(false);
+}
+
+void frm_Adj_Txp::Form_Load() {
+    Adj_page = 0;
+    Adj_band_low = {130, 400};
+    Adj_band_high = {179, 520};
+    EditorWindow::Form_Load();  // size and place, link timers off, flags clear
+    Show();
+    const double w = Width(), h = Height();
+    auto twips = [](double v) { return static_cast<int>(v); };
+    TabStrip1.Move(100, 100, twips(w / 1.1), twips(h / 1.5));
+    Frame_Frame.Move(300, 600, twips(w / 1.2), twips(h / 1.8));
+    Frame_Sql.Move(300, 600, twips(w / 1.2), twips(h / 1.7));
+    Frame_Dev.Move(300, 600, twips(w / 1.6), twips(h / 1.65));
+    Frame_Other.Move(300, 600, twips(w / 1.4), twips(h / 1.8));
+    Place_pages();
+    ProgressBar1.setVisible(false);
+    Layout_adj_window();
+    Adj_page = 0;
+    Frame_Frame.setVisible(true);
+    Frame_Sql.setVisible(false);
+    Frame_Dev.setVisible(false);
+    Frame_Other.setVisible(false);
+    Show_adj_page();
+    Timer4.setInterval(kPollMs);
+    Timer4.setEnabled(true);
+}
+
+void frm_Adj_Txp::TabStrip1_Click() {
+    const std::string& key = TabStrip1.SelectedKey();
+    for (int p = 0; p < 5; ++p)
+        if (key == kPages[p].key) {
+            Select_page(p);
+            if (p == 0) Show_adj_page();  // the high-power tab shows its page twice
+            break;
+        }
+    Show_adj_page();
+}
+
+void frm_Adj_Txp::Select_page(int page) {
+    Adj_page = static_cast<int16_t>(page);
+    setCaption(kPages[page].title);
+    if (page <= 1) Frame_Frame.setCaption(kPages[page].title);
+    ui::Frame* frames[5] = {&Frame_Frame, &Frame_Frame, &Frame_Sql, &Frame_Dev, &Frame_Other};
+    for (ui::Frame* f : {&Frame_Frame, &Frame_Sql, &Frame_Dev, &Frame_Other})
+        if (f != frames[page]) f->setVisible(false);
+    frames[page]->setVisible(true);
+}
+
+void frm_Adj_Txp::Command_def_Click() {
+    if (Refuse_if_busy()) return;
+    ProgressBar1.setVisible(false);
+    ProgressBar1.setValue(0);
+    Label_tr_count.setCaption("");
+    Load_adj_defaults(app.Adj_defaults);
+    app.Adj_table = app.Adj_defaults;
+    Show_adj_page();
+}
+
+namespace {
+
+// Loads a dialog, or brings an open one to the front.
+void Bring_up(ui::Form* f) {
+    if (!f) return;
+    if (f->Loaded())
+        f->Show();
+    else
+        App::Open(*f);
+}
+
+}  // namespace
+
+void frm_Adj_Txp::Command_open_Click() {
+    if (Refuse_if_busy()) return;
+    Bring_up(app.Form_named("Form_open_adj"));
+}
+
+void frm_Adj_Txp::Command_save_Click() {
+    if (Refuse_if_busy()) return;
+    Bring_up(app.Form_named("Form_save_adj"));
+}
+
+// The file requests of the alignment dialogs: a request is cleared before
+// it is served, the load first. A load waits while the window's own read or
+// write runs (the radio would get parts of two tables); a save does not.
+void frm_Adj_Txp::Timer4_Timer() {
+    if (app.File_open_request != 0) {
+        app.File_open_request = 0;
+        pending_load_ = app.Data_file_name;
+    }
+    if (pending_load_ && !Busy()) {
+        const std::string path = std::move(*pending_load_);
+        pending_load_.reset();
+        Load_requested(path);
+    }
+    if (app.File_save_request != 0) {
+        app.File_save_request = 0;
+        Save_requested(app.Data_file_name);
+    }
+}
+
+void frm_Adj_Txp::Load_requested(const std::string& path) {
+    if (FileError e = Load_adj_file(path, app.Adj_table)) {
+        MsgBox(File_error_text(e, path, app.Lang_chinese), ui::vbExclamation,
+               L(app.Lang_chinese, link_text::kTitleChn, link_text::kTitleEngP));
+        return;
+    }
+    Show_adj_page();
+    Link.Msg(text::kLoaded, link_text::kTitleEngP);
+    ProgressBar1.setVisible(false);
+    ProgressBar1.setValue(0);
+    Label_tr_count.setCaption("");
+}
+
+void frm_Adj_Txp::Save_requested(const std::string& path) {
+    if (FileError e = Save_adj_file(path, app.Adj_table)) {
+        MsgBox(File_error_text(e, path, app.Lang_chinese), ui::vbExclamation,
+               L(app.Lang_chinese, link_text::kTitleChn, link_text::kTitleEngP));
+        return;
+    }
+    Link.Msg(text::kSaved, link_text::kTitleEngP);
+}
+
+// The exchange shows the completion texts after this (adj_exchange.h).
+void frm_Adj_Txp::Read_complete() {
+    Unpack_adj_reply(app);
+    Show_adj_page();
+}
+
+}  // namespace bx
