@@ -28,7 +28,7 @@ namespace bx::adj_choice {
 // of a one-line label. Rows of boxes are spread over the height of their
 // frame, never closer than kMinRowPitch.
 inline constexpr int kBoxH = 285;
-inline constexpr int kLabelH = 255;
+inline constexpr int kLabelH = 285;
 inline constexpr int kMinRowPitch = 300;
 
 // The power pages show each band's 16 points in two columns of eight.

@@ -96,6 +96,7 @@ void frm_Adj_Txp::Build() {
     EditorWindow::Build();
     TabStrip1.Clear();
     for (const PageRow& p : kPages) TabStrip1.Add(p.tab, p.key);
+    Set_containers();
     Set_captions();
     Timer4.setEnabled(false);
 }

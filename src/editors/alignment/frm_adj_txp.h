@@ -155,6 +155,7 @@ protected:
 private:
     // frm_adj_txp_layout.cpp
     void Set_captions();
+    void Set_containers();
     void Place_pages();
     void Place_power_page();
     void Place_squelch_page();

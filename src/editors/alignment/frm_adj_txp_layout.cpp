@@ -2,6 +2,7 @@
 // the placement of the controls inside its page frames, and
 // Layout_adj_window (point labels, hidden boxes, level lists).
 #include <algorithm>
+#include <initializer_list>
 #include <string>
 
 #include "app/app.h"
@@ -30,10 +31,8 @@ constexpr const char* kOtherHeads[4] = {"频段", "最大工作频率范围(MHZ)
 // The fixed texts of the two band rows, filling the first two columns.
 const std::string kBandRow[2] = {"VHF0" + std::string(21, ' ') + "130 - 179  ", "UHF0" + std::string(21, ' ') + "400 - 480"};
 
-void Put(ui::Control& c, ui::Control& in, int left, int top, int width, int height) {
-    c.setContainer(&in);
-    c.Move(left, top, width, height);
-}
+// Places a control within its container (set by Set_containers).
+void Put(ui::Control& c, int left, int top, int width, int height) { c.Move(left, top, width, height); }
 
 int Pitch(int room, int rows) { return std::max(adj_choice::kMinRowPitch, room / rows); }
 
@@ -72,6 +71,38 @@ void frm_Adj_Txp::Set_captions() {
     Command_close.setCaption("关  闭");
 }
 
+// Which frame holds which control: set while the window is built, before
+// the front end shows it.
+void frm_Adj_Txp::Set_containers() {
+    auto in = [](ui::Control& frame, std::initializer_list<ui::Control*> cs) {
+        for (ui::Control* c : cs) c->setContainer(&frame);
+    };
+    in(Frame_Frame, {&Frame_B0[0], &Frame_B0[1]});
+    for (size_t i = 0; i < 16; ++i) in(Frame_B0[0], {&Label1[i], &Text1[i]});
+    for (size_t i = 0; i < 25; ++i) in(Frame_B0[1], {&Label_UHF[i], &Text2[i]});
+    in(Frame_Sql, {&Frame1, &Frame_Sql_UHF});
+    for (size_t k = 0; k < 6; ++k) {
+        in(Frame1, {&Label_Sql_Head_VHF[k]});
+        in(Frame_Sql_UHF, {&Label_Sql_Head_UHF[k]});
+    }
+    for (size_t i = 0; i < 10; ++i) {
+        in(Frame1, {&Label_Sql_VHF[i], &Text_SQ_VHF[i]});
+        in(Frame_Sql_UHF, {&Label_Sql_UHF[i], &Text_SQ_UHF[i]});
+    }
+    for (size_t i = 0; i < 16; ++i) {
+        in(Frame1, {&Label_Sq_Offset_Vhf[i], &Text_Sq_Offset_VHF[i]});
+        in(Frame_Sql_UHF, {&Label_Sq_Offset_UHF[i], &Text_Sq_Offset_UHF[i]});
+    }
+    in(Frame_Dev, {&Frame2, &Frame_Dev_1});
+    for (size_t k = 0; k < levels_.size(); ++k)
+        in(k + 1 < levels_.size() ? Frame_Dev_1 : Frame2, {levels_[k].label, levels_[k].list});
+    for (size_t k = 0; k < 4; ++k) in(Frame_Other, {&Label_Other_Head[k]});
+    in(Frame_Other, {&Label_F0, &Label_F1, &Frame4});
+    for (size_t b = 0; b < 2; ++b)
+        in(Frame_Other, {&Label_From[b], &Label_To[b], &Text_Freq_L[b], &Text_Freq_H[b], &Check_Tx[b]});
+    in(Frame4, {&Label_User_PassWord, &Text_user_PassWord, &Label_Super_PassWord, &Text_Super_PassWord});
+}
+
 void frm_Adj_Txp::Place_pages() {
     Place_power_page();
     Place_squelch_page();
@@ -83,8 +114,8 @@ void frm_Adj_Txp::Place_pages() {
 // Two band frames side by side, each with its 16 points in two columns.
 void frm_Adj_Txp::Place_power_page() {
     const int bw = (Frame_Frame.Width() - 450) / 2, bh = Frame_Frame.Height() - 450;
-    Put(Frame_B0[0], Frame_Frame, 150, 300, bw, bh);
-    Put(Frame_B0[1], Frame_Frame, 300 + bw, 300, bw, bh);
+    Put(Frame_B0[0], 150, 300, bw, bh);
+    Put(Frame_B0[1], 300 + bw, 300, bw, bh);
     const int rows = adj_choice::kPowerRowsPerColumn;
     const int cw = (bw - 200) / 2, pitch = Pitch(bh - 450, rows);
     const int lw = cw * 11 / 20, boxw = std::min(900, cw - lw - 150);
@@ -94,13 +125,13 @@ void frm_Adj_Txp::Place_power_page() {
             const auto n = static_cast<size_t>(i);
             ui::Label& l = b == 0 ? Label1[n] : Label_UHF[n];
             ui::TextBox& t = b == 0 ? Text1[n] : Text2[n];
-            Put(l, Frame_B0[b], x, y + 30, lw, kLabelH);
-            Put(t, Frame_B0[b], x + lw + 50, y, boxw, kBoxH);
+            Put(l, x, y + 30, lw, kLabelH);
+            Put(t, x + lw + 50, y, boxw, kBoxH);
         }
     // The spare UHF points, hidden by the layout routine.
     for (size_t n = 16; n < 25; ++n) {
-        Put(Label_UHF[n], Frame_B0[1], 100, 330, lw, kLabelH);
-        Put(Text2[n], Frame_B0[1], 100 + lw + 50, 330, boxw, kBoxH);
+        Put(Label_UHF[n], 100, 330, lw, kLabelH);
+        Put(Text2[n], 100 + lw + 50, 330, boxw, kBoxH);
     }
 }
 
@@ -108,12 +139,11 @@ void frm_Adj_Txp::Place_power_page() {
 // columns of eight, each column under its headings.
 void frm_Adj_Txp::Place_squelch_page() {
     const int bw = (Frame_Sql.Width() - 450) / 2, bh = Frame_Sql.Height() - 450;
-    Put(Frame1, Frame_Sql, 150, 300, bw, bh);
-    Put(Frame_Sql_UHF, Frame_Sql, 300 + bw, 300, bw, bh);
+    Put(Frame1, 150, 300, bw, bh);
+    Put(Frame_Sql_UHF, 300 + bw, 300, bw, bh);
     const int cw = (bw - 200) / 3, pitch = Pitch(bh - 750, 10);
     const int lw = cw * 2 / 5, boxw = std::min(800, cw - lw - 150);
     for (int b = 0; b < 2; ++b) {
-        ui::Frame& f = b == 0 ? Frame1 : Frame_Sql_UHF;
         auto& heads = b == 0 ? Label_Sql_Head_VHF : Label_Sql_Head_UHF;
         auto& lev_labels = b == 0 ? Label_Sql_VHF : Label_Sql_UHF;
         auto& lev_boxes = b == 0 ? Text_SQ_VHF : Text_SQ_UHF;
@@ -121,18 +151,18 @@ void frm_Adj_Txp::Place_squelch_page() {
         auto& pt_boxes = b == 0 ? Text_Sq_Offset_VHF : Text_Sq_Offset_UHF;
         for (size_t c = 0; c < 3; ++c) {
             const int x = 100 + static_cast<int>(c) * cw;
-            Put(heads[2 * c], f, x, 300, lw + 40, kLabelH);
-            Put(heads[2 * c + 1], f, x + lw + 50, 300, boxw + 100, kLabelH);
+            Put(heads[2 * c], x, 300, lw + 40, kLabelH);
+            Put(heads[2 * c + 1], x + lw + 50, 300, boxw + 100, kLabelH);
         }
         for (size_t i = 0; i < 10; ++i) {
             const int y = 650 + static_cast<int>(i) * pitch;
-            Put(lev_labels[i], f, 100, y + 30, lw, kLabelH);
-            Put(lev_boxes[i], f, 100 + lw + 50, y, boxw, kBoxH);
+            Put(lev_labels[i], 100, y + 30, lw, kLabelH);
+            Put(lev_boxes[i], 100 + lw + 50, y, boxw, kBoxH);
         }
         for (size_t i = 0; i < 16; ++i) {
             const int x = 100 + static_cast<int>(1 + i / 8) * cw, y = 650 + static_cast<int>(i % 8) * pitch;
-            Put(pt_labels[i], f, x, y + 30, lw, kLabelH);
-            Put(pt_boxes[i], f, x + lw + 50, y, boxw, kBoxH);
+            Put(pt_labels[i], x, y + 30, lw, kLabelH);
+            Put(pt_boxes[i], x + lw + 50, y, boxw, kBoxH);
         }
     }
 }
@@ -142,17 +172,17 @@ void frm_Adj_Txp::Place_squelch_page() {
 void frm_Adj_Txp::Place_level_page() {
     const int fw = Frame_Dev.Width() - 300;
     constexpr int kListW = 1300;
-    Put(Frame2, Frame_Dev, 150, 300, fw, 700);
-    Put(Frame_Dev_1, Frame_Dev, 150, 1100, fw, Frame_Dev.Height() - 1250);
+    Put(Frame2, 150, 300, fw, 700);
+    Put(Frame_Dev_1, 150, 1100, fw, Frame_Dev.Height() - 1250);
     const int cw = (fw - 200) / 2, lw = cw - kListW - 250;
-    Put(Label_Tone_Dev, Frame2, 100, 250, lw, kLabelH);
-    Put(Combo_Tone_Dev, Frame2, 100 + lw + 100, 220, kListW, kBoxH);
+    Put(Label_Tone_Dev, 100, 250, lw, kLabelH);
+    Put(Combo_Tone_Dev, 100 + lw + 100, 220, kListW, kBoxH);
     const int rows = adj_choice::kLevelRowsPerColumn;
     const int pitch = Pitch(Frame_Dev_1.Height() - 350, rows);
     for (size_t k = 0; k + 1 < levels_.size(); ++k) {
         const int x = 100 + static_cast<int>(k / rows) * cw, y = 250 + static_cast<int>(k % rows) * pitch;
-        Put(*levels_[k].label, Frame_Dev_1, x, y + 30, lw, kLabelH);
-        Put(*levels_[k].list, Frame_Dev_1, x + lw + 100, y, kListW, kBoxH);
+        Put(*levels_[k].label, x, y + 30, lw, kLabelH);
+        Put(*levels_[k].list, x + lw + 100, y, kListW, kBoxH);
     }
 }
 
@@ -169,26 +199,26 @@ void frm_Adj_Txp::Place_range_page() {
     const int col3 = col2 + std::max(range_w, rt.text_width(kOtherHeads[2]) + 100) + kGap;
     const int heads_x[4] = {kX, col1, col2, col3};
     for (size_t k = 0; k < 4; ++k)
-        Put(Label_Other_Head[k], Frame_Other, heads_x[k], 400, rt.text_width(kOtherHeads[k]) + 100, kLabelH);
+        Put(Label_Other_Head[k], heads_x[k], 400, rt.text_width(kOtherHeads[k]) + 100, kLabelH);
     for (size_t b = 0; b < 2; ++b) {
         const int y = 900 + static_cast<int>(b) * 500;
-        Put(b == 0 ? Label_F0 : Label_F1, Frame_Other, kX, y + 30, row_w, kLabelH);
+        Put(b == 0 ? Label_F0 : Label_F1, kX, y + 30, row_w, kLabelH);
         int x = col2;
-        Put(Label_From[b], Frame_Other, x, y + 30, word_w, kLabelH);
+        Put(Label_From[b], x, y + 30, word_w, kLabelH);
         x += word_w;
-        Put(Text_Freq_L[b], Frame_Other, x, y, kRangeW, kBoxH);
+        Put(Text_Freq_L[b], x, y, kRangeW, kBoxH);
         x += kRangeW + 100;
-        Put(Label_To[b], Frame_Other, x, y + 30, word_w, kLabelH);
+        Put(Label_To[b], x, y + 30, word_w, kLabelH);
         x += word_w;
-        Put(Text_Freq_H[b], Frame_Other, x, y, kRangeW, kBoxH);
-        Put(Check_Tx[b], Frame_Other, col3 + 300, y, 300, kBoxH);
+        Put(Text_Freq_H[b], x, y, kRangeW, kBoxH);
+        Put(Check_Tx[b], col3 + 300, y, 300, kBoxH);
     }
     const int pw_label = std::max(rt.text_width("用户密码"), rt.text_width("超级密码")) + 100;
-    Put(Frame4, Frame_Other, kX, 2100, pw_label + 2300, 1500);
-    Put(Label_User_PassWord, Frame4, 200, 430, pw_label, kLabelH);
-    Put(Text_user_PassWord, Frame4, 300 + pw_label, 400, 1600, kBoxH);
-    Put(Label_Super_PassWord, Frame4, 200, 930, pw_label, kLabelH);
-    Put(Text_Super_PassWord, Frame4, 300 + pw_label, 900, 1600, kBoxH);
+    Put(Frame4, kX, 2100, pw_label + 2300, 1500);
+    Put(Label_User_PassWord, 200, 430, pw_label, kLabelH);
+    Put(Text_user_PassWord, 300 + pw_label, 400, 1600, kBoxH);
+    Put(Label_Super_PassWord, 200, 930, pw_label, kLabelH);
+    Put(Text_Super_PassWord, 300 + pw_label, 900, 1600, kBoxH);
 }
 
 // The six buttons in a row below the tab strip, the progress bar and the

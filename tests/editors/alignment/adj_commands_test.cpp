@@ -5,6 +5,7 @@
 
 #include "adj_support.h"
 #include "model/adj_file.h"
+#include "shell/dialogs.h"
 #include "support/tempdir.h"
 
 using namespace adjtest;

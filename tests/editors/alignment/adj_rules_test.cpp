@@ -31,7 +31,9 @@ TEST(AdjRules, NumericBoxTexts) {
         SCOPED_TRACE(c.text);
         int v = 0;
         EXPECT_EQ(Check_number(c.text, c.max, v), c.verdict);
-        if (c.verdict == Number::Ok) EXPECT_EQ(v, c.value);
+        if (c.verdict == Number::Ok) {
+            EXPECT_EQ(v, c.value);
+        }
     }
 }
 
