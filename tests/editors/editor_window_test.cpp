@@ -168,8 +168,8 @@ TEST_F(EditorWindowTest, PlacedFromTheMainWindowAndReadRefusedWhileBusy) {
 }
 
 // Open leaves an open window alone; unload-first asks the channel editor,
-// which goes when idle; a command whose window is not in the program does
-// nothing; the toolbar's exit unloads its four windows first, then the rest.
+// which goes when idle; the alignment command opens its editor; the
+// toolbar's exit unloads its four windows first, then the rest.
 TEST_F(EditorWindowTest, CommandsOpenUnloadFirstAndExitOrder) {
     p.main().chann_edit.click();
     p.chann->Text_PassWord.setText("111");
@@ -182,8 +182,9 @@ TEST_F(EditorWindowTest, CommandsOpenUnloadFirstAndExitOrder) {
     p.main().Toolbar1.click("edit_option");
     EXPECT_FALSE(p.chann->Loaded());
     EXPECT_TRUE(p.option->Loaded());
-    p.main().frm_adj_Click();  // no alignment editor yet
-    EXPECT_EQ(p.app.Window(bx::EditorId::frm_Adj_Txp), nullptr);
+    p.main().frm_adj_Click();  // the alignment editor, reached only from code
+    ASSERT_NE(p.app.Window(bx::EditorId::frm_Adj_Txp), nullptr);
+    EXPECT_TRUE(p.app.Window(bx::EditorId::frm_Adj_Txp)->Loaded());
 
     // The options editor was loaded at start-up already.
     p.main().chann_edit.click();

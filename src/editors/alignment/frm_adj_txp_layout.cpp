@@ -190,13 +190,17 @@ void frm_Adj_Txp::Place_level_page() {
 // stands over the band's range in the row's text.
 void frm_Adj_Txp::Place_range_page() {
     const ui::Runtime& rt = app.rt;
-    constexpr int kX = 300, kGap = 300, kRangeW = 800;
+    constexpr int kX = 300, kRangeW = 800;
     const int row_w = std::max(rt.text_width(kBandRow[0]), rt.text_width(kBandRow[1])) + 100;
     const int col1 = kX + rt.text_width("VHF0" + std::string(21, ' '));
-    const int col2 = std::max(kX + row_w, col1 + rt.text_width(kOtherHeads[1]) + 100) + kGap;
     const int word_w = rt.text_width("从") + 100;
-    const int range_w = 2 * (word_w + kRangeW + 100);
-    const int col3 = col2 + std::max(range_w, rt.text_width(kOtherHeads[2]) + 100) + kGap;
+    const int range_w = std::max(2 * (word_w + kRangeW + 100), rt.text_width(kOtherHeads[2]) + 100);
+    // The room left over goes between the columns.
+    const int band_end = std::max(kX + row_w, col1 + rt.text_width(kOtherHeads[1]) + 100);
+    const int spare = Frame_Other.Width() - 150 - (band_end + range_w + rt.text_width(kOtherHeads[3]) + 100);
+    const int gap = std::clamp(spare / 2, 60, 600);
+    const int col2 = band_end + gap;
+    const int col3 = col2 + range_w + gap;
     const int heads_x[4] = {kX, col1, col2, col3};
     for (size_t k = 0; k < 4; ++k)
         Put(Label_Other_Head[k], heads_x[k], 400, rt.text_width(kOtherHeads[k]) + 100, kLabelH);
