@@ -195,6 +195,7 @@ TEST_F(AdjEntry, PasswordsAreRawCodesLeftAligned) {
     w.Text_Super_PassWord.enter("Zz");
     EXPECT_EQ(p.cells(31, 6, 6), (std::vector<int>{'Z', 'z', ' ', ' ', ' ', ' '}));
     EXPECT_EQ(p.cells(31, 12, 4), (std::vector<int>{0, 0, 0, 0}));
+    EXPECT_TRUE(p.all_bytes());
     EXPECT_TRUE(p.rt.recorder.shown.empty());
 }
 
@@ -219,6 +220,7 @@ TEST_F(AdjEntry, PasswordDisplayLeftAlignsWhatItShows) {
             p.tab(tab);
             EXPECT_EQ(w.Text_user_PassWord.Text(), c.shown);
             EXPECT_EQ(p.cells(31, 0, 6), c.stored);
+            EXPECT_TRUE(p.all_bytes());
         }
     }
     EXPECT_TRUE(p.rt.recorder.shown.empty());
