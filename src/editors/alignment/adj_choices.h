@@ -21,6 +21,12 @@ namespace bx::adj_choice {
 // and a request still waiting when the window closes is served by the next
 // poll of the window when it opens again.
 
+// The level lists are combo boxes whose text part refuses every typed key;
+// a pick (mouse or list keys) is the only way to change their cells.
+
+// The VHF boxes of the points above the band and the UHF point labels keep
+// the controls' usual colours: the control layer has no colour property.
+
 // The two transmit-enable boxes of the range page are built (the page's
 // columns have a heading for them); they hold no data and do nothing.
 
