@@ -78,6 +78,14 @@ void EditorWindow::Form_Unload(int& Cancel) {
         }
     }
     LinkWindow::Form_Unload(Cancel);
+    if (Cancel && UnloadMode() != ui::vbFormMDIForm) return;
+    if (image_listener_ != 0) app.Remove_image_listener(image_listener_);
+    image_listener_ = 0;
+}
+
+void EditorWindow::Follow_image_replaced() {
+    if (image_listener_ != 0) return;
+    image_listener_ = app.Add_image_listener([this] { Image_replaced(); });
 }
 
 ui::Form* EditorWindow::Image_dialog(bool save) const {

@@ -82,6 +82,17 @@ struct EditorRow {
     const char* eng_title = link_text::kTitleEng;
 };
 
+// The captions of the editors' common buttons and password label.
+namespace editor_text {
+inline constexpr link_text::Pair kRead{"读 取", "Read"};
+inline constexpr link_text::Pair kWrite{"写  入", "Write"};
+inline constexpr link_text::Pair kDefault{"默 认", "Default"};
+inline constexpr link_text::Pair kSave{"保  存", "Save"};
+inline constexpr link_text::Pair kOpen{"打  开", "Open"};
+inline constexpr link_text::Pair kClose{"关  闭", "Close"};
+inline constexpr link_text::Pair kPassWord{"读写密码", "PassWord"};
+}  // namespace editor_text
+
 // The stored password of every editor's password box.
 inline constexpr const char* kStoredPassword = "580317";
 
@@ -131,8 +142,16 @@ protected:
     // A message with the exclamation icon and the row's title.
     void Warn(const link_text::Pair& text);
 
+    // From now until the window unloads, Image_replaced runs whenever the
+    // whole image was replaced elsewhere (a data-file load, a full read), so
+    // a window that keeps cell editors open can drop them and redraw. Called
+    // from Form_Load; a second call changes nothing.
+    void Follow_image_replaced();
+    virtual void Image_replaced() {}
+
 private:
     const EditorRow& erow_;
+    int image_listener_ = 0;
 };
 
 }  // namespace bx

@@ -17,21 +17,15 @@
 
 namespace {
 
-void settle() {
-    for (int i = 0; i < 5; ++i) QApplication::processEvents();
-}
+using bxtest::settle;
 
 }  // namespace
 
 TEST(QtEditors, EveryRegisteredEditorOpensInBothLanguages) {
     bxtest::qt_app();
     for (int16_t chn : {int16_t{0}, int16_t{-1}}) {
-        bx::QtRuntime rt;
-        for (int port = 1; port <= 12; ++port) rt.set_port_device(port, "/nonexistent/bx-test-com" + std::to_string(port));
-        rt.set_message_hook([](QMessageBox& b) { b.button(QMessageBox::Ok)->click(); });
-        bx::App app(rt);
-        rt.set_close_handler([&app] { app.End(); });
-        app.Start();
+        bxtest::QtProgram program;
+        bx::App& app = program.app();
         app.Lang_chinese = chn;
         for (int id = 0; id < bx::kEditorCount; ++id) {
             ui::Form* f = app.Window(static_cast<bx::EditorId>(id));
@@ -39,14 +33,8 @@ TEST(QtEditors, EveryRegisteredEditorOpensInBothLanguages) {
             bx::App::Reopen(*f);
             settle();
             EXPECT_TRUE(f->Loaded()) << f->name();
-            if (const char* dir = std::getenv("BX_SHOTS_DIR"); dir && *dir) {
-                QWidget* top = nullptr;
-                for (QWidget* w : QApplication::topLevelWidgets())
-                    if (qobject_cast<QMainWindow*>(w) && w->isVisible()) top = w;
-                if (top)
-                    top->grab().save(QString::fromStdString(std::string(dir) + "/editor-" + f->name() +
-                                                            (chn ? "-chn" : "-eng") + ".png"));
-            }
+            bxtest::save_shot(program.rt.forms().main_window(),
+                              "editor-" + f->name() + (chn ? "-chn" : "-eng"));
         }
         app.End();
         settle();

@@ -3,13 +3,9 @@
 // is saved as a screenshot.
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QMainWindow>
-#include <QMessageBox>
 #include <QTabBar>
 
-#include <cstdlib>
 #include <string>
 
 #include "app/app.h"
@@ -19,25 +15,10 @@
 #include "qt_test_app.h"
 #include "shell/mdimain.h"
 
-namespace {
-
-void shoot(bx::QtRuntime& rt, const std::string& name) {
-    for (int i = 0; i < 5; ++i) QApplication::processEvents();
-    const char* dir = std::getenv("BX_SHOTS_DIR");
-    if (!dir || !*dir) return;
-    rt.forms().main_window()->grab().save(QString::fromStdString(std::string(dir) + "/" + name + ".png"));
-}
-
-}  // namespace
-
 TEST(QtFiveTone, BothPagesInBothLanguages) {
-    bxtest::qt_app();
-    bx::QtRuntime rt;
-    for (int port = 1; port <= 12; ++port) rt.set_port_device(port, "/nonexistent/bx-test-com" + std::to_string(port));
-    rt.set_message_hook([](QMessageBox& b) { b.button(QMessageBox::Ok)->click(); });
-    bx::App app(rt);
-    rt.set_close_handler([&] { app.End(); });
-    app.Start();
+    bxtest::QtProgram program;
+    bx::QtRuntime& rt = program.rt;
+    bx::App& app = program.app();
     rt.forms().main_window()->resize(1280, 800);
 
     for (int16_t lang : {int16_t{0}, int16_t{-1}}) {
@@ -55,12 +36,12 @@ TEST(QtFiveTone, BothPagesInBothLanguages) {
         w.Combo_stxh.pick(3);
         w.MSF_Chann.click(5, 1);
         EXPECT_TRUE(w.Combo_edit.Visible());
-        shoot(rt, "five_tone_standard" + suffix);
+        bxtest::save_shot(rt.forms().main_window(), "five_tone_standard" + suffix);
         w.TabStrip1.click(2);
         w.MSF_Encode.click(1, 2);
         w.Text_Encode.type("\b\b");
         EXPECT_EQ(w.Text_Encode.Text(), "345");
-        shoot(rt, "five_tone_encode" + suffix);
+        bxtest::save_shot(rt.forms().main_window(), "five_tone_encode" + suffix);
         w.Command_close.click();
         EXPECT_FALSE(w.Loaded());
     }

@@ -31,9 +31,7 @@
 
 namespace {
 
-void settle() {
-    for (int i = 0; i < 5; ++i) QApplication::processEvents();
-}
+using bxtest::settle;
 
 std::string text(const QRect& r) {
     std::ostringstream s;
@@ -89,12 +87,9 @@ void check_window(bx::FormView& v, QMdiArea* area, std::set<std::string>& faults
 }
 
 void shoot(bx::QtRuntime& rt, bx::FormView& v, const std::string& name) {
-    const char* dir = std::getenv("BX_SHOTS_DIR");
-    if (!dir || !*dir) return;
-    settle();
     QWidget* w = v.main_window || !qobject_cast<QMdiSubWindow*>(v.top.data()) ? v.top.data()
                                                                               : rt.forms().main_window();
-    w->grab().save(QString::fromStdString(std::string(dir) + "/layout-" + name + ".png"));
+    bxtest::save_shot(w, "layout-" + name);
 }
 
 std::string joined(const std::set<std::string>& lines) {
@@ -113,12 +108,9 @@ TEST(QtLayout, EveryWindowsControlsLieInsideItAt1280x800InBothLanguages) {
         GTEST_SKIP() << "the screen of this process is " << text(screen)
                      << ": run this test in a process of its own (as CTest does)";
 
-    bx::QtRuntime rt;
-    for (int port = 1; port <= 12; ++port) rt.set_port_device(port, "/nonexistent/bx-test-com" + std::to_string(port));
-    rt.set_message_hook([](QMessageBox& b) { b.button(QMessageBox::Ok)->click(); });
-    bx::App app(rt);
-    rt.set_close_handler([&app] { app.End(); });
-    app.Start();
+    bxtest::QtProgram program;
+    bx::QtRuntime& rt = program.rt;
+    bx::App& app = program.app();
     settle();
 
     // The main window takes the whole screen the program is made for.

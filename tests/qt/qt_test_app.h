@@ -1,16 +1,21 @@
 // The one QApplication of the front-end tests (offscreen under CTest).
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QMessageBox>
+#include <QWidget>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <system_error>
 
 #include <unistd.h>
 
+#include "app/app.h"
 #include "qt/runtime.h"
 
 namespace bxtest {
@@ -46,5 +51,37 @@ inline void use_screen_1280x800() {
     std::filesystem::rename(part, path, ec);
     setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + path.string()).c_str(), 1);
 }
+
+// Lets the front end finish its pending work (layout, paints).
+inline void settle() {
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+}
+
+// Lets the front end settle, then, with BX_SHOTS_DIR set, saves what the
+// widget shows as DIR/name.png.
+inline void save_shot(QWidget* w, const std::string& name) {
+    settle();
+    const char* dir = std::getenv("BX_SHOTS_DIR");
+    if (!w || !dir || !*dir) return;
+    w->grab().save(QString::fromStdString(std::string(dir) + "/" + name + ".png"));
+}
+
+// The real program started in the front end: no serial port behind any
+// port number, every message box answered with OK, the main window's close
+// ending the program.
+struct QtProgram {
+    QtProgram() {
+        qt_app();
+        for (int port = 1; port <= 12; ++port)
+            rt.set_port_device(port, "/nonexistent/bx-test-com" + std::to_string(port));
+        rt.set_message_hook([](QMessageBox& b) { b.button(QMessageBox::Ok)->click(); });
+        owned = std::make_unique<bx::App>(rt);
+        rt.set_close_handler([this] { owned->End(); });
+        owned->Start();
+    }
+    bx::QtRuntime rt;
+    std::unique_ptr<bx::App> owned;
+    bx::App& app() { return *owned; }
+};
 
 }  // namespace bxtest

@@ -2,13 +2,9 @@
 // Chinese. With BX_SHOTS_DIR set each page is saved as a screenshot.
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QMainWindow>
-#include <QMessageBox>
 #include <QTabBar>
 
-#include <cstdlib>
 #include <string>
 
 #include "app/app.h"
@@ -18,25 +14,10 @@
 #include "qt_test_app.h"
 #include "shell/mdimain.h"
 
-namespace {
-
-void shoot(bx::QtRuntime& rt, const std::string& name) {
-    for (int i = 0; i < 5; ++i) QApplication::processEvents();
-    const char* dir = std::getenv("BX_SHOTS_DIR");
-    if (!dir || !*dir) return;
-    rt.forms().main_window()->grab().save(QString::fromStdString(std::string(dir) + "/" + name + ".png"));
-}
-
-}  // namespace
-
 TEST(QtTwoTone, BothPagesInBothLanguages) {
-    bxtest::qt_app();
-    bx::QtRuntime rt;
-    for (int port = 1; port <= 12; ++port) rt.set_port_device(port, "/nonexistent/bx-test-com" + std::to_string(port));
-    rt.set_message_hook([](QMessageBox& b) { b.button(QMessageBox::Ok)->click(); });
-    bx::App app(rt);
-    rt.set_close_handler([&] { app.End(); });
-    app.Start();
+    bxtest::QtProgram program;
+    bx::QtRuntime& rt = program.rt;
+    bx::App& app = program.app();
     rt.forms().main_window()->resize(1280, 800);
 
     for (int16_t lang : {int16_t{0}, int16_t{-1}}) {
@@ -52,10 +33,10 @@ TEST(QtTwoTone, BothPagesInBothLanguages) {
         EXPECT_EQ(bar->count(), 2);
         const std::string suffix = lang ? "_chn" : "_eng";
         w.MSF_Encode.click(2, 1);
-        shoot(rt, "two_tone_encode" + suffix);
+        bxtest::save_shot(rt.forms().main_window(), "two_tone_encode" + suffix);
         w.TabStrip1.click(2);
         w.MSF_Decode.click(3, 2);
-        shoot(rt, "two_tone_decode" + suffix);
+        bxtest::save_shot(rt.forms().main_window(), "two_tone_decode" + suffix);
         w.Command_close.click();
         EXPECT_FALSE(w.Loaded());
     }

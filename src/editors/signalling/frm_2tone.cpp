@@ -42,14 +42,6 @@ inline constexpr link_text::Pair kToneLabels[4] = {{"A 音（HZ）", "A Tone( HZ
                                                    {"C 音（HZ）", "C Tone( HZ )"},
                                                    {"D 音（HZ）", "D Tone( HZ )"}};
 inline constexpr link_text::Pair kLabelReset{"复位时间（MS）", "Reset_Time (MS)"};
-inline constexpr link_text::Pair kRead{"读 取", "Read"};
-inline constexpr link_text::Pair kWrite{"写  入", "Write"};
-inline constexpr link_text::Pair kDefault{"默 认", "Default"};
-inline constexpr link_text::Pair kSave{"保  存", "Save"};
-inline constexpr link_text::Pair kOpen{"打  开", "Open"};
-inline constexpr link_text::Pair kClose{"关  闭", "Close"};
-inline constexpr const char* kPassWordChn = "读写密码";
-inline constexpr const char* kPassWordEng = "PassWord";
 inline constexpr link_text::Pair kEncodeFormat{"^ 信息码 |^ 第 1 个频率(HZ) |^ 第 2 个频率(HZ) ",
                                                "^ Code|^ 1st Frequency(HZ)|^ 2nd Frequency(HZ)"};
 inline constexpr link_text::Pair kDecodeFormat{
@@ -144,7 +136,7 @@ void frm_2tone::Build() {
     for (int i = 0; i < 6; ++i) buttons[i]->Move(240 + kButtonStep * i, y, kButtonWidth, kButtonHeight);
     const int x = 240 + kButtonStep * 6 + 300;
     Label_PassWord.Move(x, y + 60, 1100, 300);
-    Label_PassWord.setCaption(text::kPassWordChn);
+    Label_PassWord.setCaption(editor_text::kPassWord.chn);
     Text_PassWord.Move(x + 1150, y, 1200, kListHeight);
     ProgressBar1.Move(240, y + kButtonHeight + 200, 7400, 260);
     Label_tr_count.Move(7900, y + kButtonHeight + 200, 5000, 300);
@@ -174,15 +166,7 @@ void frm_2tone::Form_Load() {
     Selected_dec_entry = 0;
     Show_2tone_data();
 
-    if (image_listener_ != 0) app.Remove_image_listener(image_listener_);
-    image_listener_ = app.Add_image_listener([this] { Image_replaced(); });
-}
-
-void frm_2tone::Form_Unload(int& Cancel) {
-    EditorWindow::Form_Unload(Cancel);
-    if (Cancel && UnloadMode() != ui::vbFormMDIForm) return;
-    if (image_listener_ != 0) app.Remove_image_listener(image_listener_);
-    image_listener_ = 0;
+    Follow_image_replaced();
 }
 
 void frm_2tone::Set_captions() {
@@ -205,14 +189,14 @@ void frm_2tone::Set_captions() {
     for (int k = 0; k < 4; ++k) tone_labels[k]->setCaption(T(text::kToneLabels[k]));
     Label_Reset.setCaption(T(text::kLabelReset));
     Frame_Dec_xx.setCaption(" " + Entry_caption(1));
-    Command_read.setCaption(T(text::kRead));
-    Command_Write.setCaption(T(text::kWrite));
-    Command_def.setCaption(T(text::kDefault));
-    Command_save.setCaption(T(text::kSave));
-    Command_open.setCaption(T(text::kOpen));
-    Command_close.setCaption(T(text::kClose));
+    Command_read.setCaption(T(editor_text::kRead));
+    Command_Write.setCaption(T(editor_text::kWrite));
+    Command_def.setCaption(T(editor_text::kDefault));
+    Command_save.setCaption(T(editor_text::kSave));
+    Command_open.setCaption(T(editor_text::kOpen));
+    Command_close.setCaption(T(editor_text::kClose));
     // In Chinese the label keeps its designed caption.
-    if (chn == 0) Label_PassWord.setCaption(text::kPassWordEng);
+    if (chn == 0) Label_PassWord.setCaption(editor_text::kPassWord.eng);
 }
 
 void frm_2tone::Fill_lists() {

@@ -86,7 +86,6 @@ public:
 protected:
     void Build() override;
     void Form_Load() override;
-    void Form_Unload(int& Cancel) override;
     void Read_complete() override;
     void Write_complete() override;
 
@@ -101,7 +100,7 @@ private:
     // Selects position pos of a list and stores it, even when the list
     // stands there already (its Click then does not run).
     void Show_list_pos(ui::ComboBox& list, int pos, const Field& f);
-    void Image_replaced();
+    void Image_replaced() override;
 
     // ---- frm_2tone_edit.cpp: grids and tone boxes ----
     void Wire_editing();
@@ -121,7 +120,6 @@ private:
 
     std::array<ui::TextBox*, 4> tone_boxes_{&Text_A, &Text_B, &Text_C, &Text_D};
     std::string Decode_combo_text;
-    int image_listener_ = 0;
 };
 
 }  // namespace bx

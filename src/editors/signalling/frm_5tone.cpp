@@ -161,15 +161,7 @@ void frm_5tone::Form_Load() {
     Fill_5tone_lists();
     Show_5tone_data();
 
-    if (image_listener_ != 0) app.Remove_image_listener(image_listener_);
-    image_listener_ = app.Add_image_listener([this] { Image_replaced(); });
-}
-
-void frm_5tone::Form_Unload(int& Cancel) {
-    EditorWindow::Form_Unload(Cancel);
-    if (Cancel && UnloadMode() != ui::vbFormMDIForm) return;
-    if (image_listener_ != 0) app.Remove_image_listener(image_listener_);
-    image_listener_ = 0;
+    Follow_image_replaced();
 }
 
 void frm_5tone::Fill_5tone_lists() {

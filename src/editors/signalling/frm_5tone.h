@@ -98,7 +98,6 @@ public:
 protected:
     void Build() override;
     void Form_Load() override;
-    void Form_Unload(int& Cancel) override;
     void Read_complete() override;
     void Write_complete() override;
 
@@ -112,7 +111,7 @@ private:
     void Command_save_Click();
     // Hides the three cell editors and forgets their cells, storing nothing.
     void Drop_cell_editors();
-    void Image_replaced();
+    void Image_replaced() override;
     // Shows a settings byte as its list's position (none beyond the list).
     void Show_list_byte(ui::ComboBox& list, const Field& f);
     void Check_click(const Field& f, ui::CheckBox& box, int bit);
@@ -138,7 +137,6 @@ private:
     // Whether the frame box is open over a cell it has refused to leave.
     bool Frame_box_held() const;
 
-    int image_listener_ = 0;
 };
 
 }  // namespace bx

@@ -36,14 +36,6 @@ inline constexpr link_text::Pair kDecodeDisp{"5 TONE 解码显示帧", "5 TONE D
 inline constexpr link_text::Pair kDecodeStd{"5 TONE 解码使用标准", "5 TONE Decode Standard "};
 inline constexpr link_text::Pair kFrames[3] = {
     {"第 1 帧", "1 frame"}, {"第 2 帧", "2 frame"}, {"第 3 帧", "3 frame"}};
-inline constexpr link_text::Pair kRead{"读 取", "Read"};
-inline constexpr link_text::Pair kWrite{"写  入", "Write"};
-inline constexpr link_text::Pair kDefault{"默 认", "Default"};
-inline constexpr link_text::Pair kSave{"保  存", "Save"};
-inline constexpr link_text::Pair kOpen{"打  开", "Open"};
-inline constexpr link_text::Pair kClose{"关  闭", "Close"};
-inline constexpr const char* kPassWordChn = "读写密码";
-inline constexpr const char* kPassWordEng = "PassWord";
 inline constexpr link_text::Pair kStdFormat{"^ 5 TONE 标准|^发送时长(ms)|^ 群 呼 码 |^重 复 码 ",
                                             "^Standard|^Period(ms)|^ Group Tone|^ Repeat Tone "};
 inline constexpr link_text::Pair kEncodeFormat{"^ 信息码 |^第 1 帧编码|^第 2 帧编码|^第 3 帧编码|^使用标准",
@@ -128,7 +120,7 @@ void frm_5tone::Build() {
         buttons[i]->Move(C::kMargin + C::kButtonStep * i, y, C::kButtonWidth, C::kButtonHeight);
     const int x = C::kMargin + C::kButtonStep * 6 + 300;
     Label_PassWord.Move(x, y + 60, 1100, C::kLabelHeight);
-    Label_PassWord.setCaption(text::kPassWordChn);
+    Label_PassWord.setCaption(editor_text::kPassWord.chn);
     Text_PassWord.Move(x + 1150, y, 1200, C::kListHeight);
     ProgressBar1.Move(C::kMargin, y + C::kButtonHeight + 200, 7400, 260);
     Label_tr_count.Move(7900, y + C::kButtonHeight + 200, 5000, C::kLabelHeight);
@@ -197,14 +189,14 @@ void frm_5tone::Set_captions() {
         Check_Decode_HJ[static_cast<size_t>(k)].setCaption(T(text::kFrames[k]));
         Check_Decode_Disp[static_cast<size_t>(k)].setCaption(T(text::kFrames[k]));
     }
-    Command_read.setCaption(T(text::kRead));
-    Command_Write.setCaption(T(text::kWrite));
-    Command_def.setCaption(T(text::kDefault));
-    Command_save.setCaption(T(text::kSave));
-    Command_open.setCaption(T(text::kOpen));
-    Command_close.setCaption(T(text::kClose));
+    Command_read.setCaption(T(editor_text::kRead));
+    Command_Write.setCaption(T(editor_text::kWrite));
+    Command_def.setCaption(T(editor_text::kDefault));
+    Command_save.setCaption(T(editor_text::kSave));
+    Command_open.setCaption(T(editor_text::kOpen));
+    Command_close.setCaption(T(editor_text::kClose));
     // In Chinese the label keeps its designed caption.
-    if (chn == 0) Label_PassWord.setCaption(text::kPassWordEng);
+    if (chn == 0) Label_PassWord.setCaption(editor_text::kPassWord.eng);
     MSF_Chann.setFormatString(T(text::kStdFormat));
     MSF_Encode.setFormatString(T(text::kEncodeFormat));
     Spread_columns(MSF_Chann);
