@@ -92,4 +92,15 @@ ui::Form* EditorWindow::Image_dialog(bool save) const {
     return app.Form_named(save ? "Form_save_chann" : "Form_open_chann");
 }
 
+void EditorWindow::Open_image_dialog(bool save) {
+    if (Refuse_if_busy()) return;
+    if (ui::Form* f = Image_dialog(save)) App::Open(*f);
+}
+
+void EditorWindow::Clear_progress() {
+    ProgressBar1.setVisible(false);
+    ProgressBar1.setValue(0);
+    Label_tr_count.setCaption("");
+}
+
 }  // namespace bx

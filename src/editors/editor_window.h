@@ -138,6 +138,12 @@ protected:
     // application object so no editor includes the shell; nullptr when the
     // program has none.
     ui::Form* Image_dialog(bool save) const;
+    // Open and Save of the editors that open that dialog as it stands: the
+    // busy refusal, else the dialog opens (or comes forward).
+    void Open_image_dialog(bool save);
+
+    // The bar hidden at 0 and the label empty, as Default leaves them.
+    void Clear_progress();
 
     // A message with the exclamation icon and the row's title.
     void Warn(const link_text::Pair& text);

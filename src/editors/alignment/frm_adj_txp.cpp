@@ -150,9 +150,7 @@ void frm_Adj_Txp::Select_page(int page) {
 
 void frm_Adj_Txp::Command_def_Click() {
     if (Refuse_if_busy()) return;
-    ProgressBar1.setVisible(false);
-    ProgressBar1.setValue(0);
-    Label_tr_count.setCaption("");
+    Clear_progress();
     Load_adj_defaults(app.Adj_defaults);
     app.Adj_table = app.Adj_defaults;
     Show_adj_page();
@@ -208,9 +206,7 @@ void frm_Adj_Txp::Load_requested(const std::string& path) {
     }
     Show_adj_page();
     Link.Msg(text::kLoaded, link_text::kTitleEngP);
-    ProgressBar1.setVisible(false);
-    ProgressBar1.setValue(0);
-    Label_tr_count.setCaption("");
+    Clear_progress();
 }
 
 void frm_Adj_Txp::Save_requested(const std::string& path) {

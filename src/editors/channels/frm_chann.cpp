@@ -98,9 +98,7 @@ void frm_chann::Form_Load() {
         MSF_Chann.setRow(r);
         MSF_Chann.setText(std::to_string(r - 1));
     }
-    ProgressBar1.setValue(0);
-    Label_tr_count.setCaption("");
-    ProgressBar1.setVisible(false);
+    Clear_progress();
     for (int r = 1; r <= count + 1; ++r) Show_chann_row(r);
 }
 
@@ -194,24 +192,16 @@ void frm_chann::Command_Clear_Click() {
         Warn(T::kNoClear);
         return;
     }
-    ProgressBar1.setValue(0);
-    Label_tr_count.setCaption("");
-    ProgressBar1.setVisible(false);
+    Clear_progress();
     for (int r = 1; r <= app.Chann_count; ++r) {
         for (int c : {kColRxFreq, kColTxFreq, kColOptSig}) Set_cell(r, c, "");
         Erase_chann(r);
     }
 }
 
-void frm_chann::Command_open_Click() {
-    if (Refuse_if_busy()) return;
-    if (ui::Form* f = Image_dialog(false)) App::Open(*f);
-}
+void frm_chann::Command_open_Click() { Open_image_dialog(false); }
 
-void frm_chann::Command_save_Click() {
-    if (Refuse_if_busy()) return;
-    if (ui::Form* f = Image_dialog(true)) App::Open(*f);
-}
+void frm_chann::Command_save_Click() { Open_image_dialog(true); }
 
 void frm_chann::Command_close_Click() {
     if (Busy()) {

@@ -82,9 +82,7 @@ void frm_FM::Form_Load() {
     MSF_Chann.setRows(kFmRows);
     MSF_Chann.setCol(0);
     for (int n = 1; n <= kFmPresets; ++n) MSF_Chann.setTextMatrix(n, kFmColNumber, std::to_string(n));
-    ProgressBar1.setValue(0);
-    Label_tr_count.setCaption("");
-    ProgressBar1.setVisible(false);
+    Clear_progress();
     for (int n = 1; n <= kFmPresets; ++n) MSF_Chann.setTextMatrix(n, kFmColFreq, "");
     Fm_low_limit = kFmLowLimit;
     Fm_high_limit = kFmHighLimit;
@@ -197,9 +195,7 @@ void frm_FM::Command_Clear_Click() {
         Warn(T::kNoClear);
         return;
     }
-    ProgressBar1.setValue(0);
-    Label_tr_count.setCaption("");
-    ProgressBar1.setVisible(false);
+    Clear_progress();
     for (int i = 0; i < layout::Fm_record::Records.count; ++i) {
         layout::Fm_record::Freq.fill(app.Mem_image, i, 0);
         layout::Fm_record::Name.fill(app.Mem_image, i, 0);

@@ -263,9 +263,7 @@ void frm_option::Place_controls() {
 
 void frm_option::Command_def_Click() {
     if (Refuse_if_busy()) return;
-    ProgressBar1.setVisible(false);
-    ProgressBar1.setValue(0);
-    Label_tr_count.setCaption("");
+    Clear_progress();
     app.Chann_count = 200;
     Load_option_defaults(app.Option_settings, app.Mem_image);
     Show_option_data();

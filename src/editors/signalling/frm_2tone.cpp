@@ -228,22 +228,14 @@ void frm_2tone::TabStrip1_Click() {
 
 void frm_2tone::Command_def_Click() {
     if (Refuse_if_busy()) return;
-    ProgressBar1.setVisible(false);
-    ProgressBar1.setValue(0);
-    Label_tr_count.setCaption("");
+    Clear_progress();
     Load_2tone_defaults(app.Mem_image, app.Tone_tick_ms);
     Show_2tone_data();
 }
 
-void frm_2tone::Command_open_Click() {
-    if (Refuse_if_busy()) return;
-    if (ui::Form* f = Image_dialog(false)) App::Open(*f);
-}
+void frm_2tone::Command_open_Click() { Open_image_dialog(false); }
 
-void frm_2tone::Command_save_Click() {
-    if (Refuse_if_busy()) return;
-    if (ui::Form* f = Image_dialog(true)) App::Open(*f);
-}
+void frm_2tone::Command_save_Click() { Open_image_dialog(true); }
 
 // The whole image was replaced elsewhere: an open cell editor is dropped
 // unstored (it would otherwise write its old text over the loaded value),

@@ -201,23 +201,15 @@ void frm_5tone::TabStrip1_Click() {
 
 void frm_5tone::Command_def_Click() {
     if (Refuse_if_busy()) return;
-    ProgressBar1.setVisible(false);
-    ProgressBar1.setValue(0);
-    Label_tr_count.setCaption("");
+    Clear_progress();
     Load_5tone_defaults(app.Mem_image);
     Drop_cell_editors();
     Show_5tone_data();
 }
 
-void frm_5tone::Command_open_Click() {
-    if (Refuse_if_busy()) return;
-    if (ui::Form* f = Image_dialog(false)) App::Open(*f);
-}
+void frm_5tone::Command_open_Click() { Open_image_dialog(false); }
 
-void frm_5tone::Command_save_Click() {
-    if (Refuse_if_busy()) return;
-    if (ui::Form* f = Image_dialog(true)) App::Open(*f);
-}
+void frm_5tone::Command_save_Click() { Open_image_dialog(true); }
 
 void frm_5tone::Drop_cell_editors() {
     Text_Encode.setVisible(false);

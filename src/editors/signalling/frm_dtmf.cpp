@@ -193,15 +193,9 @@ void frm_dtmf::Command_def_Click() {
     Show_dtmf_data();
 }
 
-void frm_dtmf::Command_open_Click() {
-    if (Refuse_if_busy()) return;
-    if (ui::Form* f = Image_dialog(false)) App::Open(*f);
-}
+void frm_dtmf::Command_open_Click() { Open_image_dialog(false); }
 
-void frm_dtmf::Command_save_Click() {
-    if (Refuse_if_busy()) return;
-    if (ui::Form* f = Image_dialog(true)) App::Open(*f);
-}
+void frm_dtmf::Command_save_Click() { Open_image_dialog(true); }
 
 // ---- the window's own exchange ----
 
