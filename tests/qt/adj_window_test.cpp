@@ -13,8 +13,6 @@
 #include <QPushButton>
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 
 #include "app/app.h"
 #include "editors/alignment/frm_adj_txp.h"
@@ -25,19 +23,7 @@
 
 namespace {
 
-void settle() {
-    for (int i = 0; i < 5; ++i) QApplication::processEvents();
-}
-
-// The offscreen screen of this test process is 1280 x 800 when this test is
-// the first to start the front end (CTest runs each test in its own process).
-void use_screen_1280() {
-    if (QApplication::instance()) return;
-    const std::string path = (std::filesystem::temp_directory_path() / "bx_screen_1280.json").string();
-    std::ofstream(path) << R"({"screens": [{"name": "Screen1280", "x": 0, "y": 0, "width": 1280, "height": 800,)"
-                           R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
-    setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + path).c_str(), 1);
-}
+using bxtest::settle;
 
 void expect_readable(QWidget* win) {
     for (QWidget* c : win->findChildren<QWidget*>()) {
@@ -56,7 +42,7 @@ void expect_readable(QWidget* win) {
 }  // namespace
 
 TEST(QtAdjWindow, FivePagesFitInBothLanguages) {
-    use_screen_1280();
+    bxtest::use_screen_1280x800();
     bxtest::qt_app();
     bx::QtRuntime rt;
     for (int port = 1; port <= 12; ++port) rt.set_port_device(port, "/nonexistent/bx-test-com" + std::to_string(port));

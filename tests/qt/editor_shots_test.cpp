@@ -22,6 +22,7 @@ using bxtest::settle;
 }  // namespace
 
 TEST(QtEditors, EveryRegisteredEditorOpensInBothLanguages) {
+    bxtest::use_screen_1280x800();
     bxtest::qt_app();
     for (int16_t chn : {int16_t{0}, int16_t{-1}}) {
         bxtest::QtProgram program;
