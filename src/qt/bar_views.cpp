@@ -3,6 +3,7 @@
 // form the toolbar and status bar are placed like any control.
 #include <QAction>
 #include <QLabel>
+#include <QPainter>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -137,7 +138,25 @@ public:
         return QSize(keep_text_ ? text_width() : 0, QLabel::minimumSizeHint().height());
     }
 
+protected:
+    // The last panel, when the screen leaves it too little room, ends its
+    // text with an ellipsis instead of cutting a letter in half, and shows
+    // the whole text as its tooltip.
+    void paintEvent(QPaintEvent* e) override {
+        const bool cut = !keep_text_ && text_width() > width();
+        if (const QString tip = cut ? text() : QString(); toolTip() != tip) setToolTip(tip);
+        if (!cut) {
+            QLabel::paintEvent(e);
+            return;
+        }
+        QFrame::paintEvent(e);
+        QPainter p(this);
+        const QRect r = contentsRect().adjusted(kPadding, 0, -kPadding, 0);
+        p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, fontMetrics().elidedText(text(), Qt::ElideRight, r.width()));
+    }
+
 private:
+    static constexpr int kPadding = 3;  // as the style sheet's padding
     int text_width() const { return text().isEmpty() ? 0 : fontMetrics().horizontalAdvance(text()) + 10; }
     int width_ = 0;
     bool keep_text_ = true;
