@@ -19,6 +19,10 @@ constexpr EditorRow kOptionRow{.link = &link_rows::frm_option, .width_div = 1.48
 
 constexpr int kListH = 330;   // a list or text box, twips
 constexpr int kLabelH = 285;  // a one-line label
+constexpr int kRowPad = 75;       // a frame's rows from its sides
+constexpr int kLabelSpace = 45;   // between a label and its list
+constexpr int kUnitW = 480;       // a unit label after a box
+constexpr int kBoxChrome = 150;   // a text box's frame and margins beside its text
 
 }  // namespace
 
@@ -115,8 +119,8 @@ void frm_option::Form_Load() {
     // the main window.
     EditorWindow::Form_Load();
     Set_captions();
-    Place_controls();
     Fill_option_lists();
+    Place_controls();  // after the lists: the first column fits their entries
     Show_option_data();
     ProgressBar1.setVisible(false);
 }
@@ -166,7 +170,7 @@ struct Row {
 // label takes the whole height of its row, so a long caption wraps onto a
 // second line instead of being cut.
 void place_rows(const ui::Frame& frame, const std::vector<Row>& rows, double label_share) {
-    constexpr int kPad = 75, kBottom = 75, kUnitW = 480, kSpace = 45, kTwoLines = 450;
+    constexpr int kPad = kRowPad, kBottom = 75, kSpace = kLabelSpace, kTwoLines = 450;
     if (rows.empty()) return;
     const int top = frame.Caption().empty() ? 120 : 270;
     const int pitch = (frame.Height() - top - kBottom) / static_cast<int>(rows.size());
@@ -189,7 +193,41 @@ void place_rows(const ui::Frame& frame, const std::vector<Row>& rows, double lab
     }
 }
 
+std::vector<std::string> split_words(const std::string& text) {
+    std::vector<std::string> words;
+    std::string w;
+    for (char ch : text + ' ') {
+        if (ch != ' ') {
+            w += ch;
+        } else if (!w.empty()) {
+            words.push_back(w);
+            w.clear();
+        }
+    }
+    return words;
+}
+
 }  // namespace
+
+// The first column's labels on one line, with the room before their lists.
+int frm_option::First_label_need() const {
+    int w = 0;
+    for (size_t i = 0; i < Setting_rows.size(); ++i)
+        if (Setting_rows[i].frame == options::FrameId::Frame5)
+            w = std::max(w, rt().text_width(setting_labels_[i]->Caption()));
+    return w + kLabelSpace + 30;  // 30: a pixel or two to spare
+}
+
+// The first column wide enough for its labels and its widest list entry.
+int frm_option::First_column_need() const {
+    int list_w = 0;
+    for (size_t i = 0; i < Setting_rows.size(); ++i) {
+        if (Setting_rows[i].frame != options::FrameId::Frame5) continue;
+        const ui::ComboBox& l = *setting_lists_[i];
+        for (int k = 0; k < l.ListCount(); ++k) list_w = std::max(list_w, rt().text_width(l.List(k)));
+    }
+    return 2 * kRowPad + First_label_need() + list_w + options_choice::kListChrome;
+}
 
 void frm_option::Place_controls() {
     constexpr int kMargin = 120, kGap = 90, kButtonH = 420, kBarH = 300;
@@ -203,8 +241,11 @@ void frm_option::Place_controls() {
     const int lower_h = frames_h - upper_h - kGap;
     const int avail = sw - 2 * kMargin - 3 * kGap;
     int x[4], w[4];
+    for (int c = 0; c < 4; ++c) w[c] = static_cast<int>(avail * options_choice::kColumnShare[c]);
+    w[0] = std::clamp(First_column_need(), static_cast<int>(avail * options_choice::kFirstColumnMin),
+                      static_cast<int>(avail * options_choice::kFirstColumnMax));
+    w[1] = w[2] = (avail - w[0] - w[3]) / 2;
     for (int c = 0, at = kMargin; c < 4; ++c) {
-        w[c] = static_cast<int>(avail * options_choice::kColumnShare[c]);
         x[c] = at;
         at += w[c] + kGap;
     }
@@ -236,13 +277,29 @@ void frm_option::Place_controls() {
     rows4.push_back({&Label_ANI, &Text_ANI});
     rows6.push_back({&Label_Send_Begin, &Text_PttId_Begin});
     rows6.push_back({&Label_Send_End, &Text_PttId_End});
-    place_rows(Frame5, rows5, 0.52);
-    place_rows(Frame4, rows4, 0.45);
-    place_rows(Frame6, rows6, 0.45);
+    place_rows(Frame5, rows5, static_cast<double>(First_label_need()) / (w[0] - 2 * kRowPad));
+    place_rows(Frame4, rows4, 0.48);
+    place_rows(Frame6, rows6, 0.48);
     place_rows(Frame3, rows3, 0.6);
     place_rows(Frame1, {{nullptr, &Label_Ponmsg_Txt}, {nullptr, &Text_PON_MSG_U}, {nullptr, &Text_PON_MSG_D}}, 0);
 
     // Each VFO: frequency, band, range, then the other lists in display order.
+    // A VFO label may wrap, but no word of it is cut.
+    int word_w = 0;
+    std::vector<const ui::Label*> vfo_labels{&Label_Freq_a, &Label_Range_A};
+    for (size_t i = 0; i < Vfo_rows.size(); ++i) vfo_labels.push_back(&Vfo_label(0, i));
+    for (const ui::Label* l : vfo_labels)
+        for (const std::string& word : split_words(l->Caption())) word_w = std::max(word_w, rt().text_width(word));
+    const double vfo_share = std::max(0.36, static_cast<double>(word_w + kLabelSpace + 30) / (w[1] - 2 * kRowPad));
+    const int vfo_inner = w[1] - 2 * kRowPad;
+    int range_word = 0;
+    for (const std::string& word : split_words(Label_Range_A.Caption()))
+        range_word = std::max(range_word, rt().text_width(word));
+    const int range_box = rt().text_width("000 - 000.0000") + kBoxChrome;
+    const double range_share =
+        std::max(static_cast<double>(range_word + kLabelSpace + 30),
+                 std::min(vfo_share * vfo_inner, static_cast<double>(vfo_inner - kUnitW - range_box))) /
+        vfo_inner;
     ui::Label* freq_unit[] = {&Label_Mhz_Freq_a, &Label_Mhz_Freq_b};
     ui::Label* range_unit[] = {&Label_Mhz_Range_A, &Label_Mhz_Range_B};
     for (int v = 0; v < 2; ++v) {
@@ -252,10 +309,11 @@ void frm_option::Place_controls() {
         std::vector<Row> rows;
         rows.push_back({control(texts[0].control), vfo_[static_cast<size_t>(v)].Text_Freq, freq_unit[v]});
         rows.push_back({&Vfo_label(v, order[0]), &Vfo_list(v, order[0])});
-        // The range box is the widest text of the frame.
-        rows.push_back({control(texts[1].control), vfo_[static_cast<size_t>(v)].Text_Range, range_unit[v], 0.29});
+        // The range box is the widest text of the frame: its label gives way
+        // to it (down to the longest word of the label).
+        rows.push_back({control(texts[1].control), vfo_[static_cast<size_t>(v)].Text_Range, range_unit[v], range_share});
         for (size_t k = 1; k < order.size(); ++k) rows.push_back({&Vfo_label(v, order[k]), &Vfo_list(v, order[k])});
-        place_rows(v == 0 ? Frame_A : Frame_B, rows, 0.36);
+        place_rows(v == 0 ? Frame_A : Frame_B, rows, vfo_share);
     }
 }
 

@@ -121,6 +121,8 @@ private:
 
     void Set_captions();
     void Place_controls();
+    int First_label_need() const;
+    int First_column_need() const;
     // VFO record handling.
     void Show_vfo(int v);
     void Band_change(int v);

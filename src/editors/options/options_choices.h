@@ -37,5 +37,15 @@ inline constexpr int kFreqMhzDigits = 3;
 // the 5 rows below it get the same height each):
 inline constexpr double kColumnShare[4] = {0.33, 0.25, 0.25, 0.17};
 inline constexpr double kUpperShare = 0.715;
+// The first column's 20 rows are too low for a label of two lines, so the
+// column is made as wide as its longest label on one line plus its widest
+// list entry, in the language shown, between these shares of the width;
+// the two VFO columns share what is left beside the last column. A list
+// entry longer than its list still ends with an ellipsis (the list of
+// DTMF side tones in English, at its widest).
+inline constexpr double kFirstColumnMin = 0.33;
+inline constexpr double kFirstColumnMax = 0.39;
+// What a drop-down list takes beside its text (frame, margins, arrow), twips.
+inline constexpr int kListChrome = 480;
 
 }  // namespace bx::options_choice
