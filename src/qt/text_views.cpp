@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 
 #include <algorithm>
 #include <type_traits>
@@ -137,9 +139,39 @@ void mirror_items(W* w, const std::vector<std::string>& items) {
     w->addItems(list);
 }
 
+// A drop-down list whose chosen text is wider than its box ends that text
+// with an ellipsis, instead of cutting it off in the middle of a letter; a
+// list with a text part shows that part as the user types it. Either shows
+// a text it has no room for whole as its tooltip.
+class EllipsisCombo : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+protected:
+    void paintEvent(QPaintEvent* e) override {
+        if (QLineEdit* le = lineEdit()) {
+            const int room = le->contentsRect().width() - 4;  // the line edit's own side margins
+            const QString tip = le->fontMetrics().horizontalAdvance(le->text()) > room ? le->text() : QString();
+            if (toolTip() != tip) setToolTip(tip);
+            return QComboBox::paintEvent(e);
+        }
+        QStylePainter p(this);
+        p.setPen(palette().color(QPalette::Text));
+        QStyleOptionComboBox opt;
+        initStyleOption(&opt);
+        p.drawComplexControl(QStyle::CC_ComboBox, opt);
+        const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, this);
+        const QString whole = opt.currentText;
+        opt.currentText = fontMetrics().elidedText(whole, Qt::ElideRight, field.width());
+        const QString tip = opt.currentText == whole ? QString() : whole;
+        if (toolTip() != tip) setToolTip(tip);
+        p.drawControl(QStyle::CE_ComboBoxLabel, opt);
+    }
+};
+
 class ComboView : public ControlView {
 public:
-    ComboView(ui::ComboBox& c, FormView& f, QWidget* parent) : ControlView(c, f), w_(new QComboBox(parent)) {
+    ComboView(ui::ComboBox& c, FormView& f, QWidget* parent) : ControlView(c, f), w_(new EllipsisCombo(parent)) {
         w_->setInsertPolicy(QComboBox::NoInsert);
         w_->setMaxVisibleItems(16);
         w_->installEventFilter(this);

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
@@ -78,7 +79,21 @@ void expect_readable(QWidget* win) {
             EXPECT_LE(need.width(), l->width()) << l->text().toStdString();
             EXPECT_LE(need.height(), l->height()) << l->text().toStdString();
         }
+        // A list's text it has no room for is shown whole as its tooltip.
+        if (auto* b = qobject_cast<QComboBox*>(c); b && b->lineEdit()) {
+            QLineEdit* le = b->lineEdit();
+            const bool fits = le->fontMetrics().horizontalAdvance(le->text()) <= le->contentsRect().width() - 4;
+            EXPECT_EQ(b->toolTip(), fits ? QString() : le->text()) << le->text().toStdString();
+        }
     }
+}
+
+// Whether every entry of a list fits its box.
+bool shows_every_entry(const bx::FormView& v, const ui::Control& list) {
+    auto* b = qobject_cast<QComboBox*>(v.find(&list)->widget());
+    for (int i = 0; b && b->lineEdit() && i < b->count(); ++i)
+        if (b->fontMetrics().horizontalAdvance(b->itemText(i)) > b->lineEdit()->contentsRect().width() - 4) return false;
+    return b && b->lineEdit();
 }
 
 }  // namespace
@@ -100,6 +115,17 @@ TEST(QtOptionsWindow, FramesLabelsAndListsFitInBothLanguages) {
         EXPECT_EQ(titles.size(), 2u);
         EXPECT_EQ(win->findChildren<QComboBox*>().size(), 55);
         expect_readable(win);
+        // The first column's lists show their entries whole (in English the
+        // widest side-tone entry excepted), the frequency range its text.
+        const bx::FormView& v = *p.rt.forms().view(w);
+        for (const char* name : {"Combo_MDF_A", "Combo_MDF_B", "Combo_Emc_Tp", "Combo_Pri_Ch"})
+            EXPECT_TRUE(shows_every_entry(v, *w.control(name))) << name;
+        if (lang) {
+            EXPECT_TRUE(shows_every_entry(v, *w.control("Combo_Dtmfst")));
+        }
+        auto* range = qobject_cast<QLineEdit*>(v.find(&w.Text_Range_A)->widget());
+        ASSERT_NE(range, nullptr);
+        EXPECT_LE(range->fontMetrics().horizontalAdvance(range->text()), range->contentsRect().width() - 4);
         shoot(win, std::string("options_") + (lang ? "chn" : "eng"));
         shoot(p.rt.forms().main_window(), std::string("options_main_") + (lang ? "chn" : "eng"));
     }

@@ -22,7 +22,7 @@ constexpr int kLabelH = 285;  // a one-line label
 constexpr int kRowPad = 75;       // a frame's rows from its sides
 constexpr int kLabelSpace = 45;   // between a label and its list
 constexpr int kUnitW = 480;       // a unit label after a box
-constexpr int kBoxChrome = 150;   // a text box's frame and margins beside its text
+constexpr int kBoxChrome = 330;   // a text box's frame and margins beside its text
 
 }  // namespace
 
@@ -193,6 +193,7 @@ void place_rows(const ui::Frame& frame, const std::vector<Row>& rows, double lab
     }
 }
 
+// The runs of letters between blanks, where a label may wrap.
 std::vector<std::string> split_words(const std::string& text) {
     std::vector<std::string> words;
     std::string w;
@@ -297,7 +298,7 @@ void frm_option::Place_controls() {
         range_word = std::max(range_word, rt().text_width(word));
     const int range_box = rt().text_width("000 - 000.0000") + kBoxChrome;
     const double range_share =
-        std::max(static_cast<double>(range_word + kLabelSpace + 30),
+        std::max(static_cast<double>(range_word + kLabelSpace + 15),
                  std::min(vfo_share * vfo_inner, static_cast<double>(vfo_inner - kUnitW - range_box))) /
         vfo_inner;
     ui::Label* freq_unit[] = {&Label_Mhz_Freq_a, &Label_Mhz_Freq_b};
