@@ -212,6 +212,7 @@ TEST_F(FiveToneEncode, PageSwitchHidesTheEditors) {
     w.Text_Encode.enter("12");
     w.TabStrip1.click(1);
     EXPECT_FALSE(w.Text_Encode.Visible());
+    EXPECT_EQ(w.MSF_Encode.TextMatrix(1, 3), "12   ");  // what the keystrokes stored
     w.MSF_Chann.click(3, 1);
     ASSERT_TRUE(w.Combo_edit.Visible());
     w.TabStrip1.click(2);
@@ -222,4 +223,37 @@ TEST_F(FiveToneEncode, PageSwitchHidesTheEditors) {
     w.MSF_Encode.click(5, 0);
     w.TabStrip1.click(1);
     EXPECT_FALSE(w.Combo_edit.Visible());
+    // A standard picked, then the page left: the cell shows the pick.
+    w.TabStrip1.click(2);
+    w.MSF_Encode.click(15, 4);
+    w.Combo_Encode.pick(4);
+    w.TabStrip1.click(1);
+    w.TabStrip1.click(2);
+    EXPECT_FALSE(w.Combo_Encode.Visible());
+    EXPECT_EQ(w.MSF_Encode.TextMatrix(15, 4), "ZVEI2");
+    EXPECT_EQ(p.at(606, 15), 4);
+}
+
+// After the five-digit message the grid stands on the cell the user chose,
+// where a click raises no leave. Such a click judges the box as a leave
+// would: with too few digits the message shows again; with five the box
+// goes into its own cell and the clicked cell opens.
+TEST_F(FiveToneEncode, RefusedBoxGoesOnAClickOnTheGridsCell) {
+    w.MSF_Encode.click(2, 1);  // a code without digits
+    w.Text_Encode.type("1234");
+    w.MSF_Encode.click(2, 2);
+    EXPECT_EQ(p.shown(kFiveDigits), 1);
+    w.MSF_Encode.click(2, 2);
+    EXPECT_EQ(p.shown(kFiveDigits), 2);
+    EXPECT_TRUE(w.Text_Encode.focused());
+    EXPECT_TRUE(w.Frame_overlay.on(2, 1));
+    w.Text_Encode.type("5");
+    w.MSF_Encode.click(2, 2);
+    EXPECT_EQ(p.shown(kFiveDigits), 2);
+    EXPECT_EQ(w.MSF_Encode.TextMatrix(2, 1), "12345");
+    EXPECT_TRUE(w.Frame_overlay.on(2, 2));
+    EXPECT_TRUE(w.Text_Encode.Visible());
+    std::vector<int> want{1, 2, 3, 4, 5};
+    want.resize(16, kNo);
+    EXPECT_EQ(code_bytes(2, 0, 16), want);
 }

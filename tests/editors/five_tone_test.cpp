@@ -3,6 +3,7 @@
 // image is replaced elsewhere, its own exchange and the busy rules. The
 // encode list has its own file.
 #include <cmath>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -183,6 +184,38 @@ TEST_F(FiveTone, StandardsGridPicksStoreTheirByte) {
     EXPECT_EQ(w.MSF_Chann.Row(), 11);
     EXPECT_EQ(w.Combo_stxh.Text(), "EIA");
     EXPECT_TRUE(p.app.Mem_image == before);
+}
+
+// The standards list closed without leaving its cell (a click on the cell
+// itself, on the row's name, or on a code's number on the Encode page)
+// hands its pick to the cell as leaving does, so the cell shows the value
+// stored.
+TEST_F(FiveTone, StandardsListHandsItsPickToItsCell) {
+    struct Case {
+        const char* name;
+        std::function<void()> close;
+    } cases[] = {
+        {"the cell again", [&] { w.MSF_Chann.click(5, 1); }},
+        {"the row's name", [&] { w.MSF_Chann.click(5, 0); }},
+        {"a code's number",
+         [&] {
+             w.TabStrip1.click(2);
+             w.MSF_Encode.click(3, 0);
+             w.TabStrip1.click(1);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        w.Command_def.click();
+        w.MSF_Chann.click(5, 1);
+        w.Combo_edit.pick(3);  // "50"
+        c.close();
+        EXPECT_EQ(w.MSF_Chann.TextMatrix(5, 1), "50");
+        if (w.Combo_edit.Visible()) {
+            EXPECT_EQ(w.Combo_edit.Text(), "50");
+        }
+        EXPECT_EQ(p.at(580, 0), 3);
+    }
 }
 
 // The selector: each pick shows its standard's frequencies; typing puts the

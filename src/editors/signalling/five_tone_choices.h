@@ -20,7 +20,17 @@ constexpr int kFrameDigits = 5;
 // the grid use that cell, whatever cell the grid has made current since a
 // refused leave, and a click elsewhere opens nothing while the box holds a
 // refused text. Only the leave of that cell can empty its frame through the
-// row clear; the hidden box's leftover text never writes.
+// row clear, and only when the code has no frame 1 in the image (a row
+// emptied on the screen by a double-click keeps its frames); the hidden
+// box's leftover text never writes. After a refused leave a click on the
+// cell the grid stands on (which raises no leave) judges the box as a
+// leave would. Five digits copied into the cell go in without the blanks
+// around them.
+
+// ---- cells closed without a leave ----
+// A cell editor closed without its cell being left (the standards list by
+// a click on its cell, its row's name or a code's number; the encode list's
+// editors by the page switch) leaves its cell showing what it stored.
 
 // ---- typed text in the lists ----
 // A pick in the list that has the focus is the text its text part puts back

@@ -193,10 +193,7 @@ void frm_5tone::TabStrip1_Click() {
     }
     // The encode list's editors go; an unfinished frame keeps what its
     // keystrokes stored.
-    Combo_Encode.setVisible(false);
-    Text_Encode.setVisible(false);
-    Code_std_overlay.release();
-    Frame_overlay.release();
+    Close_code_editors();
 }
 
 void frm_5tone::Command_def_Click() {

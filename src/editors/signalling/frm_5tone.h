@@ -126,6 +126,8 @@ private:
     void Open_5tone_std_cell();
     void Combo_edit_Click();
     void MSF_Chann_LeaveCell();
+    // Hides the standards list; its cell takes the list's text.
+    void Close_std_list();
     void MSF_Encode_Click();
     void Open_5tone_code_cell();
     void Text_Encode_KeyPress(int& KeyAscii);
@@ -134,6 +136,9 @@ private:
     void Clear_5tone_code_row(int r, bool leaving_box);
     void MSF_Encode_DblClick();
     void Combo_Encode_Click();
+    // Hides the frame box and the code's standard list; their cells show
+    // what they stored.
+    void Close_code_editors();
     // Whether the frame box is open over a cell it has refused to leave.
     bool Frame_box_held() const;
 

@@ -52,8 +52,7 @@ void frm_5tone::MSF_Chann_Click() {
     const int mr = MSF_Chann.MouseRow(), mc = MSF_Chann.MouseCol();
     if (mr > 0) Combo_stxh.setListIndex(MSF_Chann.Row() - 1);
     if (mc == 0) {
-        Combo_edit.setVisible(false);
-        Std_overlay.release();
+        Close_std_list();
         return;
     }
     if (mr == 0) return;
@@ -61,8 +60,10 @@ void frm_5tone::MSF_Chann_Click() {
 }
 
 // The list opens over the clicked cell showing the cell's text; nothing is
-// stored until an item is picked.
+// stored until an item is picked. Opened again over its own cell (a click
+// on the current cell leaves nothing), it first hands its pick to the cell.
 void frm_5tone::Open_5tone_std_cell() {
+    Close_std_list();
     const std::string cell = MSF_Chann.Text();
     Saved_combo_text = cell;
     Std_overlay.place();
@@ -80,6 +81,17 @@ void frm_5tone::Combo_edit_Click() {
     Std_field(c).set(app.Mem_image, r - 1, Combo_edit.ListIndex());
 }
 
+// Closing the list without leaving its cell (a click on the row's name or
+// on a code's number, or on the cell itself) gives the cell the list's text
+// as leaving it does, so the cell never shows a value other than the one
+// picked and stored.
+void frm_5tone::Close_std_list() {
+    if (Combo_edit.Visible() && Std_overlay.placed())
+        MSF_Chann.setTextMatrix(Std_overlay.row(), Std_overlay.col(), Combo_edit.Text());
+    Combo_edit.setVisible(false);
+    Std_overlay.release();
+}
+
 void frm_5tone::MSF_Chann_LeaveCell() {
     const int r = MSF_Chann.Row(), c = MSF_Chann.Col();
     Commit_cell(Std_overlay, r, c, [&] {
@@ -95,12 +107,14 @@ bool frm_5tone::Frame_box_held() const {
 }
 
 void frm_5tone::MSF_Encode_Click() {
-    // A box that refused to leave its cell keeps it: the click opens nothing.
+    // The box refused to leave its cell and the grid moved on. When this
+    // click's own leave has just refused again, the box has the focus back
+    // and the click opens nothing. A click on the cell the grid stands on
+    // raises no leave: the box is judged here as a leave would judge it,
+    // and once it goes the clicked cell opens.
+    if (Frame_box_held() && !Text_Encode.focused()) MSF_Encode_LeaveCell();
     if (!Frame_box_held()) Open_5tone_code_cell();
-    if (MSF_Encode.MouseCol() == 0) {
-        Combo_edit.setVisible(false);
-        Std_overlay.release();
-    }
+    if (MSF_Encode.MouseCol() == 0) Close_std_list();
 }
 
 // Opens the box or the list over the clicked data cell. A row whose frame-1
@@ -137,7 +151,8 @@ void frm_5tone::Text_Encode_Change() {
 // Leaving a cell: the standard list copies its name into its own cell; the
 // frame box, wherever the grid goes, is judged on the cell it was opened
 // on: five digits are copied there, an empty box just closes, any other
-// length keeps the box open with the five-digit message.
+// length keeps the box open with the five-digit message. Also run by a
+// click while the box holds its cell (MSF_Encode_Click).
 void frm_5tone::MSF_Encode_LeaveCell() {
     const int r0 = MSF_Encode.Row(), c0 = MSF_Encode.Col();
     if (c0 == kStdCol && Combo_Encode.Visible() && Code_std_overlay.on(r0, c0))
@@ -148,7 +163,9 @@ void frm_5tone::MSF_Encode_LeaveCell() {
         r = Frame_overlay.row();
         switch (five_tone::Frame_leave(Text_Encode.Text())) {
             case five_tone::FrameLeave::Copy:
-                MSF_Encode.setTextMatrix(r, Frame_overlay.col(), Text_Encode.Text());
+                // Without the blanks around it: the digits typed after the
+                // blanks of an empty frame show centred like the others.
+                MSF_Encode.setTextMatrix(r, Frame_overlay.col(), Trim(Text_Encode.Text()));
                 break;
             case five_tone::FrameLeave::Keep: break;
             case five_tone::FrameLeave::Refuse: {
@@ -178,6 +195,23 @@ void frm_5tone::Clear_5tone_code_row(int r, bool leaving_box) {
     if (!leaving_box || !no_frame_1) Frame_overlay.release();
     Text_Encode.setText("");
     Combo_Encode.setText("");
+}
+
+// The page switch closes the encode list's editors without a leave: each
+// cell shows what its editor stored (the frame's digits so far, the picked
+// standard).
+void frm_5tone::Close_code_editors() {
+    if (Text_Encode.Visible() && Frame_overlay.placed()) {
+        const int r = Frame_overlay.row(), c = Frame_overlay.col();
+        if (Code_row(r) && Frame_col(c))
+            MSF_Encode.setTextMatrix(r, c, five_tone::Frame_text(Code::Frame[c - 1].bytes(app.Mem_image, r - 1)));
+    }
+    if (Combo_Encode.Visible() && Code_std_overlay.placed())
+        MSF_Encode.setTextMatrix(Code_std_overlay.row(), Code_std_overlay.col(), Combo_Encode.Text());
+    Combo_Encode.setVisible(false);
+    Text_Encode.setVisible(false);
+    Code_std_overlay.release();
+    Frame_overlay.release();
 }
 
 // A double-click on a code's number empties its row on the screen only.
