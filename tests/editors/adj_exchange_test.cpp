@@ -280,7 +280,7 @@ TEST(AdjExchange, SimulatorAreaIsValidAndUnlikeTheFactoryTable) {
     };
     for (const bx::AdjCells& f : bx::adj::all) {
         SCOPED_TRACE(f.name);
-        if (f.codec == bx::Codec::Disp_chars) continue;  // the passwords: Set_passwords'
+        if (f.codec == bx::Codec::Password_chars) continue;  // the passwords: Set_passwords'
         if (f.codec == bx::Codec::Mhz_digits) {
             EXPECT_GE(mhz(area, f), f.min);
             EXPECT_LE(mhz(area, f), f.max);

@@ -4,14 +4,18 @@
 // button sends back what was typed and picked there.
 #include <gtest/gtest.h>
 
+#include <QMainWindow>
+
 #include "bench/link_run.h"
 #include "editors/alignment/frm_adj_txp.h"
+#include "qt/host.h"
 #include "qt_test_app.h"
 #include "radio-sim/radio_sim.h"
 #include "shell/mdimain.h"
 #include "support/tempdir.h"
 
 TEST(AdjWindowEndToEnd, ReadShowsTheRadiosAreaAndWriteSendsTheEdits) {
+    bxtest::use_screen_1280x800();
     bxtest::qt_app();
     bxtest::TempDir dir;
     linkrun::Run run;
@@ -31,6 +35,7 @@ TEST(AdjWindowEndToEnd, ReadShowsTheRadiosAreaAndWriteSendsTheEdits) {
     EXPECT_EQ(run.messages, std::vector<std::string>{"Complete reading the data from transceiver."});
     EXPECT_EQ(app.Adj_table, area);
     EXPECT_EQ(w.Text1[0].Text(), std::to_string(area(0, 0)));
+    bxtest::save_shot(run.rt->forms().main_window(), "adj_after_read");
 
     w.Text2[5].enter("3");
     w.TabStrip1.click(4);
@@ -41,6 +46,7 @@ TEST(AdjWindowEndToEnd, ReadShowsTheRadiosAreaAndWriteSendsTheEdits) {
     w.Command_Write.click();
     ASSERT_TRUE(bx::process_events_until(ended, 30));
     EXPECT_EQ(run.messages, std::vector<std::string>{"Complete Written optional parameters to the transceiver."});
+    bxtest::save_shot(run.rt->forms().main_window(), "adj_after_write");
     w.Command_close.click();
     EXPECT_FALSE(w.Loaded());
 

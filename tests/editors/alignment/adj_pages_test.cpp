@@ -117,6 +117,26 @@ TEST_F(AdjPages, LevelListsPickAndRefuseTyping) {
     w.Combo_Beep_C.type("3");
     EXPECT_EQ(w.Combo_Beep_C.Text(), " 7");
     EXPECT_EQ(p.app.Adj_table(8, 7), 7);
+    // Delete and a paste reach the text part without a key: what it shows
+    // is put back, so it never names an entry the cell does not hold (" 60"
+    // less its "6" would read " 0").
+    EXPECT_GE(w.Combo_Voice_Dev.delete_at(1, 1), 0);
+    w.Combo_CT_Dev.setText(" 5");  // a paste
+    w.Combo_Wide_C.setText("x");
+    for (auto [list, text, cell] : {std::tuple{&w.Combo_Voice_Dev, " 60", 0}, {&w.Combo_CT_Dev, " 21", 1},
+                                    {&w.Combo_Wide_C, " 9", 3}}) {
+        SCOPED_TRACE(list->name());
+        EXPECT_EQ(list->Text(), text);
+        EXPECT_EQ(list->ListIndex(), p.app.Adj_table(8, cell));
+    }
+    // A cell beyond its list shows nothing, and keeps showing nothing.
+    p.app.Adj_table(8, 3) = 200;
+    p.tab(4);
+    w.Combo_Wide_C.setText(" 9");
+    EXPECT_EQ(w.Combo_Wide_C.Text(), "");
+    EXPECT_EQ(w.Combo_Wide_C.ListIndex(), -1);
+    EXPECT_EQ(p.app.Adj_table(8, 3), 200);
+    EXPECT_TRUE(p.rt.recorder.shown.empty());
 }
 
 TEST_F(AdjPages, LevelCellBeyondItsListShowsNoEntryAndKeepsItsByte) {
