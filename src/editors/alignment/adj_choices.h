@@ -6,7 +6,8 @@ namespace bx::adj_choice {
 
 // A range box whose text begins with a number but goes on with other
 // characters ("150A"): the checks and the store both read the leading
-// number (150), so what passes the checks is what is stored.
+// number (150), so what passes the checks is what is stored. A blank inside
+// ends the number as any other character does ("14 5" reads 14).
 
 // A level cell beyond its list shows no selection and keeps its byte until
 // an entry is picked (the cells no control shows are kept the same way).

@@ -26,7 +26,16 @@ bool Range_key_refused(const std::string& text) {
     return chars > 3;
 }
 
-double Range_number(const std::string& text) { return Val(text); }
+// Blanks are skipped only in front of the number: one after it has begun
+// ends it like any other character ("14 5" is 14, not 145).
+double Range_number(const std::string& text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    size_t a = 0;
+    while (a < text.size() && blank(text[a])) ++a;
+    size_t e = a;
+    while (e < text.size() && !blank(text[e])) ++e;
+    return Val(std::string_view(text).substr(a, e - a));
+}
 
 namespace {
 

@@ -24,7 +24,8 @@ Number Check_number(const std::string& text, int max, int& value);
 // trimmed text holds more than three characters.
 bool Range_key_refused(const std::string& text);
 
-// The number a range box's text begins with (0 when none).
+// The number a range box's text begins with, blanks in front skipped (0
+// when none).
 double Range_number(const std::string& text);
 
 // What leaving a range box does. message 0: the checks passed; 1-4: the

@@ -92,6 +92,11 @@ TEST(AdjRules, RangeNumbersAndTexts) {
     EXPECT_EQ(Range_number(" 130"), 130);
     EXPECT_EQ(Range_number("150A"), 150);
     EXPECT_EQ(Range_number("abc"), 0);
+    // Blanks count only in front: one after the first digit ends the number.
+    EXPECT_EQ(Range_number("14 5"), 14);
+    EXPECT_EQ(Range_number("  1 30"), 1);
+    EXPECT_EQ(Range_number("- 5"), 0);
+    EXPECT_EQ(Range_number("\t-12.5x"), -12.5);
     EXPECT_EQ(Mhz_digits(136), (std::array<int16_t, 3>{1, 3, 6}));
     EXPECT_EQ(Mhz_digits(520), (std::array<int16_t, 3>{5, 2, 0}));
     EXPECT_EQ(Mhz_digits(99), (std::array<int16_t, 3>{0, 9, 9}));
