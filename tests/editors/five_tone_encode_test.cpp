@@ -202,6 +202,21 @@ TEST_F(FiveToneEncode, StandardListStoresThePick) {
     EXPECT_EQ(w.Combo_Encode.Text(), "CCIR1");
     EXPECT_EQ(p.at(606, 15), 4);
     EXPECT_EQ(p.at(592, 15), 0);
+
+    // A row clear leaves the list empty, whatever text another list saved:
+    // opened over a code without a standard it shows nothing.
+    p.at(592, 15) = kNo;
+    w.Combo_Enc_ys1.focus();
+    w.MSF_Encode.click(2, 1);
+    w.MSF_Encode.click(1, 1);  // code 2's empty frame 1 left: its row cleared
+    EXPECT_EQ(w.MSF_Encode.TextMatrix(2, 1), "");
+    w.MSF_Encode.click(1, 4);
+    ASSERT_TRUE(w.Combo_Encode.Visible());
+    EXPECT_EQ(w.Combo_Encode.ListIndex(), -1);
+    EXPECT_EQ(w.Combo_Encode.Text(), "");
+    w.Combo_Encode.type("x");
+    EXPECT_EQ(w.Combo_Encode.Text(), "");
+    EXPECT_EQ(p.at(592, 15), kNo);
 }
 
 // Switching pages hides the encode list's editors: the digits typed stay,

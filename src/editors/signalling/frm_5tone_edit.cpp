@@ -194,7 +194,11 @@ void frm_5tone::Clear_5tone_code_row(int r, bool leaving_box) {
     const bool no_frame_1 = Trim(five_tone::Frame_text(Code::Frame[0].bytes(app.Mem_image, r - 1))).empty();
     if (!leaving_box || !no_frame_1) Frame_overlay.release();
     Text_Encode.setText("");
-    Combo_Encode.setText("");
+    // The standard list is emptied by dropping its selection: an empty text
+    // typed into it would bring back Saved_combo_text, which may be another
+    // list's, and the list would show it when it next opens over a code
+    // without a standard.
+    Combo_Encode.setListIndex(-1);
 }
 
 // The page switch closes the encode list's editors without a leave: each
