@@ -251,3 +251,26 @@ TEST(DtmfEditor, OwnExchangeAndTheBusyRules) {
     EXPECT_FALSE(w.Loaded());
     EXPECT_FALSE(w.MSC.PortOpen());
 }
+
+// The rights boxes stand in the header's order from left to right, clear of
+// each other and of the ID boxes, inside their frame, whatever room the
+// header's names take.
+TEST(DtmfEditor, RightsBoxesStandUnderTheirHeaderInBothLanguages) {
+    DtmfProgram p;
+    p.start();
+    for (int16_t chn : {int16_t{0}, int16_t{-1}}) {
+        p.app.Lang_chinese = chn;
+        bx::frm_dtmf& w = p.open();
+        for (size_t k = 0; k < 5; ++k) {
+            const ui::CheckBox& m = w.Check_M[k];
+            EXPECT_EQ(w.Check_S[k].Left(), m.Left());
+            EXPECT_GE(m.Left(), w.Text_MID.Left() + w.Text_MID.Width()) << k;
+            EXPECT_LE(m.Left() + m.Width(), w.Frame_Ctrl.Width()) << k;
+            if (k > 0) {
+                EXPECT_GE(m.Left(), w.Check_M[k - 1].Left() + w.Check_M[k - 1].Width()) << k;
+            }
+        }
+        w.Command_close.click();
+        EXPECT_FALSE(w.Loaded());
+    }
+}

@@ -114,6 +114,7 @@ private:
     void Layout_encode();
     void Layout_decode();
     void Set_captions();
+    void Place_rights_columns();
 
     std::vector<CodeBox> code_boxes_;
     std::vector<ListRow> lists_;

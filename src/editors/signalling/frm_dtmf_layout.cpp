@@ -1,4 +1,8 @@
 // The DTMF editor's layout and captions.
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "app/app.h"
 #include "editors/signalling/frm_dtmf.h"
 #include "model/lang.h"
@@ -6,6 +10,17 @@
 namespace bx {
 
 namespace {
+
+// The five rights columns: the first box's left edge and the step between
+// boxes, and the box's tick mark centre from its left edge.
+constexpr int kRightsLeft = 3000;
+constexpr int kRightsPitch = 820;
+constexpr int kTickCentre = 100;
+// The two header lines over the rights columns.
+constexpr int kHeaderLeft = 2700;
+constexpr int kHeaderWidth = 4150;
+// Header words closer than this cannot each have a box under them.
+constexpr int kMinRightsPitch = 450;
 
 struct CaptionRow {
     ui::Control* control;  // nullptr: the window's title
@@ -68,14 +83,14 @@ void frm_dtmf::Layout_decode() {
     };
     in(Frame_Decode, Frame_Ctrl, 120, 250, 6900, 2150);
     in(Frame_Ctrl, Check_Ctrl_En, 150, 280, 6500, 300);
-    in(Frame_Ctrl, Label_xcjtyyybkj_2, 2700, 640, 4150, 240);
-    in(Frame_Ctrl, Label_xcjtyyybkj_1, 2700, 900, 4150, 240);
+    in(Frame_Ctrl, Label_xcjtyyybkj_2, kHeaderLeft, 640, kHeaderWidth, 240);
+    in(Frame_Ctrl, Label_xcjtyyybkj_1, kHeaderLeft, 900, kHeaderWidth, 240);
     in(Frame_Ctrl, Label_PID, 60, 1240, 1800, 240);
     in(Frame_Ctrl, Text_MID, 1900, 1200, 950, 300);
     in(Frame_Ctrl, Label_SID, 60, 1690, 1800, 240);
     in(Frame_Ctrl, Text_SID, 1900, 1650, 950, 300);
     for (size_t k = 0; k < 5; ++k) {
-        const int left = 3000 + static_cast<int>(k) * 820;
+        const int left = kRightsLeft + static_cast<int>(k) * kRightsPitch;
         in(Frame_Ctrl, Check_M[k], left, 1210, 300, 280);
         in(Frame_Ctrl, Check_S[k], left, 1660, 300, 280);
     }
@@ -149,6 +164,40 @@ void frm_dtmf::Set_captions() {
     }
     Label_PID.setAlignment(2);
     Label_SID.setAlignment(2);
+    Place_rights_columns();
+}
+
+// The rights boxes stand under the names of the two header lines, as the
+// header's font sets them, when the names leave room for a box each and
+// end inside the frame; otherwise in even columns.
+void frm_dtmf::Place_rights_columns() {
+    std::vector<int> centres;
+    for (const ui::Label* l : {&Label_xcjtyyybkj_2, &Label_xcjtyyybkj_1}) {
+        const std::string& text = l->Caption();
+        size_t at = 0;
+        while ((at = text.find_first_not_of(' ', at)) != std::string::npos) {
+            const size_t end = std::min(text.find(' ', at), text.size());
+            const int start = kHeaderLeft + rt().text_width(text.substr(0, at));
+            centres.push_back(start + rt().text_width(text.substr(at, end - at)) / 2);
+            at = end;
+        }
+    }
+    std::sort(centres.begin(), centres.end());
+    bool room = centres.size() == 5;
+    for (size_t k = 1; room && k < centres.size(); ++k) room = centres[k] - centres[k - 1] >= kMinRightsPitch;
+    // The first box keeps clear of the ID boxes: the headers move right with
+    // the boxes, within the frame.
+    int shift = room ? std::max(0, kRightsLeft - (centres[0] - kTickCentre)) : 0;
+    if (room && centres.back() + shift - kTickCentre + Check_M[4].Width() > Frame_Ctrl.Width() - 60)
+        room = false, shift = 0;
+    for (ui::Label* l : {&Label_xcjtyyybkj_2, &Label_xcjtyyybkj_1})
+        l->Move(kHeaderLeft + shift, l->Top(), kHeaderWidth - shift, l->Height());
+    for (size_t k = 0; k < 5; ++k) {
+        const int left =
+            room ? centres[k] + shift - kTickCentre : kRightsLeft + static_cast<int>(k) * kRightsPitch;
+        Check_M[k].Move(left, Check_M[k].Top(), Check_M[k].Width(), Check_M[k].Height());
+        Check_S[k].Move(left, Check_S[k].Top(), Check_S[k].Width(), Check_S[k].Height());
+    }
 }
 
 }  // namespace bx
