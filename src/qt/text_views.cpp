@@ -7,7 +7,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QSignalBlocker>
+#include <QStyleOptionFrame>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 
@@ -140,21 +142,15 @@ void mirror_items(W* w, const std::vector<std::string>& items) {
 }
 
 // A drop-down list whose chosen text is wider than its box ends that text
-// with an ellipsis, instead of cutting it off in the middle of a letter; a
-// list with a text part shows that part as the user types it. Either shows
-// a text it has no room for whole as its tooltip.
+// with an ellipsis, instead of cutting it off in the middle of a letter,
+// and shows it whole as its tooltip.
 class EllipsisCombo : public QComboBox {
 public:
     using QComboBox::QComboBox;
 
 protected:
     void paintEvent(QPaintEvent* e) override {
-        if (QLineEdit* le = lineEdit()) {
-            const int room = le->contentsRect().width() - 4;  // the line edit's own side margins
-            const QString tip = le->fontMetrics().horizontalAdvance(le->text()) > room ? le->text() : QString();
-            if (toolTip() != tip) setToolTip(tip);
-            return QComboBox::paintEvent(e);
-        }
+        if (isEditable()) return QComboBox::paintEvent(e);
         QStylePainter p(this);
         p.setPen(palette().color(QPalette::Text));
         QStyleOptionComboBox opt;
@@ -166,6 +162,29 @@ protected:
         const QString tip = opt.currentText == whole ? QString() : whole;
         if (toolTip() != tip) setToolTip(tip);
         p.drawControl(QStyle::CE_ComboBoxLabel, opt);
+    }
+};
+
+// The text part of a list with one: while the user is elsewhere, a text it
+// has no room for ends with an ellipsis and is the list's tooltip; with
+// the focus it shows the text as typed, cursor and all.
+class EllipsisLineEdit : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void paintEvent(QPaintEvent* e) override {
+        QStyleOptionFrame opt;
+        initStyleOption(&opt);
+        const QRect room = style()->subElementRect(QStyle::SE_LineEditContents, &opt, this).adjusted(2, 0, -2, 0);
+        const bool fits = fontMetrics().horizontalAdvance(text()) <= room.width();
+        if (QWidget* list = parentWidget(); list && list->toolTip() != (fits ? QString() : text()))
+            list->setToolTip(fits ? QString() : text());
+        if (fits || hasFocus()) return QLineEdit::paintEvent(e);
+        QPainter p(this);
+        style()->drawPrimitive(QStyle::PE_PanelLineEdit, &opt, &p, this);
+        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
+        p.drawText(room, Qt::AlignVCenter | Qt::AlignLeft, fontMetrics().elidedText(text(), Qt::ElideRight, room.width()));
     }
 };
 
@@ -218,7 +237,10 @@ private:
     void set_editable(bool editable) {
         if (w_->isEditable() == editable) return;
         QSignalBlocker block(w_);
-        w_->setEditable(editable);
+        if (editable)
+            w_->setLineEdit(new EllipsisLineEdit(w_));
+        else
+            w_->setEditable(false);
         if (QLineEdit* le = w_->lineEdit()) {
             w_->setCompleter(nullptr);  // no completion behind the control's back
             le->installEventFilter(this);
