@@ -97,6 +97,18 @@ void EditorWindow::Open_image_dialog(bool save) {
     if (ui::Form* f = Image_dialog(save)) App::Open(*f);
 }
 
+void EditorWindow::Show_read_done(const link_text::Pair& label, const link_text::Pair& box) {
+    ProgressBar1.setVisible(true);
+    ProgressBar1.setValue(100);
+    Label_tr_count.setCaption(Link.T(label));
+    Link.Msg(box, link_text::kTitleEngP);
+}
+
+void EditorWindow::Show_write_done(const link_text::Pair& box, const link_text::Pair& label) {
+    Link.Msg(box, link_text::kTitleEngP);
+    Label_tr_count.setCaption(Link.T(label));
+}
+
 void EditorWindow::Clear_progress() {
     ProgressBar1.setVisible(false);
     ProgressBar1.setValue(0);

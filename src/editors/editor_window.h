@@ -91,6 +91,8 @@ inline constexpr link_text::Pair kSave{"保  存", "Save"};
 inline constexpr link_text::Pair kOpen{"打  开", "Open"};
 inline constexpr link_text::Pair kClose{"关  闭", "Close"};
 inline constexpr link_text::Pair kPassWord{"读写密码", "PassWord"};
+// The box at the end of an editor's own read.
+inline constexpr link_text::Pair kReadBox{"从对讲机中读取数据完毕 ！", "Complete reading the data from transceiver."};
 }  // namespace editor_text
 
 // The stored password of every editor's password box.
@@ -144,6 +146,12 @@ protected:
 
     // The bar hidden at 0 and the label empty, as Default leaves them.
     void Clear_progress();
+
+    // The end of the window's own read: the bar shown full, the label's
+    // text, then the box. The end of its own write: the box, then the
+    // label's text. The boxes have the title "Operate Prompt" in English.
+    void Show_read_done(const link_text::Pair& label, const link_text::Pair& box = editor_text::kReadBox);
+    void Show_write_done(const link_text::Pair& box, const link_text::Pair& label);
 
     // A message with the exclamation icon and the row's title.
     void Warn(const link_text::Pair& text);

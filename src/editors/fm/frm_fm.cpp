@@ -28,7 +28,6 @@ constexpr link_text::Pair kNoClear{"正在进行读写操作,请勿进行清除�
 constexpr link_text::Pair kRange{"接收频率超出范围 ！", "Over the range of receive frequency ."};
 constexpr link_text::Pair kNameLong{"信道名称的字符个数最大为 6 位 ！", "The letter of channel name max 6 bit . "};
 constexpr link_text::Pair kReadOk{" FM 收音机参数读出正常 ！", "Read FM Radio parameters in gear. "};
-constexpr link_text::Pair kReadDone{"从对讲机中读取数据完毕 ！", "Complete reading the data from transceiver."};
 constexpr link_text::Pair kWriteDone{"向对讲机写入参数完毕 ！", "Complete Written FM parameters to the transceiver."};
 constexpr link_text::Pair kWriteOk{"收音机参数写入完毕 ！", "Complete Written FM parameters "};
 }  // namespace T
@@ -244,15 +243,11 @@ void frm_FM::Unpack_fm_blocks() {
 
 void frm_FM::Read_complete() {
     Unpack_fm_blocks();
-    ProgressBar1.setVisible(true);
-    ProgressBar1.setValue(100);
-    Label_tr_count.setCaption(Link.T(T::kReadOk));
-    Link.Msg(T::kReadDone, link_text::kTitleEngP);
+    Show_read_done(T::kReadOk);
 }
 
 void frm_FM::Write_complete() {
-    Link.Msg(T::kWriteDone, link_text::kTitleEngP);
-    Label_tr_count.setCaption(Link.T(T::kWriteOk));
+    Show_write_done(T::kWriteDone, T::kWriteOk);
 }
 
 }  // namespace bx

@@ -20,16 +20,12 @@ void frm_option::Unpack_option_blocks() {
 
 void frm_option::Read_complete() {
     Unpack_option_blocks();
-    ProgressBar1.setVisible(true);
-    ProgressBar1.setValue(100);
-    Label_tr_count.setCaption(T("可选参数读出正常 ！", "Read optional parameters in gear. "));
-    Link.Msg({"从对讲机中读取数据完毕 ！", "Complete reading the data from transceiver."}, link_text::kTitleEngP);
+    Show_read_done({"可选参数读出正常 ！", "Read optional parameters in gear. "});
 }
 
 void frm_option::Write_complete() {
-    Link.Msg({"向对讲机写入可选参数完毕 ！", "Complete Written optional parameters to the transceiver."},
-             link_text::kTitleEngP);
-    Label_tr_count.setCaption(T("可选参数写入完毕 ！", "Complete Written optional parameters "));
+    Show_write_done({"向对讲机写入可选参数完毕 ！", "Complete Written optional parameters to the transceiver."},
+                    {"可选参数写入完毕 ！", "Complete Written optional parameters "});
 }
 
 }  // namespace bx

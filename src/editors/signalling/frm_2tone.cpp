@@ -1,4 +1,5 @@
 #include "editors/signalling/frm_2tone.h"
+#include "editors/signalling/signalling_texts.h"
 
 #include <cmath>
 #include <string>
@@ -49,11 +50,6 @@ inline constexpr link_text::Pair kDecodeFormat{
     "   响 应 方 式  |^提示",
     "^ Code|^Dec_1|^    Response   |^Alert|^Dec_2|^   Response   |^Alert|^Dec_3|^   Response   |^Alert|^Dec_4|^"
     "   Response   |^Alert"};
-inline constexpr link_text::Pair kReadDone{"信令参数读出正常 ！", "Read Signal parameters in gear. "};
-inline constexpr link_text::Pair kReadBox{"从对讲机中读取数据完毕 ！", "Complete reading the data from transceiver."};
-inline constexpr link_text::Pair kWriteBox{"向对讲机写入信令参数完毕 ！",
-                                           "Complete Written Signal parameters to the transceiver."};
-inline constexpr link_text::Pair kWriteDone{"信令参数写入完毕 ！", "Complete Written Signal parameters "};
 }  // namespace text
 
 int Twips(double v) { return static_cast<int>(std::lround(v)); }
@@ -288,15 +284,11 @@ void frm_2tone::Read_complete() {
     Unpack_reply_blocks(app, kFirstBlock, kFirstBlock + link_rows::frm_2tone.blocks_total - 1,
                         Enc::Records.first);
     Show_2tone_data();
-    ProgressBar1.setVisible(true);
-    ProgressBar1.setValue(100);
-    Label_tr_count.setCaption(Link.T(text::kReadDone));
-    Link.Msg(text::kReadBox, link_text::kTitleEngP);
+    Show_read_done(signalling_text::kReadDone);
 }
 
 void frm_2tone::Write_complete() {
-    Link.Msg(text::kWriteBox, link_text::kTitleEngP);
-    Label_tr_count.setCaption(Link.T(text::kWriteDone));
+    Show_write_done(signalling_text::kWriteBox, signalling_text::kWriteDone);
 }
 
 }  // namespace bx

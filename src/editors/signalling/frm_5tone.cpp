@@ -1,4 +1,5 @@
 #include "editors/signalling/frm_5tone.h"
+#include "editors/signalling/signalling_texts.h"
 
 #include <functional>
 #include <string>
@@ -24,11 +25,6 @@ using five_tone::ListKind;
 constexpr int kFirstBlock = 2;
 
 namespace text {
-inline constexpr link_text::Pair kReadDone{"信令参数读出正常 ！", "Read Signal parameters in gear. "};
-inline constexpr link_text::Pair kReadBox{"从对讲机中读取数据完毕 ！", "Complete reading the data from transceiver."};
-inline constexpr link_text::Pair kWriteBox{"向对讲机写入信令参数完毕 ！",
-                                           "Complete Written Signal parameters to the transceiver."};
-inline constexpr link_text::Pair kWriteDone{"信令参数写入完毕 ！", "Complete Written Signal parameters "};
 }  // namespace text
 
 // What a list does when its text part changes without a pick.
@@ -270,15 +266,11 @@ void frm_5tone::Read_complete() {
                         Std::Records.first);
     Drop_cell_editors();
     Show_5tone_data();
-    ProgressBar1.setVisible(true);
-    ProgressBar1.setValue(100);
-    Label_tr_count.setCaption(Link.T(text::kReadDone));
-    Link.Msg(text::kReadBox, link_text::kTitleEngP);
+    Show_read_done(signalling_text::kReadDone);
 }
 
 void frm_5tone::Write_complete() {
-    Link.Msg(text::kWriteBox, link_text::kTitleEngP);
-    Label_tr_count.setCaption(Link.T(text::kWriteDone));
+    Show_write_done(signalling_text::kWriteBox, signalling_text::kWriteDone);
 }
 
 }  // namespace bx

@@ -202,17 +202,12 @@ void frm_dtmf::Command_save_Click() { Open_image_dialog(true); }
 void frm_dtmf::Read_complete() {
     Unpack_reply_blocks(app, 2, 9, enc::Records.first);
     Show_dtmf_data();
-    ProgressBar1.setVisible(true);
-    ProgressBar1.setValue(100);
-    Label_tr_count.setCaption(L(app.Lang_chinese, "DTMF 信令参数读出正常 ！", "Read DTMF Signal parameters in gear. "));
-    Link.Msg({"从对讲机中读取数据完毕 ！", "Complete reading the data from transceiver."}, link_text::kTitleEngP);
+    Show_read_done({"DTMF 信令参数读出正常 ！", "Read DTMF Signal parameters in gear. "});
 }
 
 void frm_dtmf::Write_complete() {
-    Link.Msg({"向对讲机写入 DTMF 信令参数完毕 ！", "Complete Written DTMF Signal parameters to the transceiver."},
-             link_text::kTitleEngP);
-    Label_tr_count.setCaption(
-        L(app.Lang_chinese, "DTMF 信令参数写入完毕 ！", "Complete Written DTMF Signal parameters "));
+    Show_write_done({"向对讲机写入 DTMF 信令参数完毕 ！", "Complete Written DTMF Signal parameters to the transceiver."},
+                    {"DTMF 信令参数写入完毕 ！", "Complete Written DTMF Signal parameters "});
 }
 
 }  // namespace bx
