@@ -25,16 +25,9 @@
 
 namespace {
 
-void settle() {
-    for (int i = 0; i < 5; ++i) QApplication::processEvents();
-}
+using bxtest::settle;
 
-void shoot(bx::QtRuntime& rt, const std::string& name) {
-    const char* dir = std::getenv("BX_SHOTS_DIR");
-    if (!dir || !*dir) return;
-    settle();
-    rt.forms().main_window()->grab().save(QString::fromStdString(std::string(dir) + "/" + name + ".png"));
-}
+void shoot(bx::QtRuntime& rt, const std::string& name) { bxtest::save_shot(rt.forms().main_window(), name); }
 
 void click(QWidget* w, QPoint at) {
     for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
@@ -55,26 +48,9 @@ void type(QWidget* w, const std::string& text) {
 
 QRect px_rect(const ui::Grid::Rect& r) { return QRect(bx::px(r.x), bx::px(r.y), bx::px(r.w), bx::px(r.h)); }
 
-struct Program {
-    bx::QtRuntime rt;
-    std::vector<std::string> boxes;
-    std::unique_ptr<bx::App> app;
+struct Program : bxtest::QtProgram {
     explicit Program(int16_t lang_chinese = 0) {
-        bxtest::qt_app();
-        for (int port = 1; port <= 12; ++port) rt.set_port_device(port, "/nonexistent/bx-test-com" + std::to_string(port));
-        rt.set_message_hook([this](QMessageBox& b) {
-            boxes.push_back(b.text().toStdString());
-            b.button(QMessageBox::Ok)->click();
-        });
-        app = std::make_unique<bx::App>(rt);
-        rt.set_close_handler([this] { app->End(); });
-        app->Start();
         app->Lang_chinese = lang_chinese;
-        settle();
-        boxes.clear();
-    }
-    ~Program() {
-        if (!app->Ended()) app->End();
         settle();
     }
     bx::FormView& view(const ui::Form& f) { return *rt.forms().view(f); }

@@ -18,7 +18,7 @@
 TEST(QtDtmf, RightsBoxesStandUnderTheirNamesInChinese) {
     bxtest::use_screen_1280x800();
     bxtest::QtProgram program;
-    bx::App& app = program.app();
+    bx::App& app = *program.app;
     app.Lang_chinese = -1;
     app.MDImain->Sig_dtmf.click();
     auto& w = *app.Editor<bx::EditorId::frm_dtmf>();

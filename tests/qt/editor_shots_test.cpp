@@ -26,7 +26,7 @@ TEST(QtEditors, EveryRegisteredEditorOpensInBothLanguages) {
     bxtest::qt_app();
     for (int16_t chn : {int16_t{0}, int16_t{-1}}) {
         bxtest::QtProgram program;
-        bx::App& app = program.app();
+        bx::App& app = *program.app;
         app.Lang_chinese = chn;
         for (int id = 0; id < bx::kEditorCount; ++id) {
             ui::Form* f = app.Window(static_cast<bx::EditorId>(id));

@@ -28,42 +28,9 @@
 
 namespace {
 
-void settle() {
-    for (int i = 0; i < 5; ++i) QApplication::processEvents();
-}
+using bxtest::settle;
 
-void shoot(QWidget* w, const std::string& name) {
-    const char* dir = std::getenv("BX_SHOTS_DIR");
-    if (!dir || !*dir || !w) return;
-    settle();
-    w->grab().save(QString::fromStdString(std::string(dir) + "/" + name + ".png"));
-}
-
-struct Program {
-    bx::QtRuntime rt;
-    std::vector<std::string> boxes;
-    std::unique_ptr<bx::App> app;
-    Program() {
-        bxtest::qt_app();
-        for (int port = 1; port <= 12; ++port) rt.set_port_device(port, "/nonexistent/bx-test-com" + std::to_string(port));
-        rt.set_message_hook([this](QMessageBox& b) {
-            boxes.push_back(b.text().toStdString());
-            b.button(QMessageBox::Ok)->click();
-        });
-        app = std::make_unique<bx::App>(rt);
-        rt.set_close_handler([this] { app->End(); });
-        app->Start();
-        boxes.clear();
-    }
-    ~Program() {
-        if (!app->Ended()) app->End();
-        settle();
-    }
-    QWidget* top(const ui::Form& f) {
-        bx::FormView* v = rt.forms().view(f);
-        return v ? v->top.data() : nullptr;
-    }
-};
+using Program = bxtest::QtProgram;
 
 }  // namespace
 
@@ -91,12 +58,12 @@ TEST(QtFileDialogs, ListsFollowTheFileSystemAndConfirmLoads) {
         EXPECT_TRUE(w->isVisible());
         EXPECT_EQ(w->windowTitle().toStdString(), lang ? "保存文件" : "Save File");
         EXPECT_EQ(w->minimumSize(), w->maximumSize());  // a fixed layout: not resizable
-        shoot(w, "save_" + tag);
+        bxtest::save_shot(w, "save_" + tag);
         bx::App::Unload(save);
 
         bx::App::Reopen(*p.app->Form_open_adj);
         p.app->Form_open_adj->Dir1.setPath(dir.path());
-        shoot(p.top(*p.app->Form_open_adj), "open_adj_" + tag);
+        bxtest::save_shot(p.top(*p.app->Form_open_adj), "open_adj_" + tag);
         bx::App::Unload(*p.app->Form_open_adj);
 
         p.app->MDImain->File_Open.click();
@@ -105,7 +72,7 @@ TEST(QtFileDialogs, ListsFollowTheFileSystemAndConfirmLoads) {
         settle();
         w = p.top(open);
         ASSERT_NE(w, nullptr);
-        shoot(w, "open_" + tag);
+        bxtest::save_shot(w, "open_" + tag);
 
         // The widgets show the control's lists.
         auto lists = w->findChildren<QListWidget*>();
@@ -157,7 +124,7 @@ TEST(QtFileDialogs, ListsFollowTheFileSystemAndConfirmLoads) {
         EXPECT_FALSE(about->windowFlags() & Qt::WindowMinimizeButtonHint);
         EXPECT_EQ(about->minimumSize(), about->maximumSize());
         EXPECT_EQ(about->size(), about->maximumSize());
-        shoot(about, "about_" + tag);
+        bxtest::save_shot(about, "about_" + tag);
         bx::App::Unload(*p.app->frmAbout);
 
         bx::App::Open(*p.app->Form_type);
@@ -167,7 +134,7 @@ TEST(QtFileDialogs, ListsFollowTheFileSystemAndConfirmLoads) {
         ASSERT_NE(combo, nullptr);
         EXPECT_EQ(combo->count(), 7);
         EXPECT_FALSE(combo->isEditable());
-        shoot(type, "model_" + tag);
+        bxtest::save_shot(type, "model_" + tag);
         bx::App::Unload(*p.app->Form_type);
     }
 }

@@ -18,7 +18,7 @@
 TEST(QtFiveTone, BothPagesInBothLanguages) {
     bxtest::QtProgram program;
     bx::QtRuntime& rt = program.rt;
-    bx::App& app = program.app();
+    bx::App& app = *program.app;
     rt.forms().main_window()->resize(1280, 800);
 
     for (int16_t lang : {int16_t{0}, int16_t{-1}}) {

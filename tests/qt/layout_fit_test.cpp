@@ -110,7 +110,7 @@ TEST(QtLayout, EveryWindowsControlsLieInsideItAt1280x800InBothLanguages) {
 
     bxtest::QtProgram program;
     bx::QtRuntime& rt = program.rt;
-    bx::App& app = program.app();
+    bx::App& app = *program.app;
     settle();
 
     // The main window takes the whole screen the program is made for.

@@ -28,43 +28,11 @@
 
 namespace {
 
-void settle() {
-    for (int i = 0; i < 5; ++i) QApplication::processEvents();
-}
+using bxtest::settle;
 
-void shoot(QWidget* w, const std::string& name) {
-    const char* dir = std::getenv("BX_SHOTS_DIR");
-    if (!dir || !*dir || !w) return;
-    settle();
-    w->grab().save(QString::fromStdString(std::string(dir) + "/" + name + ".png"));
-}
-
-struct Program {
-    bx::QtRuntime rt;
-    std::vector<std::string> boxes;
-    std::unique_ptr<bx::App> app;
-    Program() {
-        bxtest::use_screen_1280x800();
-        bxtest::qt_app();
-        for (int port = 1; port <= 12; ++port) rt.set_port_device(port, "/nonexistent/bx-test-com" + std::to_string(port));
-        rt.set_message_hook([this](QMessageBox& b) {
-            boxes.push_back(b.text().toStdString());
-            b.button(QMessageBox::Ok)->click();
-        });
-        app = std::make_unique<bx::App>(rt);
-        rt.set_close_handler([this] { app->End(); });
-        app->Start();
-        settle();
-        boxes.clear();
-    }
-    ~Program() {
-        if (!app->Ended()) app->End();
-        settle();
-    }
-    QWidget* top(const ui::Form& f) {
-        bx::FormView* v = rt.forms().view(f);
-        return v ? v->top.data() : nullptr;
-    }
+// The program on the 1280 x 800 screen the options editor is laid out for.
+struct Program : bxtest::QtProgram {
+    Program() : QtProgram(/*screen_1280x800=*/true) {}
 };
 
 // Every child widget lies inside its parent, and no label's text is cut.
@@ -126,8 +94,8 @@ TEST(QtOptionsWindow, FramesLabelsAndListsFitInBothLanguages) {
         auto* range = qobject_cast<QLineEdit*>(v.find(&w.Text_Range_A)->widget());
         ASSERT_NE(range, nullptr);
         EXPECT_LE(range->fontMetrics().horizontalAdvance(range->text()), range->contentsRect().width() - 4);
-        shoot(win, std::string("options_") + (lang ? "chn" : "eng"));
-        shoot(p.rt.forms().main_window(), std::string("options_main_") + (lang ? "chn" : "eng"));
+        bxtest::save_shot(win, std::string("options_") + (lang ? "chn" : "eng"));
+        bxtest::save_shot(p.rt.forms().main_window(), std::string("options_main_") + (lang ? "chn" : "eng"));
     }
     EXPECT_TRUE(p.boxes.empty());
 }

@@ -12,10 +12,12 @@
 #include <memory>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include <unistd.h>
 
 #include "app/app.h"
+#include "qt/host.h"
 #include "qt/runtime.h"
 
 namespace bxtest {
@@ -67,21 +69,42 @@ inline void save_shot(QWidget* w, const std::string& name) {
 }
 
 // The real program started in the front end: no serial port behind any
-// port number, every message box answered with OK, the main window's close
-// ending the program.
+// port number, every message box answered with OK (its text kept in boxes),
+// the main window's close ending the program. With screen_1280x800 the
+// process's offscreen screen is 1280 x 800 (when this is the first front end
+// the process starts).
 struct QtProgram {
-    QtProgram() {
+    explicit QtProgram(bool screen_1280x800 = false) {
+        if (screen_1280x800) use_screen_1280x800();
         qt_app();
         for (int port = 1; port <= 12; ++port)
             rt.set_port_device(port, "/nonexistent/bx-test-com" + std::to_string(port));
-        rt.set_message_hook([](QMessageBox& b) { b.button(QMessageBox::Ok)->click(); });
-        owned = std::make_unique<bx::App>(rt);
-        rt.set_close_handler([this] { owned->End(); });
-        owned->Start();
+        rt.set_message_hook([this](QMessageBox& b) {
+            boxes.push_back(b.text().toStdString());
+            b.button(QMessageBox::Ok)->click();
+        });
+        app = std::make_unique<bx::App>(rt);
+        rt.set_close_handler([this] { app->End(); });
+        app->Start();
+        settle();
+        boxes.clear();
     }
+    ~QtProgram() {
+        if (!app->Ended()) app->End();
+        settle();
+    }
+    QtProgram(const QtProgram&) = delete;
+    QtProgram& operator=(const QtProgram&) = delete;
+
+    // The front end's top widget of a form, or nullptr.
+    QWidget* top(const ui::Form& f) {
+        bx::FormView* v = rt.forms().view(f);
+        return v ? v->top.data() : nullptr;
+    }
+
     bx::QtRuntime rt;
-    std::unique_ptr<bx::App> owned;
-    bx::App& app() { return *owned; }
+    std::vector<std::string> boxes;
+    std::unique_ptr<bx::App> app;
 };
 
 }  // namespace bxtest
