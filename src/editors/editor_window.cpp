@@ -57,6 +57,17 @@ void EditorWindow::Close_button() {
     App::Try_unload(*this);
 }
 
+void EditorWindow::Close_with_image_dialogs() {
+    if (Busy()) {
+        Warn(erow_.close);
+        return;
+    }
+    if (MSC.PortOpen()) MSC.setPortOpen(false);
+    if (!App::Try_unload(*this)) return;
+    for (bool save : {false, true})
+        if (ui::Form* f = Image_dialog(save); f && f->Loaded()) App::Unload(*f);
+}
+
 void EditorWindow::Command_read_Click() {
     if (Refuse_if_busy() || !Read_checks()) return;
     Link.Read_button();

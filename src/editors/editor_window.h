@@ -113,6 +113,10 @@ public:
     // The Close button: refused with the close text while busy; otherwise
     // the window unloads (its port closes).
     void Close_button();
+    // The Close button of the editors that also take the whole-image
+    // dialogs down: refused with the close text while busy; otherwise the
+    // port closes, the window unloads, then both dialogs unload.
+    void Close_with_image_dialogs();
 
     void Command_read_Click();
     void Command_Write_Click();

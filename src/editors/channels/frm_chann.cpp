@@ -203,16 +203,7 @@ void frm_chann::Command_open_Click() { Open_image_dialog(false); }
 
 void frm_chann::Command_save_Click() { Open_image_dialog(true); }
 
-void frm_chann::Command_close_Click() {
-    if (Busy()) {
-        Warn(link_text::kNoClose);
-        return;
-    }
-    if (MSC.PortOpen()) MSC.setPortOpen(false);
-    if (!App::Try_unload(*this)) return;
-    for (bool save : {false, true})
-        if (ui::Form* f = Image_dialog(save); f && f->Loaded()) App::Unload(*f);
-}
+void frm_chann::Command_close_Click() { Close_with_image_dialogs(); }
 
 // ---- the exchange ----
 

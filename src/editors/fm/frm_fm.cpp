@@ -216,16 +216,7 @@ void frm_FM::Command_save_Click() {
     if (ui::Form* f = Image_dialog(true)) App::Reopen(*f);
 }
 
-void frm_FM::Command_close_Click() {
-    if (Busy()) {
-        Warn(link_text::kNoClose);
-        return;
-    }
-    if (MSC.PortOpen()) MSC.setPortOpen(false);
-    if (!App::Try_unload(*this)) return;
-    for (bool save : {false, true})
-        if (ui::Form* f = Image_dialog(save); f && f->Loaded()) App::Unload(*f);
-}
+void frm_FM::Command_close_Click() { Close_with_image_dialogs(); }
 
 // ---- the exchange ----
 
