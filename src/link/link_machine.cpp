@@ -243,9 +243,7 @@ void LinkMachine::Ident_stage() {
     // Another reply is dropped; the time-out and retry follow.
     if (!Ident_accepted(rx, app.Radio_ident)) return;
     if (row.ident_only) {
-        st.Identified = -1;
-        c_.Timer2.setEnabled(false);
-        c_.Timer3.setEnabled(false);
+        Mark_identified();
         Apply_ident(Ident_decode(rx));
         if (On_identified) On_identified();
         // The identification ends here, idle like every other exchange.
@@ -258,9 +256,7 @@ void LinkMachine::Ident_stage() {
     }
     if (!row.password_stage) {
         // No password to check: the data follow the identification at once.
-        st.Identified = -1;
-        c_.Timer2.setEnabled(false);
-        c_.Timer3.setEnabled(false);
+        Mark_identified();
         Apply_ident(Ident_decode(rx));
         Begin_data();
         return;
@@ -294,10 +290,14 @@ void LinkMachine::PassWord_stage() {
         Msg(link_text::kPassWordError, link_text::kTitleEngP);
         return;
     }
+    Mark_identified();
+    Begin_data();
+}
+
+void LinkMachine::Mark_identified() {
     st.Identified = -1;
     c_.Timer2.setEnabled(false);
     c_.Timer3.setEnabled(false);
-    Begin_data();
 }
 
 void LinkMachine::Begin_data() {
@@ -321,8 +321,8 @@ const uint8_t* LinkMachine::Image_row(int rec) const {
 }
 
 std::array<uint8_t, kRecordBytes> LinkMachine::Record_to_write(int c) const {
-    std::array<uint8_t, kRecordBytes> rec{};
     if (Data_phase.Write_record) return Data_phase.Write_record(c);
+    std::array<uint8_t, kRecordBytes> rec{};
     const int base = app.Addr_high * 256 + app.Addr_low;
     const uint8_t* row = Image_row(base / kRecordBytes + c);
     std::copy(row, row + kRecordBytes, rec.begin());

@@ -196,6 +196,8 @@ private:
     void Frame_handed_over();
     void Ident_stage();
     void PassWord_stage();
+    // The reply is accepted: Identified set, its time-out and pause stopped.
+    void Mark_identified();
     // The handshake is done: on to the window's data phase.
     void Begin_data();
     void Apply_ident(const IdentInfo& in);
