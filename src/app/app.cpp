@@ -1,6 +1,6 @@
 // Creates the windows of the program: the one place that knows every window
 // class.
-#include "app/app.h"
+#include "appstate/app.h"
 
 #include "link/form_comm_read.h"
 #include "link/form_comm_write.h"

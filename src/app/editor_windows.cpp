@@ -2,9 +2,9 @@
 //
 // Registering an editor window is ONE line: the #include of its header in
 // the list below. (The header names the window's class with
-// BX_EDITOR_WINDOW, see app/editor_ids.h; the main window's commands then
+// BX_EDITOR_WINDOW, see appstate/editor_ids.h; the main window's commands then
 // find it through App::Window.)
-#include "app/app.h"
+#include "appstate/app.h"
 
 // ---- one line per editor window ----
 #include "editors/alignment/frm_adj_txp.h"

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "model/lang.h"
 
 namespace bx {

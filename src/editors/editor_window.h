@@ -50,7 +50,7 @@
 // in src/app/editor_windows.cpp.
 #pragma once
 
-#include "app/editor_ids.h"
+#include "appstate/editor_ids.h"
 #include "link/link_window.h"
 
 namespace bx {

@@ -1,6 +1,6 @@
 #include "link/form_comm_read.h"
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "link/reply_unpack.h"
 #include "model/memory_map.h"
 

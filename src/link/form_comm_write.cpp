@@ -1,6 +1,6 @@
 #include "link/form_comm_write.h"
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "model/five_tone.h"
 #include "model/freq_codec.h"
 

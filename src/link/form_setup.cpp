@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "ui/placement.h"
 
 namespace bx {

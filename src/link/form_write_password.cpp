@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "ui/placement.h"
 
 namespace bx {

@@ -10,7 +10,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/editor_ids.h"
+#include "appstate/editor_ids.h"
 #include "link/link_window.h"
 
 namespace bx {

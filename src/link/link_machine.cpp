@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "model/memory_map.h"
 #include "ui/password_box.h"
 

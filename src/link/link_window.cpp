@@ -1,6 +1,6 @@
 #include "link/link_window.h"
 
-#include "app/app.h"
+#include "appstate/app.h"
 
 namespace bx {
 

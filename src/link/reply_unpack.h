@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "app/app.h"
+#include "appstate/app.h"
 
 namespace bx {
 

@@ -1,6 +1,6 @@
 #include "link/transfer_window.h"
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "ui/placement.h"
 
 namespace bx {

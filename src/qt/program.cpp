@@ -6,7 +6,7 @@
 
 #include <cstdlib>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "qt/runtime.h"
 
 namespace bx {

@@ -1,6 +1,6 @@
 #include "shell/dialogs.h"
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "model/numtext.h"
 #include "shell/mdimain.h"
 

@@ -1,6 +1,6 @@
 #include "shell/form_type.h"
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "model/code_tables.h"
 #include "model/lang.h"
 #include "model/numtext.h"

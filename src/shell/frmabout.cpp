@@ -1,6 +1,6 @@
 #include "shell/frmabout.h"
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "model/lang.h"
 #include "shell/mdimain.h"
 

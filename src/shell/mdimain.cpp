@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "link/form_comm_read.h"
 #include "link/form_comm_write.h"
 #include "link/form_setup.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "editors/options/frm_option.h"
 #include "link/link_support.h"
 

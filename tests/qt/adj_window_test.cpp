@@ -14,7 +14,7 @@
 
 #include <cstdlib>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "editors/alignment/frm_adj_txp.h"
 #include "qt/host.h"
 #include "qt/runtime.h"

@@ -15,7 +15,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "editors/channels/frm_chann.h"
 #include "editors/fm/frm_fm.h"
 #include "qt/host.h"

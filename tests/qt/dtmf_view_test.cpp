@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "editors/signalling/frm_dtmf.h"
 #include "qt/host.h"
 #include "qt/runtime.h"

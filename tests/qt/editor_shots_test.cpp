@@ -10,7 +10,7 @@
 
 #include <cstdlib>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "qt/host.h"
 #include "qt/runtime.h"
 #include "qt_test_app.h"

@@ -16,7 +16,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "qt/host.h"
 #include "qt/runtime.h"
 #include "qt_test_app.h"

@@ -22,7 +22,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "qt/host.h"
 #include "qt/runtime.h"
 #include "qt_test_app.h"

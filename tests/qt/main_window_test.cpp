@@ -11,7 +11,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "qt/host.h"
 #include "qt/runtime.h"
 #include "qt_test_app.h"

@@ -15,7 +15,7 @@
 
 #include <cstdlib>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "editors/options/frm_option.h"
 #include "model/datafile.h"
 #include "model/option_offsets.h"

@@ -16,7 +16,7 @@
 
 #include <unistd.h>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "qt/host.h"
 #include "qt/runtime.h"
 

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "editors/signalling/frm_2tone.h"
 #include "qt/host.h"
 #include "qt/runtime.h"

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "shell/mdimain.h"
 #include "ui/sim.h"
 

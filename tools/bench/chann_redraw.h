@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "editors/channels/frm_chann.h"
 #include "model/defaults.h"
 #include "model/layouts.h"

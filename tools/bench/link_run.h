@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "link/form_comm_read.h"
 #include "link/form_comm_write.h"
 #include "qt/program.h"

@@ -1,6 +1,6 @@
 #include "editors/alignment/adj_exchange.h"
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "link/reply_unpack.h"
 
 namespace bx {

@@ -3,7 +3,7 @@
 // read and write.
 #include "editors/alignment/frm_adj_txp.h"
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "editors/alignment/adj_exchange.h"
 #include "model/adj_file.h"
 #include "model/defaults.h"

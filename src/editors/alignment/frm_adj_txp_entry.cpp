@@ -4,7 +4,7 @@
 // through the same handlers.
 #include <string>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "editors/alignment/adj_rules.h"
 #include "editors/alignment/frm_adj_txp.h"
 #include "model/lang.h"

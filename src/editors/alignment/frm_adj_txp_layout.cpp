@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "editors/alignment/adj_choices.h"
 #include "editors/alignment/adj_rules.h"
 #include "editors/alignment/frm_adj_txp.h"

@@ -1,7 +1,7 @@
 // The channel grid's cell editing: laying the pick list or the text box over
 // a clicked cell, picks written at once, and the commit of what an editor
 // holds when its cell is left or Enter is pressed.
-#include "app/app.h"
+#include "appstate/app.h"
 #include "editors/channels/chann_rows.h"
 #include "editors/channels/frm_chann.h"
 #include "model/lang.h"

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "editors/channels/chann_columns.h"
 #include "link/reply_unpack.h"
 #include "model/lang.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "editors/channels/chann_choices.h"
 #include "editors/channels/chann_rows.h"
 #include "model/defaults.h"

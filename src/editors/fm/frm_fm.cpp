@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "editors/fm/fm_choices.h"
 #include "editors/fm/fm_rows.h"
 #include "model/defaults.h"

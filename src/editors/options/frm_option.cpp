@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "editors/options/options_choices.h"
 #include "model/defaults.h"
 

@@ -2,7 +2,7 @@
 // on the exchange machine: a read stores 0x0E00-0x0F3F (the block and the
 // two VFO records) and shows them; a write sends the whole area from the
 // image.
-#include "app/app.h"
+#include "appstate/app.h"
 #include "editors/options/frm_option.h"
 #include "link/reply_unpack.h"
 

@@ -3,7 +3,7 @@
 // image, the VFO band change and frequency commit, the text fields.
 #include <algorithm>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "editors/options/frm_option.h"
 #include "editors/options/text_fields.h"
 #include "editors/options/vfo_codec.h"

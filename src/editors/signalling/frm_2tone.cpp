@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "editors/signalling/two_tone_rules.h"
 #include "link/reply_unpack.h"
 #include "model/defaults.h"

@@ -2,7 +2,7 @@
 // decode cell list, and the four tone boxes of the selected decode entry.
 #include <string>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "editors/cell_commit.h"
 #include "editors/signalling/frm_2tone.h"
 #include "editors/signalling/two_tone_rules.h"

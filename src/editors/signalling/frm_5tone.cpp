@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "editors/signalling/five_tone_rules.h"
 #include "link/reply_unpack.h"
 #include "model/defaults.h"

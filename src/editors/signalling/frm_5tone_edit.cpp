@@ -3,7 +3,7 @@
 // standard list.
 #include <string>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "editors/cell_commit.h"
 #include "editors/signalling/five_tone_rules.h"
 #include "editors/signalling/frm_5tone.h"

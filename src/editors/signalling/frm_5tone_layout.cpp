@@ -4,7 +4,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "editors/signalling/five_tone_choices.h"
 #include "editors/signalling/five_tone_rules.h"
 #include "editors/signalling/frm_5tone.h"

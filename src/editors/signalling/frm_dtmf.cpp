@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "link/reply_unpack.h"
 #include "model/codecs.h"
 #include "model/defaults.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "editors/signalling/frm_dtmf.h"
 #include "model/lang.h"
 

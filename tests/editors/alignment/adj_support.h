@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "editors/alignment/frm_adj_txp.h"
 #include "link/link_support.h"
 #include "shell/mdimain.h"

@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/editor_ids.h"
-#include "app/main_window.h"
+#include "appstate/editor_ids.h"
+#include "appstate/main_window.h"
 #include "model/adj_table.h"
 #include "model/code_tables.h"
 #include "model/freq_codec.h"

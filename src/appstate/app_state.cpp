@@ -3,7 +3,7 @@
 // windows themselves are created in app.cpp, at the top.
 #include <algorithm>
 
-#include "app/app.h"
+#include "appstate/app.h"
 #include "ui/form.h"
 
 namespace bx {
