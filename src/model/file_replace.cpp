@@ -3,9 +3,12 @@
 #include <cerrno>
 #include <random>
 #include <system_error>
+#include <vector>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <limits.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -81,18 +84,39 @@ int follow_links(std::string& p) {
     return ELOOP;
 }
 
-// A hidden name beside `name`, within `name_max` bytes.
-std::string temp_name(const std::string& name, long name_max, std::random_device& rnd) {
-    const std::string tail = ".tmp" + std::to_string(100000 + rnd() % 900000u);
+// Every hidden name ends in this and six digits, the first of them not 0.
+constexpr char kTempMark[] = ".tmp";
+constexpr size_t kTempTail = sizeof kTempMark - 1 + 6;
+
+// The part of every hidden name of `name` before its tail: a dot and the
+// name, cut so that the whole stays within `name_max` bytes.
+std::string temp_prefix(const std::string& name, long name_max) {
     size_t keep = name.size();
-    const long room = name_max - 1 - static_cast<long>(tail.size());
+    const long room = name_max - 1 - static_cast<long>(kTempTail);
     if (room < 1) keep = 0;
     else if (static_cast<long>(keep) > room) {
         keep = static_cast<size_t>(room);
         // Never half a UTF-8 character.
         while (keep > 0 && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) --keep;
     }
-    return "." + name.substr(0, keep) + tail;
+    return "." + name.substr(0, keep);
+}
+
+// A hidden name beside `name`, within `name_max` bytes.
+std::string temp_name(const std::string& name, long name_max, std::random_device& rnd) {
+    return temp_prefix(name, name_max) + kTempMark + std::to_string(100000 + rnd() % 900000u);
+}
+
+// Whether `entry` has exactly the shape of a hidden name with this prefix.
+bool is_temp_name(const std::string& entry, const std::string& prefix) {
+    if (entry.size() != prefix.size() + kTempTail || entry.compare(0, prefix.size(), prefix) != 0) return false;
+    const size_t mark = prefix.size();
+    if (entry.compare(mark, sizeof kTempMark - 1, kTempMark) != 0) return false;
+    const size_t digits = mark + sizeof kTempMark - 1;
+    if (entry[digits] < '1' || entry[digits] > '9') return false;
+    for (size_t i = digits + 1; i < entry.size(); ++i)
+        if (entry[i] < '0' || entry[i] > '9') return false;
+    return true;
 }
 
 int write_all(int fd, const std::string& bytes) {
@@ -140,6 +164,43 @@ FileError put_in_place(const Target& t, const std::string& tmp) {
     return {};
 }
 
+// Removes one leftover unless it is not a plain file or a running save
+// holds it locked. A removal that fails is let be.
+void remove_leftover(const Target& t, const std::string& name, const ReplaceHooks& hooks) {
+    struct stat named {};
+    if (::fstatat(t.dir, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(named.st_mode)) return;
+    Fd f(::openat(t.dir, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (f.fd < 0) return;
+    struct stat opened {};
+    if (::fstat(f.fd, &opened) != 0 || opened.st_dev != named.st_dev || opened.st_ino != named.st_ino) return;
+    // Held by a save still running (here or in another process), or a file
+    // system without locks, which leaves the question open.
+    if (::flock(f.fd, LOCK_EX | LOCK_NB) != 0) return;
+    if (hooks.remove_leftover) hooks.remove_leftover(t.dir, name.c_str());
+    else ::unlinkat(t.dir, name.c_str(), 0);
+}
+
+// Removes what earlier saves of the target left under its hidden names when
+// they were killed before their rename. Only names of exactly the shape
+// temp_name gives this target are looked at.
+void remove_leftovers(const Target& t, const ReplaceHooks& hooks) {
+    const int scan_fd = ::openat(t.dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (scan_fd < 0) return;
+    DIR* scan = ::fdopendir(scan_fd);
+    if (!scan) {
+        ::close(scan_fd);
+        return;
+    }
+    const std::string prefix = temp_prefix(t.name, t.name_max);
+    std::vector<std::string> found;
+    while (const dirent* e = ::readdir(scan)) {
+        const std::string entry = e->d_name;
+        if (entry != t.name && is_temp_name(entry, prefix)) found.push_back(entry);
+    }
+    ::closedir(scan);
+    for (const std::string& name : found) remove_leftover(t, name, hooks);
+}
+
 enum class Unnamed { Done, Unsupported };
 
 // The save through an unnamed file. Unsupported: nothing was done, and the
@@ -152,6 +213,7 @@ Unnamed save_unnamed(const Target& t, const std::string& bytes, const ReplaceHoo
         err = write_error(errno);
         return Unnamed::Done;
     }
+    ::flock(f.fd, LOCK_EX | LOCK_NB);  // marks the file as a running save's (best effort)
     if (int e = fill(f.fd, t, bytes)) {
         err = write_error(e);  // the unnamed file vanishes with its descriptor
         return Unnamed::Done;
@@ -202,6 +264,10 @@ FileError save_named(const Target& t, const std::string& bytes, const ReplaceHoo
             if (errno == EEXIST) continue;
             return write_error(errno);
         }
+        // The lock marks the file as a running save's; a second descriptor
+        // of it keeps the lock until the rename is done.
+        ::flock(f.fd, LOCK_EX | LOCK_NB);
+        Fd hold(::dup(f.fd));
         int e = fill(f.fd, t, bytes);
         const int close_e = f.close_now();
         if (e == 0) e = close_e;
@@ -239,6 +305,7 @@ FileError Write_file_replacing(const std::string& path, const std::string& bytes
     t.dir = dir.fd;
     const long name_max = ::fpathconf(dir.fd, _PC_NAME_MAX);
     if (name_max > 0) t.name_max = name_max;
+    remove_leftovers(t, hooks);
 
     if (!hooks.named_temp_only) {
         FileError err;

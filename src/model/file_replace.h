@@ -3,20 +3,30 @@
 // 1. A symbolic link at the target is followed, link after link, to the
 //    file it names, which is then written (created when it does not exist);
 //    a loop of links is refused with the system's reason.
-// 2. The bytes go into an unnamed file in the target's folder (O_TMPFILE),
+// 2. First, what earlier saves of that same file left behind when they
+//    were killed (see 3 and 4) is removed: the plain files in its folder
+//    whose names have exactly the shape of its hidden names below, except
+//    those a running save holds. Every save holds a lock on its temporary
+//    file from its creation until the rename, and a file so held is left
+//    alone, as is anything that is not a plain file (a folder, a symbolic
+//    link) and a leftover that will not go away, which never fails the save.
+// 3. The bytes go into an unnamed file in the target's folder (O_TMPFILE),
 //    are flushed to the disk, and only then get a name: the target's own
 //    when there is no file there yet, else a fresh hidden name that is at
 //    once renamed over the target. A save killed before that leaves
-//    nothing behind (only a kill between those two calls leaves the hidden
-//    name); the old file stays whole until the rename.
-// 3. Where the file system has no unnamed files (or /proc is missing, which
+//    nothing behind; only a kill in the short window between giving the
+//    hidden name and the rename leaves that name, until the next save of
+//    the file removes it. The old file stays whole until the rename.
+// 4. Where the file system has no unnamed files (or /proc is missing, which
 //    the naming needs), the bytes go into a hidden named temporary file
 //    instead, renamed over the target when complete; a save killed there
-//    leaves that hidden file, as such a file system allows nothing better.
+//    leaves that hidden file until the next save of the file removes it.
 //
-// Hidden names are "." + the target's name + ".tmp" + six digits, the
-// target's name cut (at a character boundary) so that the whole stays
-// within the longest name the folder allows.
+// Hidden names are "." + the target's name + ".tmp" + six digits (100000 to
+// 999999), the target's name cut (at a character boundary) so that the
+// whole stays within the longest name the folder allows. Two targets whose
+// names are cut alike share that shape, so a save of either removes the
+// leftovers of both.
 #pragma once
 
 #include <functional>
@@ -35,6 +45,9 @@ enum class ReplaceStep {
 struct ReplaceHooks {
     bool named_temp_only = false;                // as on a file system without unnamed files
     std::function<void(ReplaceStep)> at_step;  // called at each step reached
+    // Removes a leftover of an earlier save in place of unlinkat(dir, name, 0)
+    // (a test makes a removal fail with it); 0 or the reason.
+    std::function<int(int dir, const char* name)> remove_leftover;
 };
 
 FileError Write_file_replacing(const std::string& path, const std::string& bytes, const ReplaceHooks& hooks);

@@ -106,8 +106,9 @@ FileError Open_for_reading(const std::string& path, std::ifstream& in);
 // Writes `bytes` as the whole content of `path`, through a temporary file in
 // the target's folder that takes the target's name only once every byte is
 // on disk. On any failure the old file at `path` is untouched and nothing is
-// left beside it. A symbolic link is kept and the file it names written.
-// A folder, a pipe or a device is never replaced.
+// left beside it; a kill may leave a hidden temporary file, which the next
+// save of the same file removes first. A symbolic link is kept and the file
+// it names written. A folder, a pipe or a device is never replaced.
 FileError Write_file_replacing(const std::string& path, const std::string& bytes);
 
 // The message for a failed load or save of `path`, in the flag's language.
