@@ -43,6 +43,11 @@ class Form_Comm_Write;
 class Form_setup;
 
 class App {
+    // Declared first, so it outlives every window (and the exchange machine
+    // of each, which takes its probe out when it goes).
+    std::vector<std::pair<int, std::function<bool()>>> exchanges_;
+    int next_exchange_id_ = 1;
+
 public:
     explicit App(ui::Runtime& rt);
     ~App();
@@ -105,7 +110,9 @@ public:
     std::array<uint8_t, 10> Program_cmd{};
     int16_t Chann_count = 0;
     int16_t Model_index = 0;
-    // Validation limits in MHz.
+    // Validation limits in MHz, as set (the radio's report, the start-up or
+    // the model dialog); the checks take them through limits(), which knows
+    // that a band of 0-0 is no band.
     double Limit_A_low = 0, Limit_A_high = 0, Limit_B_low = 0, Limit_B_high = 0;
 
     // ---- data file and file dialogs ----
@@ -122,6 +129,8 @@ public:
     ModelTable Model_table;
     // Milliseconds of one count of the radio's tone timer (kToneTickMs).
     double Tone_tick_ms = 0;
+    // The limits every range check uses (channel cells, the channel write
+    // check, the VFO frequencies).
     ValidationLimits limits() const { return {Limit_A_low, Limit_A_high, Limit_B_low, Limit_B_high}; }
 
     // ---- factory defaults: options mirror and alignment tables ----
@@ -136,6 +145,8 @@ public:
     int16_t Comm_port = 1;
     int16_t Comm_port_err = 0;
     // Base radio address of the exchange started last, high byte first.
+    // Each exchange builds its frames from the base it started with
+    // (LinkMachine::Base_addr), never from these.
     uint8_t Addr_high = 0, Addr_low = 0;
     // Raw 69-byte read replies by block counter (slots 0..68 of a row), and
     // the second buffer of the channel editor's name area.
@@ -152,6 +163,25 @@ public:
     std::array<uint8_t, 17> PassWord_radio{};
     // Band limits the radio reported at the last accepted identification.
     double Band_A_low = 0, Band_A_high = 0, Band_B_low = 0, Band_B_high = 0;
+
+    // ---- running exchanges ----
+    // The exchange machine of every window (the identification's aside)
+    // puts in a probe telling whether its exchange runs, and takes it out
+    // when it goes; Add_exchange returns the id that removes it.
+    int Add_exchange(std::function<bool()> runs);
+    void Remove_exchange(int id);
+    // Whether any of them runs: the one place that knows it. Commands that
+    // would change the image an exchange sends or fills, or re-aim it,
+    // refuse while it does.
+    bool Exchange_runs() const;
+
+    // ---- limits-changed notice ----
+    // A window that shows the limits (the options editor's range boxes)
+    // listens while it is loaded; an accepted identification runs every
+    // listener once it has set the limits.
+    int Add_limits_listener(std::function<void()> on_changed);
+    void Remove_limits_listener(int id);
+    void Limits_changed();
 
     // ---- image-replaced notice ----
     // A window that must redraw at once when the whole image is replaced (a
@@ -185,6 +215,7 @@ private:
     std::array<ui::Form*, kEditorCount> editors_{};
     std::vector<std::unique_ptr<ui::Form>> owned_;
     std::vector<std::pair<int, std::function<void()>>> image_listeners_;
+    std::vector<std::pair<int, std::function<void()>>> limits_listeners_;
     int next_listener_id_ = 1;
     std::vector<ui::Form*> forms_;
     bool ended_ = false;

@@ -54,27 +54,59 @@ ui::Form* App::Form_named(std::string_view name) const {
     return nullptr;
 }
 
+namespace {
+using Listeners = std::vector<std::pair<int, std::function<void()>>>;
+
+void Remove_listener(Listeners& ls, int id) {
+    std::erase_if(ls, [id](const auto& l) { return l.first == id; });
+}
+
+// Runs every listener in the order they were added. Ids first: a listener
+// may add or remove listeners while it runs.
+void Run_listeners(const Listeners& ls) {
+    std::vector<int> ids;
+    for (const auto& l : ls) ids.push_back(l.first);
+    for (int id : ids) {
+        auto it = std::find_if(ls.begin(), ls.end(), [id](const auto& l) { return l.first == id; });
+        if (it == ls.end()) continue;
+        std::function<void()> f = it->second;  // a copy: the listener may remove itself
+        f();
+    }
+}
+}  // namespace
+
 int App::Add_image_listener(std::function<void()> on_replaced) {
     const int id = next_listener_id_++;
     image_listeners_.emplace_back(id, std::move(on_replaced));
     return id;
 }
 
-void App::Remove_image_listener(int id) {
-    std::erase_if(image_listeners_, [id](const auto& l) { return l.first == id; });
+void App::Remove_image_listener(int id) { Remove_listener(image_listeners_, id); }
+
+void App::Image_replaced() { Run_listeners(image_listeners_); }
+
+int App::Add_limits_listener(std::function<void()> on_changed) {
+    const int id = next_listener_id_++;
+    limits_listeners_.emplace_back(id, std::move(on_changed));
+    return id;
 }
 
-void App::Image_replaced() {
-    // Ids first: a listener may add or remove listeners while it runs.
-    std::vector<int> ids;
-    for (const auto& l : image_listeners_) ids.push_back(l.first);
-    for (int id : ids) {
-        auto it = std::find_if(image_listeners_.begin(), image_listeners_.end(),
-                               [id](const auto& l) { return l.first == id; });
-        if (it == image_listeners_.end()) continue;
-        std::function<void()> f = it->second;  // a copy: the listener may remove itself
-        f();
-    }
+void App::Remove_limits_listener(int id) { Remove_listener(limits_listeners_, id); }
+
+void App::Limits_changed() { Run_listeners(limits_listeners_); }
+
+int App::Add_exchange(std::function<bool()> runs) {
+    const int id = next_exchange_id_++;
+    exchanges_.emplace_back(id, std::move(runs));
+    return id;
+}
+
+void App::Remove_exchange(int id) {
+    std::erase_if(exchanges_, [id](const auto& e) { return e.first == id; });
+}
+
+bool App::Exchange_runs() const {
+    return std::any_of(exchanges_.begin(), exchanges_.end(), [](const auto& e) { return e.second(); });
 }
 
 }  // namespace bx

@@ -8,7 +8,12 @@
 namespace bx {
 
 EditorWindow::EditorWindow(App& a, const char* name, const EditorRow& row)
-    : LinkWindow(a, name, *row.link, Parts{.progress = true, .password = row.password, .stored_password = kStoredPassword}),
+    : LinkWindow(a, name, *row.link,
+                 Parts{.progress = true,
+                       .password = row.password,
+                       .stored_password = kStoredPassword,
+                       .busy_unload = &row.unload,
+                       .busy_unload_title = row.eng_title}),
       erow_(row) {
     Command_read.Click = [this] { Command_read_Click(); };
     Command_Write.Click = [this] { Command_Write_Click(); };
@@ -78,25 +83,26 @@ void EditorWindow::Command_Write_Click() {
     Link.Write_button();
 }
 
-// Closing while the window's own exchange runs is refused, except at the
-// program's end, where the warning shows once and the window goes.
+// Closing while the window's own exchange runs is refused by the link
+// window's unload rule (with the row's unload text), except at the
+// program's end.
 void EditorWindow::Form_Unload(int& Cancel) {
-    if (Busy()) {
-        Warn(erow_.unload);
-        if (UnloadMode() != ui::vbFormMDIForm) {
-            Cancel = 1;
-            return;
-        }
-    }
     LinkWindow::Form_Unload(Cancel);
     if (Cancel && UnloadMode() != ui::vbFormMDIForm) return;
     if (image_listener_ != 0) app.Remove_image_listener(image_listener_);
     image_listener_ = 0;
+    if (limits_listener_ != 0) app.Remove_limits_listener(limits_listener_);
+    limits_listener_ = 0;
 }
 
 void EditorWindow::Follow_image_replaced() {
     if (image_listener_ != 0) return;
     image_listener_ = app.Add_image_listener([this] { Image_replaced(); });
+}
+
+void EditorWindow::Follow_limits_changed() {
+    if (limits_listener_ != 0) return;
+    limits_listener_ = app.Add_limits_listener([this] { Limits_changed(); });
 }
 
 ui::Form* EditorWindow::Image_dialog(bool save) const {

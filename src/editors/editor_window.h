@@ -166,10 +166,15 @@ protected:
     // from Form_Load; a second call changes nothing.
     void Follow_image_replaced();
     virtual void Image_replaced() {}
+    // The same for the limits: from now until the window unloads,
+    // Limits_changed runs whenever an identification has set new limits.
+    void Follow_limits_changed();
+    virtual void Limits_changed() {}
 
 private:
     const EditorRow& erow_;
     int image_listener_ = 0;
+    int limits_listener_ = 0;
 };
 
 }  // namespace bx

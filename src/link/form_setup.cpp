@@ -3,6 +3,7 @@
 #include <string>
 
 #include "appstate/app.h"
+#include "link/link_machine.h"
 #include "ui/placement.h"
 
 namespace bx {
@@ -50,7 +51,10 @@ void Form_setup::Form_Load() {
     if (app.Comm_port >= 1 && app.Comm_port <= 12) options()[static_cast<size_t>(app.Comm_port - 1)]->setValue(true);
 }
 
+// A running exchange keeps its port: the new port, and the identification
+// on it, wait until no exchange runs.
 void Form_setup::Command_ok_Click() {
+    if (Refuse_while_exchange_runs(app)) return;
     int k = 1;
     for (ui::OptionButton* o : options()) {
         if (o->Value()) app.Comm_port = static_cast<int16_t>(k);

@@ -10,7 +10,21 @@ namespace bx {
 
 using namespace link_timing;
 
-LinkMachine::LinkMachine(App& a, const Link_params& r, Controls c) : app(a), row(r), c_(c) {}
+LinkMachine::LinkMachine(App& a, const Link_params& r, Controls c) : app(a), row(r), c_(c) {
+    // The identification reads and writes nothing of the radio's memory,
+    // and the port dialog restarts it itself.
+    if (!row.ident_only) exchange_id_ = app.Add_exchange([this] { return Running(); });
+}
+
+LinkMachine::~LinkMachine() {
+    if (exchange_id_ != 0) app.Remove_exchange(exchange_id_);
+}
+
+// A window closed by force (its controls discarded) runs nothing, whatever
+// its flags still say.
+bool LinkMachine::Running() const {
+    return c_.MSC.owner().Loaded() && (st.Busy() || c_.Timer3.running());
+}
 
 const char* LinkMachine::T(const link_text::Pair& t) const { return L(app.Lang_chinese, t.chn, t.eng); }
 
@@ -88,6 +102,7 @@ void LinkMachine::Start_exchange(bool write) {
     }
     int base = write ? row.write_base : row.read_base;
     if (base < 0) base = 0;
+    base_addr_ = base & 0xFF00;
     app.Addr_high = static_cast<uint8_t>((base >> 8) & 0xFF);
     app.Addr_low = 0;
     st.Write_busy = write ? -1 : 0;
@@ -236,6 +251,8 @@ void LinkMachine::Apply_ident(const IdentInfo& in) {
     bar.setPanelText(2, in.model);
     bar.setPanelText(4, in.serial);
     bar.setPanelText(6, in.version);
+    // The windows that show the limits follow them.
+    app.Limits_changed();
 }
 
 void LinkMachine::Ident_stage() {
@@ -323,7 +340,7 @@ const uint8_t* LinkMachine::Image_row(int rec) const {
 std::array<uint8_t, kRecordBytes> LinkMachine::Record_to_write(int c) const {
     if (Data_phase.Write_record) return Data_phase.Write_record(c);
     std::array<uint8_t, kRecordBytes> rec{};
-    const int base = app.Addr_high * 256 + app.Addr_low;
+    const int base = base_addr_;
     const uint8_t* row = Image_row(base / kRecordBytes + c);
     std::copy(row, row + kRecordBytes, rec.begin());
     return rec;
@@ -345,7 +362,7 @@ void LinkMachine::Finish() {
 }
 
 void LinkMachine::Begin_read_data() {
-    const int base = app.Addr_high * 256 + app.Addr_low;
+    const int base = base_addr_;
     std::vector<uint8_t> f = Cmd_read(base, frame::kBlockBytes);
     if (row.first_read_ack) f.insert(f.begin(), frame::Ack);
     Set_frame(f);
@@ -355,7 +372,7 @@ void LinkMachine::Begin_read_data() {
 }
 
 void LinkMachine::Begin_write_data() {
-    const int base = app.Addr_high * 256 + app.Addr_low;
+    const int base = base_addr_;
     Set_frame(Write_frame(base, Record_to_write(0).data(), false));
     st.Block_no = 1;
     Arm_send_pump();
@@ -382,7 +399,7 @@ void LinkMachine::Read_phase() {
         if (On_read_complete) On_read_complete();
         return;
     }
-    const int addr = app.Addr_high * 256 + app.Addr_low + (c - 1) * frame::kBlockBytes;
+    const int addr = base_addr_ + (c - 1) * frame::kBlockBytes;
     Set_frame(Cmd_read(addr, frame::kBlockBytes));
     Arm_send_pump();
     ++st.Block_no;
@@ -416,7 +433,7 @@ void LinkMachine::Write_phase() {
                                                       std::to_string(n) +
                                                       L(app.Lang_chinese, "  数据块", "  Data Block"));
     }
-    const int base = app.Addr_high * 256 + app.Addr_low;
+    const int base = base_addr_;
     Set_frame(Write_frame(base + c * kRecordBytes, Record_to_write(c).data(), true));
     ++st.Block_no;
     Arm_send_pump();
@@ -442,6 +459,13 @@ bool LinkMachine::Start_button(int retries, void (LinkMachine::*start)()) {
     (this->*start)();
     if (app.Comm_port_err != 0) return false;
     Show_progress(0, T(link_text::kConnecting));
+    return true;
+}
+
+bool Refuse_while_exchange_runs(App& app) {
+    if (!app.Exchange_runs()) return false;
+    app.rt.MsgBox(L(app.Lang_chinese, link_text::kBusy.chn, link_text::kBusy.eng), ui::vbExclamation,
+                  L(app.Lang_chinese, link_text::kTitleChn, link_text::kTitleEng));
     return true;
 }
 

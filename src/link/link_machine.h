@@ -86,7 +86,7 @@ public:
     };
 
     LinkMachine(App& app, const Link_params& row, Controls c);
-    virtual ~LinkMachine() = default;
+    virtual ~LinkMachine();
     LinkMachine(const LinkMachine&) = delete;
     LinkMachine& operator=(const LinkMachine&) = delete;
 
@@ -117,6 +117,17 @@ public:
 
     // The busy refusal when an exchange runs; returns whether it was shown.
     bool Refuse_if_busy();
+
+    // The exchange runs: from its start until its end is reported, the
+    // pause after a time-out (before the retry or the failure report)
+    // included. Every machine but the identification's tells the
+    // application (App::Exchange_runs).
+    bool Running() const;
+
+    // The base radio address of the exchange, set by its start: every frame
+    // of the exchange is built from it, whatever another exchange starts
+    // meanwhile.
+    int Base_addr() const { return base_addr_; }
 
     // A window's load and unload: the three machine timers stop, the port
     // closes and the seven flags clear, so a reloaded window never starts
@@ -187,6 +198,8 @@ protected:
     Controls c_;
 
 private:
+    int base_addr_ = 0;
+    int exchange_id_ = 0;
     bool Start_button(int retries, void (LinkMachine::*start)());
     void Start_exchange(bool write);
     void Stop_timers();
@@ -207,6 +220,11 @@ private:
 // The password box's change: the typed text, trimmed, into PassWord_typed
 // slots 0..5 (blank-padded; characters beyond the sixth are left out).
 void Store_typed_password(App& app, const std::string& text);
+
+// The busy refusal of a command that must not act while any exchange runs
+// (the main window's Open, the data-file load, the port dialog's OK): shows
+// "Read-write operating with transceiver ." and returns true when one runs.
+bool Refuse_while_exchange_runs(App& app);
 
 // Sets a port up for the link (port number, line settings, one byte per
 // Input, a receive event per byte, binary) and empties its input; opening

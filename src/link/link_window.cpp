@@ -42,7 +42,16 @@ void LinkWindow::Build() {
 
 void LinkWindow::Form_Load() { Link.Reset(); }
 
-void LinkWindow::Form_Unload(int& /*Cancel*/) { Link.Reset(); }
+void LinkWindow::Form_Unload(int& Cancel) {
+    if (parts_.busy_unload && Link.st.Busy()) {
+        Link.Msg(*parts_.busy_unload, parts_.busy_unload_title);
+        if (UnloadMode() != ui::vbFormMDIForm) {
+            Cancel = 1;
+            return;
+        }
+    }
+    Link.Reset();
+}
 
 void LinkWindow::Text_PassWord_Change() { Store_typed_password(app, Text_PassWord.Text()); }
 

@@ -26,9 +26,13 @@
 //   rule below.
 // - Unload rule: on load and on unload the machine's timers stop, the port
 //   closes and the seven flags of Link_state clear, so a reloaded window
-//   never starts out busy and no callback reaches a closed window. Closing
-//   is never refused here; a window that refuses it does so in its own
-//   Form_Unload before calling this one.
+//   never starts out busy and no callback reaches a closed window.
+// - Closing while the exchange runs: a window that names its refusal text
+//   in Parts (busy_unload; the read and write windows and every editor)
+//   refuses its close box, and any unload but the program's end, with that
+//   text while a busy flag is set; the window and its exchange stay. When
+//   the program ends the text shows once and the window unloads. Without
+//   the text closing is never refused here (the password window).
 #pragma once
 
 #include "link/link_machine.h"
@@ -46,6 +50,10 @@ public:
         bool password = true;  // Label_PassWord and Text_PassWord
         // The password box's stored text when the window loads.
         const char* stored_password = "";
+        // The refusal of closing while the exchange runs, and the English
+        // title of its box; none: closing is never refused.
+        const link_text::Pair* busy_unload = nullptr;
+        const char* busy_unload_title = link_text::kTitleEng;
     };
 
     App& app;

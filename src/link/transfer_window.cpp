@@ -13,7 +13,9 @@ constexpr const char* kDefaultPassword = "402793";
 
 TransferWindow::TransferWindow(App& a, const char* name, const Link_params& row, Texts texts,
                                ui::CommandButton& action)
-    : LinkWindow(a, name, row, {.stored_password = kDefaultPassword}), texts_(texts), action_(action) {
+    : LinkWindow(a, name, row, {.stored_password = kDefaultPassword, .busy_unload = &link_text::kNoClose}),
+      texts_(texts),
+      action_(action) {
     Command_Cancel.Click = [this] { Command_Cancel_Click(); };
     Command_Help.Click = [this] { Command_Help_Click(); };
     Timer4.OnTimer = [this] { Timer4_Timer(); };
@@ -55,13 +57,15 @@ void TransferWindow::Form_Load() {
     Label_PassWord.setCaption(L(chn, "读写密码", "PassWord"));
 }
 
-void TransferWindow::Command_Cancel_Click() {
-    if (Link.st.Busy()) {
-        Link.Msg(link_text::kNoClose);
-        return;
-    }
-    if (MSC.PortOpen()) MSC.setPortOpen(false);
-    App::Unload(*this);
+// Cancel and the close box are refused alike while the exchange runs (the
+// link window's unload rule, with the same text).
+void TransferWindow::Command_Cancel_Click() { App::Try_unload(*this); }
+
+void TransferWindow::Bring_up() {
+    if (Loaded() && Link.Running())
+        Show();
+    else
+        App::Reopen(*this);
 }
 
 void TransferWindow::Timer4_Timer() {

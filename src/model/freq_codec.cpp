@@ -107,7 +107,7 @@ int Chann_freq_check(const MemImage& img, const ValidationLimits& lim) {
         const FreqBcd b = Read_freq_bcd(img, f, c);
         if (std::all_of(b.begin(), b.end(), [](uint8_t x) { return x == kErased; })) return false;
         const double m = std::floor(Val(Freq_bcd_to_text(b)));
-        return m < lim.A_low || (m > lim.A_high && m < lim.B_low) || m > lim.B_high;
+        return m < lim.A_low || lim.Between(m, m > lim.A_high) || lim.Above_top(m);
     };
     using layout::Chann_record::Rx_freq, layout::Chann_record::Tx_freq;
     for (int c = 0; c < Rx_freq.at.count; ++c)

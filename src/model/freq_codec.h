@@ -19,8 +19,26 @@ namespace bx {
 using FreqBcd = std::array<uint8_t, 4>;
 
 // The validation limits in whole MHz (App::Limit_A_low .. Limit_B_high).
+// A band whose limits are both 0 is no band: a radio of one band reports its
+// band B as 0-0, and then every check uses band A alone.
 struct ValidationLimits {
     double A_low, A_high, B_low, B_high;
+
+    bool Has_B() const { return !(B_low == 0 && B_high == 0); }
+    // Whether f lies between the bands, above a_top (band A's top as the
+    // check at hand takes it) and below band B; with no band B everything
+    // above a_top is.
+    bool Between(double f, bool above_a_top) const { return above_a_top && (!Has_B() || f < B_low); }
+    // Whether f lies above the top band (band B, or band A when there is no
+    // band B, whose own top the check at hand tests through Between).
+    bool Above_top(double f) const { return Has_B() && f > B_high; }
+    // The limits of the band a VFO picks (0 band A, 1 band B); band B picks
+    // band A's when there is no band B.
+    void Band(int band, double& low, double& high) const {
+        const bool b = band != 0 && Has_B();
+        low = b ? B_low : A_low;
+        high = b ? B_high : A_high;
+    }
 };
 
 // The codecs accept frequencies from 0 up to, but not including, this (MHz).
@@ -57,7 +75,8 @@ inline std::string Freq_bcd_to_text(const FreqBcd& b) { return Freq_bcd_to_text(
 std::string Freq_text_of(double mhz);
 
 // The number (0..199) of the first of the 200 channel records whose receive
-// or transmit frequency, in whole MHz, lies outside both bands of the limits;
+// or transmit frequency, in whole MHz, lies outside both bands of the limits
+// (outside band A when there is no band B);
 // 255 when every channel passes. A frequency whose four bytes are all 0xFF is
 // not tested.
 int Chann_freq_check(const MemImage& img, const ValidationLimits& lim);

@@ -326,18 +326,30 @@ void QtFormHost::form_unloaded(ui::Form& f) {
     quiet_activation_ = true;
     if (fv->top) fv->top->hide();
     if (ui::Form* front = f.Front())
-        if (FormView* v = view(*front); v && v->top) {
-            if (auto* sub = qobject_cast<QMdiSubWindow*>(v->top.data())) {
-                if (QMdiArea* area = sub->mdiArea(); area && area->activeSubWindow() != sub)
-                    area->setActiveSubWindow(sub);
-            } else if (!v->main_window) {
-                v->top->raise();
-                v->top->activateWindow();
-            }
-        }
+        if (FormView* v = view(*front)) bring_forward(*v);
     quiet_activation_ = false;
     graveyard_.push_back(fv);
     if (depth_ == 0) bury_later();
+}
+
+// The form activates itself (Form::Show); Qt's activation that follows is
+// not a user's.
+void QtFormHost::form_raised(ui::Form& f) {
+    FormView* fv = view(f);
+    if (!fv) return;
+    quiet_activation_ = true;
+    bring_forward(*fv);
+    quiet_activation_ = false;
+}
+
+void QtFormHost::bring_forward(FormView& v) {
+    if (!v.top) return;
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(v.top.data())) {
+        if (QMdiArea* area = sub->mdiArea(); area && area->activeSubWindow() != sub) area->setActiveSubWindow(sub);
+    } else if (!v.main_window) {
+        v.top->raise();
+        v.top->activateWindow();
+    }
 }
 
 void QtFormHost::property_changed(ui::Control& c, const char* prop) {

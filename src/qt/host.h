@@ -135,6 +135,7 @@ public:
 
     void form_shown(ui::Form& f) override;
     void form_unloaded(ui::Form& f) override;
+    void form_raised(ui::Form& f) override;
     void property_changed(ui::Control& c, const char* prop) override;
     void form_changed(ui::Form& f, const char* prop) override;
     void quit() override;
@@ -172,6 +173,9 @@ public:
 private:
     void bury_later();
     FormView* build_view(ui::Form& f);
+    // Puts the view's window in front: the active child of the main window,
+    // or a raised and activated dialog.
+    void bring_forward(FormView& v);
 
     RendererRegistry renderers_;
     std::map<const ui::Form*, FormView*> views_;

@@ -1,6 +1,7 @@
 #include "shell/dialogs.h"
 
 #include "appstate/app.h"
+#include "link/link_machine.h"
 #include "model/numtext.h"
 #include "shell/mdimain.h"
 
@@ -141,6 +142,11 @@ void FileDialog::Command_enter_Click() {
     case NameCheck::Ok:
         break;
     }
+    // A load would change the image an exchange is sending or filling (an
+    // editor's Open button, or a dialog opened before the exchange began):
+    // refused, and the dialog stays for a later try.
+    if (params.action == FileDialogAction::Transfer_image && !params.save && Refuse_while_exchange_runs(app))
+        return;
     const std::string path = Join_folder(Dir1.Path(), name);
     app.Data_file_name = params.store_folder ? path : name;
     switch (params.action) {

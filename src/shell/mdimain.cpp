@@ -214,7 +214,12 @@ void MDImain::Comm_open_quiet() {
 
 // ---- commands ----
 
-void MDImain::File_Open_Click() { App::Reopen(*app.Form_open_chann); }
+// The data-file load waits until no exchange runs: it would change the
+// image that an exchange is sending or filling.
+void MDImain::File_Open_Click() {
+    if (Refuse_while_exchange_runs(app)) return;
+    App::Reopen(*app.Form_open_chann);
+}
 void MDImain::File_save_Click() { App::Reopen(*app.Form_save_chann); }
 void MDImain::File_saveas_Click() { App::Reopen(*app.Form_save_chann); }
 void MDImain::File_exit_Click() { app.End(); }
@@ -225,8 +230,8 @@ void MDImain::Sig_dtmf_Click() { Editor_command("Sig_dtmf"); }
 void MDImain::Sig_2tone_Click() { Editor_command("Sig_2tone"); }
 void MDImain::Sig_5tone_Click() { Editor_command("Sig_5tone"); }
 void MDImain::frm_adj_Click() { Editor_command("frm_adj"); }
-void MDImain::Prog_read_Click() { App::Reopen(*app.Form_Comm_Read); }
-void MDImain::Prog_write_Click() { App::Reopen(*app.Form_Comm_Write); }
+void MDImain::Prog_read_Click() { app.Form_Comm_Read->Bring_up(); }
+void MDImain::Prog_write_Click() { app.Form_Comm_Write->Bring_up(); }
 void MDImain::PC_PassWord_Click() { Editor_command("PC_PassWord"); }
 
 // ---- editor commands ----
@@ -312,13 +317,13 @@ void MDImain::Menu_Exit_Click() { app.End(); }
 void MDImain::Toolbar1_ButtonClick(const ui::Toolbar::Button& button) {
     const std::string& key = button.Key;
     if (key == "open") {
-        App::Reopen(*app.Form_open_chann);
+        File_Open_Click();
     } else if (key == "save") {
         App::Reopen(*app.Form_save_chann);
     } else if (key == "read") {
-        App::Reopen(*app.Form_Comm_Read);
+        Prog_read_Click();
     } else if (key == "write") {
-        App::Reopen(*app.Form_Comm_Write);
+        Prog_write_Click();
     } else if (key == "exit") {
         // These four first, in this order, then every other window; a busy
         // editor warns once and goes.

@@ -59,8 +59,11 @@ void Form::Show() {
         Load();
         return;
     }
+    const bool was_shown = shown_;
     show_window();
     if (loading_) return;  // the load activates it once Form_Load has returned
+    // A window on screen already comes forward there too.
+    if (was_shown) rt_.host().form_raised(*this);
     if (raise()) Form_Activate();
 }
 

@@ -66,6 +66,8 @@ public:
     virtual ~FormHost() = default;
     virtual void form_shown(Form&) {}
     virtual void form_unloaded(Form&) {}
+    // A form already shown is brought to the front (Form::Show again).
+    virtual void form_raised(Form&) {}
     virtual void property_changed(Control&, const char* /*prop*/) {}
     virtual void form_changed(Form&, const char* /*prop*/) {}
     virtual void quit() {}

@@ -154,6 +154,19 @@ TEST(ChannRows, RangeRules) {
     }
     EXPECT_EQ(A_low_text(start), "130.00000");
     EXPECT_EQ(A_low_text({66, 88, 400, 470}), "66.00000");
+
+    // A radio of one band reports band B as 0-0: band A alone, each rule
+    // keeping its own top of band A.
+    const ValidationLimits single{400, 470, 0, 0};
+    const Case single_cases[] = {
+        {0, true, true},         {399.99, true, true},  {400, false, false}, {455, false, false},
+        {470, false, false},     {470.5, false, true},  {471, true, true},   {520, true, true},
+    };
+    for (const Case& c : single_cases) {
+        EXPECT_EQ(Leave_rule_refuses(c.f, single), c.leave_refuses) << "single band " << c.f;
+        EXPECT_EQ(Enter_rule_refuses(c.f, single), c.enter_refuses) << "single band " << c.f;
+    }
+    EXPECT_EQ(A_low_text(single), "400.00000");
 }
 
 TEST(ChannRows, TypedTexts) {

@@ -64,7 +64,9 @@ TEST(OptionsVfo, ChecksUseTheLimitsOfTheBandPickedForThatVfo) {
     Options p;
     p.begin();  // identified: VHF 136-174, UHF 400-480
     bx::frm_option& w = p.w();
-    EXPECT_EQ(w.Text_Range_A.Text(), "130 - 179.9950");  // set at start-up, before the radio answered
+    // The range boxes follow the radio's limits as soon as it answers.
+    EXPECT_EQ(w.Text_Range_A.Text(), "136 - 174.9950");
+    EXPECT_EQ(w.Text_Range_B.Text(), "400 - 480.9950");
     // VFO B on UHF checks against the radio's UHF limits.
     commit(p, 1, "490");
     EXPECT_EQ(w.Text_Freq_b.Text(), "479.62500");
@@ -83,6 +85,8 @@ TEST(OptionsVfo, ChecksUseTheLimitsOfTheBandPickedForThatVfo) {
     p.main().Restart_identify();
     p.rt.sim.run_for(2000);
     ASSERT_EQ(p.app.Limit_B_high, 470);
+    EXPECT_EQ(w.Text_Range_A.Text(), "410 - 470.9950");  // VFO A is on UHF
+    EXPECT_EQ(w.Text_Range_B.Text(), "410 - 470.9950");
     commit(p, 0, "465");
     EXPECT_EQ(w.Text_Freq_a.Text(), "465.00000");
     EXPECT_TRUE(p.texts().empty());

@@ -213,24 +213,27 @@ TEST(ReadWindow, NoPortShowsOnlyThePortMessage) {
     EXPECT_EQ(p.rt.recorder.shown.size(), 1u);
 }
 
-TEST(ReadWindow, ReopenMidReadEndsTheExchange) {
+// Read chosen again while the read runs, also in the pause before a retry,
+// brings the window forward: the exchange goes on and its retry comes.
+TEST(ReadWindow, ReadAgainMidReadKeepsTheExchange) {
     RadioProgram p;
     p.start_identified();
+    p.radio.radio.faults.silent = true;
     click_read(p);
-    p.rt.sim.run_for(3000);
-    ASSERT_TRUE(p.rd().Link.st.Read_busy);
-    p.main().Toolbar1.click("read");  // reopens the window
-    EXPECT_TRUE(p.rd().Loaded());
-    EXPECT_FALSE(p.rd().Link.st.Busy());
-    EXPECT_FALSE(p.rd().Link.st.Identified);
-    EXPECT_FALSE(p.rd().MSC.PortOpen());
-    EXPECT_FALSE(p.radio.open());
-    p.rt.sim.run_for(10000);  // nothing of the old exchange acts
-    EXPECT_TRUE(p.rt.recorder.shown.empty());
-    // And the reloaded window reads at once.
-    p.rd().Command_read.click();
+    p.rt.sim.run_for(1500);  // past the time-out, inside the 3000 ms pause
+    ASSERT_FALSE(p.rd().Link.st.Busy());
+    ASSERT_TRUE(p.rd().Timer3.running());
+    p.main().Toolbar1.click("read");
+    EXPECT_TRUE(p.rd().Timer3.running());
+    p.radio.radio.faults.silent = false;
+    ASSERT_TRUE(p.rt.sim.run_until([&] { return p.rd().Link.st.Identified != 0; }, 10000));
+    p.main().Prog_read.click();
+    EXPECT_TRUE(p.rd().Link.st.Read_busy);
+    EXPECT_TRUE(p.rd().MSC.PortOpen());
     ASSERT_TRUE(p.run_until_idle(p.rd().Link));
     EXPECT_EQ(p.texts(), std::vector<std::string>{"Complete reading data from the transceiver."});
+    EXPECT_EQ(p.frames(Frame::Program).size(), 3u);  // identification, the silent one, the retry
+    for (int r = 0; r <= 787; ++r) ASSERT_EQ(p.image_record(r), p.radio_record(r)) << r;
 }
 
 TEST(ReadWindow, ReadDuringThePauseCancelsTheOldAttempt) {

@@ -189,3 +189,48 @@ TEST(ChannFreqCheck, ReadsTheLimitsItIsGiven) {
     EXPECT_EQ(bx::Chann_freq_check(img, {146, 174, 400, 480}), 0);
     EXPECT_EQ(bx::Chann_freq_check(img, {400, 471, 0, 0}), 0);
 }
+
+// A band of 0-0 is no band: a radio of one band reports its band B so, and
+// the check then takes band A alone (in whole MHz, as for two bands).
+TEST(ChannFreqCheck, BandBOfZeroIsNoBand) {
+    struct Case {
+        const char* mhz;
+        bx::ValidationLimits lim;
+        bool passes;
+    } cases[] = {
+        {"450", {400, 470, 0, 0}, true},       {"400", {400, 470, 0, 0}, true},
+        {"470.99", {400, 470, 0, 0}, true},    {"471", {400, 470, 0, 0}, false},
+        {"399.9", {400, 470, 0, 0}, false},    {"145", {400, 470, 0, 0}, false},
+        {"145", {136, 174, 0, 0}, true},       {"200", {136, 174, 0, 0}, false},
+        // A band B that only starts or only ends at 0 is still a band.
+        {"450", {400, 470, 0, 480}, true},     {"475", {400, 470, 0, 480}, true},
+        {"481", {400, 470, 0, 480}, false},
+    };
+    for (const Case& c : cases) {
+        MemImage img;
+        put(img, 7, 4, bx::Freq_text_to_bcd(c.mhz));
+        EXPECT_EQ(bx::Chann_freq_check(img, c.lim), c.passes ? 255 : 7)
+            << c.mhz << " with band B " << c.lim.B_low << "-" << c.lim.B_high;
+    }
+}
+
+TEST(ValidationLimits, BandPickedByAVfo) {
+    struct Case {
+        bx::ValidationLimits lim;
+        int band;
+        double low, high;
+    } cases[] = {
+        {{136, 174, 400, 480}, 0, 136, 174},
+        {{136, 174, 400, 480}, 1, 400, 480},
+        {{400, 470, 0, 0}, 0, 400, 470},
+        {{400, 470, 0, 0}, 1, 400, 470},  // no band B: band A's
+    };
+    for (const Case& c : cases) {
+        double low = -1, high = -1;
+        c.lim.Band(c.band, low, high);
+        EXPECT_EQ(low, c.low) << c.band;
+        EXPECT_EQ(high, c.high) << c.band;
+    }
+    EXPECT_TRUE((bx::ValidationLimits{136, 174, 400, 480}.Has_B()));
+    EXPECT_FALSE((bx::ValidationLimits{400, 470, 0, 0}.Has_B()));
+}

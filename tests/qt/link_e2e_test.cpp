@@ -1,10 +1,19 @@
 // The real program, offscreen, reads from and writes to `radio-sim --pty`.
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+
 #include <cstdio>
 #include <unistd.h>
 
 #include "bench/link_run.h"
+#include "qt/host.h"
 #include "qt_test_app.h"
 #include "radio-sim/radio_sim.h"
 
@@ -42,4 +51,89 @@ TEST(LinkEndToEnd, ReadThenWriteOverAPseudoTerminal) {
     for (int r = 0; r <= 783; ++r)
         for (int b = 0; b < 16; ++b) ASSERT_EQ(mem[r * 16 + b], app.Mem_image(r, b)) << r;
     for (int a = 0x3100; a < radiosim::kMemBytes; ++a) ASSERT_EQ(mem[a], model.mem[a]) << a;
+}
+
+// Program > Write chosen again (and the toolbar's write key, and the
+// window's close box) while the write runs, on the real widgets: the running
+// window comes to the front, the close is refused, and the write goes on to
+// the end, so the radio holds the whole image.
+TEST(LinkEndToEnd, WriteChosenAgainDuringTheWriteKeepsIt) {
+    bxtest::qt_app();
+    char dump[] = "/tmp/bx-radio-dumpXXXXXX";
+    int fd = mkstemp(dump);
+    ASSERT_GE(fd, 0);
+    close(fd);
+
+    linkrun::Run run;
+    ASSERT_TRUE(run.Start({"--password", "246810", "--dump", dump})) << run.error;
+    auto& app = *run.app;
+    QMainWindow* mw = run.rt->forms().main_window();
+    ASSERT_NE(mw, nullptr);
+    QAction* write_item = nullptr;
+    for (QAction* a : mw->menuBar()->actions())
+        if (a->text() == "Program" && a->menu())
+            for (QAction* i : a->menu()->actions())
+                if (i->text() == "Write to radio") write_item = i;
+    ASSERT_NE(write_item, nullptr);
+    QAction* write_key = nullptr;
+    for (QToolBar* bar : mw->findChildren<QToolBar*>())
+        for (QAction* a : bar->actions())
+            if (a->toolTip() == "write") write_key = a;
+    ASSERT_NE(write_key, nullptr);
+    auto sub_of = [&](const ui::Form& f) {
+        bx::FormView* v = run.rt->forms().view(f);
+        return v ? qobject_cast<QMdiSubWindow*>(v->top.data()) : nullptr;
+    };
+    QMdiArea* area = mw->findChild<QMdiArea*>();
+    ASSERT_NE(area, nullptr);
+
+    // Every channel within the radio's bands; a mark in the last records.
+    run.Clear_channel_frequencies();
+    for (int r = 768; r <= 783; ++r) app.Mem_image(r, 7) = static_cast<uint8_t>(r);
+    write_item->trigger();
+    auto& w = *app.Form_Comm_Write;
+    ASSERT_TRUE(w.Loaded());
+    QMdiSubWindow* sub = sub_of(w);
+    ASSERT_NE(sub, nullptr);
+    w.Text_PassWord.enter("246810");
+    run.messages.clear();
+    w.Command_Write.click();
+    ASSERT_TRUE(bx::process_events_until([&] { return w.Link.st.Identified && w.Link.st.Block_no >= 200; }, 60))
+        << "the write does not get going";
+
+    // The options editor in front, then the menu item and the toolbar key.
+    auto& options = *app.Window(bx::EditorId::frm_option);
+    options.Show();
+    bxtest::settle();
+    ASSERT_EQ(area->activeSubWindow(), sub_of(options));
+    for (QAction* a : {write_item, write_key}) {
+        const int before = w.Link.st.Block_no;
+        a->trigger();
+        bxtest::settle();
+        EXPECT_EQ(sub_of(w), sub) << "a new write window";
+        EXPECT_EQ(area->activeSubWindow(), sub);
+        EXPECT_TRUE(w.Link.st.Write_busy);
+        EXPECT_GE(w.Link.st.Block_no, before);
+        options.Show();
+        bxtest::settle();
+    }
+    // The close box is refused with the Cancel button's message.
+    EXPECT_TRUE(run.messages.empty());
+    sub->close();
+    bxtest::settle();
+    EXPECT_EQ(run.messages, std::vector<std::string>{"Read-write operating，don't close the window. ,"});
+    EXPECT_TRUE(sub->isVisible());
+    EXPECT_TRUE(w.Loaded());
+
+    ASSERT_TRUE(bx::process_events_until([&] { return !w.Link.st.Busy() && !w.Link.c().Timer3.Enabled(); }, 120));
+    EXPECT_EQ(run.messages, (std::vector<std::string>{"Read-write operating，don't close the window. ,",
+                                                      "Complete Written the data to transceiver."}));
+    EXPECT_EQ(w.Label_tr_count.Caption(), "Data Writed ！");
+
+    EXPECT_EQ(run.sim.Stop(), 0);
+    std::vector<uint8_t> mem = radiosim::Read_dump(dump);
+    std::remove(dump);
+    ASSERT_EQ(mem.size(), static_cast<size_t>(radiosim::kMemBytes));
+    for (int r = 0; r <= 783; ++r)
+        for (int b = 0; b < 16; ++b) ASSERT_EQ(mem[r * 16 + b], app.Mem_image(r, b)) << r;
 }

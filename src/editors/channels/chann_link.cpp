@@ -13,7 +13,6 @@ using chann_link::kNameOffset;
 
 namespace {
 
-int base_addr(const App& app) { return app.Addr_high * 256 + app.Addr_low; }
 
 void request_block(LinkMachine& m, int addr) {
     m.Set_frame(Cmd_read(addr, frame::kBlockBytes));
@@ -22,7 +21,7 @@ void request_block(LinkMachine& m, int addr) {
 
 void begin_read(LinkMachine& m) {
     m.st.Block_no = 1;
-    request_block(m, base_addr(m.app));
+    request_block(m, m.Base_addr());
     m.c().MSC.setInBufferCount(0);
     m.app.Pair_toggle = 0;
 }
@@ -50,7 +49,7 @@ void read_reply(LinkMachine& m) {
     m.Send_ack();
 
     if (app.Pair_toggle == 0) {
-        request_block(m, base_addr(app) + kNameOffset + frame::kBlockBytes * (c - 1));
+        request_block(m, m.Base_addr() + kNameOffset + frame::kBlockBytes * (c - 1));
         ++m.st.Block_no;
         app.Pair_toggle = -1;
     } else {
@@ -60,7 +59,7 @@ void read_reply(LinkMachine& m) {
             if (m.On_read_complete) m.On_read_complete();
             return;
         }
-        request_block(m, base_addr(app) + frame::kBlockBytes * (c - 1));
+        request_block(m, m.Base_addr() + frame::kBlockBytes * (c - 1));
     }
     const int n = m.st.Block_no;
     m.Show_progress(n * 100 / (m.st.Blocks_total + 1), L(app.Lang_chinese, "正在读取 ", "Reading ") +
@@ -69,7 +68,7 @@ void read_reply(LinkMachine& m) {
 }
 
 void begin_write(LinkMachine& m) {
-    const int base = base_addr(m.app);
+    const int base = m.Base_addr();
     m.Set_frame(Write_frame(base, m.Image_row(base / kRecordBytes), false));
     m.st.Block_no = 0;
     m.app.Pair_toggle = 0;
@@ -83,7 +82,7 @@ void write_reply(LinkMachine& m) {
     std::vector<uint8_t> in = m.c().MSC.Input();
     if (in.empty() || in[0] != frame::Ack) return;
     m.c().Timer2.setEnabled(false);
-    const int base = base_addr(app);
+    const int base = m.Base_addr();
     const int c = m.st.Block_no;
     if (app.Pair_toggle == 0) {
         const int addr = base + kNameOffset + kRecordBytes * c;

@@ -116,11 +116,11 @@ void Write_chann_pick(MemImage& img, int k, int col, int p, const ToneNameTable&
 }
 
 bool Leave_rule_refuses(double fr, const ValidationLimits& lim) {
-    return fr < lim.A_low || fr > lim.B_high || (fr >= lim.A_high + 1 && fr < lim.B_low);
+    return fr < lim.A_low || lim.Above_top(fr) || lim.Between(fr, fr >= lim.A_high + 1);
 }
 
 bool Enter_rule_refuses(double fr, const ValidationLimits& lim) {
-    return fr < lim.A_low || fr > lim.B_high || (fr > lim.A_high && fr < lim.B_low);
+    return fr < lim.A_low || lim.Above_top(fr) || lim.Between(fr, fr > lim.A_high);
 }
 
 std::string A_low_text(const ValidationLimits& lim) {

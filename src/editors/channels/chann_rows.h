@@ -50,7 +50,8 @@ void Write_chann_pick(MemImage& img, int k, int col, int p, const ToneNameTable&
 
 // The two range rules of a typed frequency f (MHz). Leaving the cell
 // accepts band A up to one MHz above its upper limit; Enter ends band A at
-// its upper limit. Both refuse below band A, above band B and between.
+// its upper limit. Both refuse below band A, above band B and between;
+// with no band B (limits 0-0), above band A.
 bool Leave_rule_refuses(double f, const ValidationLimits& lim);
 bool Enter_rule_refuses(double f, const ValidationLimits& lim);
 

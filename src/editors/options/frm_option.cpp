@@ -123,6 +123,7 @@ void frm_option::Form_Load() {
     Place_controls();  // after the lists: the first column fits their entries
     Show_option_data();
     ProgressBar1.setVisible(false);
+    Follow_limits_changed();
 }
 
 void frm_option::Form_Activate() { Show_option_data(); }

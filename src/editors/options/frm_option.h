@@ -104,6 +104,7 @@ protected:
     // Ends of the window's own read and write.
     void Read_complete() override;
     void Write_complete() override;
+    void Limits_changed() override;
 
 private:
     struct Vfo {

@@ -150,8 +150,17 @@ void frm_option::Vfo_list_Click(int v, size_t row) {
 void frm_option::Picked_limits(int v, double& low, double& high) const {
     int band = vfo_[static_cast<size_t>(v)].lists[options::Band_row()]->ListIndex();
     if (band < 0) band = options::Band_of(Vfo_rec::Freq.ref(app.Mem_image, v, 0));
-    low = band == 0 ? app.Limit_A_low : app.Limit_B_low;
-    high = band == 0 ? app.Limit_A_high : app.Limit_B_high;
+    app.limits().Band(band, low, high);
+}
+
+// An identification has set new limits: the range boxes show the limits
+// the frequency checks now use; the VFOs' bands and frequencies stay.
+void frm_option::Limits_changed() {
+    for (int v : {layout::Vfo_A, layout::Vfo_B}) {
+        double low = 0, high = 0;
+        Picked_limits(v, low, high);
+        vfo_[static_cast<size_t>(v)].Text_Range->setText(options::Range_text(low, high));
+    }
 }
 
 void frm_option::Band_change(int v) {
