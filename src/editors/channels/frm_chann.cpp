@@ -183,6 +183,7 @@ void frm_chann::Erase_chann_keep_band(int row) {
 // ---- commands ----
 
 void frm_chann::Command_def_Click() {
+    Drop_cell_editors();
     Load_chann_defaults(app.Mem_image);
     Show_all_rows();
 }
@@ -192,6 +193,7 @@ void frm_chann::Command_Clear_Click() {
         Warn(T::kNoClear);
         return;
     }
+    Drop_cell_editors();
     Clear_progress();
     for (int r = 1; r <= app.Chann_count; ++r) {
         for (int c : {kColRxFreq, kColTxFreq, kColOptSig}) Set_cell(r, c, "");
