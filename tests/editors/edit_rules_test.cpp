@@ -269,7 +269,18 @@ TEST(EditRules, FmCellThenCommandThenLeave) {
     const Case cases[] = {
         {"name: nothing", kFmColName, nullptr, none, factory, {}},
         {"freq: nothing", kFmColFreq, nullptr, none, factory, {}},
+        {"name: Enter", kFmColName, nullptr,
+         [](EditorProgram& p, const bxtest::TempDir&) { p.fm().Text_Edit.type("\r"); }, factory, {}},
         {"name: type and leave", kFmColName, "zz", none, typed_name, {}},
+        {"scroll", kFmColName, "zz",
+         [](EditorProgram& p, const bxtest::TempDir&) {
+             ui::Grid& g = p.fm().MSF_Chann;
+             g.setHeight(g.RowHeight() * 6);  // short enough to scroll
+             g.scroll_to(1, 0);
+             g.wheel(3);
+             EXPECT_GT(g.TopRow(), 1);
+         },
+         factory, {}},
         {"freq: type and leave", kFmColFreq, "96", none, typed_freq, {}},
         {"Read", kFmColName, "zz",
          [](EditorProgram& p, const bxtest::TempDir&) {
