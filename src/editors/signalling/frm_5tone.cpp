@@ -195,8 +195,8 @@ void frm_5tone::TabStrip1_Click() {
 void frm_5tone::Command_def_Click() {
     if (Refuse_if_busy()) return;
     Clear_progress();
-    Load_5tone_defaults(app.Mem_image);
     Drop_cell_editors();
+    Load_5tone_defaults(app.Mem_image);
     Show_5tone_data();
 }
 
@@ -204,20 +204,11 @@ void frm_5tone::Command_open_Click() { Open_image_dialog(false); }
 
 void frm_5tone::Command_save_Click() { Open_image_dialog(true); }
 
-void frm_5tone::Drop_cell_editors() {
-    Text_Encode.setVisible(false);
-    Frame_overlay.release();
-    Combo_Encode.setVisible(false);
-    Code_std_overlay.release();
-    Combo_edit.setVisible(false);
-    Std_overlay.release();
-}
-
-// The whole image was replaced elsewhere (a data-file load, a full read):
-// the open cell editors go unstored, then the area shows as loaded.
+// The whole image was replaced elsewhere (a data-file load, a full read;
+// the open cell editors are gone already, unstored): the area shows as
+// loaded.
 void frm_5tone::Image_replaced() {
     if (!Loaded()) return;
-    Drop_cell_editors();
     Show_5tone_data();
 }
 
@@ -264,7 +255,6 @@ void frm_5tone::Show_5tone_tone_labels() {
 void frm_5tone::Read_complete() {
     Unpack_reply_blocks(app, kFirstBlock, kFirstBlock + link_rows::frm_5tone.blocks_total - 1,
                         Std::Records.first);
-    Drop_cell_editors();
     Show_5tone_data();
     Show_read_done(signalling_text::kReadDone);
 }

@@ -129,8 +129,15 @@ void frm_5tone::Open_5tone_code_cell() {
         Code_std_overlay.place();
         Combo_Encode.setListIndex(five_tone::Shown_pos(Code::Std.get(app.Mem_image, r - 1), Combo_Encode.ListCount()));
     } else {
-        Frame_overlay.place();
+        // The box takes the cell's text before it is laid over the cell, so
+        // the text it opens with stores nothing. Opened again over its own
+        // cell it shows the cell again, and the frame is as it was then.
+        const bool again = Frame_overlay.on(r, c);
+        if (!again) frame_opened_ = Code::Frame[c - 1].bytes(app.Mem_image, r - 1);
+        Frame_overlay.release();
         Text_Encode.setText(MSF_Encode.Text());
+        Frame_overlay.place();
+        if (again) Code::Frame[c - 1].put(app.Mem_image, r - 1, frame_opened_);
     }
 }
 
@@ -139,13 +146,17 @@ void frm_5tone::Text_Encode_KeyPress(int& KeyAscii) {
 }
 
 // Every change of the box's text stores the frame of the cell the box was
-// opened on, and only while the box is on it.
+// opened on, and only while the box is on it. While the text is the one the
+// box opened with (blanks at either end aside), the frame holds the bytes
+// it had then: a look, or typing undone, changes nothing.
 void frm_5tone::Text_Encode_Change() {
     if (!Frame_overlay.placed()) return;
     const int r = Frame_overlay.row(), c = Frame_overlay.col();
     if (!Code_row(r) || !Frame_col(c)) return;
-    const five_tone::FrameBytes b = five_tone::Frame_bytes(Text_Encode.Text());
-    Code::Frame[c - 1].put(app.Mem_image, r - 1, b);
+    if (Frame_overlay.edited())
+        Code::Frame[c - 1].put(app.Mem_image, r - 1, five_tone::Frame_bytes(Text_Encode.Text()));
+    else
+        Code::Frame[c - 1].put(app.Mem_image, r - 1, frame_opened_);
 }
 
 // Leaving a cell: the standard list copies its name into its own cell; the
@@ -230,6 +241,19 @@ void frm_5tone::Combo_Encode_Click() {
     const int r = Code_std_overlay.row();
     if (!Code_row(r)) return;
     Code::Std.set(app.Mem_image, r - 1, Combo_Encode.ListIndex());
+}
+
+}  // namespace bx
+
+namespace bx {
+
+// The lists store their picks at once. The frame box stores as it is
+// typed; a changed one still over the grid's current cell gets the cell's
+// leave: the five-digit check and the cell's text.
+void frm_5tone::Commit_pending_edit() {
+    if (!Loaded()) return;
+    if (Text_Encode.Visible() && Frame_overlay.on(MSF_Encode.Row(), MSF_Encode.Col()) && Frame_overlay.edited())
+        MSF_Encode.leave_current();
 }
 
 }  // namespace bx
