@@ -230,6 +230,13 @@ void frm_2tone::Command_def_Click() {
     Show_2tone_data();
 }
 
+// Coming to the front: an open cell editor is gone (the base), and the
+// cells show the image.
+void frm_2tone::Form_Activate() {
+    EditorWindow::Form_Activate();
+    if (Loaded()) Show_2tone_cells();
+}
+
 void frm_2tone::Command_open_Click() { Open_image_dialog(false); }
 
 void frm_2tone::Command_save_Click() { Open_image_dialog(true); }
@@ -248,17 +255,22 @@ void frm_2tone::Show_list_pos(ui::ComboBox& list, int pos, const Field& f) {
         list.setListIndex(pos);
 }
 
-void frm_2tone::Show_2tone_data() {
-    MemImage& img = app.Mem_image;
+void frm_2tone::Show_2tone_cells() {
+    const MemImage& img = app.Mem_image;
     for (int n = 1; n <= 15; ++n) {
         MSF_Encode.setTextMatrix(n, 1, two_tone::Enc_tone_text(Enc::Tone_1.get(img, n - 1)));
         MSF_Encode.setTextMatrix(n, 2, two_tone::Enc_tone_text(Enc::Tone_2.get(img, n - 1)));
     }
+    for (int n = 1; n <= 15; ++n)
+        for (int c = 1; c <= 12; ++c) Show_decode_cell(n, c);
+}
+
+void frm_2tone::Show_2tone_data() {
+    MemImage& img = app.Mem_image;
+    Show_2tone_cells();
     Show_list_pos(Combo_Enc_ys1, Timing::First_dur.list_pos(img), Timing::First_dur);
     Show_list_pos(Combo_Enc_ys2, Timing::Second_dur.list_pos(img), Timing::Second_dur);
     Show_list_pos(Combo_enc_ys3, Timing::Gap.list_pos(img), Timing::Gap);
-    for (int n = 1; n <= 15; ++n)
-        for (int c = 1; c <= 12; ++c) Show_decode_cell(n, c);
     Edata_Load(Selected_dec_entry);
     Show_list_pos(Combo_Dec_Res_Time, Reset::Reset_time.list_pos(img), Reset::Reset_time);
 }

@@ -81,6 +81,10 @@ public:
 
     // Shows the whole 2-tone area from the image.
     void Show_2tone_data();
+    // Shows the cells of both grids from the image: a list's pick is stored
+    // before its cell shows it, so a list dropped unleft (a scroll, the
+    // window coming to the front) leaves its cell to this redraw.
+    void Show_2tone_cells();
     // Shows the tones of decode entry index + 1 in the four tone boxes.
     void Edata_Load(int16_t index);
     // Shows decode cell (n, c) from the image: the display rule of the
@@ -99,6 +103,7 @@ protected:
     void Form_Load() override;
     void Read_complete() override;
     void Write_complete() override;
+    void Form_Activate() override;
 
 private:
     // ---- frm_2tone.cpp: window, pages, lists, buttons, display ----

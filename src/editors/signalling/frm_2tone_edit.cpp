@@ -43,6 +43,9 @@ void frm_2tone::Wire_editing() {
     MSF_Decode.Click = [this] { Open_2tone_decode_cell(); };
     MSF_Decode.LeaveCell = [this] { MSF_Decode_LeaveCell(); };
     MSF_Decode.DblClick = [this] { MSF_Decode_DblClick(); };
+    // A scroll has dropped the cell editors (ui/cell_overlay.h).
+    MSF_Encode.Scroll = [this] { Show_2tone_cells(); };
+    MSF_Decode.Scroll = [this] { Show_2tone_cells(); };
     Combo_Decode.Click = [this] { Combo_Decode_Click(); };
     // Typed text is undone at once: only a pick changes the value.
     Combo_Decode.GotFocus = [this] { Decode_combo_text = Combo_Decode.Text(); };

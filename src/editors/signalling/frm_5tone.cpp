@@ -200,6 +200,13 @@ void frm_5tone::Command_def_Click() {
     Show_5tone_data();
 }
 
+// Coming to the front: an open cell editor is gone (the base), and the
+// cells show the image.
+void frm_5tone::Form_Activate() {
+    EditorWindow::Form_Activate();
+    if (Loaded()) Show_5tone_cells();
+}
+
 void frm_5tone::Command_open_Click() { Open_image_dialog(false); }
 
 void frm_5tone::Command_save_Click() { Open_image_dialog(true); }
@@ -216,7 +223,7 @@ void frm_5tone::Show_list_byte(ui::ComboBox& list, const Field& f) {
     list.setListIndex(five_tone::Shown_pos(f.get(app.Mem_image), list.ListCount()));
 }
 
-void frm_5tone::Show_5tone_data() {
+void frm_5tone::Show_5tone_cells() {
     const MemImage& img = app.Mem_image;
     for (int s = 0; s < Std::Records.count; ++s)
         MSF_Chann.setTextMatrix(s + 1, 1, five_tone::Period_text(Std::Period.get(img, s)));
@@ -229,6 +236,11 @@ void frm_5tone::Show_5tone_data() {
             MSF_Encode.setTextMatrix(n, f + 1, five_tone::Frame_text(Code::Frame[f].bytes(img, n - 1)));
         MSF_Encode.setTextMatrix(n, 4, Sig_5tone_std_name(Code::Std.get(img, n - 1)));
     }
+}
+
+void frm_5tone::Show_5tone_data() {
+    const MemImage& img = app.Mem_image;
+    Show_5tone_cells();
     Show_list_byte(Combo_Enc_ys1, Set::Delay[0]);
     Show_list_byte(Combo_Enc_ys2, Set::Delay[1]);
     Show_list_byte(Combo_enc_ys3, Set::Delay[2]);

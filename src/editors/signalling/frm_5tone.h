@@ -97,6 +97,11 @@ public:
 
     // Shows records 576..607 in the controls.
     void Show_5tone_data();
+    // Shows the cells of both grids from the image: a frame is stored as it
+    // is typed and a list's pick at once, before the cell shows them, so an
+    // editor dropped unleft (a scroll, the window coming to the front)
+    // leaves its cell to this redraw.
+    void Show_5tone_cells();
     // Shows the tone frequencies of the standard chosen in Combo_stxh.
     void Show_5tone_tone_labels();
 
@@ -108,6 +113,7 @@ protected:
     void Form_Load() override;
     void Read_complete() override;
     void Write_complete() override;
+    void Form_Activate() override;
 
 private:
     // ---- frm_5tone.cpp: lists, pages, buttons, display, exchange ----
@@ -150,6 +156,8 @@ private:
 
     // The frame's bytes when the box was opened over its cell.
     std::vector<uint8_t> frame_opened_;
+    // The frame box's text when it opened or was last committed.
+    std::string frame_judged_;
 
 };
 

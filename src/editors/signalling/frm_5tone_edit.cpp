@@ -39,6 +39,9 @@ void frm_5tone::Wire_editing() {
     MSF_Encode.Click = [this] { MSF_Encode_Click(); };
     MSF_Encode.LeaveCell = [this] { MSF_Encode_LeaveCell(); };
     MSF_Encode.DblClick = [this] { MSF_Encode_DblClick(); };
+    // A scroll has dropped the cell editors (ui/cell_overlay.h).
+    MSF_Chann.Scroll = [this] { Show_5tone_cells(); };
+    MSF_Encode.Scroll = [this] { Show_5tone_cells(); };
     Text_Encode.KeyPress = [this](int& KeyAscii) { Text_Encode_KeyPress(KeyAscii); };
     Text_Encode.Change = [this] { Text_Encode_Change(); };
     Text_Encode.LostFocus = [this] {
@@ -137,6 +140,7 @@ void frm_5tone::Open_5tone_code_cell() {
         Frame_overlay.release();
         Text_Encode.setText(MSF_Encode.Text());
         Frame_overlay.place();
+        frame_judged_ = Text_Encode.Text();
         if (again) Code::Frame[c - 1].put(app.Mem_image, r - 1, frame_opened_);
     }
 }
@@ -203,7 +207,8 @@ void frm_5tone::MSF_Encode_LeaveCell() {
 void frm_5tone::Clear_5tone_code_row(int r, bool leaving_box) {
     for (int c = 1; c <= kStdCol; ++c) MSF_Encode.setTextMatrix(r, c, "");
     const bool no_frame_1 = Trim(five_tone::Frame_text(Code::Frame[0].bytes(app.Mem_image, r - 1))).empty();
-    if (!leaving_box || !no_frame_1) Frame_overlay.release();
+    // A box left as it opened stores nothing, here neither.
+    if (!leaving_box || !no_frame_1 || !Frame_overlay.edited()) Frame_overlay.release();
     Text_Encode.setText("");
     // The standard list is emptied by dropping its selection: an empty text
     // typed into it would bring back Saved_combo_text, which may be another
@@ -249,11 +254,15 @@ namespace bx {
 
 // The lists store their picks at once. The frame box stores as it is
 // typed; a changed one still over the grid's current cell gets the cell's
-// leave: the five-digit check and the cell's text.
+// leave: the five-digit check and the cell's text. A text that check has
+// refused once is not judged again until the user changes it (a Save
+// followed by its dialog coming to the front asks twice).
 void frm_5tone::Commit_pending_edit() {
     if (!Loaded()) return;
-    if (Text_Encode.Visible() && Frame_overlay.on(MSF_Encode.Row(), MSF_Encode.Col()) && Frame_overlay.edited())
-        MSF_Encode.leave_current();
+    if (!Text_Encode.Visible() || !Frame_overlay.on(MSF_Encode.Row(), MSF_Encode.Col())) return;
+    if (!Frame_overlay.edited() || Text_Encode.Text() == frame_judged_) return;
+    frame_judged_ = Text_Encode.Text();
+    MSF_Encode.leave_current();
 }
 
 }  // namespace bx
