@@ -192,6 +192,8 @@ private:
     std::optional<std::string> pending_load_;
     // What the page display last put into the range boxes: [band][0 low, 1 high].
     std::array<std::array<std::string, 2>, 2> range_shown_{};
+    // A range box's text when the display gave it or a commit last judged it.
+    std::array<std::array<std::string, 2>, 2> range_judged_{};
 };
 
 }  // namespace bx

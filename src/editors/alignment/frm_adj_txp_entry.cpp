@@ -226,6 +226,7 @@ void frm_Adj_Txp::Show_adj_page() {
             range_shown_[b] = {
                 adj_rules::Range_text(t(lo.record, lo.first), t(lo.record, lo.first + 1), t(lo.record, lo.first + 2)),
                 adj_rules::Range_text(t(hi.record, hi.first), t(hi.record, hi.first + 1), t(hi.record, hi.first + 2))};
+            range_judged_[b] = range_shown_[b];
             Text_Freq_L[b].setText(range_shown_[b][0]);
             Text_Freq_H[b].setText(range_shown_[b][1]);
         }
@@ -239,12 +240,20 @@ void frm_Adj_Txp::Show_adj_page() {
 namespace bx {
 
 // The numeric boxes, passwords and lists store as they change; a range box
-// stores when it is left, so a changed one still focused is left here.
+// stores when it is left, so a changed one still focused is left here. A
+// text judged here once (refused, and replaced by the band's limit) is not
+// judged again until the user changes it: a Save followed by its dialog
+// coming to the front asks twice.
 void frm_Adj_Txp::Commit_pending_edit() {
     if (!Loaded()) return;
     for (int i = 0; i < 2; ++i)
-        for (bool low : {true, false})
-            if (Range_box(i, low).focused() && Range_edited(i, low)) Range_leave(i, low);
+        for (bool low : {true, false}) {
+            ui::TextBox& box = Range_box(i, low);
+            std::string& judged = range_judged_[static_cast<size_t>(i)][low ? 0 : 1];
+            if (!box.focused() || !Range_edited(i, low) || Trim(box.Text()) == Trim(judged)) continue;
+            Range_leave(i, low);
+            judged = box.Text();
+        }
 }
 
 }  // namespace bx
