@@ -29,7 +29,7 @@
 //   public:
 //       explicit frm_dtmf(App& app) : EditorWindow(app, "frm_dtmf", kDtmfRow) {
 //           Command_close.Click = [this] { Close_button(); };
-//           Command_def.Click = [this] { if (!Refuse_if_busy()) { /* defaults */ } };
+//           Command_def.Click = [this] { if (!Refuse_if_busy()) { Drop_cell_editors(); /* defaults */ } };
 //       }
 //       ui::CommandButton Command_close{*this, "Command_close"};
 //       ...
@@ -37,6 +37,7 @@
 //       void Build() override { EditorWindow::Build(); /* layout */ }
 //       void Form_Load() override { EditorWindow::Form_Load(); /* captions, lists, display */ }
 //       void Read_complete() override { /* unpack, display */ }
+//       void Image_replaced() override { /* display */ }
 //   };
 //
 //   }  // namespace bx

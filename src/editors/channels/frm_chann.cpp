@@ -136,6 +136,9 @@ void frm_chann::Place_controls() {
 }
 
 void frm_chann::Show_all_rows() {
+    // The rows come anew from the image: an open editor's text belongs to
+    // the old ones (and the moves below would commit it).
+    Drop_cell_editors();
     const int count = app.Chann_count;
     MSF_Chann.setRows(count + 1);
     for (int r = 1; r <= count; ++r) {

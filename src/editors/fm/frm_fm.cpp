@@ -130,6 +130,9 @@ void frm_FM::Show_fm_row(int n) {
 }
 
 void frm_FM::Show_fm_presets() {
+    // The rows come anew from the image: an open overlay's text belongs to
+    // the old ones.
+    Drop_cell_editors();
     for (int n = 1; n <= kFmPresets; ++n) Show_fm_row(n);
 }
 
