@@ -149,19 +149,23 @@ TEST_F(TwoTone, EncodeMovesWithoutEditorStoreNothing) {
     EXPECT_EQ(p.at(725, 0), before(725, 0));
 }
 
-TEST_F(TwoTone, DecodeListStoresPresetAndPicks) {
+// The decode list opens on the cell's stored value, storing nothing; a pick
+// is stored at once.
+TEST_F(TwoTone, DecodeListOpensOnTheStoredValueAndStoresPicks) {
     w.TabStrip1.click(2);
-    w.MSF_Decode.click(1, 6);  // alert of decoder 2
-    EXPECT_EQ(p.at(736, 5), 1);
+    w.MSF_Decode.click(1, 6);  // alert of decoder 2: 2
+    EXPECT_EQ(w.Combo_Decode.Text(), "2");
+    EXPECT_EQ(p.at(736, 5), 2);
     w.Combo_Decode.pick(15);
     EXPECT_EQ(p.at(736, 5), 16);
-    w.MSF_Decode.click(2, 7);  // pair of decoder 3
+    w.MSF_Decode.click(2, 7);  // pair of decoder 3: "C-D"
     EXPECT_EQ(w.MSF_Decode.TextMatrix(1, 6), "16");
-    EXPECT_EQ(p.at(737, 6), 0);
+    EXPECT_EQ(w.Combo_Decode.Text(), "C-D");
+    EXPECT_EQ(p.at(737, 6), 8);
     w.Combo_Decode.pick(7);
     EXPECT_EQ(p.at(737, 6), 7);
-    w.MSF_Decode.click(2, 8);  // its response: preset 2, then "1.Alert"
-    EXPECT_EQ(p.at(737, 7), 2);
+    w.MSF_Decode.click(2, 8);  // its response: 3 as stored, then "1.Alert"
+    EXPECT_EQ(p.at(737, 7), 3);
     w.Combo_Decode.pick(1);
     EXPECT_EQ(p.at(737, 7), 1);
     // Typed text is undone at once.
@@ -175,14 +179,15 @@ TEST_F(TwoTone, DecodeListStoresPresetAndPicks) {
 
 TEST_F(TwoTone, DecodeBlankingIsScreenOnly) {
     w.TabStrip1.click(2);
-    // A response left with its decoder's pair blank shows blank; the byte stays.
+    // A response left with its decoder's pair blank shows its byte, as the
+    // redraw does; the byte stays.
     bx::layout::Sig_2tone_dec_record::Pair[1].set(p.app.Mem_image, 3, 0xFF);
     bx::layout::Sig_2tone_dec_record::Resp[1].set(p.app.Mem_image, 3, 1);
     p.app.Image_replaced();  // shown as it stands
     w.MSF_Decode.click(4, 5);
     w.MSF_Decode.click(4, 1);
-    EXPECT_EQ(w.MSF_Decode.TextMatrix(4, 5), "");
-    EXPECT_EQ(p.at(739, 4), 2);
+    EXPECT_EQ(w.MSF_Decode.TextMatrix(4, 5), "1.Alert");
+    EXPECT_EQ(p.at(739, 4), 1);
     // A double-click on a number blanks the row on the screen only.
     const bx::MemImage before = p.app.Mem_image;
     w.MSF_Decode.dblclick(5, 0);
@@ -385,9 +390,10 @@ TEST_F(TwoTone, ChineseTexts) {
     EXPECT_EQ(w.Frame_Dec_xx.Caption(), " 1 解码信息两音频率");
     EXPECT_EQ(w.TabStrip1.tab(2).Caption, "解码");
     w.TabStrip1.click(2);
+    w.MSF_Decode.click(1, 2);
+    EXPECT_EQ(w.Combo_Decode.Text(), "1.提醒");
     w.MSF_Decode.click(12, 2);
     EXPECT_EQ(w.Frame_Dec_xx.Caption(), "12 解码信息两音频率");
-    EXPECT_EQ(w.Combo_Decode.Text(), "2.回复");
     w.Text_A.enter("5");
     w.Text_B.focus();
     EXPECT_EQ(p.rt.recorder.last()->text, "频率范围在 300.0 HZ - 3000.0 HZ 之间  ！");

@@ -176,7 +176,7 @@ void frm_Adj_Txp::Command_open_Click() {
 }
 
 void frm_Adj_Txp::Command_save_Click() {
-    if (Refuse_if_busy()) return;
+    if (!Prepare_save()) return;
     Bring_up(app.Form_named("Form_save_adj"));
 }
 

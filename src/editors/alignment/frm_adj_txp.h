@@ -5,7 +5,10 @@
 // lists), and the limited working range with the radio's two passwords.
 //
 // Every box and list stores into the table as it changes (the range boxes
-// when they are left), and a display of a page runs the same handlers: a
+// when they are left with a changed text, or with a shown text that fails
+// their checks; a changed range box still focused is left that way before
+// Write, Save, another window coming to the front and closing), and a
+// display of a page runs the same handlers: a
 // cell outside its box's range brings the box's range message and takes its
 // factory value. Its own Read and Write move the alignment area; Open and
 // Save show the alignment file dialogs, whose requests the window serves
@@ -146,6 +149,9 @@ public:
     // paste): the text of the cell's entry is put back.
     void Level_Change(size_t k);
 
+    // A range box whose text was changed is left as losing the focus does.
+    void Commit_pending_edit() override;
+
     // A load request met while the window's own exchange ran, waiting for
     // its end: the file name it found.
     const std::optional<std::string>& Pending_load() const { return pending_load_; }
@@ -171,6 +177,12 @@ private:
     void Show_password(ui::TextBox& box, int first, void (frm_Adj_Txp::*handler)());
     void Store_password(const ui::TextBox& box, int first);
     void Range_leave(int i, bool low_box);
+    ui::TextBox& Range_box(int i, bool low_box) {
+        return low_box ? Text_Freq_L[static_cast<size_t>(i)] : Text_Freq_H[static_cast<size_t>(i)];
+    }
+    // Whether a range box's text differs from the one the page display gave
+    // it (blanks at either end not counted).
+    bool Range_edited(int i, bool low_box);
     // frm_adj_txp.cpp
     void Select_page(int page);
     void Load_requested(const std::string& path);
@@ -178,6 +190,10 @@ private:
 
     std::array<LevelList, 13> levels_;
     std::optional<std::string> pending_load_;
+    // What the page display last put into the range boxes: [band][0 low, 1 high].
+    std::array<std::array<std::string, 2>, 2> range_shown_{};
+    // A range box's text when the display gave it or a commit last judged it.
+    std::array<std::array<std::string, 2>, 2> range_judged_{};
 };
 
 }  // namespace bx

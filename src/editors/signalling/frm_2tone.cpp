@@ -224,24 +224,27 @@ void frm_2tone::TabStrip1_Click() {
 
 void frm_2tone::Command_def_Click() {
     if (Refuse_if_busy()) return;
+    Drop_cell_editors();
     Clear_progress();
     Load_2tone_defaults(app.Mem_image, app.Tone_tick_ms);
     Show_2tone_data();
+}
+
+// Coming to the front: an open cell editor is gone (the base), and the
+// cells show the image.
+void frm_2tone::Form_Activate() {
+    EditorWindow::Form_Activate();
+    if (Loaded()) Show_2tone_cells();
 }
 
 void frm_2tone::Command_open_Click() { Open_image_dialog(false); }
 
 void frm_2tone::Command_save_Click() { Open_image_dialog(true); }
 
-// The whole image was replaced elsewhere: an open cell editor is dropped
-// unstored (it would otherwise write its old text over the loaded value),
-// then the area shows as loaded.
+// The whole image was replaced elsewhere (the open cell editors are gone
+// already, unstored): the area shows as loaded.
 void frm_2tone::Image_replaced() {
     if (!Loaded()) return;
-    Text_Encode.setVisible(false);
-    Enc_overlay.release();
-    Combo_Decode.setVisible(false);
-    Dec_overlay.release();
     Show_2tone_data();
 }
 
@@ -252,32 +255,49 @@ void frm_2tone::Show_list_pos(ui::ComboBox& list, int pos, const Field& f) {
         list.setListIndex(pos);
 }
 
-void frm_2tone::Show_2tone_data() {
-    MemImage& img = app.Mem_image;
+void frm_2tone::Show_2tone_cells() {
+    const MemImage& img = app.Mem_image;
     for (int n = 1; n <= 15; ++n) {
         MSF_Encode.setTextMatrix(n, 1, two_tone::Enc_tone_text(Enc::Tone_1.get(img, n - 1)));
         MSF_Encode.setTextMatrix(n, 2, two_tone::Enc_tone_text(Enc::Tone_2.get(img, n - 1)));
     }
+    for (int n = 1; n <= 15; ++n)
+        for (int c = 1; c <= 12; ++c) Show_decode_cell(n, c);
+}
+
+void frm_2tone::Show_2tone_data() {
+    MemImage& img = app.Mem_image;
+    Show_2tone_cells();
     Show_list_pos(Combo_Enc_ys1, Timing::First_dur.list_pos(img), Timing::First_dur);
     Show_list_pos(Combo_Enc_ys2, Timing::Second_dur.list_pos(img), Timing::Second_dur);
     Show_list_pos(Combo_enc_ys3, Timing::Gap.list_pos(img), Timing::Gap);
-    const auto& names = app.Lang_texts.Sig_2tone_resp_names;
-    for (int n = 1; n <= 15; ++n)
-        for (int d = 0; d < 4; ++d) {
-            const int c = two_tone::Pair_col(d);
-            MSF_Decode.setTextMatrix(n, c, two_tone::Pair_text(Dec::Pair[d].get(img, n - 1)));
-            MSF_Decode.setTextMatrix(n, c + 1, two_tone::Resp_text(Dec::Resp[d].get(img, n - 1), names));
-            MSF_Decode.setTextMatrix(n, c + 2, two_tone::Alert_text(Dec::Alert[d].get(img, n - 1)));
-        }
     Edata_Load(Selected_dec_entry);
     Show_list_pos(Combo_Dec_Res_Time, Reset::Reset_time.list_pos(img), Reset::Reset_time);
 }
 
+// A response or alert shows its stored value also when its decoder has no
+// pair: the cell never hides what the image holds.
+void frm_2tone::Show_decode_cell(int n, int c) {
+    const MemImage& img = app.Mem_image;
+    const int d = two_tone::Dec_decoder(c);
+    std::string text;
+    switch (two_tone::Dec_column(c).kind) {
+        case two_tone::DecKind::Pair: text = two_tone::Pair_text(Dec::Pair[d].get(img, n - 1)); break;
+        case two_tone::DecKind::Resp:
+            text = two_tone::Resp_text(Dec::Resp[d].get(img, n - 1), app.Lang_texts.Sig_2tone_resp_names);
+            break;
+        case two_tone::DecKind::Alert: text = two_tone::Alert_text(Dec::Alert[d].get(img, n - 1)); break;
+    }
+    MSF_Decode.setTextMatrix(n, c, text);
+}
+
 void frm_2tone::Edata_Load(int16_t index) {
     if (index < 0 || index >= 15) return;
-    for (int k = 0; k < 4; ++k)
-        Tone_box(k).setText(
-            two_tone::Dec_tone_text(layout::Sig_2tone_dec_tones::Freq[k].get(app.Mem_image, index)));
+    for (int k = 0; k < 4; ++k) {
+        const auto i = static_cast<size_t>(k);
+        tone_shown_[i] = two_tone::Dec_tone_text(layout::Sig_2tone_dec_tones::Freq[k].get(app.Mem_image, index));
+        Tone_box(k).setText(tone_shown_[i]);
+    }
 }
 
 void frm_2tone::Read_complete() {

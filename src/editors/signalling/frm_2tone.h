@@ -5,11 +5,15 @@
 // Write of radio 0x2D00-0x2FFF.
 //
 // Editing: a click on a data cell lays a text box (encode) or a list
-// (decode) over it. An encode tone reaches the image when its cell is left;
-// a decode choice at once, the list's preset included. The tone boxes store
-// on every exit. The window redraws from the image after its own commands,
-// and at once when the whole image is replaced (a data-file load, a full
-// read), dropping any open cell editor unstored.
+// (decode) over it. An encode tone reaches the image when its cell is left
+// with a changed text; the decode list opens on the stored value and stores
+// only an item the user picks. A tone box stores when it is left with a
+// changed text (or a shown tone outside the range, which is refused). A
+// cell or box left as it opened stores nothing. Write, Save, the main
+// window's Save, another window coming to the front and closing commit an
+// edit still on screen first. The window redraws from the image after its
+// own commands, and at once when the whole image is replaced (a data-file
+// load, a full read), dropping any open cell editor unstored.
 #pragma once
 
 #include <array>
@@ -77,8 +81,19 @@ public:
 
     // Shows the whole 2-tone area from the image.
     void Show_2tone_data();
+    // Shows the cells of both grids from the image: a list's pick is stored
+    // before its cell shows it, so a list dropped unleft (a scroll, the
+    // window coming to the front) leaves its cell to this redraw.
+    void Show_2tone_cells();
     // Shows the tones of decode entry index + 1 in the four tone boxes.
     void Edata_Load(int16_t index);
+    // Shows decode cell (n, c) from the image: the display rule of the
+    // redraw and of a cell's leave alike.
+    void Show_decode_cell(int n, int c);
+
+    // The encode cell being edited, or the tone box whose text was changed,
+    // is stored as leaving it would store it.
+    void Commit_pending_edit() override;
 
     // Tone box k (0..3: A..D).
     ui::TextBox& Tone_box(int k) { return *tone_boxes_[static_cast<size_t>(k)]; }
@@ -88,6 +103,7 @@ protected:
     void Form_Load() override;
     void Read_complete() override;
     void Write_complete() override;
+    void Form_Activate() override;
 
 private:
     // ---- frm_2tone.cpp: window, pages, lists, buttons, display ----
@@ -113,12 +129,17 @@ private:
     void MSF_Decode_DblClick();
     void Tone_KeyPress(int k, int& KeyAscii);
     void Tone_LostFocus(int k);
+    // Whether tone box k's text differs from the one it was given by the
+    // display (blanks at either end not counted).
+    bool Tone_edited(int k) const;
     // Shows the range message of a refused tone.
     void Range_message();
     // The tone frame's caption for decode row r (1..15).
     std::string Entry_caption(int r) const;
 
     std::array<ui::TextBox*, 4> tone_boxes_{&Text_A, &Text_B, &Text_C, &Text_D};
+    // What the display last put into each tone box.
+    std::array<std::string, 4> tone_shown_;
     std::string Decode_combo_text;
 };
 

@@ -43,6 +43,9 @@ void frm_2tone::Wire_editing() {
     MSF_Decode.Click = [this] { Open_2tone_decode_cell(); };
     MSF_Decode.LeaveCell = [this] { MSF_Decode_LeaveCell(); };
     MSF_Decode.DblClick = [this] { MSF_Decode_DblClick(); };
+    // A scroll has dropped the cell editors (ui/cell_overlay.h).
+    MSF_Encode.Scroll = [this] { Show_2tone_cells(); };
+    MSF_Decode.Scroll = [this] { Show_2tone_cells(); };
     Combo_Decode.Click = [this] { Combo_Decode_Click(); };
     // Typed text is undone at once: only a pick changes the value.
     Combo_Decode.GotFocus = [this] { Decode_combo_text = Combo_Decode.Text(); };
@@ -72,15 +75,23 @@ void frm_2tone::Open_2tone_encode_cell() {
     if (r == 0 || c == 0) return;
     Enc_overlay.place();
     Text_Encode.setText(MSF_Encode.TextMatrix(r, c));
+    Enc_overlay.mark_opened();
 }
 
-// Only the cell the editor was opened on is written, and only while the
-// editor shows.
+// Only the cell the editor was opened on is written, only while the editor
+// shows, and only when its text was changed: an encode cell shows a tone in
+// range or nothing, so a cell left as it opened (an empty FF FF one too)
+// keeps its bytes.
 void frm_2tone::MSF_Encode_LeaveCell() {
     const int n = MSF_Encode.Row(), c = MSF_Encode.Col();
+    const bool open = Enc_overlay.on(n, c) && Text_Encode.Visible();
     Commit_cell(Enc_overlay, n, c, [&] {
         if (c != 0 && Text_Encode.Visible()) Encode_commit(n, c);
     });
+    if (open && Text_Encode.Visible()) {
+        Text_Encode.setVisible(false);
+        Text_Encode.setText("");
+    }
 }
 
 void frm_2tone::Encode_commit(int n, int c) {
@@ -110,15 +121,24 @@ void frm_2tone::Open_2tone_decode_cell() {
     Selected_dec_entry = static_cast<int16_t>(r - 1);
     Edata_Load(Selected_dec_entry);
     if (c == 0) return;
-    Dec_overlay.place();
+    // The list is filled and set on the cell's stored value before it is
+    // laid over the cell, so setting it stores nothing; a byte with no item
+    // in the list leaves it without a selection.
+    Dec_overlay.release();
     Combo_Decode.Clear();
-    for (const std::string& item :
-         two_tone::Dec_items(two_tone::Dec_column(c).kind, app.Lang_texts.Sig_2tone_resp_names))
+    const two_tone::DecColumn& col = two_tone::Dec_column(c);
+    for (const std::string& item : two_tone::Dec_items(col.kind, app.Lang_texts.Sig_2tone_resp_names))
         Combo_Decode.AddItem(item);
-    // The list opens on the kind's preset, which is stored at once.
-    Combo_Decode.setListIndex(two_tone::Dec_column(c).preset);
+    const int pos = col.fields[two_tone::Dec_decoder(c)].get(app.Mem_image, r - 1) - col.store_offset;
+    const bool listed = pos >= 0 && pos < Combo_Decode.ListCount();
+    Decode_combo_text = listed ? Combo_Decode.List(pos) : std::string();
+    Combo_Decode.setListIndex(listed ? pos : -1);
+    Combo_Decode.setText(Decode_combo_text);
+    Dec_overlay.place();
+    Dec_overlay.mark_opened();
 }
 
+// Only a pick the user makes while the list stands over its cell is stored.
 void frm_2tone::Combo_Decode_Click() {
     if (!Overlay_live(Dec_overlay)) return;
     const int r = Dec_overlay.row(), c = Dec_overlay.col();
@@ -128,17 +148,13 @@ void frm_2tone::Combo_Decode_Click() {
     Decode_combo_text = Combo_Decode.Text();
 }
 
-// Nothing is stored here: the image holds the list's choice already. A
-// response or alert of a decoder without a pair shows blank (on the screen
-// only).
+// Nothing is stored here: the image holds the user's pick already. The cell
+// the list stood over shows what the image holds, by the redraw's rule.
 void frm_2tone::MSF_Decode_LeaveCell() {
     const int r = MSF_Decode.Row(), c = MSF_Decode.Col();
     Commit_cell(Dec_overlay, r, c, [&] {
-        if (c > 0 && Combo_Decode.Visible()) MSF_Decode.setTextMatrix(r, c, Combo_Decode.Text());
+        if (r >= 1 && r <= 15 && c > 0) Show_decode_cell(r, c);
     });
-    if (c > 0 && two_tone::Dec_column(c).kind != two_tone::DecKind::Pair &&
-        MSF_Decode.TextMatrix(r, two_tone::Pair_col(two_tone::Dec_decoder(c))).empty())
-        MSF_Decode.setTextMatrix(r, c, "");
     Combo_Decode.setVisible(false);
 }
 
@@ -156,11 +172,21 @@ void frm_2tone::Tone_KeyPress(int k, int& KeyAscii) {
     if (ui::utf8_length(Trim(Tone_box(k).Text())) > kToneBoxChars || !Tone_key(KeyAscii)) KeyAscii = 0;
 }
 
-// Every exit stores the box's tone into the entry shown, changed or not.
+bool frm_2tone::Tone_edited(int k) const {
+    return Trim(tone_boxes_[static_cast<size_t>(k)]->Text()) != Trim(tone_shown_[static_cast<size_t>(k)]);
+}
+
+// An exit with a changed text stores the box's tone into the entry shown.
+// A box left with the text the display gave it stores nothing, unless that
+// text is a tone outside the range (from a radio or a file): it is refused
+// as a typed one would be. Every exit redraws.
 void frm_2tone::Tone_LostFocus(int k) {
     ui::TextBox& box = Tone_box(k);
     const int e = Selected_dec_entry;
-    if (const auto hz = two_tone::Dec_tone_value(Val(box.Text()))) {
+    const auto hz = two_tone::Dec_tone_value(Val(box.Text()));
+    if (!Tone_edited(k) && (hz || Trim(box.Text()).empty())) {
+        // A look: nothing stored.
+    } else if (hz) {
         Store_2tone_freq(app.Mem_image, e, k, *hz, app.Tone_tick_ms);
     } else {
         if (!Trim(box.Text()).empty()) {
@@ -172,6 +198,20 @@ void frm_2tone::Tone_LostFocus(int k) {
         Tones::Period[k].set(app.Mem_image, e, 0xFFFF);
     }
     Show_2tone_data();
+}
+
+}  // namespace bx
+
+namespace bx {
+
+// The encode cell's editor is left through the grid's leave (the base);
+// a tone box keeps the focus through Write, Save and the main window's
+// commands, so a changed one is stored here as its exit would store it.
+void frm_2tone::Commit_pending_edit() {
+    EditorWindow::Commit_pending_edit();
+    if (!Loaded()) return;
+    for (int k = 0; k < 4; ++k)
+        if (Tone_box(k).focused() && Tone_edited(k)) Tone_LostFocus(k);
 }
 
 }  // namespace bx

@@ -195,29 +195,27 @@ void frm_5tone::TabStrip1_Click() {
 void frm_5tone::Command_def_Click() {
     if (Refuse_if_busy()) return;
     Clear_progress();
-    Load_5tone_defaults(app.Mem_image);
     Drop_cell_editors();
+    Load_5tone_defaults(app.Mem_image);
     Show_5tone_data();
+}
+
+// Coming to the front: an open cell editor is gone (the base), and the
+// cells show the image.
+void frm_5tone::Form_Activate() {
+    EditorWindow::Form_Activate();
+    if (Loaded()) Show_5tone_cells();
 }
 
 void frm_5tone::Command_open_Click() { Open_image_dialog(false); }
 
 void frm_5tone::Command_save_Click() { Open_image_dialog(true); }
 
-void frm_5tone::Drop_cell_editors() {
-    Text_Encode.setVisible(false);
-    Frame_overlay.release();
-    Combo_Encode.setVisible(false);
-    Code_std_overlay.release();
-    Combo_edit.setVisible(false);
-    Std_overlay.release();
-}
-
-// The whole image was replaced elsewhere (a data-file load, a full read):
-// the open cell editors go unstored, then the area shows as loaded.
+// The whole image was replaced elsewhere (a data-file load, a full read;
+// the open cell editors are gone already, unstored): the area shows as
+// loaded.
 void frm_5tone::Image_replaced() {
     if (!Loaded()) return;
-    Drop_cell_editors();
     Show_5tone_data();
 }
 
@@ -225,7 +223,7 @@ void frm_5tone::Show_list_byte(ui::ComboBox& list, const Field& f) {
     list.setListIndex(five_tone::Shown_pos(f.get(app.Mem_image), list.ListCount()));
 }
 
-void frm_5tone::Show_5tone_data() {
+void frm_5tone::Show_5tone_cells() {
     const MemImage& img = app.Mem_image;
     for (int s = 0; s < Std::Records.count; ++s)
         MSF_Chann.setTextMatrix(s + 1, 1, five_tone::Period_text(Std::Period.get(img, s)));
@@ -238,6 +236,11 @@ void frm_5tone::Show_5tone_data() {
             MSF_Encode.setTextMatrix(n, f + 1, five_tone::Frame_text(Code::Frame[f].bytes(img, n - 1)));
         MSF_Encode.setTextMatrix(n, 4, Sig_5tone_std_name(Code::Std.get(img, n - 1)));
     }
+}
+
+void frm_5tone::Show_5tone_data() {
+    const MemImage& img = app.Mem_image;
+    Show_5tone_cells();
     Show_list_byte(Combo_Enc_ys1, Set::Delay[0]);
     Show_list_byte(Combo_Enc_ys2, Set::Delay[1]);
     Show_list_byte(Combo_enc_ys3, Set::Delay[2]);
@@ -264,7 +267,6 @@ void frm_5tone::Show_5tone_tone_labels() {
 void frm_5tone::Read_complete() {
     Unpack_reply_blocks(app, kFirstBlock, kFirstBlock + link_rows::frm_5tone.blocks_total - 1,
                         Std::Records.first);
-    Drop_cell_editors();
     Show_5tone_data();
     Show_read_done(signalling_text::kReadDone);
 }

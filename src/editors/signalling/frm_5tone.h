@@ -9,13 +9,18 @@
 //
 // Editing: a click on a standards cell lays a list over it whose pick is
 // stored at once; a click on a frame cell lays a text box over it that
-// stores the frame on every keystroke and checks five digits when the cell
-// is left; a click on a code's standard lays a list over it. The window
-// redraws from the image after its own commands, when the frame box loses
-// the focus, and at once when the whole image is replaced elsewhere.
+// stores the frame on every keystroke (the frame as it was while the text
+// is the one the box opened with) and checks five digits when the cell is
+// left; a click on a code's standard lays a list over it. A changed frame
+// still open is left that way before Write, Save, the main window's Save,
+// another window coming to the front and closing. The window redraws from
+// the image after its own commands, when the frame box loses the focus, and
+// at once when the whole image is replaced elsewhere.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "editors/editor_window.h"
 #include "editors/signalling/control_array.h"
@@ -92,14 +97,23 @@ public:
 
     // Shows records 576..607 in the controls.
     void Show_5tone_data();
+    // Shows the cells of both grids from the image: a frame is stored as it
+    // is typed and a list's pick at once, before the cell shows them, so an
+    // editor dropped unleft (a scroll, the window coming to the front)
+    // leaves its cell to this redraw.
+    void Show_5tone_cells();
     // Shows the tone frequencies of the standard chosen in Combo_stxh.
     void Show_5tone_tone_labels();
+
+    // A frame box whose text was changed is left as the grid's leave does.
+    void Commit_pending_edit() override;
 
 protected:
     void Build() override;
     void Form_Load() override;
     void Read_complete() override;
     void Write_complete() override;
+    void Form_Activate() override;
 
 private:
     // ---- frm_5tone.cpp: lists, pages, buttons, display, exchange ----
@@ -109,8 +123,6 @@ private:
     void Command_def_Click();
     void Command_open_Click();
     void Command_save_Click();
-    // Hides the three cell editors and forgets their cells, storing nothing.
-    void Drop_cell_editors();
     void Image_replaced() override;
     // Shows a settings byte as its list's position (none beyond the list).
     void Show_list_byte(ui::ComboBox& list, const Field& f);
@@ -141,6 +153,11 @@ private:
     void Close_code_editors();
     // Whether the frame box is open over a cell it has refused to leave.
     bool Frame_box_held() const;
+
+    // The frame's bytes when the box was opened over its cell.
+    std::vector<uint8_t> frame_opened_;
+    // The frame box's text when it opened or was last committed.
+    std::string frame_judged_;
 
 };
 

@@ -39,6 +39,9 @@ void frm_5tone::Wire_editing() {
     MSF_Encode.Click = [this] { MSF_Encode_Click(); };
     MSF_Encode.LeaveCell = [this] { MSF_Encode_LeaveCell(); };
     MSF_Encode.DblClick = [this] { MSF_Encode_DblClick(); };
+    // A scroll has dropped the cell editors (ui/cell_overlay.h).
+    MSF_Chann.Scroll = [this] { Show_5tone_cells(); };
+    MSF_Encode.Scroll = [this] { Show_5tone_cells(); };
     Text_Encode.KeyPress = [this](int& KeyAscii) { Text_Encode_KeyPress(KeyAscii); };
     Text_Encode.Change = [this] { Text_Encode_Change(); };
     Text_Encode.LostFocus = [this] {
@@ -129,8 +132,16 @@ void frm_5tone::Open_5tone_code_cell() {
         Code_std_overlay.place();
         Combo_Encode.setListIndex(five_tone::Shown_pos(Code::Std.get(app.Mem_image, r - 1), Combo_Encode.ListCount()));
     } else {
-        Frame_overlay.place();
+        // The box takes the cell's text before it is laid over the cell, so
+        // the text it opens with stores nothing. Opened again over its own
+        // cell it shows the cell again, and the frame is as it was then.
+        const bool again = Frame_overlay.on(r, c);
+        if (!again) frame_opened_ = Code::Frame[c - 1].bytes(app.Mem_image, r - 1);
+        Frame_overlay.release();
         Text_Encode.setText(MSF_Encode.Text());
+        Frame_overlay.place();
+        frame_judged_ = Text_Encode.Text();
+        if (again) Code::Frame[c - 1].put(app.Mem_image, r - 1, frame_opened_);
     }
 }
 
@@ -139,13 +150,17 @@ void frm_5tone::Text_Encode_KeyPress(int& KeyAscii) {
 }
 
 // Every change of the box's text stores the frame of the cell the box was
-// opened on, and only while the box is on it.
+// opened on, and only while the box is on it. While the text is the one the
+// box opened with (blanks at either end aside), the frame holds the bytes
+// it had then: a look, or typing undone, changes nothing.
 void frm_5tone::Text_Encode_Change() {
     if (!Frame_overlay.placed()) return;
     const int r = Frame_overlay.row(), c = Frame_overlay.col();
     if (!Code_row(r) || !Frame_col(c)) return;
-    const five_tone::FrameBytes b = five_tone::Frame_bytes(Text_Encode.Text());
-    Code::Frame[c - 1].put(app.Mem_image, r - 1, b);
+    if (Frame_overlay.edited())
+        Code::Frame[c - 1].put(app.Mem_image, r - 1, five_tone::Frame_bytes(Text_Encode.Text()));
+    else
+        Code::Frame[c - 1].put(app.Mem_image, r - 1, frame_opened_);
 }
 
 // Leaving a cell: the standard list copies its name into its own cell; the
@@ -192,7 +207,8 @@ void frm_5tone::MSF_Encode_LeaveCell() {
 void frm_5tone::Clear_5tone_code_row(int r, bool leaving_box) {
     for (int c = 1; c <= kStdCol; ++c) MSF_Encode.setTextMatrix(r, c, "");
     const bool no_frame_1 = Trim(five_tone::Frame_text(Code::Frame[0].bytes(app.Mem_image, r - 1))).empty();
-    if (!leaving_box || !no_frame_1) Frame_overlay.release();
+    // A box left as it opened stores nothing, here neither.
+    if (!leaving_box || !no_frame_1 || !Frame_overlay.edited()) Frame_overlay.release();
     Text_Encode.setText("");
     // The standard list is emptied by dropping its selection: an empty text
     // typed into it would bring back Saved_combo_text, which may be another
@@ -230,6 +246,23 @@ void frm_5tone::Combo_Encode_Click() {
     const int r = Code_std_overlay.row();
     if (!Code_row(r)) return;
     Code::Std.set(app.Mem_image, r - 1, Combo_Encode.ListIndex());
+}
+
+}  // namespace bx
+
+namespace bx {
+
+// The lists store their picks at once. The frame box stores as it is
+// typed; a changed one still over the grid's current cell gets the cell's
+// leave: the five-digit check and the cell's text. A text that check has
+// refused once is not judged again until the user changes it (a Save
+// followed by its dialog coming to the front asks twice).
+void frm_5tone::Commit_pending_edit() {
+    if (!Loaded()) return;
+    if (!Text_Encode.Visible() || !Frame_overlay.on(MSF_Encode.Row(), MSF_Encode.Col())) return;
+    if (!Frame_overlay.edited() || Text_Encode.Text() == frame_judged_) return;
+    frame_judged_ = Text_Encode.Text();
+    MSF_Encode.leave_current();
 }
 
 }  // namespace bx

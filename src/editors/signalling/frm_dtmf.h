@@ -3,7 +3,9 @@
 // the radio's receive and transmit inhibit, the group-call and separator
 // digits and the decoder's delay and reset time, all stored straight into
 // the DTMF area of the image (records 656-687). Its own Read and Write move
-// just that area.
+// just that area. Every box and list stores as it changes, so nothing typed
+// waits for a leave; the window shows the image again when it comes to the
+// front and at once when the whole image is replaced elsewhere.
 #pragma once
 
 #include <cstdint>
@@ -90,7 +92,14 @@ public:
 protected:
     void Build() override;
     void Form_Load() override;
-    void Form_Activate() override { Show_dtmf_data(); }
+    void Form_Activate() override {
+        EditorWindow::Form_Activate();
+        Show_dtmf_data();
+    }
+    // The whole image was replaced elsewhere: the area shows as loaded.
+    void Image_replaced() override {
+        if (Loaded()) Show_dtmf_data();
+    }
     void Read_complete() override;
     void Write_complete() override;
 
