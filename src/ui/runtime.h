@@ -85,9 +85,17 @@ public:
     // none or it cannot be started.
     virtual bool start_system_info() { return false; }
     // Width of a line of text in the windows' font, and the height of one
-    // line, in twips. Without a real font: the fixed rule of grid_choices.h.
+    // line as the windows lay it out (any script in it), in twips. Without
+    // a real font: the fixed rule of grid_choices.h.
     virtual int text_width(const std::string& text) const;
     virtual int text_height() const;
+    // The height of `text` wrapped at blanks into lines of at most `width`
+    // twips, as a label shows it; a word wider than `width` keeps a line of
+    // its own.
+    virtual int text_height(const std::string& text, int width) const;
+    // The least height of a text box or a closed list that shows a line of
+    // text whole: a line and the box's frame and margins.
+    virtual int field_height() const;
 
     int MsgBox(const std::string& text, int style = vbOKOnly, const std::string& title = {}) {
         return msg().show(text, style, title);

@@ -70,6 +70,7 @@ private:
     // preset.
     int Preset_of_row(int n) const;
     void Place_controls();
+    void Fit_grid();
 };
 
 }  // namespace bx
