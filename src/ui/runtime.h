@@ -58,6 +58,10 @@ public:
     // Opens COM<port> with a settings text such as "9600,N,8,1"; nullptr
     // when the port cannot be opened.
     virtual std::unique_ptr<SerialDevice> open(int port, const std::string& settings) = 0;
+    // The device COM<port> stands for on this system (empty: none), and
+    // whether that device is there now (it may still be in use elsewhere).
+    virtual std::string device_name(int /*port*/) const { return {}; }
+    virtual bool device_present(int /*port*/) const { return false; }
 };
 
 // Renders forms. Every call happens on the loop's thread.
