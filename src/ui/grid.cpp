@@ -258,7 +258,8 @@ void Grid::FitRows(int max_height) {
     if (FullHeight() <= h) return;
     const int least = owner().rt().text_height() + kCellPadY / 2;
     const int bar = FullHeight() - 2 * kGridBorder - rows_ * row_height_;  // a horizontal bar's share
-    const int fit = (h - 2 * kGridBorder - bar) / rows_;
+    // Whole pixels (15 twips each): a screen draws every row alike.
+    const int fit = (h - 2 * kGridBorder - bar) / rows_ / 15 * 15;
     if (fit < row_height_) setRowHeight(std::max(least, fit));
     // No strip below the last row.
     setHeight(std::min(h, FullHeight()));

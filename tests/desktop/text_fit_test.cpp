@@ -253,6 +253,12 @@ private:
                   " (" + px_text(text_h) + ")");
 
         const ui::Grid::Layout l = g.layout();
+        // Without a scroll bar every row must show whole as drawn, in
+        // whole pixels.
+        const int drawn = g.Rows() * rh + 2 * bx::px(ui::kGridBorder) + (l.hbar ? bx::px(ui::kScrollBarSize) : 0);
+        if (!l.vbar && drawn > w->height())
+            fault(name + " cuts its last row without a scroll bar: its rows take " + px_text(drawn) + ", it is " +
+                  px_text(w->height()) + " high");
         if (l.hbar) {
             int total = 0;
             for (int c = 0; c < g.Cols(); ++c) total += g.ColWidth(c);
