@@ -47,6 +47,7 @@ void Form_setup::Form_Load() {
     setHeight(m.ScaleHeight() / 2);
     m.Centre(*this, 500);
     Place_controls();
+    Show_port_tips();
     for (ui::OptionButton* o : options()) o->setValue(false);
     if (app.Comm_port >= 1 && app.Comm_port <= 12) options()[static_cast<size_t>(app.Comm_port - 1)]->setValue(true);
 }
@@ -63,11 +64,32 @@ void Form_setup::Command_ok_Click() {
     MainWindow& m = app.main_window;
     for (int p : {2, 4, 6, 8, 10}) m.setPanelText(p, "");
     m.Open_link_port();
-    if (app.Comm_port_err != 0) return;  // stays open for another choice
+    if (app.Comm_port_err != 0) {
+        Show_port_tips();  // stays open for another choice, which the tips help with
+        return;
+    }
     m.Restart_identify();
     App::Unload(*this);
 }
 
 void Form_setup::Command1_Click() { App::Unload(*this); }
+
+// Each port button names the device its port stands for on this system and
+// says whether that device is there now.
+void Form_setup::Show_port_tips() {
+    const int16_t chn = app.Lang_chinese;
+    const ui::SerialProvider& ports = rt().serial();
+    int k = 1;
+    for (ui::OptionButton* o : options()) {
+        const std::string dev = ports.device_name(k);
+        if (dev.empty())
+            o->setToolTipText(L(chn, "此端口没有对应的设备", "No device stands for this port"));
+        else if (ports.device_present(k))
+            o->setToolTipText(std::string(L(chn, "设备 ", "Device ")) + dev + L(chn, "：存在", ": present"));
+        else
+            o->setToolTipText(std::string(L(chn, "设备 ", "Device ")) + dev + L(chn, "：不存在", ": not present"));
+        ++k;
+    }
+}
 
 }  // namespace bx

@@ -40,6 +40,9 @@ protected:
 private:
     // Places the controls to fit the window's size (set by Form_Load).
     void Place_controls();
+    // The port buttons' tooltips: the device of each port and whether it is
+    // there now, in the window's language.
+    void Show_port_tips();
 };
 
 }  // namespace bx

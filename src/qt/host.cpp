@@ -39,8 +39,15 @@ void ControlView::update(const char* prop) {
     if (QWidget* w = widget()) {
         const ui::Control& c = control_;
         const bool all = is(prop, "*");
-        if (all || is(prop, "Left") || is(prop, "Top") || is(prop, "Width") || is(prop, "Height"))
-            w->setGeometry(px(c.Left()), px(c.Top()), std::max(0, px(c.Width())), std::max(0, px(c.Height())));
+        if (all || is(prop, "Left") || is(prop, "Top") || is(prop, "Width") || is(prop, "Height")) {
+            QRect g(px(c.Left()), px(c.Top()), std::max(0, px(c.Width())), std::max(0, px(c.Height())));
+            // A label, text box or list laid out lower than a line of its
+            // text in this font (a layout drawn for another font) is drawn
+            // a line high, centred on its place, so its text is not cut.
+            if (const int least = least_line_height(c, w); g.height() > 0 && g.height() < least)
+                g.adjust(0, -(least - g.height()) / 2, 0, least - g.height() - (least - g.height()) / 2);
+            w->setGeometry(g);
+        }
         if (all || is(prop, "Visible")) w->setVisible(c.Visible());
         if (all || is(prop, "Enabled")) w->setEnabled(c.Enabled());
         if (all || is(prop, "ToolTipText")) w->setToolTip(QString::fromStdString(c.ToolTipText()));

@@ -13,7 +13,6 @@ namespace bx {
 
 int run_program(int argc, char** argv) {
     QtApplication qapp(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("BX-5610 CPS"));
     setup_application();
 
     QtRuntime rt;
@@ -31,7 +30,6 @@ void ensure_qt_application() {
     static char name[] = "bx5610cps";
     static char* argv[] = {name, nullptr};
     new QtApplication(argc, argv);  // lives as long as the process
-    QApplication::setApplicationName(QStringLiteral("BX-5610 CPS"));
     setup_application();
 }
 

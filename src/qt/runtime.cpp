@@ -2,10 +2,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QProcess>
@@ -19,6 +21,7 @@
 
 #include "qt/host.h"
 #include "qt/pictures.h"
+#include "qt/view_kit.h"
 
 namespace bx {
 
@@ -195,7 +198,21 @@ int QtRuntime::text_width(const std::string& text) const {
     return twips(QFontMetrics(QApplication::font()).horizontalAdvance(QString::fromStdString(text)));
 }
 
-int QtRuntime::text_height() const { return twips(QFontMetrics(QApplication::font()).height()); }
+int QtRuntime::text_height() const { return twips(line_height(QApplication::font())); }
+
+int QtRuntime::text_height(const std::string& text, int width) const {
+    const QRect room(0, 0, std::max(1, px(width)), 1 << 20);
+    return twips(QFontMetrics(QApplication::font())
+                     .boundingRect(room, Qt::TextWordWrap, QString::fromStdString(text))
+                     .height());
+}
+
+int QtRuntime::field_height() const {
+    // A list and a text box of the style, measured as they are drawn.
+    QComboBox list;
+    QLineEdit box;
+    return twips(std::max(field_line_height(&list), field_line_height(&box)));
+}
 
 void QtRuntime::set_port_device(int port, const std::string& path) { serial_.set_port_device(port, path); }
 
@@ -204,6 +221,7 @@ void QtRuntime::set_close_handler(std::function<void()> h) { host_->on_main_clos
 bool QtRuntime::quit_requested() const { return host_->quit_requested(); }
 
 void setup_application() {
+    QApplication::setApplicationName(QStringLiteral("BX-5610 CPS"));
     QFont f = QApplication::font();
     QStringList families{f.family(), QStringLiteral("Noto Sans CJK SC")};
     f.setFamilies(families);

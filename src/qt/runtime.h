@@ -84,9 +84,12 @@ public:
     void set_screen_size(int w, int h) { screen_w_ = w, screen_h_ = h; }
     // Starts the first system-information program found in PATH, detached.
     bool start_system_info() override;
-    // Measured in the application's font.
+    // Measured in the application's font, laid out as the widgets lay it
+    // out, with the style's frames around text boxes and lists.
     int text_width(const std::string& text) const override;
     int text_height() const override;
+    int text_height(const std::string& text, int width) const override;
+    int field_height() const override;
 
     QtLoop& qt_loop() { return loop_; }
     QtFormHost& forms() { return *host_; }
@@ -116,8 +119,9 @@ private:
 // Programs, in order of preference, that show the system's information.
 extern const char* const kSystemInfoPrograms[];
 
-// Application-wide set-up for the program: a font with CJK glyphs as
-// fallback, quitting only through App::End.
+// Application-wide set-up for the program, made right after its
+// QtApplication: the name, a font with CJK glyphs as fallback, quitting only
+// through App::End.
 void setup_application();
 
 }  // namespace bx

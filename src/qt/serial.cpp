@@ -1,6 +1,8 @@
 #include "qt/serial.h"
 
+#include <QFileInfo>
 #include <QMetaObject>
+#include <QSerialPortInfo>
 
 #include <sys/ioctl.h>
 
@@ -171,5 +173,20 @@ std::string QtSerialProvider::device_path(int port) const {
     if (it != overrides_.end()) return it->second;
     return com_device_path(port);
 }
+
+bool QtSerialProvider::device_present(int port) const {
+    const QString path = QString::fromStdString(device_path(port));
+    const QFileInfo file(path);
+    if (path.isEmpty() || !file.exists()) return false;
+    // An on-board port's device file is there whether or not a serial chip
+    // is behind it: such a port counts when the system lists it.
+    if (!file.isSymLink() && file.fileName().startsWith(QStringLiteral("ttyS"))) {
+        for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+            if (info.systemLocation() == path) return true;
+        return false;
+    }
+    return true;
+}
+
 
 }  // namespace bx

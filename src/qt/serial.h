@@ -73,6 +73,9 @@ public:
     void set_port_device(int port, const std::string& path);
     // The device COM<port> opens: the override, or else the rule's.
     std::string device_path(int port) const;
+    std::string device_name(int port) const override { return device_path(port); }
+    // Whether the device file exists now.
+    bool device_present(int port) const override;
 
 private:
     std::map<int, std::string> overrides_;

@@ -1,11 +1,18 @@
 #include "qt/view_kit.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFocusEvent>
+#include <QFontMetrics>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOption>
 #include <QWidget>
 
 #include <cstring>
+
+#include "ui/controls.h"
 
 namespace bx {
 
@@ -36,6 +43,36 @@ Qt::Alignment horizontal(int alignment) {
     case 2: return Qt::AlignHCenter;
     default: return Qt::AlignLeft;
     }
+}
+
+int line_height(const QFont& f) {
+    return QFontMetrics(f).boundingRect(QRect(0, 0, 1 << 20, 1 << 20), 0, QStringLiteral("Ag\u4e2d")).height();
+}
+
+int least_line_height(const ui::Control& c, QWidget* w) {
+    return std::strcmp(c.kind(), "Label") == 0 ? line_height(w->font()) : field_line_height(w);
+}
+
+int field_line_height(QWidget* w) {
+    constexpr int kProbe = 100;  // a height to measure the style's frame on
+    if (auto* list = qobject_cast<QComboBox*>(w)) {
+        QStyleOptionComboBox o;
+        o.initFrom(list);
+        o.editable = list->isEditable();
+        o.subControls = QStyle::SC_All;
+        o.rect = QRect(0, 0, kProbe, kProbe);
+        const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &o, QStyle::SC_ComboBoxEditField, list);
+        return QFontMetrics(list->font()).height() + kProbe - field.height();
+    }
+    if (auto* box = qobject_cast<QLineEdit*>(w)) {
+        QStyleOptionFrame o;
+        o.initFrom(box);
+        o.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &o, box) : 0;
+        o.rect = QRect(0, 0, kProbe, kProbe);
+        const QRect room = box->style()->subElementRect(QStyle::SE_LineEditContents, &o, box);
+        return QFontMetrics(box->font()).height() + kProbe - room.height();
+    }
+    return 0;
 }
 
 bool window_switch(QFocusEvent* fe) {

@@ -17,6 +17,7 @@
 #include "ui/focus.h"
 
 class QEvent;
+class QFont;
 class QFocusEvent;
 class QWidget;
 
@@ -34,6 +35,17 @@ inline std::string ss(const QString& s) { return s.toStdString(); }
 QString plain_caption(const std::string& caption);
 // A control's Alignment (0 left, 1 right, 2 centre) as Qt's.
 Qt::Alignment horizontal(int alignment);
+
+// The height one line of text takes in font f as a label lays it out, in
+// pixels: a Latin and a CJK glyph, so a line in either language fits (the
+// CJK fallback font is the taller one).
+int line_height(const QFont& f);
+// The least height a text box or list widget w shows one line of its text
+// in, in pixels: a line with its frame and margins in the widget's style;
+// 0 for other widgets.
+int field_line_height(QWidget* w);
+// The same for control c's widget w, and for a label a line.
+int least_line_height(const ui::Control& c, QWidget* w);
 
 // Focus that leaves because another window or a pop-up came up is not a
 // move to another control.

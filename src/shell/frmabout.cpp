@@ -1,8 +1,11 @@
 #include "shell/frmabout.h"
 
+#include <algorithm>
+
 #include "appstate/app.h"
 #include "model/lang.h"
 #include "shell/mdimain.h"
+#include "ui/placement.h"
 
 namespace bx {
 
@@ -20,7 +23,7 @@ void frmAbout::Build() {
     lblTitle.Move(1200, 300, 5640, 300);
     lblVersion.Move(1200, 720, 5640, 300);
     lblDescription.Move(1200, 1140, 5640, 540);
-    lblDisclaimer.Move(240, 1920, 4080, 1800);
+    lblDisclaimer.Move(240, kDisclaimerTop, 4080, 1800);
     cmdOk.Move(4560, 2400, 2400, 450);
     cmdSysInfo.Move(4560, 3000, 2400, 450);
     // OK answers both Enter and Escape.
@@ -32,9 +35,6 @@ void frmAbout::Build() {
 
 void frmAbout::Form_Load() {
     Set_lang_texts(app.Lang_texts, app.Lang_chinese);
-    const ui::Form& m = *app.MDImain;
-    setTop((m.ScaleHeight() - Height()) / 2 - 500);
-    setLeft((m.ScaleWidth() - Width()) / 2);
     const LangTexts& t = app.Lang_texts;
     lblTitle.setCaption(t.About_title);
     lblVersion.setCaption(t.About_version);
@@ -42,6 +42,26 @@ void frmAbout::Form_Load() {
     lblDisclaimer.setCaption(t.About_disclaimer);
     cmdOk.setCaption(t.About_ok_caption);
     cmdSysInfo.setCaption(t.About_sysinfo_caption);
+    Fit_texts();
+    const ui::Form& m = *app.MDImain;
+    setTop((m.ScaleHeight() - Height()) / 2 - 500);
+    setLeft((m.ScaleWidth() - Width()) / 2);
+}
+
+// Each text as high as it needs in the windows' font, the lines below it
+// moving down, and the dialog as high as its lowest text or button.
+void frmAbout::Fit_texts() {
+    constexpr int kGap = 120, kBottom = 240;
+    int y = lblTitle.Top();
+    for (ui::Label* l : {&lblTitle, &lblVersion, &lblDescription}) {
+        l->setTop(std::max(l->Top(), y));
+        l->setHeight(ui::fitted_height(*l));
+        y = l->Top() + l->Height() + kGap;
+    }
+    lblDisclaimer.setTop(std::max(kDisclaimerTop, y));
+    lblDisclaimer.setHeight(ui::fitted_height(lblDisclaimer));
+    const int bottom = std::max(lblDisclaimer.Top() + lblDisclaimer.Height(), cmdSysInfo.Top() + cmdSysInfo.Height());
+    setHeight(std::max(kClient_h, bottom + kBottom) + chrome_h_);
 }
 
 void frmAbout::cmdOk_Click() { App::Unload(*this); }

@@ -15,8 +15,10 @@ public:
 
     App& app;
 
-    // Fixed client size of the dialog, in twips.
+    // Client size of the dialog as drawn, in twips; it grows downwards when
+    // its texts need more room in the windows' font.
     static constexpr int kClient_w = 7200, kClient_h = 3900;
+    static constexpr int kDisclaimerTop = 1920;
 
     ui::PictureBox picIcon{*this, "picIcon"};
     ui::Label lblTitle{*this, "lblTitle"};
@@ -34,6 +36,9 @@ public:
 protected:
     void Build() override;
     void Form_Load() override;
+
+private:
+    void Fit_texts();
 };
 
 // The picture the about dialog shows.

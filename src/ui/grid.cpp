@@ -221,6 +221,77 @@ void Grid::setRowHeight(int h) {
     reshaped(ot, ol);
 }
 
+void Grid::FitColumns(const ColumnTexts& more) {
+    std::vector<int> w = widths_;
+    const Runtime& rt = owner().rt();
+    for (int c = 0; c < cols_; ++c) {
+        int& cw = w[static_cast<size_t>(c)];
+        for (int r = 0; r < rows_; ++r) {
+            const std::string& t = TextMatrix(r, c);
+            if (!t.empty()) cw = std::max(cw, rt.text_width(t) + kCellPadX);
+        }
+    }
+    for (const auto& [c, texts] : more)
+        if (c >= 0 && c < cols_)
+            for (const std::string& t : texts)
+                w[static_cast<size_t>(c)] = std::max(w[static_cast<size_t>(c)], rt.text_width(t) + kCellPadX);
+    if (w == widths_) return;
+    const Layout l = layout();
+    const int ot = top_off(l), ol = left_off(l);
+    widths_ = std::move(w);
+    reshaped(ot, ol);
+}
+
+int Grid::FullWidth() const {
+    int total = 2 * kGridBorder;
+    for (int w : widths_) total += w;
+    const long rows_h = static_cast<long>(rows_) * std::max(1, row_height_);
+    if (rows_h > Height() - 2 * kGridBorder) total += kScrollBarSize;
+    return total;
+}
+
+int Grid::FullHeight() const {
+    int cols_w = 0;
+    for (int w : widths_) cols_w += w;
+    int total = 2 * kGridBorder + rows_ * std::max(1, row_height_);
+    if (cols_w > Width() - 2 * kGridBorder) total += kScrollBarSize;
+    return total;
+}
+
+void Grid::FitRows(int max_height) {
+    if (rows_ <= 0) return;
+    const int full = FullHeight();
+    if (full <= Height()) return;
+    const int h = std::max(Height(), std::min(max_height, full));
+    setHeight(h);
+    if (FullHeight() <= h) return;
+    const int least = owner().rt().text_height() + kCellPadY / 2;
+    const int bar = FullHeight() - 2 * kGridBorder - rows_ * row_height_;  // a horizontal bar's share
+    // Whole pixels (15 twips each): a screen draws every row alike.
+    const int fit = (h - 2 * kGridBorder - bar) / rows_ / 15 * 15;
+    if (fit < row_height_) setRowHeight(std::max(least, fit));
+    // No strip below the last row.
+    setHeight(std::min(h, FullHeight()));
+}
+
+void Grid::SpreadColumns() {
+    const Layout l = layout();
+    if (l.hbar) return;
+    int data = 0;
+    for (int c = fixed_cols_; c < cols_; ++c) data += widths_[static_cast<size_t>(c)];
+    const int spare = l.view.w - l.fixed_w - data;
+    if (spare <= 0 || data <= 0) return;
+    const int ot = top_off(l), ol = left_off(l);
+    int given = 0;
+    for (int c = fixed_cols_; c < cols_; ++c) {
+        int& w = widths_[static_cast<size_t>(c)];
+        const int more = c == cols_ - 1 ? spare - given : static_cast<int>(static_cast<long>(spare) * w / data);
+        given += more;
+        w += more;
+    }
+    reshaped(ot, ol);
+}
+
 int Grid::top_off(const Layout& l) const { return std::clamp(top_off_, 0, l.max_top - fixed_rows_); }
 int Grid::left_off(const Layout& l) const { return std::clamp(left_off_, 0, l.max_left - fixed_cols_); }
 

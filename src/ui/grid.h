@@ -136,6 +136,27 @@ public:
     // overlays laid over this grid, wired once when they are made.
     void on_scroll(std::function<void()> f) { scroll_watchers_.push_back(std::move(f)); }
 
+    // ---- fitting the grid to its texts (the windows' layouts) ----
+    // Widens each column to its widest text, its header's and its cells',
+    // and to the widest of the texts `more` gives for it (the items of a
+    // list laid over its cells, the widest value a cell can take), plus the
+    // cell margin; no column is made narrower.
+    using ColumnTexts = std::vector<std::pair<int, std::vector<std::string>>>;
+    void FitColumns(const ColumnTexts& more = {});
+    // The outer width that shows every column, and the outer height that
+    // shows every row, without a scroll bar (a vertical bar counted in the
+    // width while the rows do not fit the height, and the other way round).
+    int FullWidth() const;
+    int FullHeight() const;
+    // Makes every row show: the grid grows, up to `max_height`, and when
+    // that is not enough its rows get lower, down to a line of text with a
+    // little room. Never makes the grid lower or its rows higher.
+    void FitRows(int max_height);
+    // Gives the width the view has beyond its columns to the non-fixed
+    // columns, in proportion to their widths, so no empty strip is left at
+    // the right; nothing when the columns do not fit.
+    void SpreadColumns();
+
     // ---- geometry, for the views and the overlays ----
     struct Rect {
         int x = 0, y = 0, w = 0, h = 0;

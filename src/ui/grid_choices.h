@@ -12,6 +12,8 @@ namespace ui {
 inline constexpr int kHeadlessNarrowChar = 105;
 inline constexpr int kHeadlessWideChar = 210;
 inline constexpr int kHeadlessLineHeight = 180;
+// What a text box or a closed list takes above and below its line, headless.
+inline constexpr int kHeadlessFieldChrome = 120;
 
 // A column set by the format string is as wide as its header text plus this
 // room (4 pixels on each side); a row is as high as a line of text plus

@@ -20,4 +20,8 @@ void ScaledLayout::place(Control& c, int left, int top, int width, int height) c
            static_cast<int>(width * fx_), height);
 }
 
+int fitted_height(const Label& l) {
+    return std::max(l.Height(), l.owner().rt().text_height(l.Caption(), l.Width()));
+}
+
 }  // namespace ui

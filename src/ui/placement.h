@@ -6,6 +6,7 @@
 // left or, for a layout drawn to sit in the middle, centred as one block.
 #pragma once
 
+#include "ui/controls.h"
 #include "ui/form.h"
 
 namespace ui {
@@ -26,5 +27,9 @@ private:
     double fx_ = 1, fy_ = 1;
     int dx_ = 0, dy_ = 0;
 };
+
+// The height label l needs to show its whole caption wrapped at its width
+// in the windows' font, never less than its height as drawn.
+int fitted_height(const Label& l);
 
 }  // namespace ui

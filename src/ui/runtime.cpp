@@ -1,5 +1,7 @@
 #include "ui/runtime.h"
 
+#include <algorithm>
+
 #include "ui/grid_choices.h"
 #include "ui/text.h"
 
@@ -15,6 +17,33 @@ int Runtime::text_width(const std::string& text) const {
 }
 
 int Runtime::text_height() const { return kHeadlessLineHeight; }
+
+int Runtime::text_height(const std::string& text, int width) const {
+    // Greedy wrapping at blanks, as a label wraps.
+    int lines = 0, line_w = 0;
+    std::string word;
+    const int blank = text_width(" ");
+    auto put_word = [&] {
+        if (word.empty()) return;
+        const int w = text_width(word);
+        if (lines == 0 || (line_w > 0 && line_w + blank + w > width)) {
+            ++lines;
+            line_w = w;
+        } else {
+            line_w += (line_w > 0 ? blank : 0) + w;
+        }
+        word.clear();
+    };
+    for (char ch : text) {
+        if (ch == ' ') put_word();
+        else if (ch == '\n') put_word(), line_w = width + 1;  // the next word starts a line
+        else word += ch;
+    }
+    put_word();
+    return std::max(1, lines) * text_height();
+}
+
+int Runtime::field_height() const { return text_height() + kHeadlessFieldChrome; }
 
 void Runtime::report_failure(const std::string& what) {
     const bool chn = chinese && chinese();

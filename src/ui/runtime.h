@@ -58,6 +58,10 @@ public:
     // Opens COM<port> with a settings text such as "9600,N,8,1"; nullptr
     // when the port cannot be opened.
     virtual std::unique_ptr<SerialDevice> open(int port, const std::string& settings) = 0;
+    // The device COM<port> stands for on this system (empty: none), and
+    // whether that device is there now (it may still be in use elsewhere).
+    virtual std::string device_name(int /*port*/) const { return {}; }
+    virtual bool device_present(int /*port*/) const { return false; }
 };
 
 // Renders forms. Every call happens on the loop's thread.
@@ -87,9 +91,17 @@ public:
     // none or it cannot be started.
     virtual bool start_system_info() { return false; }
     // Width of a line of text in the windows' font, and the height of one
-    // line, in twips. Without a real font: the fixed rule of grid_choices.h.
+    // line as the windows lay it out (any script in it), in twips. Without
+    // a real font: the fixed rule of grid_choices.h.
     virtual int text_width(const std::string& text) const;
     virtual int text_height() const;
+    // The height of `text` wrapped at blanks into lines of at most `width`
+    // twips, as a label shows it; a word wider than `width` keeps a line of
+    // its own.
+    virtual int text_height(const std::string& text, int width) const;
+    // The least height of a text box or a closed list that shows a line of
+    // text whole: a line and the box's frame and margins.
+    virtual int field_height() const;
 
     int MsgBox(const std::string& text, int style = vbOKOnly, const std::string& title = {}) {
         return msg().show(text, style, title);

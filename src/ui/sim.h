@@ -66,6 +66,10 @@ public:
     void remove_port(int port) { ports_.erase(port); }
     // Every open attempt, in order, with the settings it asked for.
     std::vector<std::pair<int, std::string>> attempts;
+    // A simulated port is named "sim:COM<port>" and is present while it
+    // would open.
+    std::string device_name(int port) const override { return "sim:COM" + std::to_string(port); }
+    bool device_present(int port) const override { return ports_.count(port) > 0; }
 
 private:
     std::map<int, Factory> ports_;

@@ -104,3 +104,40 @@ TEST(PortDialog, MissingPortWhileTheIdentificationRetries) {
     EXPECT_TRUE(p.dlg().Loaded());
     for (ui::Timer* t : {&p.main().Timer1, &p.main().Timer2, &p.main().Timer3}) EXPECT_FALSE(t->running());
 }
+
+// Each port button's tooltip names the port's device and whether it is there
+// now, in the language the dialog opens in; a failed OK leaves the dialog
+// open with the tooltips taken afresh.
+TEST(PortDialog, TooltipsNameEachPortsDeviceAndWhetherItIsThere) {
+    struct Case {
+        int16_t chn;
+        const char* present;   // COM10, whose radio is there
+        const char* missing;   // COM5, which nothing stands behind
+        const char* plugged;   // COM5 once it is there
+    };
+    const Case cases[] = {
+        {0, "Device sim:COM10: present", "Device sim:COM5: not present", "Device sim:COM5: present"},
+        {-1, "设备 sim:COM10：存在", "设备 sim:COM5：不存在", "设备 sim:COM5：存在"},
+    };
+    for (const Case& c : cases) {
+        DialogProgram p;
+        p.start_identified();
+        p.app.Lang_chinese = c.chn;
+        p.main().proc_setup.click();
+        auto& d = p.dlg();
+        EXPECT_EQ(d.Option10.ToolTipText(), c.present) << c.chn;
+        EXPECT_EQ(d.Option5.ToolTipText(), c.missing) << c.chn;
+        for (ui::OptionButton* o : d.options()) EXPECT_FALSE(o->ToolTipText().empty()) << o->name();
+        // The captions and the choice stay as they are.
+        EXPECT_EQ(d.Option5.Caption(), "COM5");
+        EXPECT_TRUE(d.Option3.Value());
+        d.Option5.click();
+        d.Command_ok.click();
+        ASSERT_TRUE(d.Loaded());
+        p.rt.ports.add_quiet_port(5);
+        EXPECT_EQ(d.Option5.ToolTipText(), c.missing) << "taken when the OK failed";
+        d.Command1.click();
+        p.main().proc_setup.click();
+        EXPECT_EQ(p.dlg().Option5.ToolTipText(), c.plugged) << c.chn;
+    }
+}

@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QSize>
 #include <QWidget>
 
 #include <cstdlib>
@@ -26,7 +27,9 @@ inline QApplication& qt_app() {
     static int argc = 1;
     static char name[] = "bx_qt_tests";
     static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
+    static QApplication* app = []() -> QApplication* {
+        // A test that made the application itself (as the program does) keeps it.
+        if (auto* made = qobject_cast<QApplication*>(QCoreApplication::instance())) return made;
         auto* a = new bx::QtApplication(argc, argv);
         QApplication::setApplicationName(QStringLiteral("BX-5610 CPS"));
         return a;
@@ -72,11 +75,13 @@ inline void save_shot(QWidget* w, const std::string& name) {
 // port number, every message box answered with OK (its text kept in boxes),
 // the main window's close ending the program. With screen_1280x800 the
 // process's offscreen screen is 1280 x 800 (when this is the first front end
-// the process starts).
+// the process starts); a valid `screen` makes the program see a screen of
+// that size whatever the display's.
 struct QtProgram {
-    explicit QtProgram(bool screen_1280x800 = false) {
+    explicit QtProgram(bool screen_1280x800 = false, QSize screen = {}) {
         if (screen_1280x800) use_screen_1280x800();
         qt_app();
+        if (screen.isValid()) rt.set_screen_size(screen.width(), screen.height());
         for (int port = 1; port <= 12; ++port)
             rt.set_port_device(port, "/nonexistent/bx-test-com" + std::to_string(port));
         rt.set_message_hook([this](QMessageBox& b) {

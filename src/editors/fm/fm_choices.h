@@ -30,4 +30,9 @@ constexpr int kLabelHeight = 270;
 constexpr int kBoxHeight = 330;
 constexpr int kBarHeight = 300;
 
+// The widest texts the frequency and name columns can show, which the
+// columns are made wide enough for.
+constexpr const char* kWidestFreq = "108.00000";
+constexpr const char* kWidestName = "WWWWWW";
+
 }  // namespace bx::fm_choice

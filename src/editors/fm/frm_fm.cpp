@@ -87,6 +87,25 @@ void frm_FM::Form_Load() {
     Fm_low_limit = kFmLowLimit;
     Fm_high_limit = kFmHighLimit;
     Show_fm_presets();
+    Fit_grid();
+}
+
+// The grid as given may be too small for its texts: its columns are made as
+// wide as their texts (the widest frequency and station name a preset can
+// have included), and the grid grows into the room the window has beside
+// it (up to the buttons' column) and below it (down to the password row
+// and the progress below it), its rows getting lower if need be, until every
+// column and row shows, its columns then sharing any width left over.
+void frm_FM::Fit_grid() {
+    using namespace fm_choice;
+    MSF_Chann.FitColumns({{kFmColFreq, {kWidestFreq}}, {kFmColName, {kWidestName}}});
+    const int below = 2 * kGap + kBoxHeight + kGap + kBarHeight + kGap + kLabelHeight;
+    const int room_w = ScaleWidth() - MSF_Chann.Left() - 2 * kGap - kButtonWidth - kMargin;
+    const int room_h = ScaleHeight() - MSF_Chann.Top() - below - kMargin;
+    MSF_Chann.FitRows(room_h);
+    MSF_Chann.setWidth(std::max(MSF_Chann.Width(), std::min(room_w, MSF_Chann.FullWidth())));
+    MSF_Chann.SpreadColumns();
+    Place_controls();
 }
 
 void frm_FM::Place_controls() {

@@ -78,6 +78,7 @@ private:
     // The commit of what the user typed into cell (Edit_row, c).
     void Commit_fm_cell(int c, const std::string& t);
     void Place_controls();
+    void Fit_grid();
 };
 
 }  // namespace bx

@@ -167,30 +167,80 @@ struct Row {
     double label_share = -1;
 };
 
-// Spreads the rows evenly over the frame's height, labels on the left. A
-// label takes the whole height of its row, so a long caption wraps onto a
-// second line instead of being cut.
-void place_rows(const ui::Frame& frame, const std::vector<Row>& rows, double label_share) {
-    constexpr int kPad = kRowPad, kBottom = 75, kSpace = kLabelSpace, kTwoLines = 450;
+constexpr int kMinRowGap = 45;  // between two rows that need all the room they can get
+
+// The width a row's control needs to show its text: a list its widest
+// entry, a text box what it holds; with the unit label after it.
+int field_need(const ui::Runtime& rt, const Row& r) {
+    int w = 0;
+    if (auto* l = dynamic_cast<const ui::ComboBox*>(r.field)) {
+        for (int k = 0; k < l->ListCount(); ++k) w = std::max(w, rt.text_width(l->List(k)));
+        w += options_choice::kListChrome;
+    } else if (auto* t = dynamic_cast<const ui::TextBox*>(r.field)) {
+        // At least a frequency, the widest value these boxes show (the
+        // window lays itself out before it shows its values).
+        w = std::max(rt.text_width(t->Text()), rt.text_width("000.00000")) + kBoxChrome;
+    }
+    return w + (r.unit ? kUnitW : 0);
+}
+
+// Lays the rows out down the frame, labels on the left. A label as high as
+// its caption needs at its width, wrapped onto a second line when long; the
+// labels take a wider share of the frame (never more than their controls
+// leave) when the rows would not fit its height otherwise. The rows are
+// spread evenly when the highest fits every place, else each gets its own
+// height and the rest is shared out.
+void place_rows(const ui::Runtime& rt, const ui::Frame& frame, const std::vector<Row>& rows, double label_share) {
+    constexpr int kPad = kRowPad, kBottom = 75, kSpace = kLabelSpace;
     if (rows.empty()) return;
+    const int n = static_cast<int>(rows.size());
     const int top = frame.Caption().empty() ? 120 : 270;
-    const int pitch = (frame.Height() - top - kBottom) / static_cast<int>(rows.size());
+    const int avail = frame.Height() - top - kBottom;
     const int inner = frame.Width() - 2 * kPad;
+    const int field_h = std::max(kListH, rt.field_height());
+    auto label_w = [&](const Row& r, double share) {
+        return r.label ? static_cast<int>(inner * (r.label_share >= 0 ? r.label_share : share)) : 0;
+    };
+    auto caption_h = [&](const Row& r, double share) {
+        auto* l = dynamic_cast<const ui::Label*>(r.label);
+        return l ? rt.text_height(l->Caption(), label_w(r, share) - kSpace) : 0;
+    };
+    auto need = [&](double share, std::vector<int>& h) {
+        int total = (n - 1) * kMinRowGap;
+        h.assign(rows.size(), 0);
+        for (size_t i = 0; i < rows.size(); ++i) total += h[i] = std::max(field_h, caption_h(rows[i], share));
+        return total;
+    };
+    double most = 1.0;
+    for (const Row& r : rows)
+        if (r.label && r.label_share < 0) most = std::min(most, 1.0 - static_cast<double>(field_need(rt, r)) / inner);
+    most = std::max(most, label_share);
+    double share = label_share;
+    std::vector<int> h;
+    while (need(share, h) > avail && share < most) share = std::min(most, share + 0.01);
+    const int highest = *std::max_element(h.begin(), h.end());
+    int sum = 0;
+    for (int v : h) sum += v;
+    const bool even = highest * n <= avail;
+    const int extra = even ? 0 : std::max(0, avail - sum) / n;
+    int y = top;
     for (size_t i = 0; i < rows.size(); ++i) {
         const Row& r = rows[i];
-        const int y = top + static_cast<int>(i) * pitch;
+        const int pitch = even ? avail / n : h[i] + extra;
         const int field_y = y + (pitch - kListH) / 2;
-        const int label_w = r.label ? static_cast<int>(inner * (r.label_share >= 0 ? r.label_share : label_share)) : 0;
-        int field_x = kPad + label_w;
-        int field_w = inner - label_w;
-        // Room for two lines, level with the list.
-        const int label_h = std::min(pitch, kTwoLines);
-        if (r.label) r.label->Move(kPad, y + (pitch - label_h) / 2, label_w - kSpace, label_h);
+        const int lw = label_w(r, share);
+        int field_x = kPad + lw;
+        int field_w = inner - lw;
+        if (r.label) {
+            const int lh = std::max(kLabelH, caption_h(r, share));
+            r.label->Move(kPad, y + (pitch - lh) / 2, lw - kSpace, lh);
+        }
         if (r.unit) {
             field_w -= kUnitW;
             r.unit->Move(field_x + field_w + kSpace, field_y + (kListH - kLabelH) / 2, kUnitW - kSpace, kLabelH);
         }
         r.field->Move(field_x, field_y, field_w, kListH);
+        y += pitch;
     }
 }
 
@@ -279,11 +329,11 @@ void frm_option::Place_controls() {
     rows4.push_back({&Label_ANI, &Text_ANI});
     rows6.push_back({&Label_Send_Begin, &Text_PttId_Begin});
     rows6.push_back({&Label_Send_End, &Text_PttId_End});
-    place_rows(Frame5, rows5, static_cast<double>(First_label_need()) / (w[0] - 2 * kRowPad));
-    place_rows(Frame4, rows4, 0.48);
-    place_rows(Frame6, rows6, 0.48);
-    place_rows(Frame3, rows3, 0.6);
-    place_rows(Frame1, {{nullptr, &Label_Ponmsg_Txt}, {nullptr, &Text_PON_MSG_U}, {nullptr, &Text_PON_MSG_D}}, 0);
+    place_rows(rt(), Frame5, rows5, static_cast<double>(First_label_need()) / (w[0] - 2 * kRowPad));
+    place_rows(rt(), Frame4, rows4, 0.48);
+    place_rows(rt(), Frame6, rows6, 0.48);
+    place_rows(rt(), Frame3, rows3, 0.6);
+    place_rows(rt(), Frame1, {{nullptr, &Label_Ponmsg_Txt}, {nullptr, &Text_PON_MSG_U}, {nullptr, &Text_PON_MSG_D}}, 0);
 
     // Each VFO: frequency, band, range, then the other lists in display order.
     // A VFO label may wrap, but no word of it is cut.
@@ -315,7 +365,7 @@ void frm_option::Place_controls() {
         // to it (down to the longest word of the label).
         rows.push_back({control(texts[1].control), vfo_[static_cast<size_t>(v)].Text_Range, range_unit[v], range_share});
         for (size_t k = 1; k < order.size(); ++k) rows.push_back({&Vfo_label(v, order[k]), &Vfo_list(v, order[k])});
-        place_rows(v == 0 ? Frame_A : Frame_B, rows, vfo_share);
+        place_rows(rt(), v == 0 ? Frame_A : Frame_B, rows, vfo_share);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "editors/signalling/frm_2tone.h"
 #include "editors/signalling/signalling_texts.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -28,6 +29,7 @@ constexpr int kPageHeight = 6100;
 constexpr int kRowHeight = 330;
 constexpr int kListHeight = 315;
 constexpr int kButtonWidth = 1100, kButtonHeight = 420, kButtonStep = 1250;
+constexpr int kWindowMargin = 120;  // kept free at the window's bottom edge
 
 namespace text {
 inline constexpr link_text::Pair kTitle{"2 TONE 编解码参数编辑", "2 TONE"};
@@ -161,8 +163,40 @@ void frm_2tone::Form_Load() {
     ProgressBar1.setVisible(false);
     Selected_dec_entry = 0;
     Show_2tone_data();
+    Fit_decode_grid();
 
     Follow_image_replaced();
+}
+
+// The decode grid as given is too small for a desktop's fonts: each column
+// is made as wide as the widest item of the list laid over its cells (the
+// grid's width then shared out over them), and the grid grows into the
+// room the window has below everything, its rows getting lower if need be,
+// until its 15 entries show, the pages, the tab strip and all that lies
+// below the grid moving down with it.
+void frm_2tone::Fit_decode_grid() {
+    ui::Grid::ColumnTexts items;
+    for (int c = 1; c < MSF_Decode.Cols(); ++c)
+        items.push_back({c, two_tone::Dec_items(two_tone::Dec_column(c).kind, app.Lang_texts.Sig_2tone_resp_names)});
+    MSF_Decode.FitColumns(items);
+
+    ui::Control* below_strip[] = {&Command_read, &Command_Write, &Command_def, &Command_open, &Command_save,
+                                  &Command_close, &Label_PassWord, &Text_PassWord, &ProgressBar1, &Label_tr_count};
+    int lowest = 0;
+    for (ui::Control* c : below_strip) lowest = std::max(lowest, c->Top() + c->Height());
+    const int room = ScaleHeight() - kWindowMargin - lowest;
+    const int was = MSF_Decode.Height();
+    MSF_Decode.FitRows(was + std::max(0, room));
+    // The columns share the width once it is known whether a scroll bar
+    // takes some of it.
+    MSF_Decode.SpreadColumns();
+    const int grow = MSF_Decode.Height() - was;
+    if (grow == 0) return;
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&Frame_Encode, &Frame_Decode, &TabStrip1})
+        c->setHeight(c->Height() + grow);
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&Frame_Dec_xx, &Label_Reset, &Combo_Dec_Res_Time})
+        c->setTop(c->Top() + grow);
+    for (ui::Control* c : below_strip) c->setTop(c->Top() + grow);
 }
 
 void frm_2tone::Set_captions() {

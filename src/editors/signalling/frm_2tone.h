@@ -109,6 +109,7 @@ private:
     // ---- frm_2tone.cpp: window, pages, lists, buttons, display ----
     void Set_captions();
     void Fill_lists();
+    void Fit_decode_grid();
     void TabStrip1_Click();
     void Command_def_Click();
     void Command_open_Click();

@@ -57,8 +57,8 @@ void frm_dtmf::Layout_encode() {
         c.setContainer(&Frame_Encode);
         c.Move(l, t, w, h);
     };
-    in(Label_encode_xh, 200, 260, 1000, 240);
-    in(Label_tx_encode, 1150, 260, 2400, 240);
+    in(Label_encode_xh, 200, 290, 1000, 240);
+    in(Label_tx_encode, 1150, 290, 2400, 240);
     for (size_t i = 0; i < 15; ++i) {
         const int top = 540 + static_cast<int>(i) * 340;
         in(Label_xh[i], 250, top + 30, 600, 240);
