@@ -273,6 +273,9 @@ TEST_F(TwoToneEdit, DecodeListDroppedOnRebuildAndScroll) {
              ASSERT_NE(x.MSF_Decode.TopRow(), top);
          }, 1},
     };
+    // The grid shows every entry at the window's size; a shorter grid
+    // (a smaller screen) scrolls under the wheel.
+    w.MSF_Decode.setHeight(w.MSF_Decode.Height() / 2);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         p.app.Mem_image = factory;

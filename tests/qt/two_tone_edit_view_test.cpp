@@ -84,6 +84,10 @@ TEST(QtTwoToneEdit, LookWheelAndToolbarSave) {
     EXPECT_EQ(w.MSF_Decode.TextMatrix(3, 3), "");
 
     // The wheel over the grid with a list open: the list goes, unstored.
+    // The grid shows every entry at the window's size; a shorter grid (a
+    // smaller screen) scrolls.
+    w.MSF_Decode.setHeight(w.MSF_Decode.Height() / 2);
+    settle();
     click(dec, px_rect(w.MSF_Decode.cell_rect(2, 1)).center());
     ASSERT_TRUE(list->isVisible());
     const int top = w.MSF_Decode.TopRow();
