@@ -81,17 +81,42 @@ void route_input_method(ControlView& v, ui::TextEntry& entry, QLineEdit* le, QIn
         if (cp >= 0x20) edit_at(v, entry, le, static_cast<int>(cp), false);
 }
 
+// An edit the line edit made by itself: a paste (keys, context menu,
+// middle button, a dropped text), a cut, an undo. What differs from the
+// control's text is one stretch replaced by another; the control judges it
+// as the user's Delete over the removed stretch, or as a paste of the
+// inserted one over it, by its typing rules. Afterwards the widget shows
+// the control's text again (forward redraws it), whatever was refused.
+void judge_widget_edit(ControlView& v, ui::TextEntry& entry, const std::string& held, QLineEdit* le,
+                       const QString& edited) {
+    const auto a = qs(held).toUcs4();
+    const auto b = edited.toUcs4();
+    qsizetype pre = 0;
+    while (pre < a.size() && pre < b.size() && a[pre] == b[pre]) ++pre;
+    qsizetype suf = 0;
+    while (suf < a.size() - pre && suf < b.size() - pre && a[a.size() - 1 - suf] == b[b.size() - 1 - suf]) ++suf;
+    const int start = static_cast<int>(pre), removed = static_cast<int>(a.size() - pre - suf);
+    const QString inserted = QString::fromUcs4(b.constData() + pre, b.size() - pre - suf);
+    int cursor = -1;
+    v.forward([&] {
+        if (inserted.isEmpty())
+            cursor = removed > 0 ? entry.cut_at(start, removed) : -1;
+        else
+            cursor = entry.paste_at(ss(inserted), start, removed);
+    });
+    if (!v.live()) return;
+    v.update("*");  // also when the control refused and kept its text
+    le->setCursorPosition(utf16_pos(le->text(), cursor >= 0 ? cursor : start));
+}
+
 class TextView : public ControlView {
 public:
     TextView(ui::TextBox& c, FormView& f, QWidget* parent) : ControlView(c, f), w_(new QLineEdit(parent)) {
         w_->installEventFilter(this);
-        // Edits that are no typed characters (paste, cut, delete, undo) reach
-        // the control as the new whole text, as they raise no KeyPress.
-        connect(w_, &QLineEdit::textEdited, this, [this](const QString& t) {
-            forward([&] {
-                if (box().usable() && !box().Locked()) box().setText(ss(t));
-            });
-        });
+        // Edits that are no typed keys (paste, cut, undo, a dropped text)
+        // are judged by the typing rules like the keys would be.
+        connect(w_, &QLineEdit::textEdited, this,
+                [this](const QString& t) { judge_widget_edit(*this, box(), box().Text(), w_, t); });
     }
     QWidget* widget() const override { return w_; }
     void sync(const char* prop) override {
@@ -227,6 +252,7 @@ public:
             return false;
         case QEvent::FocusIn:
         case QEvent::FocusOut: forward_focus(*this, combo(), w_, e); return false;
+        case QEvent::Wheel: return pass_wheel_on(e);
         default: break;
         }
         (void)o;
@@ -244,11 +270,8 @@ private:
         if (QLineEdit* le = w_->lineEdit()) {
             w_->setCompleter(nullptr);  // no completion behind the control's back
             le->installEventFilter(this);
-            connect(le, &QLineEdit::textEdited, this, [this](const QString& t) {
-                forward([&] {
-                    if (combo().usable() && !combo().Locked()) combo().setText(ss(t));
-                });
-            });
+            connect(le, &QLineEdit::textEdited, this,
+                    [this, le](const QString& t) { judge_widget_edit(*this, combo(), combo().Text(), le, t); });
         }
     }
     ui::ComboBox& combo() const { return static_cast<ui::ComboBox&>(control()); }

@@ -1,5 +1,7 @@
 #include "ui/lists.h"
 
+#include "ui/text.h"
+
 namespace ui {
 
 // ---- TextBox ----
@@ -99,6 +101,14 @@ void ComboBox::setText(const std::string& v) {
         changed("Text");
         fire(Change);
     }
+}
+
+int ComboBox::paste_at(const std::string& chars, int start, int len) {
+    const int i = find(chars);
+    if (i < 0) return TextEntry::paste_at(chars, start, len);
+    if (!usable() || p.Locked) return -1;
+    pick(i);
+    return utf8_length(p.Text);
 }
 
 }  // namespace ui
