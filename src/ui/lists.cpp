@@ -111,4 +111,15 @@ int ComboBox::paste_at(const std::string& chars, int start, int len) {
     return utf8_length(p.Text);
 }
 
+bool ComboBox::entry_may_remove(const std::vector<std::string>& removed) {
+    // Asked of the key filter at the list's end, where the characters would
+    // be typed back; the filter judges characters, not places.
+    const int end = utf8_length(p.Text);
+    for (const std::string& ch : removed) {
+        const int key = utf8_code(ch);
+        if (key >= 0x20 && key != 0x7F && !key_would_pass(key, end, 0)) return false;
+    }
+    return true;
+}
+
 }  // namespace ui

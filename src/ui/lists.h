@@ -82,9 +82,11 @@ protected:
 //
 // What the user does without typing keeps the text part showing what the
 // list holds: a paste that names an item exactly is a pick of that item
-// (Click), any other paste is typed key by key; a text part that Delete or
-// Cut empties keeps (or shows again) the selected item's text, so a list
-// never shows blank over a setting it still holds.
+// (Click), any other paste is typed key by key; Delete and Cut take away
+// only characters that KeyPress would let the user type (a pick-only list
+// loses none), and a text part they empty keeps, or shows again, the
+// selected item's text. So a list never shows blank, or part of an item,
+// over a setting it still holds.
 class ComboBox : public ListControl, public TextEntry {
 public:
     using ListControl::ListControl;
@@ -108,6 +110,7 @@ public:
 protected:
     void selection_changed() override;
     std::string entry_text_when_emptied() const override { return List(index_); }
+    bool entry_may_remove(const std::vector<std::string>& removed) override;
     void reset_props() override {
         p = P{};
         reset_list();

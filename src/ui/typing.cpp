@@ -71,10 +71,13 @@ int TextEntry::delete_at(int start, int len) {
         if (start == size) return -1;
         len = 1;
     }
+    const std::vector<std::string> removed(cs.begin() + start, cs.begin() + start + len);
+    const bool may = entry_may_remove(removed);
+    if (!c.usable()) return -1;
     cs.erase(cs.begin() + start, cs.begin() + start + len);
-    if (cs.empty()) {
+    if (!may || cs.empty()) {
         const std::string back = entry_text_when_emptied();
-        if (!back.empty()) {
+        if (!back.empty() || !may) {
             if (back == entry_text()) return -1;
             entry_set_text(back);
             return utf8_length(back);
@@ -96,6 +99,15 @@ int TextEntry::paste_at(const std::string& chars, int start, int len) {
         len = 0;
     }
     return cursor;
+}
+
+bool TextEntry::key_would_pass(int key, int start, int len) {
+    if (!KeyPress) return true;
+    pending_start_ = start;
+    pending_len_ = len;
+    KeyPress(key);
+    pending_start_ = -1;
+    return key != 0;
 }
 
 std::string TextEntry::Text_if_typed(int key) const {

@@ -19,6 +19,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "ui/event.h"
 #include "ui/focus.h"
@@ -64,6 +65,12 @@ protected:
     // What Delete or Cut shows instead of an emptied text (a list: its
     // selected item's text); empty: the text is emptied.
     virtual std::string entry_text_when_emptied() const { return {}; }
+    // Whether Delete or Cut may take characters `removed` away (a list: only
+    // characters the user could type into it).
+    virtual bool entry_may_remove(const std::vector<std::string>& /*removed*/) { return true; }
+    // Whether KeyPress lets printable `key` through where the user is; the
+    // key is not typed.
+    bool key_would_pass(int key, int start, int len);
 
 private:
     // Where the key that KeyPress is judging goes; start -1 outside KeyPress.
