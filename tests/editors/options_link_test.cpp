@@ -116,3 +116,54 @@ TEST(OptionsLink, APickAfterAFileLoadKeepsEveryLoadedByte) {
         ASSERT_EQ(p.block(k), loaded(224 + k / 16, k % 16)) << k;
     }
 }
+
+// The window in front while another window replaces the whole image (the
+// read window's full read, the main window's data-file load): it shows the
+// new block at once, and one pick then keeps every other byte as the read
+// or the load brought it.
+TEST(OptionsLink, InFrontDuringAReadOrALoadThenOnePick) {
+    enum class How { Read, Load };
+    for (How how : {How::Read, How::Load}) {
+        SCOPED_TRACE(how == How::Read ? "read" : "load");
+        Options p;
+        p.begin();
+        bxtest::TempDir dir;
+        // The new block: every setting and spare byte up to the text fields
+        // 0 or 1, within every list, opposite to what the window shows now.
+        bx::MemImage incoming = p.app.Mem_image;
+        for (int r = kFirstRecord; r <= 235; ++r)
+            for (int b = 0; b < 16; ++b) incoming(r, b) = static_cast<uint8_t>((r + b) % 2);
+        for (int r = 0; r < bx::kImageRecords; ++r)
+            for (int b = 0; b < 16; ++b) p.radio.radio.mem[static_cast<size_t>(16 * r + b)] = incoming(r, b);
+        ASSERT_FALSE(bx::Save_data_file(dir / "radio.dat", incoming));
+        bx::frm_option& w = p.w();
+        if (how == How::Read) {
+            p.main().Prog_read.click();
+            p.rd().Command_read.click();
+            ASSERT_TRUE(p.rt.sim.run_until([&] { return p.rd().Label_tr_count.Caption() == "Reading 50 Data Block"; },
+                                           30000));
+            w.Activate();  // the user clicks the options window meanwhile
+            ASSERT_TRUE(p.run_until_idle(p.rd().Link));
+            ASSERT_EQ(p.texts(), std::vector<std::string>{"Complete reading data from the transceiver."});
+        } else {
+            p.main().File_Open.click();
+            bx::FileDialog& open = *p.app.Form_open_chann;
+            ASSERT_TRUE(open.Dir1.setPath(dir.path()));
+            open.Text1.enter("radio.dat");
+            w.Activate();
+            open.Command_enter.click();
+            ASSERT_FALSE(open.Loaded());
+        }
+        const bx::MemImage after = p.app.Mem_image;
+        for (int r = kFirstRecord; r <= 235; ++r)
+            for (int b = 0; b < 16; ++b) ASSERT_EQ(after(r, b), incoming(r, b)) << r << " " << b;
+        EXPECT_EQ(p.list("Combo_Tdr").ListIndex(), incoming(224, 0));
+        EXPECT_TRUE(p.mirror_matches_image());
+        p.list("Combo_Beep").pick(1 - incoming(224, 9));
+        for (int k = 0; k < 256; ++k) {
+            if (k == bx::Option_ofs_Beep) continue;
+            ASSERT_EQ(p.block(k), after(224 + k / 16, k % 16)) << k;
+        }
+        EXPECT_EQ(p.block(bx::Option_ofs_Beep), 1 - incoming(224, 9));
+    }
+}

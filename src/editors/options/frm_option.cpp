@@ -123,9 +123,15 @@ void frm_option::Form_Load() {
     Place_controls();  // after the lists: the first column fits their entries
     Show_option_data();
     ProgressBar1.setVisible(false);
+    Follow_image_replaced();
 }
 
 void frm_option::Form_Activate() { Show_option_data(); }
+
+// A full read or a data-file load replaced the image while the window was
+// open, maybe in front: it shows the new image at once, and the mirror that
+// every pick copies back is the new block before any pick can store it.
+void frm_option::Image_replaced() { Show_option_data(); }
 
 void frm_option::Set_captions() {
     const bool chn = app.Lang_chinese != 0;

@@ -101,6 +101,7 @@ protected:
     void Build() override;
     void Form_Load() override;
     void Form_Activate() override;
+    void Image_replaced() override;
     // Ends of the window's own read and write.
     void Read_complete() override;
     void Write_complete() override;
