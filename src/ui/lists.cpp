@@ -104,7 +104,10 @@ void ComboBox::setText(const std::string& v) {
 }
 
 int ComboBox::paste_at(const std::string& chars, int start, int len) {
-    const int i = find(chars);
+    std::string shown;  // what typing it would show: no line ends or tabs
+    for (const std::string& ch : utf8_chars(chars))
+        if (const int c = utf8_code(ch); c >= 0x20 && c != 0x7F) shown += ch;
+    const int i = find(shown);
     if (i < 0) return TextEntry::paste_at(chars, start, len);
     if (!usable() || p.Locked) return -1;
     pick(i);
