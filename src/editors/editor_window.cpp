@@ -1,9 +1,12 @@
 #include "editors/editor_window.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "appstate/app.h"
 #include "model/lang.h"
+#include "ui/cell_overlay.h"
 
 namespace bx {
 
@@ -12,7 +15,10 @@ EditorWindow::EditorWindow(App& a, const char* name, const EditorRow& row)
       erow_(row) {
     Command_read.Click = [this] { Command_read_Click(); };
     Command_Write.Click = [this] { Command_Write_Click(); };
-    Link.On_read_complete = [this] { Read_complete(); };
+    Link.On_read_complete = [this] {
+        Drop_cell_editors();
+        Read_complete();
+    };
     Link.On_write_complete = [this] { Write_complete(); };
 }
 
@@ -25,6 +31,34 @@ void EditorWindow::Build() {
 void EditorWindow::Form_Load() {
     LinkWindow::Form_Load();  // timers off, port closed, the seven flags clear
     Place_from_main();
+    Follow_image_replaced();
+}
+
+void EditorWindow::Form_Activate() { Drop_cell_editors(); }
+
+void EditorWindow::Form_Deactivate() { Commit_pending_edit(); }
+
+void EditorWindow::Drop_cell_editors() {
+    for (ui::Control* c : controls())
+        if (auto* o = dynamic_cast<ui::CellOverlay*>(c)) o->drop();
+}
+
+void EditorWindow::Commit_pending_edit() {
+    if (!Loaded()) return;
+    // One leave per grid, whichever of its overlays is open.
+    std::vector<ui::Grid*> grids;
+    for (ui::Control* c : controls()) {
+        auto* o = dynamic_cast<ui::CellOverlay*>(c);
+        if (!o || !o->on(o->grid().Row(), o->grid().Col())) continue;
+        if (std::find(grids.begin(), grids.end(), &o->grid()) == grids.end()) grids.push_back(&o->grid());
+    }
+    for (ui::Grid* g : grids) g->leave_current();
+}
+
+void Commit_all_pending_edits(App& app) {
+    for (int i = 0; i < kEditorCount; ++i)
+        if (auto* e = dynamic_cast<EditorWindow*>(app.Window(static_cast<EditorId>(i))); e && e->Loaded())
+            e->Commit_pending_edit();
 }
 
 void EditorWindow::Place_from_main() {
@@ -74,7 +108,9 @@ void EditorWindow::Command_read_Click() {
 }
 
 void EditorWindow::Command_Write_Click() {
-    if (Refuse_if_busy() || !Write_checks()) return;
+    if (Refuse_if_busy()) return;
+    Commit_pending_edit();
+    if (!Write_checks()) return;
     Link.Write_button();
 }
 
@@ -88,6 +124,9 @@ void EditorWindow::Form_Unload(int& Cancel) {
             return;
         }
     }
+    // A closing window keeps what the user typed; at the program's end
+    // nothing could be saved any more.
+    if (UnloadMode() != ui::vbFormMDIForm) Commit_pending_edit();
     LinkWindow::Form_Unload(Cancel);
     if (Cancel && UnloadMode() != ui::vbFormMDIForm) return;
     if (image_listener_ != 0) app.Remove_image_listener(image_listener_);
@@ -96,15 +135,24 @@ void EditorWindow::Form_Unload(int& Cancel) {
 
 void EditorWindow::Follow_image_replaced() {
     if (image_listener_ != 0) return;
-    image_listener_ = app.Add_image_listener([this] { Image_replaced(); });
+    image_listener_ = app.Add_image_listener([this] {
+        Drop_cell_editors();
+        Image_replaced();
+    });
 }
 
 ui::Form* EditorWindow::Image_dialog(bool save) const {
     return app.Form_named(save ? "Form_save_chann" : "Form_open_chann");
 }
 
+bool EditorWindow::Prepare_save() {
+    if (Refuse_if_busy()) return false;
+    Commit_pending_edit();
+    return true;
+}
+
 void EditorWindow::Open_image_dialog(bool save) {
-    if (Refuse_if_busy()) return;
+    if (save ? !Prepare_save() : Refuse_if_busy()) return;
     if (ui::Form* f = Image_dialog(save)) App::Open(*f);
 }
 

@@ -29,7 +29,7 @@
 //   public:
 //       explicit frm_dtmf(App& app) : EditorWindow(app, "frm_dtmf", kDtmfRow) {
 //           Command_close.Click = [this] { Close_button(); };
-//           Command_def.Click = [this] { if (!Refuse_if_busy()) { /* defaults */ } };
+//           Command_def.Click = [this] { if (!Refuse_if_busy()) { Drop_cell_editors(); /* defaults */ } };
 //       }
 //       ui::CommandButton Command_close{*this, "Command_close"};
 //       ...
@@ -37,14 +37,35 @@
 //       void Build() override { EditorWindow::Build(); /* layout */ }
 //       void Form_Load() override { EditorWindow::Form_Load(); /* captions, lists, display */ }
 //       void Read_complete() override { /* unpack, display */ }
+//       void Image_replaced() override { /* display */ }
 //   };
 //
 //   }  // namespace bx
 //   BX_EDITOR_WINDOW(frm_dtmf);
 //
-// A grid editor stores what its cell overlays hold by the rule of
-// editors/cell_commit.h (Commit_cell in LeaveCell, Overlay_live before a
-// store from the overlay's own handler).
+// Editing rules every editor gets from this base (the cell overlays of
+// ui/cell_overlay.h are found among the window's controls, so an editor
+// adds nothing for them):
+//
+// - a cell editor stores only what the user changed: the window's LeaveCell
+//   handler stores through Commit_cell / Commit_edit (editors/cell_commit.h),
+//   which store nothing for a cell left with the text it opened with;
+// - whenever the rows are rebuilt from the image, the open cell editors are
+//   dropped unstored first: before Read_complete, before Image_replaced,
+//   and in Form_Activate (an editor overriding it calls this one first); an
+//   editor's own Default and Clear call Drop_cell_editors first; a grid
+//   that scrolls drops its overlays itself;
+// - every loaded editor follows the image-replaced notice (a full read, a
+//   data-file load from any window): Image_replaced, after the drop, is
+//   where the editor shows the new image;
+// - an edit still on screen is committed as leaving it would before the
+//   window's Write and Save (Prepare_save), before the main window's Save
+//   and Save As (Commit_all_pending_edits), and when the window is
+//   deactivated or unloaded: Commit_pending_edit, which by default ends the
+//   edit of every grid whose current cell has an overlay on it (its
+//   LeaveCell runs with the cell unchanged). An editor with boxes that
+//   commit on their own (LostFocus, Validate) overrides it, calls this one,
+//   and commits its focused box when its text changed.
 //
 // And the one registration line, `#include "editors/signalling/frm_dtmf.h"`,
 // in src/app/editor_windows.cpp.
@@ -121,6 +142,12 @@ public:
     void Command_read_Click();
     void Command_Write_Click();
 
+    // Commits the edit the user left on screen, exactly as leaving it would
+    // (same checks, messages and replacements): an open cell editor whose
+    // grid is still on its cell, or, in an editor that overrides this, its
+    // focused box whose text was changed. Nothing happens when there is none.
+    virtual void Commit_pending_edit();
+
 protected:
     EditorWindow(App& app, const char* name, const EditorRow& row);
 
@@ -128,6 +155,15 @@ protected:
     void Build() override;
     void Form_Load() override;
     void Form_Unload(int& Cancel) override;
+    // The open cell editors are dropped (the redraw of an editor that
+    // overrides this follows). Another window in front: the pending edit is
+    // committed.
+    void Form_Activate() override;
+    void Form_Deactivate() override;
+
+    // Hides every cell overlay's editor and forgets its cell, storing
+    // nothing: the data under it is about to be redrawn or replaced.
+    void Drop_cell_editors();
 
     // Sizes and places the window from the main window by the row's divisors.
     void Place_from_main();
@@ -147,6 +183,9 @@ protected:
     // Open and Save of the editors that open that dialog as it stands: the
     // busy refusal, else the dialog opens (or comes forward).
     void Open_image_dialog(bool save);
+    // The start of a Save: the busy refusal (false), else the pending edit
+    // committed (true: the save goes on).
+    bool Prepare_save();
 
     // The bar hidden at 0 and the label empty, as Default leaves them.
     void Clear_progress();
@@ -160,16 +199,21 @@ protected:
     // A message with the exclamation icon and the row's title.
     void Warn(const link_text::Pair& text);
 
-    // From now until the window unloads, Image_replaced runs whenever the
-    // whole image was replaced elsewhere (a data-file load, a full read), so
-    // a window that keeps cell editors open can drop them and redraw. Called
-    // from Form_Load; a second call changes nothing.
+    // From now until the window unloads, Image_replaced runs (after the cell
+    // editors are dropped) whenever the whole image was replaced (a
+    // data-file load, a full read). The base's Form_Load calls it; a second
+    // call changes nothing.
     void Follow_image_replaced();
+    // Shows the new image: the editor's rows and boxes from the image.
     virtual void Image_replaced() {}
 
 private:
     const EditorRow& erow_;
     int image_listener_ = 0;
 };
+
+// Every loaded editor commits its pending edit (the main window's Save and
+// Save As, which take no focus from it).
+void Commit_all_pending_edits(App& app);
 
 }  // namespace bx

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "appstate/app.h"
+#include "editors/editor_window.h"
 #include "link/form_comm_read.h"
 #include "link/form_comm_write.h"
 #include "link/form_setup.h"
@@ -215,8 +216,16 @@ void MDImain::Comm_open_quiet() {
 // ---- commands ----
 
 void MDImain::File_Open_Click() { App::Reopen(*app.Form_open_chann); }
-void MDImain::File_save_Click() { App::Reopen(*app.Form_save_chann); }
-void MDImain::File_saveas_Click() { App::Reopen(*app.Form_save_chann); }
+// The menu and the toolbar take no focus from an editor: what it still
+// shows typed is committed before the image is saved.
+void MDImain::File_save_Click() {
+    Commit_all_pending_edits(app);
+    App::Reopen(*app.Form_save_chann);
+}
+void MDImain::File_saveas_Click() {
+    Commit_all_pending_edits(app);
+    App::Reopen(*app.Form_save_chann);
+}
 void MDImain::File_exit_Click() { app.End(); }
 void MDImain::fm_chann_edit_Click() { Editor_command("fm_chann_edit"); }
 void MDImain::chann_edit_Click() { Editor_command("chann_edit"); }
@@ -314,6 +323,7 @@ void MDImain::Toolbar1_ButtonClick(const ui::Toolbar::Button& button) {
     if (key == "open") {
         App::Reopen(*app.Form_open_chann);
     } else if (key == "save") {
+        Commit_all_pending_edits(app);
         App::Reopen(*app.Form_save_chann);
     } else if (key == "read") {
         App::Reopen(*app.Form_Comm_Read);

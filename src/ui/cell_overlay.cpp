@@ -1,9 +1,25 @@
 #include "ui/cell_overlay.h"
 
+#include <string_view>
+
+#include "ui/lists.h"
+
 namespace ui {
 
+namespace {
+
+std::string_view trimmed(std::string_view s) {
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    return s;
+}
+
+}  // namespace
+
 CellOverlay::CellOverlay(Form& owner, std::string name, Grid& grid, Control& editor)
-    : Control(owner, std::move(name)), grid_(grid), editor_(editor) {}
+    : Control(owner, std::move(name)), grid_(grid), editor_(editor) {
+    grid_.on_scroll([this] { drop(); });
+}
 
 Grid::Rect CellOverlay::target(int row, int col) const {
     Grid::Rect r = grid_.cell_rect(row, col);
@@ -13,13 +29,30 @@ Grid::Rect CellOverlay::target(int row, int col) const {
     return r;
 }
 
+std::string CellOverlay::editor_text() const {
+    if (auto* t = dynamic_cast<const TextBox*>(&editor_)) return t->Text();
+    if (auto* c = dynamic_cast<const ComboBox*>(&editor_)) return c->Text();
+    return {};
+}
+
+bool CellOverlay::edited() const { return placed_ && trimmed(editor_text()) != trimmed(opened_); }
+
+void CellOverlay::drop() {
+    if (editor_.Visible()) editor_.setVisible(false);
+    placed_ = false;
+}
+
 void CellOverlay::place() {
     if (!owner().Loaded()) return;
     const int r = grid_.Row(), c = grid_.Col();
+    // Scrolling drops every overlay of the grid, so it comes first.
+    if (!grid_.cell_visible(r, c)) grid_.scroll_into_view(r, c);
     placed_ = true;
     row_ = r;
     col_ = c;
-    if (!grid_.cell_visible(r, c)) grid_.scroll_into_view(r, c);
+    // What the cell shows is what the editor opens with; a window that
+    // gives its editor another text calls mark_opened.
+    opened_ = grid_.TextMatrix(r, c);
     const Grid::Rect t = target(r, c);
     editor_.Move(t.x, t.y, t.w, t.h);
     editor_.setVisible(true);

@@ -87,7 +87,9 @@ bool Form::raise() {
     std::vector<Form*>& z = rt_.shown_forms();
     std::erase(z, this);
     z.push_back(this);
-    return Front() == this && was != this;
+    if (Front() != this || was == this) return false;
+    if (was && was->loaded_ && !was->unloading_ && was->shown_) was->Form_Deactivate();
+    return true;
 }
 
 bool Form::Unload(bool force, int mode) {

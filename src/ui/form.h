@@ -134,6 +134,8 @@ public:
     int UnloadMode() const { return unload_mode_; }
     // A user activating the form's window: it comes to the front and gets
     // Form_Activate, unless it is in front already. Shown forms only.
+    // Whenever a form comes to the front this way, by Show or by a load, the
+    // form that was in front before gets Form_Deactivate first.
     void Activate();
     // The form in front: the shown form activated last, a child or dialog
     // before the main (MDI) window; nullptr when none is shown.
@@ -183,6 +185,8 @@ protected:
     virtual void Build() {}
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
+    // Another form came to the front (this one is still loaded and shown).
+    virtual void Form_Deactivate() {}
     virtual void Form_Unload(int& /*Cancel*/) {}
     void set_mdi_child(bool v) { mdi_child_ = v; }
     void set_mdi_form(bool v) { mdi_form_ = v; }

@@ -38,8 +38,13 @@ void Grid::reshaped(int old_top_off, int old_left_off) {
     changed("Layout");
     if (top_off_ != old_top_off || left_off_ != old_left_off) {
         changed("Scroll");
-        fire(Scroll);
+        raise_scroll();
     }
+}
+
+void Grid::raise_scroll() {
+    for (const auto& w : scroll_watchers_) w();
+    fire(Scroll);
 }
 
 void Grid::setRows(int n) {
@@ -190,6 +195,10 @@ void Grid::setCol(int c) {
     changed("Row");
 }
 
+void Grid::leave_current() {
+    if (in_grid(row_, col_)) fire(LeaveCell);
+}
+
 // ---- measures and scrolling ----
 
 int Grid::ColWidth(int c) const {
@@ -230,7 +239,7 @@ void Grid::scroll_to(int top_row, int left_col) {
     left_off_ = lc;
     if (t == ot && lc == ol) return;
     changed("Scroll");
-    fire(Scroll);
+    raise_scroll();
 }
 
 Grid::Layout Grid::layout() const {

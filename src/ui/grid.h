@@ -23,6 +23,10 @@
 //   grid gets LostFocus first.
 // - DblClick: a double-click is a Click (above), then DblClick.
 // - Scroll: on every change of TopRow or LeftCol, by the user or by code.
+//   The grid's cell overlays (ui/cell_overlay.h) are dropped first.
+// - leave_current(): LeaveCell for the current cell without a move, for a
+//   command that ends the edit of the cell (a window's Write or Save, its
+//   deactivation or unload) as leaving the cell would.
 //
 // Code may make any cell current, fixed ones too, and never scrolls by doing
 // so; the user reaches only non-fixed cells, and the keys scroll the current
@@ -31,6 +35,7 @@
 // beyond Rows, a negative width) are ignored.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -124,6 +129,12 @@ public:
     // non-fixed row and column, clamped.
     void scroll_to(int top_row, int left_col);
     void wheel(int rows) { scroll_to(TopRow() + rows, LeftCol()); }
+    // LeaveCell for the current cell, which stays current.
+    void leave_current();
+
+    // Runs before every Scroll event, in the order added; for the cell
+    // overlays laid over this grid, wired once when they are made.
+    void on_scroll(std::function<void()> f) { scroll_watchers_.push_back(std::move(f)); }
 
     // ---- geometry, for the views and the overlays ----
     struct Rect {
@@ -168,6 +179,7 @@ private:
     // raises Scroll when the offsets differ from the old ones.
     void reshaped(int old_top_off, int old_left_off);
     void mark_dirty(int r, int c);
+    void raise_scroll();
     bool in_grid(int r, int c) const { return r >= 0 && r < rows_ && c >= 0 && c < cols_; }
 
     int rows_ = 2, cols_ = 2, fixed_rows_ = 1, fixed_cols_ = 1;
@@ -182,6 +194,7 @@ private:
     std::string format_;
     Dirty dirty_;
     bool dirty_told_ = false;
+    std::vector<std::function<void()>> scroll_watchers_;
 };
 
 }  // namespace ui

@@ -10,9 +10,11 @@ namespace {
 
 struct FakeOverlay {
     bool placed_ = false;
+    bool edited_ = true;
     int r = -1, c = -1;
     void place(int row, int col) { placed_ = true, r = row, c = col; }
     bool placed() const { return placed_; }
+    bool edited() const { return placed_ && edited_; }
     bool on(int row, int col) const { return placed_ && r == row && c == col; }
     void release() { placed_ = false; }
 };
@@ -33,6 +35,29 @@ TEST(CellCommit, StoresOnlyIntoItsOwnCellAndOnlyOnce) {
     leave(5, 1);
     EXPECT_EQ(stored, std::vector<int>{5});
     EXPECT_FALSE(bx::Overlay_live(o));  // a later pick in a list left visible stores nothing
+}
+
+TEST(CellCommit, StoresOnlyAnEditOrAShownValueThatFailsItsCheck) {
+    struct Case {
+        const char* what;
+        bool edited, shown_fails, stores;
+    };
+    const Case cases[] = {
+        {"opened and left as it was", false, false, false},
+        {"edited", true, false, true},
+        {"left as it was, but out of range", false, true, true},
+        {"edited and out of range", true, true, true},
+    };
+    for (const Case& c : cases) {
+        FakeOverlay o;
+        o.place(3, 2);
+        o.edited_ = c.edited;
+        int stored = 0;
+        const bool did = bx::Commit_cell(o, 3, 2, [&] { ++stored; }, [&] { return c.shown_fails; });
+        EXPECT_EQ(did, c.stores) << c.what;
+        EXPECT_EQ(stored, c.stores ? 1 : 0) << c.what;
+        EXPECT_FALSE(bx::Overlay_live(o)) << c.what;  // released either way
+    }
 }
 
 }  // namespace

@@ -161,16 +161,20 @@ TEST(ChannEdit, EnterMovesTheEditingOn) {
         EXPECT_TRUE(w.Combo_edit.Visible()) << row;
     }
     EXPECT_TRUE(p.texts().empty());
-    // The Enter in the name box only hides the box; leaving the cell stores.
+    // Enter in the name box commits the name as leaving the cell does and
+    // hides the box; the leave that follows stores nothing more.
+    const std::vector<uint8_t> ab_cd = {0x41, 0x42, 0xFD, 0x43, 0x44, 0xFF, 0xFF, 0xFF,
+                                        0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
     w.MSF_Chann.click(10, kColName);
     w.Text_Edit.enter("ab-cd");
     w.Text_Edit.type("\r");
     EXPECT_FALSE(w.Text_Edit.Visible());
-    EXPECT_EQ(p.rec(256 + 9)[0], 0xFF);
+    EXPECT_EQ(p.cell(10, kColName), "AB-CD");
+    EXPECT_EQ(p.rec(256 + 9), ab_cd);
     w.MSF_Chann.click(11, 0);
     EXPECT_EQ(p.cell(10, kColName), "AB-CD");
-    EXPECT_EQ(p.rec(256 + 9), (std::vector<uint8_t>{0x41, 0x42, 0xFD, 0x43, 0x44, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
-                                                    0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(p.rec(256 + 9), ab_cd);
+    EXPECT_TRUE(p.texts().empty());
 }
 
 TEST(ChannEdit, NamesOnlyOnChannelsInUse) {

@@ -112,6 +112,11 @@ TEST(FmWindow, MovesWithoutTheOverlayChangeNothing) {
     p.open_fm();
     bx::frm_FM& w = p.fm();
     const bx::MemImage before = p.app.Mem_image;
+    auto before_row = [&](int r) {
+        std::vector<uint8_t> v;
+        for (int b = 0; b < 16; ++b) v.push_back(before(r, b));
+        return v;
+    };
     // Column 0, the arrow keys, and the spare row: no overlay, no store.
     w.MSF_Chann.click(1, 0);
     w.MSF_Chann.click(3, 0);
@@ -125,11 +130,21 @@ TEST(FmWindow, MovesWithoutTheOverlayChangeNothing) {
     // A click elsewhere while the overlay sits over a cell stores that cell.
     w.MSF_Chann.click(4, kFmColName);
     w.Text_Edit.enter("zz");
-    w.MSF_Chann.Scroll();  // the overlay hides, keeping its text and cell
-    EXPECT_FALSE(w.Text_Edit.Visible());
     w.MSF_Chann.click(6, kFmColName);
     EXPECT_EQ(fcell(p, 4, kFmColName), "ZZ");
     EXPECT_EQ(p.image_record(771)[11], 'Z');
+    // Scrolling drops the overlay with its text: the next leave stores
+    // nothing. (A grid short enough to scroll.)
+    w.MSF_Chann.setHeight(w.MSF_Chann.RowHeight() * 6);
+    w.MSF_Chann.click(6, kFmColName);
+    w.Text_Edit.enter("yy");
+    const int top = w.MSF_Chann.TopRow();
+    w.MSF_Chann.wheel(1);
+    ASSERT_NE(w.MSF_Chann.TopRow(), top);
+    EXPECT_FALSE(w.Text_Edit.Visible());
+    w.MSF_Chann.click(8, kFmColName);
+    EXPECT_EQ(fcell(p, 6, kFmColName), "DURMA");
+    EXPECT_EQ(p.image_record(773), before_row(773));
     EXPECT_TRUE(p.texts().empty());
 }
 

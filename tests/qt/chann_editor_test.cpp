@@ -11,6 +11,7 @@
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 #include <cstdlib>
 #include <memory>
@@ -93,6 +94,67 @@ TEST(QtChannEditor, ClickTypeClickElsewhereStoresTheChannel) {
     EXPECT_TRUE(w.Combo_edit.Visible());
     EXPECT_EQ(w.Combo_edit.ListCount(), 2);
     shoot(p.rt, "chann_en");
+}
+
+// A repeater pair looked at with the mouse: its receive cell clicked, then
+// another cell, or Enter, or the wheel turned over the grid while the box
+// shows: nothing is stored, no cell changes. A value typed and then
+// scrolled away is dropped.
+TEST(QtChannEditor, LookingAtACellChangesNothing) {
+    Program p;
+    bx::frm_chann& w = *p.app->Editor<bx::EditorId::frm_chann>();
+    // Channel 9: receive 145.5, transmit 145.0.
+    const uint8_t pair[16] = {0x00, 0x00, 0x55, 0x14, 0x00, 0x00, 0x50, 0x14, 0, 0, 0, 0, 0, 0, 0, 4};
+    for (int b = 0; b < 16; ++b) p.app->Mem_image(9, b) = pair[b];
+    bx::App::Open(w);
+    settle();
+    bx::FormView& fv = p.view(w);
+    auto* grid = fv.client->findChild<QWidget*>("MSF_Chann");
+    ASSERT_NE(grid, nullptr);
+    auto* edit = qobject_cast<QLineEdit*>(fv.find(&w.Text_Edit)->widget());
+    ASSERT_NE(edit, nullptr);
+    const bx::MemImage before = p.app->Mem_image;
+    std::vector<std::string> cells;
+    for (int c = 0; c < 16; ++c) cells.push_back(w.MSF_Chann.TextMatrix(10, c));
+    auto unchanged = [&](const char* what) {
+        EXPECT_TRUE(p.app->Mem_image == before) << what;
+        for (int c = 0; c < 16; ++c) EXPECT_EQ(w.MSF_Chann.TextMatrix(10, c), cells[static_cast<size_t>(c)]) << what;
+        EXPECT_TRUE(p.boxes.empty()) << what;
+    };
+    auto open_rx = [&] {
+        click(grid, px_rect(w.MSF_Chann.cell_rect(10, 2)).center());
+        settle();
+        ASSERT_TRUE(edit->isVisible());
+        EXPECT_EQ(edit->text().toStdString(), "145.50000");
+    };
+
+    open_rx();
+    click(grid, px_rect(w.MSF_Chann.cell_rect(12, 0)).center());
+    settle();
+    EXPECT_FALSE(edit->isVisible());
+    unchanged("click elsewhere");
+
+    open_rx();
+    type(edit, "\r");
+    settle();
+    click(grid, px_rect(w.MSF_Chann.cell_rect(12, 0)).center());
+    settle();
+    unchanged("Enter");
+
+    open_rx();
+    type(edit, "1");  // 145.500001 on screen
+    const QPointF at = QPointF(grid->rect().center());
+    QWheelEvent wheel(at, grid->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(grid, &wheel);
+    settle();
+    EXPECT_GT(w.MSF_Chann.TopRow(), 1);
+    EXPECT_FALSE(edit->isVisible());
+    w.MSF_Chann.scroll_to(1, 0);
+    settle();
+    click(grid, px_rect(w.MSF_Chann.cell_rect(12, 0)).center());
+    settle();
+    unchanged("typed, then the wheel");
 }
 
 TEST(QtChannEditor, Pictures) {

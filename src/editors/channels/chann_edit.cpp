@@ -2,6 +2,7 @@
 // a clicked cell, picks written at once, and the commit of what an editor
 // holds when its cell is left or Enter is pressed.
 #include "appstate/app.h"
+#include "editors/cell_commit.h"
 #include "editors/channels/chann_rows.h"
 #include "editors/channels/frm_chann.h"
 #include "model/lang.h"
@@ -56,8 +57,10 @@ void frm_chann::Place_cell_editor() {
     Combo_overlay.place();
     Combo_edit.Clear();
     Fill_pick_list(col);
-    // A tone list opens with nothing typed; the others show the cell's entry.
+    // A tone list opens with nothing typed; the others show the cell's entry
+    // (selected when it is one of the list's). That text is no edit.
     Combo_edit.setText(c.rule == ColumnRule::Tone ? std::string() : Cell(r, col));
+    Combo_overlay.mark_opened();
 }
 
 void frm_chann::Fill_pick_list(int col) {
@@ -151,33 +154,35 @@ void frm_chann::MSF_Chann_LeaveCell() {
     Text_Edit.setVisible(false);
     if (!valid_col(col)) return;
     const ChannColumn& c = column(col);
-    const bool on_text = Text_overlay.on(r, col), on_list = Combo_overlay.on(r, col);
     const std::string t = Text_Edit.Text(), picked = Combo_edit.Text();
+    // Only what the user changed is stored (editors/cell_commit.h); a
+    // frequency shown out of range still gets its message and replacement.
+    const ValidationLimits lim = app.limits();
+    auto freq_fails = [&] { return !Trim(t).empty() && Leave_rule_refuses(Val(t), lim); };
     switch (c.rule) {
         case ColumnRule::Band:
             // The list stays where it is until the next placing hides or
             // moves it; it no longer belongs to this cell.
-            if (on_list) {
+            Commit_cell(Combo_overlay, r, col, [&] {
                 if (Trim(Cell(r, kColBand)) != Trim(picked)) Erase_chann_keep_band(r);
                 Set_cell(r, kColBand, picked);
-            }
-            Combo_overlay.release();
+            });
             Text_overlay.release();
             return;
         case ColumnRule::RxFreq:
-            if (on_text) Commit_rx(r, t);
+            Commit_cell(Text_overlay, r, col, [&] { Commit_rx(r, t); }, freq_fails);
             break;
         case ColumnRule::TxFreq:
-            if (on_text) Commit_tx(r, t);
+            Commit_cell(Text_overlay, r, col, [&] { Commit_tx(r, t); }, freq_fails);
             break;
         case ColumnRule::Tone:
-            if (on_list) Commit_tone(r, col, picked);
+            Commit_cell(Combo_overlay, r, col, [&] { Commit_tone(r, col, picked); });
             break;
         case ColumnRule::Setting:
-            if (on_list) Set_cell(r, col, picked);
+            Commit_cell(Combo_overlay, r, col, [&] { Set_cell(r, col, picked); });
             break;
         case ColumnRule::Name:
-            if (on_text) Commit_name(r, t);
+            Commit_cell(Text_overlay, r, col, [&] { Commit_name(r, t); });
             break;
         case ColumnRule::Number:
             break;
@@ -190,7 +195,9 @@ void frm_chann::Commit_rx(int r, std::string t) {
     MemImage& img = app.Mem_image;
     const ValidationLimits lim = app.limits();
     if (!Leave_rule_refuses(Val(t), lim)) {
-        if (Trim(Cell(r, kColRxFreq)).empty()) Set_chann_defaults(r);
+        // A new channel is one whose record is not in use, whatever the
+        // cells show: its settings start from the defaults.
+        if (!Chann_used(img, k)) Set_chann_defaults(r);
         Set_cell(r, kColRxFreq, t);
         // The transmit frequency always becomes the receive frequency.
         store_freq(t, img, k, chann_field::Tx_freq);
@@ -222,7 +229,7 @@ void frm_chann::Commit_tx(int r, std::string t) {
     const int k = r - 1;
     MemImage& img = app.Mem_image;
     const ValidationLimits lim = app.limits();
-    if (Trim(Cell(r, kColRxFreq)).empty() && !Trim(t).empty()) {
+    if (!Chann_used(img, k) && !Trim(t).empty()) {
         Link.Msg(T::kRxFirst);
         Text_Edit.setText("");
         return;
@@ -288,21 +295,37 @@ void frm_chann::Text_Edit_KeyPress(int& KeyAscii) {
     Edit_col = static_cast<int16_t>(col);
     Text_Edit.setVisible(false);
     if (!Text_overlay.on(r, col)) return;
-    if (col == kColRxFreq)
-        Enter_rx(r, Text_Edit.Text());
-    else if (col == kColTxFreq)
-        Enter_tx(r, Text_Edit.Text());
+    const std::string t = Text_Edit.Text();
+    // A frequency left as it opened moves the editing on and stores
+    // nothing, unless it fails the check a leave makes.
+    const bool changed = Text_overlay.edited() || (!Trim(t).empty() && Leave_rule_refuses(Val(t), app.limits()));
+    if (col == kColRxFreq) {
+        Enter_rx(r, t, changed);
+    } else if (col == kColTxFreq) {
+        Enter_tx(r, t, changed);
+    } else if (col == kColName) {
+        // The name is committed as leaving its cell would, so the cell
+        // shows it at once.
+        Commit_cell(Text_overlay, r, col, [&] { Commit_name(r, t); });
+        Hide_editors();
+    }
 }
 
-void frm_chann::Enter_rx(int r, std::string t) {
+void frm_chann::Enter_rx(int r, std::string t, bool changed) {
+    if (!changed) {
+        MSF_Chann.setCol(kColTxFreq);
+        Place_cell_editor();
+        return;
+    }
     const ValidationLimits lim = app.limits();
+    const bool used = Chann_used(app.Mem_image, r - 1);
     if (!Enter_rule_refuses(Val(t), lim)) {
-        if (Trim(Cell(r, kColRxFreq)).empty()) Set_chann_defaults(r);
+        if (!used) Set_chann_defaults(r);
         Set_cell(r, kColRxFreq, Enter_freq_text(t));
     } else if (!Trim(t).empty()) {
         Link.Msg(T::kRxRange);
         Set_cell(r, kColRxFreq, A_low_text(lim));
-        if (!Chann_used(app.Mem_image, r - 1)) Set_chann_defaults(r);
+        if (!used) Set_chann_defaults(r);
     } else {
         Set_cell(r, kColRxFreq, "");
         Set_cell(r, kColTxFreq, "");
@@ -316,9 +339,11 @@ void frm_chann::Enter_rx(int r, std::string t) {
     Place_cell_editor();
 }
 
-void frm_chann::Enter_tx(int r, std::string t) {
+void frm_chann::Enter_tx(int r, std::string t, bool changed) {
     const ValidationLimits lim = app.limits();
-    if (Trim(Cell(r, kColRxFreq)).empty() && !Trim(t).empty()) {
+    if (!changed) {
+        // Nothing to check: the editing moves on as below.
+    } else if (!Chann_used(app.Mem_image, r - 1) && !Trim(t).empty()) {
         Link.Msg(T::kRxFirst);
         Text_Edit.setText("");
     } else if (!Enter_rule_refuses(Val(t), lim)) {
@@ -332,7 +357,7 @@ void frm_chann::Enter_tx(int r, std::string t) {
         Set_cell(r, kColTxFreq, "");
         Set_cell(r, kColTxTone, "");
     }
-    Text_Edit.setText(Cell(r, kColTxFreq));
+    if (changed) Text_Edit.setText(Cell(r, kColTxFreq));
     if (Trim(Cell(r, kColRxFreq)).empty() && Trim(Cell(r, kColTxFreq)).empty()) {
         // Nothing on this row: on to the band of the next channel.
         MSF_Chann.setCol(kColBand);

@@ -136,6 +136,9 @@ void frm_chann::Place_controls() {
 }
 
 void frm_chann::Show_all_rows() {
+    // The rows come anew from the image: an open editor's text belongs to
+    // the old ones (and the moves below would commit it).
+    Drop_cell_editors();
     const int count = app.Chann_count;
     MSF_Chann.setRows(count + 1);
     for (int r = 1; r <= count; ++r) {
@@ -183,6 +186,7 @@ void frm_chann::Erase_chann_keep_band(int row) {
 // ---- commands ----
 
 void frm_chann::Command_def_Click() {
+    Drop_cell_editors();
     Load_chann_defaults(app.Mem_image);
     Show_all_rows();
 }
@@ -192,6 +196,7 @@ void frm_chann::Command_Clear_Click() {
         Warn(T::kNoClear);
         return;
     }
+    Drop_cell_editors();
     Clear_progress();
     for (int r = 1; r <= app.Chann_count; ++r) {
         for (int c : {kColRxFreq, kColTxFreq, kColOptSig}) Set_cell(r, c, "");

@@ -67,7 +67,8 @@ public:
     void Command_close_Click();
     void MSF_Chann_Click() { Place_cell_editor(); }
     void MSF_Chann_LeaveCell();
-    void MSF_Chann_Scroll() { Text_Edit.setVisible(false); }
+    // Scrolling has dropped the cell editors already (ui/cell_overlay.h).
+    void MSF_Chann_Scroll() {}
     void Combo_edit_GotFocus() { Edit_text = Combo_edit.Text(); }
     void Combo_edit_Change();
     void Combo_edit_KeyPress(int& KeyAscii);
@@ -77,7 +78,11 @@ public:
 protected:
     void Build() override;
     void Form_Load() override;
-    void Form_Activate() override { Show_all_rows(); }
+    void Form_Activate() override {
+        EditorWindow::Form_Activate();
+        Show_all_rows();
+    }
+    void Image_replaced() override { Show_all_rows(); }
     bool Write_checks() override;
     void Read_complete() override;
     void Write_complete() override;
@@ -93,8 +98,10 @@ private:
     void Commit_tx(int r, std::string t);
     void Commit_tone(int r, int col, const std::string& c);
     void Commit_name(int r, const std::string& t);
-    void Enter_rx(int r, std::string t);
-    void Enter_tx(int r, std::string t);
+    // Enter in a frequency box; changed: the text was edited or fails the
+    // leave's check (otherwise the editing only moves on).
+    void Enter_rx(int r, std::string t, bool changed);
+    void Enter_tx(int r, std::string t, bool changed);
     // Fills the pick list of column col.
     void Fill_pick_list(int col);
     // Writes list position p of the pick list into row r's channel.

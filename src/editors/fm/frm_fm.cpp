@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "appstate/app.h"
+#include "editors/cell_commit.h"
 #include "editors/fm/fm_choices.h"
 #include "editors/fm/fm_rows.h"
 #include "model/defaults.h"
@@ -129,6 +130,9 @@ void frm_FM::Show_fm_row(int n) {
 }
 
 void frm_FM::Show_fm_presets() {
+    // The rows come anew from the image: an open overlay's text belongs to
+    // the old ones.
+    Drop_cell_editors();
     for (int n = 1; n <= kFmPresets; ++n) Show_fm_row(n);
 }
 
@@ -147,14 +151,22 @@ void frm_FM::MSF_Chann_LeaveCell() {
     const int r = MSF_Chann.Row(), c = MSF_Chann.Col();
     Edit_row = static_cast<int16_t>(r);
     Text_Edit.setVisible(false);
-    // Only the cell the overlay was opened on is stored; moving around the
-    // grid never rewrites a preset.
-    const bool on = Text_overlay.on(r, c);
-    Text_overlay.release();
     Combo_edit.setVisible(false);
     Combo_edit.setText("");
-    if (!on) return;
     const std::string t = Text_Edit.Text();
+    // Only the cell the overlay was opened on, and only what the user
+    // changed there, is stored (editors/cell_commit.h): moving around the
+    // grid or looking at a cell never rewrites a preset. A frequency shown
+    // out of range still gets its message and replacement.
+    auto freq_fails = [&] {
+        const double x = Val(t);
+        return c == kFmColFreq && !Trim(t).empty() && !(x >= Fm_low_limit && x <= Fm_high_limit);
+    };
+    Commit_cell(Text_overlay, r, c, [&] { Commit_fm_cell(c, t); }, freq_fails);
+    Text_Edit.setText("");
+}
+
+void frm_FM::Commit_fm_cell(int c, const std::string& t) {
     if (c == kFmColFreq) {
         const double x = Val(t);
         if (x >= Fm_low_limit && x <= Fm_high_limit) {
@@ -172,7 +184,6 @@ void frm_FM::MSF_Chann_LeaveCell() {
         const std::string m = MSF_Chann.TextMatrix(Edit_row, kFmColFreq).empty() ? std::string() : t;
         MSF_Chann.setTextMatrix(Edit_row, kFmColName, Fm_name_cell(m));
     }
-    Text_Edit.setText("");
     Store_fm_row(Edit_row);
 }
 
@@ -185,6 +196,7 @@ void frm_FM::Store_fm_row(int n) {
 // ---- commands ----
 
 void frm_FM::Command_def_Click() {
+    Drop_cell_editors();
     Load_fm_defaults(app.Mem_image);
     Show_fm_presets();
 }
@@ -194,6 +206,7 @@ void frm_FM::Command_Clear_Click() {
         Warn(T::kNoClear);
         return;
     }
+    Drop_cell_editors();
     Clear_progress();
     for (int i = 0; i < layout::Fm_record::Records.count; ++i) {
         layout::Fm_record::Freq.fill(app.Mem_image, i, 0);
@@ -212,7 +225,7 @@ void frm_FM::Command_open_Click() {
 }
 
 void frm_FM::Command_save_Click() {
-    if (Refuse_if_busy()) return;
+    if (!Prepare_save()) return;
     if (ui::Form* f = Image_dialog(true)) App::Reopen(*f);
 }
 

@@ -9,6 +9,7 @@
 
 #include "editors/editor_window.h"
 #include "ui/all.h"
+#include "ui/cell_overlay.h"
 
 namespace bx {
 
@@ -50,7 +51,8 @@ public:
     void Form_GotFocus() { Show_fm_presets(); }
     void MSF_Chann_Click() { Place_cell_editor(); }
     void MSF_Chann_LeaveCell();
-    void MSF_Chann_Scroll() { Text_Edit.setVisible(false); }
+    // Scrolling has dropped the overlay already (ui/cell_overlay.h).
+    void MSF_Chann_Scroll() {}
     void Text_Edit_KeyPress(int& /*KeyAscii*/) {}
     void Command_def_Click();
     void Command_Clear_Click();
@@ -61,7 +63,11 @@ public:
 protected:
     void Build() override;
     void Form_Load() override;
-    void Form_Activate() override { Show_fm_presets(); }
+    void Form_Activate() override {
+        EditorWindow::Form_Activate();
+        Show_fm_presets();
+    }
+    void Image_replaced() override { Show_fm_presets(); }
     void Read_complete() override;
     void Write_complete() override;
 
@@ -69,6 +75,8 @@ private:
     // The preset record of grid row n, or -1 for a row that belongs to no
     // preset.
     int Preset_of_row(int n) const;
+    // The commit of what the user typed into cell (Edit_row, c).
+    void Commit_fm_cell(int c, const std::string& t);
     void Place_controls();
 };
 

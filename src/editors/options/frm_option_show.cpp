@@ -66,6 +66,7 @@ void frm_option::Show_option_data() {
     // 5, 6: VFO A, then VFO B.
     Show_vfo(layout::Vfo_A);
     Show_vfo(layout::Vfo_B);
+    Remember_shown_texts();
 }
 
 void frm_option::Setting_Click(size_t row) {
