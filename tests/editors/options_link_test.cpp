@@ -167,3 +167,60 @@ TEST(OptionsLink, InFrontDuringAReadOrALoadThenOnePick) {
         EXPECT_EQ(p.block(bx::Option_ofs_Beep), 1 - incoming(224, 9));
     }
 }
+
+// A frequency typed into VFO A's box and still on screen is committed as
+// leaving the box would, before the command; with nothing done it waits.
+TEST(OptionsLink, AnEditOnScreenIsCommittedBeforeTheCommand) {
+    const std::vector<int> typed = {1, 4, 5, 0, 0, 5, 0, 0};  // 145.005
+    struct Case {
+        const char* what;
+        std::function<void(Options&)> act;
+        bool committed;
+    };
+    const Case cases[] = {
+        {"nothing", [](Options&) {}, false},
+        {"Write",
+         [](Options& p) {
+             p.w().Command_Write.click();
+             ASSERT_TRUE(p.run_until_idle(p.w().Link));
+             EXPECT_EQ(p.radio_record(240), p.image_record(240));
+         },
+         true},
+        {"Save", [](Options& p) { p.w().Command_save.click(); }, true},
+        {"toolbar Save", [](Options& p) { p.main().Toolbar1.click("save"); }, true},
+        {"main Save As", [](Options& p) { p.main().File_saveas.click(); }, true},
+        {"another window in front", [](Options& p) { p.main().Sig_dtmf.click(); }, true},
+        {"Close", [](Options& p) { p.w().Command_close.click(); }, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Options p;
+        p.begin();
+        bx::frm_option& w = p.w();
+        const std::vector<int> before = p.bytes(240, 0, 7);
+        w.Text_Freq_a.enter("145.005");
+        c.act(p);
+        EXPECT_EQ(p.bytes(240, 0, 7), c.committed ? typed : before);
+        if (w.Loaded()) {
+            EXPECT_EQ(w.Text_Freq_a.Text(), c.committed ? "145.00500" : "145.005");
+        }
+        EXPECT_TRUE(p.mirror_matches_image());
+        for (const std::string& t : p.texts()) EXPECT_EQ(t.find("超出范围"), std::string::npos) << t;
+    }
+    // The ANI's checks run the same way: a short code brings its message.
+    Options p;
+    p.begin();
+    p.w().Text_ANI.enter("12");
+    p.main().Sig_dtmf.click();
+    EXPECT_EQ(p.texts(), std::vector<std::string>{"ANI ID code length is 3 to 5 digit."});
+    // A box the user only looked at commits nothing.
+    p.w().Activate();
+    p.w().Text_ANI.enter("123");
+    p.rt.recorder.clear();
+    const std::vector<int> vfo_b = p.bytes(242, 0, 7);
+    p.w().Text_Freq_b.focus();
+    p.main().Sig_dtmf.click();
+    EXPECT_EQ(p.bytes(242, 0, 7), vfo_b);
+    p.main().Sig_dtmf.click();
+    EXPECT_TRUE(p.texts().empty());
+}
