@@ -35,8 +35,10 @@ public:
     DriveView(ui::DriveListBox& c, FormView& f, QWidget* parent) : ControlView(c, f), w_(new QComboBox(parent)) {
         w_->setIconSize(QSize(16, 16));
         connect(w_, &QComboBox::activated, this, [this](int i) { forward([this, i] { drives().pick(i); }); });
+        w_->installEventFilter(this);
     }
     QWidget* widget() const override { return w_; }
+    bool eventFilter(QObject*, QEvent* e) override { return pass_wheel_on(e); }
     void sync(const char*) override {
         ui::DriveListBox& c = drives();
         QSignalBlocker block(w_);

@@ -13,6 +13,7 @@
 #include <cstring>
 
 #include "qt/host.h"
+#include "qt/view_kit.h"
 #include "ui/grid_choices.h"
 #include "ui/tabstrip.h"
 
@@ -68,7 +69,7 @@ public:
     }
     bool eventFilter(QObject*, QEvent* e) override {
         // The wheel would switch tabs behind the control's back.
-        return e->type() == QEvent::Wheel;
+        return pass_wheel_on(e);
     }
 
 private:

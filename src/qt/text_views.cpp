@@ -81,17 +81,70 @@ void route_input_method(ControlView& v, ui::TextEntry& entry, QLineEdit* le, QIn
         if (cp >= 0x20) edit_at(v, entry, le, static_cast<int>(cp), false);
 }
 
+// The selection (or the cursor, len 0) of a line edit, in characters.
+struct EditSpot {
+    int start = 0, len = 0;
+};
+EditSpot spot_of(const QLineEdit* le) {
+    const QString t = le->text();
+    int start = le->cursorPosition(), len = 0;
+    if (le->hasSelectedText()) start = le->selectionStart(), len = static_cast<int>(le->selectedText().size());
+    const int cstart = char_pos(t, start);
+    return {cstart, char_pos(t, start + len) - cstart};
+}
+
+// An edit the line edit made by itself: a paste (keys, context menu,
+// middle button, a dropped text), a cut, an undo. It replaced one stretch
+// of the control's text by another: the selection the widget had just
+// before (`spot`, noted as every event reached it) when the new text fits
+// it, otherwise the stretch where old and new text differ. The control
+// judges it as the user's Delete over the removed stretch, or as a paste of
+// the inserted one over it, by its typing rules; afterwards the widget
+// shows the control's text again, whatever was refused.
+void judge_widget_edit(ControlView& v, ui::TextEntry& entry, const std::string& held, QLineEdit* le,
+                       const QString& edited, EditSpot spot) {
+    const auto a = qs(held).toUcs4();
+    const auto b = edited.toUcs4();
+    const qsizetype na = a.size(), nb = b.size();
+    qsizetype start = std::clamp<qsizetype>(spot.start, 0, na);
+    qsizetype removed = std::clamp<qsizetype>(spot.len, 0, na - start);
+    const qsizetype keep = na - start - removed;  // the part after the stretch
+    bool fits = nb >= start + keep;
+    for (qsizetype i = 0; fits && i < start; ++i) fits = a[i] == b[i];
+    for (qsizetype i = 0; fits && i < keep; ++i) fits = a[na - 1 - i] == b[nb - 1 - i];
+    qsizetype inserted_len = nb - start - keep;
+    if (!fits) {
+        qsizetype pre = 0;
+        while (pre < na && pre < nb && a[pre] == b[pre]) ++pre;
+        qsizetype suf = 0;
+        while (suf < na - pre && suf < nb - pre && a[na - 1 - suf] == b[nb - 1 - suf]) ++suf;
+        start = pre;
+        removed = na - pre - suf;
+        inserted_len = nb - pre - suf;
+    }
+    const QString inserted =
+        QString::fromUcs4(reinterpret_cast<const char32_t*>(b.constData()) + start, inserted_len);
+    const int s = static_cast<int>(start), r = static_cast<int>(removed);
+    int cursor = -1;
+    v.forward([&] {
+        if (inserted.isEmpty())
+            cursor = r > 0 ? entry.cut_at(s, r) : -1;
+        else
+            cursor = entry.paste_at(ss(inserted), s, r);
+    });
+    if (!v.live()) return;
+    v.update("*");  // also when the control refused and kept its text
+    le->setCursorPosition(utf16_pos(le->text(), cursor >= 0 ? cursor : s));
+}
+
 class TextView : public ControlView {
 public:
     TextView(ui::TextBox& c, FormView& f, QWidget* parent) : ControlView(c, f), w_(new QLineEdit(parent)) {
         w_->installEventFilter(this);
-        // Edits that are no typed characters (paste, cut, delete, undo) reach
-        // the control as the new whole text, as they raise no KeyPress.
-        connect(w_, &QLineEdit::textEdited, this, [this](const QString& t) {
-            forward([&] {
-                if (box().usable() && !box().Locked()) box().setText(ss(t));
-            });
-        });
+        // Edits that are no typed keys (paste, cut, undo, a dropped text)
+        // are judged by the typing rules like the keys would be.
+        connect(w_, &QLineEdit::textEdited, this,
+                [this](const QString& t) { judge_widget_edit(*this, box(), box().Text(), w_, t, spot_); });
     }
     QWidget* widget() const override { return w_; }
     void sync(const char* prop) override {
@@ -104,6 +157,7 @@ public:
     }
     bool eventFilter(QObject*, QEvent* e) override {
         if (!live()) return false;
+        spot_ = spot_of(w_);
         switch (e->type()) {
         case QEvent::KeyPress: return route_key(*this, box(), w_, static_cast<QKeyEvent*>(e));
         case QEvent::InputMethod:
@@ -123,6 +177,7 @@ public:
 private:
     ui::TextBox& box() const { return static_cast<ui::TextBox&>(control()); }
     QLineEdit* w_;
+    EditSpot spot_;
 };
 
 // Rebuilds a list widget's items only when they differ from the control's.
@@ -218,6 +273,7 @@ public:
     bool eventFilter(QObject* o, QEvent* e) override {
         if (!live()) return false;
         QLineEdit* le = w_->lineEdit();
+        if (le && o == le) spot_ = spot_of(le);
         switch (e->type()) {
         case QEvent::KeyPress:
             if (!le) return false;
@@ -227,9 +283,9 @@ public:
             return false;
         case QEvent::FocusIn:
         case QEvent::FocusOut: forward_focus(*this, combo(), w_, e); return false;
+        case QEvent::Wheel: return pass_wheel_on(e);
         default: break;
         }
-        (void)o;
         return false;
     }
 
@@ -244,15 +300,13 @@ private:
         if (QLineEdit* le = w_->lineEdit()) {
             w_->setCompleter(nullptr);  // no completion behind the control's back
             le->installEventFilter(this);
-            connect(le, &QLineEdit::textEdited, this, [this](const QString& t) {
-                forward([&] {
-                    if (combo().usable() && !combo().Locked()) combo().setText(ss(t));
-                });
-            });
+            connect(le, &QLineEdit::textEdited, this,
+                    [this, le](const QString& t) { judge_widget_edit(*this, combo(), combo().Text(), le, t, spot_); });
         }
     }
     ui::ComboBox& combo() const { return static_cast<ui::ComboBox&>(control()); }
     QComboBox* w_;
+    EditSpot spot_;
 };
 
 class ListView : public ControlView {

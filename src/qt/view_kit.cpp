@@ -90,6 +90,12 @@ void forward_focus(ControlView& v, ui::Focusable& c, QWidget* w, QEvent* e) {
     }
 }
 
+bool pass_wheel_on(QEvent* e) {
+    if (e->type() != QEvent::Wheel) return false;
+    e->ignore();
+    return true;
+}
+
 bool left_click_inside(QWidget* w, QEvent* e) {
     if (e->type() != QEvent::MouseButtonRelease) return false;
     auto* me = static_cast<QMouseEvent*>(e);

@@ -53,6 +53,11 @@ bool window_switch(QFocusEvent* fe);
 // Focus moving into a control's widget w (or out of it, to no part of it)
 // is the control's focus moving.
 void forward_focus(ControlView& v, ui::Focusable& c, QWidget* w, QEvent* e);
+// The wheel over a list that is closed, or over the tab strip, would
+// change the choice without a click: the widget never sees it, and the
+// event goes on to the widgets around it (a grid scrolls). Returns whether
+// e was the wheel, for an event filter to return.
+bool pass_wheel_on(QEvent* e);
 // A left-button release inside w.
 bool left_click_inside(QWidget* w, QEvent* e);
 

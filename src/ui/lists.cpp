@@ -1,5 +1,7 @@
 #include "ui/lists.h"
 
+#include "ui/text.h"
+
 namespace ui {
 
 // ---- TextBox ----
@@ -99,6 +101,28 @@ void ComboBox::setText(const std::string& v) {
         changed("Text");
         fire(Change);
     }
+}
+
+int ComboBox::paste_at(const std::string& chars, int start, int len) {
+    std::string shown;  // what typing it would show: no line ends or tabs
+    for (const std::string& ch : utf8_chars(chars))
+        if (const int c = utf8_code(ch); c >= 0x20 && c != 0x7F) shown += ch;
+    const int i = find(shown);
+    if (i < 0) return TextEntry::paste_at(chars, start, len);
+    if (!usable() || p.Locked) return -1;
+    pick(i);
+    return utf8_length(p.Text);
+}
+
+bool ComboBox::entry_may_remove(const std::vector<std::string>& removed) {
+    // Asked of the key filter at the list's end, where the characters would
+    // be typed back; the filter judges characters, not places.
+    const int end = utf8_length(p.Text);
+    for (const std::string& ch : removed) {
+        const int key = utf8_code(ch);
+        if (key >= 0x20 && key != 0x7F && !key_would_pass(key, end, 0)) return false;
+    }
+    return true;
 }
 
 }  // namespace ui

@@ -79,6 +79,14 @@ protected:
 // ListIndex set) raises Click only, and shows the item's text without
 // Change; Change is the text part's (typed, or Text set). Setting Text to an
 // item's text selects that item without Click.
+//
+// What the user does without typing keeps the text part showing what the
+// list holds: a paste that names an item exactly is a pick of that item
+// (Click), any other paste is typed key by key; Delete and Cut take away
+// only characters that KeyPress would let the user type (a pick-only list
+// loses none), and a text part they empty keeps, or shows again, the
+// selected item's text. So a list never shows blank, or part of an item,
+// over a setting it still holds.
 class ComboBox : public ListControl, public TextEntry {
 public:
     using ListControl::ListControl;
@@ -97,8 +105,12 @@ public:
     UI_PROP(bool, Locked)
     Event Change;
 
+    int paste_at(const std::string& chars, int start, int len) override;
+
 protected:
     void selection_changed() override;
+    std::string entry_text_when_emptied() const override { return List(index_); }
+    bool entry_may_remove(const std::vector<std::string>& removed) override;
     void reset_props() override {
         p = P{};
         reset_list();

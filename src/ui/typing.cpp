@@ -28,7 +28,12 @@ int TextEntry::type_at(int key, int start, int len) {
     if (!c.usable()) return -1;
     if (key == 13 && press_enter(c.owner())) return -1;
     if (key == 27 && press_escape(c.owner())) return -1;
-    if (KeyPress) KeyPress(key);
+    if (KeyPress) {
+        pending_start_ = start;
+        pending_len_ = len;
+        KeyPress(key);
+        pending_start_ = -1;
+    }
     if (key == 0 || !c.usable() || !entry_editable()) return -1;
     // The handler may have changed the text: edit what is there now.
     std::vector<std::string> cs = utf8_chars(entry_text());
@@ -66,9 +71,59 @@ int TextEntry::delete_at(int start, int len) {
         if (start == size) return -1;
         len = 1;
     }
+    const std::vector<std::string> removed(cs.begin() + start, cs.begin() + start + len);
+    const bool may = entry_may_remove(removed);
+    if (!c.usable()) return -1;
     cs.erase(cs.begin() + start, cs.begin() + start + len);
+    if (!may || cs.empty()) {
+        const std::string back = entry_text_when_emptied();
+        if (!back.empty() || !may) {
+            if (back == entry_text()) return -1;
+            entry_set_text(back);
+            return utf8_length(back);
+        }
+    }
     entry_set_text(join(cs));
     return start;
+}
+
+int TextEntry::paste_at(const std::string& chars, int start, int len) {
+    int cursor = -1;
+    for (const std::string& ch : utf8_chars(chars)) {
+        const int key = utf8_code(ch);
+        if (key < 0x20 || key == 0x7F) continue;  // a line end or tab types nothing
+        const int at = type_at(key, start, len);
+        if (!entry_control().usable()) break;
+        if (at < 0) continue;  // refused, as the typed key would be
+        cursor = start = at;
+        len = 0;
+    }
+    return cursor;
+}
+
+bool TextEntry::key_would_pass(int key, int start, int len) {
+    if (!KeyPress) return true;
+    pending_start_ = start;
+    pending_len_ = len;
+    KeyPress(key);
+    pending_start_ = -1;
+    return key != 0;
+}
+
+std::string TextEntry::Text_if_typed(int key) const {
+    std::vector<std::string> cs = utf8_chars(entry_text());
+    if (pending_start_ < 0) return join(cs);
+    const int size = static_cast<int>(cs.size());
+    int start = std::clamp(pending_start_, 0, size);
+    int len = std::clamp(pending_len_, 0, size - start);
+    if (key == 8) {
+        if (len == 0 && start > 0) --start, len = 1;
+        cs.erase(cs.begin() + start, cs.begin() + start + len);
+    } else if (key >= 0x20 && key != 0x7F) {
+        cs.erase(cs.begin() + start, cs.begin() + start + len);
+        cs.insert(cs.begin() + start, utf8_encode(key));
+    }
+    return join(cs);
 }
 
 }  // namespace ui

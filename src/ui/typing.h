@@ -6,11 +6,20 @@
 //   button instead, when it has one (no KeyPress then);
 // - uncancelled, Backspace deletes; Enter and the other control characters
 //   add nothing to the text; MaxLength and Locked hold;
-// - Delete edits without KeyPress.
+// - Delete and Cut edit without KeyPress;
+// - a paste is judged as typing its characters would be: each one goes
+//   through KeyPress and the limits at the cursor, control characters
+//   (line ends, tabs) add nothing, so a filtered box never shows a text it
+//   would not store. A list takes a paste that names one of its items
+//   exactly as a pick of that item, and a list whose text part is emptied
+//   without a key shows its selected item's text again (lists.h).
+// While KeyPress runs, Text_if_typed tells what the text would become, for
+// a filter that judges the whole text rather than the key alone.
 // Positions and lengths count characters, not bytes.
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "ui/event.h"
 #include "ui/focus.h"
@@ -34,6 +43,15 @@ public:
     // A user pressing Delete: the selection, or the character after the
     // cursor, goes. No KeyPress. Returns the cursor, or -1 when nothing went.
     int delete_at(int start, int len);
+    // A user cutting the selection [start, start + len): as Delete over it.
+    int cut_at(int start, int len) { return len > 0 ? delete_at(start, len) : -1; }
+    // A user pasting `chars` over the selection [start, start + len).
+    // Returns the cursor after the paste, or -1 when nothing was taken.
+    virtual int paste_at(const std::string& chars, int start, int len);
+
+    // During KeyPress: the text that typing `key` where the user types it
+    // makes, before MaxLength; the current text at any other time.
+    std::string Text_if_typed(int key) const;
 
 protected:
     // The control that owns the text, and its text part.
@@ -44,6 +62,19 @@ protected:
     virtual bool entry_editable() const = 0;
     // Most characters the text may hold; 0 for no limit.
     virtual int entry_max_length() const { return 0; }
+    // What Delete or Cut shows instead of an emptied text (a list: its
+    // selected item's text); empty: the text is emptied.
+    virtual std::string entry_text_when_emptied() const { return {}; }
+    // Whether Delete or Cut may take characters `removed` away (a list: only
+    // characters the user could type into it).
+    virtual bool entry_may_remove(const std::vector<std::string>& /*removed*/) { return true; }
+    // Whether KeyPress lets printable `key` through where the user is; the
+    // key is not typed.
+    bool key_would_pass(int key, int start, int len);
+
+private:
+    // Where the key that KeyPress is judging goes; start -1 outside KeyPress.
+    int pending_start_ = -1, pending_len_ = 0;
 };
 
 }  // namespace ui

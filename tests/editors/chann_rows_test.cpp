@@ -70,6 +70,7 @@ TEST(ChannRows, RecordToCells) {
         {"name with gaps", base, {0x41, 0xFF, 0x42, 0xFF, 0xFF, 0xFF}, {{15, "AB"}}},
         {"no name when byte 0 is FF", base, {0xFF, 0x41, 0x42, 0x43, 0x44, 0x45}, {{15, ""}}},
         {"lower case and blank skipped", base, {0x61, 0x20, 0x31, 0x5A, 0x7A, 0x2D}, {{15, "1Z"}}},
+        {"251 and 253 as + and -", base, {0xFB, 0x41, 0xFD, 0xFC, 0xFE, 0x31}, {{15, "+A-1"}}},
         {"empty channel", {0xFF, 0x50, 0x45, 0x14, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4},
          {0x41, 0x42, 0xFF}, {{1, ""}, {2, ""}, {3, ""}, {6, ""}, {10, ""}, {15, "AB"}}},
     };
@@ -111,6 +112,11 @@ TEST(ChannRows, PicksWriteTheirBitsOnly) {
     const std::vector<Case> cases = {
         {kColPower, 1, {{14, 0x10}}, {{14, 0x11}}},
         {kColPower, 0, {{14, 0xFD}}, {{14, 0xFC}}},
+        // LOW is bits 0-2 = 1, so a bit 2 left over from a radio goes; HIGH
+        // clears bits 0-1 only and still shows HIGH.
+        {kColPower, 1, {{14, 0x05}}, {{14, 0x01}}},
+        {kColPower, 1, {{14, 0x17}}, {{14, 0x11}}},
+        {kColPower, 0, {{14, 0x05}}, {{14, 0x04}}},
         {kColWn, 1, {{15, 0x0F}}, {{15, 0x4F}}},
         {kColWn, 0, {{15, 0xFF}}, {{15, 0xBF}}},
         {kColPttId, 3, {{15, 0x44}}, {{15, 0x47}}},
@@ -200,11 +206,22 @@ TEST(ChannRows, TypedTexts) {
         int length;
         std::vector<uint8_t> bytes;
     };
+    // A name keeps digits, capitals, "+" (251) and "-" (253), packed from
+    // byte 0; everything else is dropped before the cut to six, and the
+    // cell is what the record shows back.
     const Name names[] = {
-        {"ab-cd", "AB-CD", 5, {0x41, 0x42, 0xFF, 0x43, 0x44, 0xFF}},
+        {"ab-cd", "AB-CD", 5, {0x41, 0x42, 0xFD, 0x43, 0x44, 0xFF}},
         {" abcdefgh ", "ABCDEF", 8, {0x41, 0x42, 0x43, 0x44, 0x45, 0x46}},
-        {"a b", "A B", 3, {0x41, 0xFF, 0x42, 0xFF, 0xFF, 0xFF}},
-        {"é1", "é1", 2, {0xFF, 0x31, 0xFF, 0xFF, 0xFF, 0xFF}},
+        {"a b", "AB", 2, {0x41, 0x42, 0xFF, 0xFF, 0xFF, 0xFF}},
+        {"é1", "1", 1, {0x31, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
+        {"éb1", "B1", 2, {0x42, 0x31, 0xFF, 0xFF, 0xFF, 0xFF}},
+        {"-AB", "-AB", 3, {0xFD, 0x41, 0x42, 0xFF, 0xFF, 0xFF}},
+        {"+1", "+1", 2, {0xFB, 0x31, 0xFF, 0xFF, 0xFF, 0xFF}},
+        {"_X", "X", 1, {0x58, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
+        {"A+B-C", "A+B-C", 5, {0x41, 0xFB, 0x42, 0xFD, 0x43, 0xFF}},
+        {"x9-Q_Z7", "X9-QZ7", 6, {0x58, 0x39, 0xFD, 0x51, 0x5A, 0x37}},
+        {"a-b+c-d+", "A-B+C-", 8, {0x41, 0xFD, 0x42, 0xFB, 0x43, 0xFD}},
+        {"ééééééé", "", 0, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
         {"abcde ", "ABCDE", 5, {0x41, 0x42, 0x43, 0x44, 0x45, 0xFF}},
         {"", "", 0, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
     };
@@ -217,6 +234,7 @@ TEST(ChannRows, TypedTexts) {
         std::vector<uint8_t> want = n.bytes;
         want.resize(16, 0x30);  // bytes 6-15 are not written
         EXPECT_EQ(record(img, 256 + 4), want) << n.typed;
+        EXPECT_EQ(Chann_name_text(img, 4), n.cell) << n.typed;
     }
 }
 

@@ -163,7 +163,7 @@ TEST(ChannEdit, EnterMovesTheEditingOn) {
     EXPECT_TRUE(p.texts().empty());
     // Enter in the name box commits the name as leaving the cell does and
     // hides the box; the leave that follows stores nothing more.
-    const std::vector<uint8_t> ab_cd = {0x41, 0x42, 0xFF, 0x43, 0x44, 0xFF, 0xFF, 0xFF,
+    const std::vector<uint8_t> ab_cd = {0x41, 0x42, 0xFD, 0x43, 0x44, 0xFF, 0xFF, 0xFF,
                                         0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
     w.MSF_Chann.click(10, kColName);
     w.Text_Edit.enter("ab-cd");

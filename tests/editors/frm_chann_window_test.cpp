@@ -188,7 +188,7 @@ TEST(ChannWindow, ReadFromTheRadio) {
     EXPECT_EQ(p.cell(4, kColName), "AB1+A");  // the name pass, not the row display
     EXPECT_EQ(p.cell(5, kColName), bx::Reply_name_text(&mem[0x1040]));
     w.Form_GotFocus();
-    EXPECT_EQ(p.cell(4, kColName), "A");  // the row display's rule
+    EXPECT_EQ(p.cell(4, kColName), "+A");  // the row display's rule: 0xFB is "+" there too
     EXPECT_EQ(p.cell(5, kColName), "");
 }
 

@@ -116,3 +116,111 @@ TEST(OptionsLink, APickAfterAFileLoadKeepsEveryLoadedByte) {
         ASSERT_EQ(p.block(k), loaded(224 + k / 16, k % 16)) << k;
     }
 }
+
+// The window in front while another window replaces the whole image (the
+// read window's full read, the main window's data-file load): it shows the
+// new block at once, and one pick then keeps every other byte as the read
+// or the load brought it.
+TEST(OptionsLink, InFrontDuringAReadOrALoadThenOnePick) {
+    enum class How { Read, Load };
+    for (How how : {How::Read, How::Load}) {
+        SCOPED_TRACE(how == How::Read ? "read" : "load");
+        Options p;
+        p.begin();
+        bxtest::TempDir dir;
+        // The new block: every setting and spare byte up to the text fields
+        // 0 or 1, within every list, opposite to what the window shows now.
+        bx::MemImage incoming = p.app.Mem_image;
+        for (int r = kFirstRecord; r <= 235; ++r)
+            for (int b = 0; b < 16; ++b) incoming(r, b) = static_cast<uint8_t>((r + b) % 2);
+        for (int r = 0; r < bx::kImageRecords; ++r)
+            for (int b = 0; b < 16; ++b) p.radio.radio.mem[static_cast<size_t>(16 * r + b)] = incoming(r, b);
+        ASSERT_FALSE(bx::Save_data_file(dir / "radio.dat", incoming));
+        bx::frm_option& w = p.w();
+        if (how == How::Read) {
+            p.main().Prog_read.click();
+            p.rd().Command_read.click();
+            ASSERT_TRUE(p.rt.sim.run_until([&] { return p.rd().Label_tr_count.Caption() == "Reading 50 Data Block"; },
+                                           30000));
+            w.Activate();  // the user clicks the options window meanwhile
+            ASSERT_TRUE(p.run_until_idle(p.rd().Link));
+            ASSERT_EQ(p.texts(), std::vector<std::string>{"Complete reading data from the transceiver."});
+        } else {
+            p.main().File_Open.click();
+            bx::FileDialog& open = *p.app.Form_open_chann;
+            ASSERT_TRUE(open.Dir1.setPath(dir.path()));
+            open.Text1.enter("radio.dat");
+            w.Activate();
+            open.Command_enter.click();
+            ASSERT_FALSE(open.Loaded());
+        }
+        const bx::MemImage after = p.app.Mem_image;
+        for (int r = kFirstRecord; r <= 235; ++r)
+            for (int b = 0; b < 16; ++b) ASSERT_EQ(after(r, b), incoming(r, b)) << r << " " << b;
+        EXPECT_EQ(p.list("Combo_Tdr").ListIndex(), incoming(224, 0));
+        EXPECT_TRUE(p.mirror_matches_image());
+        p.list("Combo_Beep").pick(1 - incoming(224, 9));
+        for (int k = 0; k < 256; ++k) {
+            if (k == bx::Option_ofs_Beep) continue;
+            ASSERT_EQ(p.block(k), after(224 + k / 16, k % 16)) << k;
+        }
+        EXPECT_EQ(p.block(bx::Option_ofs_Beep), 1 - incoming(224, 9));
+    }
+}
+
+// A frequency typed into VFO A's box and still on screen is committed as
+// leaving the box would, before the command; with nothing done it waits.
+TEST(OptionsLink, AnEditOnScreenIsCommittedBeforeTheCommand) {
+    const std::vector<int> typed = {1, 4, 5, 0, 0, 5, 0, 0};  // 145.005
+    struct Case {
+        const char* what;
+        std::function<void(Options&)> act;
+        bool committed;
+    };
+    const Case cases[] = {
+        {"nothing", [](Options&) {}, false},
+        {"Write",
+         [](Options& p) {
+             p.w().Command_Write.click();
+             ASSERT_TRUE(p.run_until_idle(p.w().Link));
+             EXPECT_EQ(p.radio_record(240), p.image_record(240));
+         },
+         true},
+        {"Save", [](Options& p) { p.w().Command_save.click(); }, true},
+        {"toolbar Save", [](Options& p) { p.main().Toolbar1.click("save"); }, true},
+        {"main Save As", [](Options& p) { p.main().File_saveas.click(); }, true},
+        {"another window in front", [](Options& p) { p.main().Sig_dtmf.click(); }, true},
+        {"Close", [](Options& p) { p.w().Command_close.click(); }, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Options p;
+        p.begin();
+        bx::frm_option& w = p.w();
+        const std::vector<int> before = p.bytes(240, 0, 7);
+        w.Text_Freq_a.enter("145.005");
+        c.act(p);
+        EXPECT_EQ(p.bytes(240, 0, 7), c.committed ? typed : before);
+        if (w.Loaded()) {
+            EXPECT_EQ(w.Text_Freq_a.Text(), c.committed ? "145.00500" : "145.005");
+        }
+        EXPECT_TRUE(p.mirror_matches_image());
+        for (const std::string& t : p.texts()) EXPECT_EQ(t.find("超出范围"), std::string::npos) << t;
+    }
+    // The ANI's checks run the same way: a short code brings its message.
+    Options p;
+    p.begin();
+    p.w().Text_ANI.enter("12");
+    p.main().Sig_dtmf.click();
+    EXPECT_EQ(p.texts(), std::vector<std::string>{"ANI ID code length is 3 to 5 digit."});
+    // A box the user only looked at commits nothing.
+    p.w().Activate();
+    p.w().Text_ANI.enter("123");
+    p.rt.recorder.clear();
+    const std::vector<int> vfo_b = p.bytes(242, 0, 7);
+    p.w().Text_Freq_b.focus();
+    p.main().Sig_dtmf.click();
+    EXPECT_EQ(p.bytes(242, 0, 7), vfo_b);
+    p.main().Sig_dtmf.click();
+    EXPECT_TRUE(p.texts().empty());
+}

@@ -250,13 +250,45 @@ TEST(OptionsTextBoxes, CodesAndAniChecks) {
     Options p;
     p.begin();
     bx::frm_option& w = p.w();
-    w.Text_PttId_Begin.enter("12#");
-    EXPECT_EQ(p.bytes(238, 0, 3), (std::vector<int>{1, 2, 12, 0xFF}));
-    w.Text_PttId_End.enter("1 2");
-    EXPECT_EQ(p.bytes(239, 0, 3), (std::vector<int>{1, 0xFF, 2, 0xFF}));
-    w.Show_option_data();
-    EXPECT_EQ(w.Text_PttId_End.Text(), "12");
-    EXPECT_EQ(p.bytes(239, 0, 3), (std::vector<int>{1, 2, 0xFF, 0xFF}));
+    // A code box takes only characters its code stores, typed or pasted,
+    // so it shows its code at once and its field has no hole.
+    struct Code {
+        ui::TextBox& box;
+        bool paste;
+        const char* input;
+        const char* shown;
+        std::vector<int> head;  // bytes 0-3 of the field
+    };
+    const Code codes[] = {
+        {w.Text_PttId_Begin, false, "12#", "12#", {1, 2, 12, 0xFF}},
+        {w.Text_PttId_End, false, "1 2", "12", {1, 2, 0xFF, 0xFF}},
+        {w.Text_PttId_End, false, "RPT1", "1", {1, 0xFF, 0xFF, 0xFF}},
+        {w.Text_PttId_End, true, "RPT1", "1", {1, 0xFF, 0xFF, 0xFF}},
+        {w.Text_PttId_Begin, false, "a*d0", "A*D0", {13, 11, 0, 10}},
+        {w.Text_PttId_Begin, true, " 9-8 ", "98", {9, 8, 0xFF, 0xFF}},
+        {w.Text_ANI, false, "88.5", "885", {8, 8, 5, 0xFF}},
+        {w.Text_ANI, true, "88.5", "885", {8, 8, 5, 0xFF}},
+    };
+    for (const Code& c : codes) {
+        c.box.enter("");
+        if (c.paste)
+            c.box.paste_at(c.input, 0, 0);
+        else
+            c.box.type(c.input);
+        EXPECT_EQ(c.box.Text(), c.shown) << c.input;
+        const int row = &c.box == &w.Text_ANI ? 237 : &c.box == &w.Text_PttId_Begin ? 238 : 239;
+        EXPECT_EQ(p.bytes(row, 0, 3), c.head) << c.input;
+        c.box.blur();
+        EXPECT_TRUE(p.texts().empty()) << c.input;
+        w.Show_option_data();
+        EXPECT_EQ(c.box.Text(), c.shown) << c.input << ": the redraw shows the same";
+        EXPECT_EQ(p.bytes(row, 0, 3), c.head) << c.input;
+    }
+    // A paste longer than the field stores its first 16 characters.
+    w.Text_PttId_Begin.enter("");
+    w.Text_PttId_Begin.paste_at("12345678901234567890", 0, 0);
+    EXPECT_EQ(w.Text_PttId_Begin.Text(), "1234567890123456");
+    EXPECT_EQ(p.bytes(238, 14, 15), (std::vector<int>{5, 6}));
     // At most 16 characters: then no key is taken, Backspace included.
     w.Text_PttId_Begin.setText("12345678901234567890");  // pasted
     EXPECT_EQ(p.bytes(238, 14, 15), (std::vector<int>{5, 6}));
@@ -271,10 +303,16 @@ TEST(OptionsTextBoxes, CodesAndAniChecks) {
     };
     const char* const kLength = "ANI ID code length is 3 to 5 digit.";
     const char* const kRange = " Available ANI ID code from 00000 to 99999. ";
+    // The ANI box takes no key that would make a text the checks cannot
+    // accept any more (a sixth character, a letter first, "*" after "0");
+    // the checks still catch what is too short or ranges below 00000.
     const Ani anis[] = {
         {"12", kLength, {1, 2, 0xFF}},
-        {"123456", kLength, {1, 2, 3}},
-        {"E502", kRange, {0xFF, 5, 10}},
+        {"123456", nullptr, {1, 2, 3, 4, 5, 0xFF}},
+        {"E502", nullptr, {5, 10, 2, 0xFF}},
+        {"A12", kLength, {1, 2, 0xFF}},
+        {"0*1", kLength, {10, 1, 0xFF}},
+        {"9A1*", nullptr, {9, 1, 11, 0xFF}},
         {"000", kRange, {10, 10, 10}},
         {"1A234", nullptr, {1, 13, 2, 3, 4}},
         {"00000", nullptr, {10, 10, 10, 10, 10}},

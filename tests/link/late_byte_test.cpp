@@ -38,6 +38,7 @@ TEST(LateByte, ReadWindowCompletesWithTheRadiosMemory) {
     for (const LateCase& c : kLate) {
         RadioProgram p;
         prepare(p, c);
+        p.close_options_window();
         p.main().Prog_read.click();
         p.rd().Command_read.click();
         ASSERT_TRUE(p.run_until_idle(p.rd().Link, 200000)) << name(c);
@@ -91,6 +92,7 @@ TEST(LateByte, JunkBehindRepliesIsDropped) {
         p.start_identified();
         p.radio.radio.Set_passwords("246810", "135791");
         p.radio.radio.faults.extra_bytes = extra;
+        p.close_options_window();
         p.main().Prog_read.click();
         p.rd().Text_PassWord.enter("135791");
         p.rd().Command_read.click();

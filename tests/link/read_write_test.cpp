@@ -29,6 +29,7 @@ void click_write(RadioProgram& p, const std::string& password = "") {
 TEST(ReadWindow, FullReadReplacesRecords0To787) {
     RadioProgram p;
     p.start_identified();
+    p.close_options_window();
     bx::MemImage before = p.app.Mem_image;
     p.radio.radio.Set_passwords("135790", "");
     p.radio.pc_bytes.clear();
@@ -120,6 +121,7 @@ TEST(ReadWindow, FaultyRepliesDuringTheRead) {
     for (const Case& c : cases) {
         RadioProgram p;
         p.start_identified();
+        p.close_options_window();
         bx::MemImage before = p.app.Mem_image;
         p.radio.radio.faults = c.f;
         click_read(p);

@@ -30,7 +30,10 @@ TEST(LinkEndToEnd, ReadThenWriteOverAPseudoTerminal) {
     EXPECT_EQ(app.Comm_port, linkrun::kSimPort);
     EXPECT_EQ(app.MDImain->StatusBar1.Panels(8).Text, " 136-- 174 MHZ");
 
-    // The read brings the radio's 0x0000-0x313F into the image.
+    // The read brings the radio's 0x0000-0x313F into the image. (The
+    // options window, open from start-up, would show it at once and store
+    // its out-of-list settings back as its last items: closed first.)
+    app.Window(bx::EditorId::frm_option)->Unload();
     radiosim::Radio model;
     model.Set_passwords("246810", "");
     ASSERT_GE(run.Read("246810"), 0) << run.error;

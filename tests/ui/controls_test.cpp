@@ -226,6 +226,89 @@ TEST_F(UiTest, TypingRules) {
     EXPECT_TRUE(f.Text1.focused());  // the focus stays in the box
 }
 
+// A paste is typed key by key through KeyPress and the limits (line ends
+// add nothing), so a filtered box shows only what its filter takes; a list
+// takes a paste naming an item as a pick of it. Delete and Cut take from a
+// list only characters its filter would let be typed, and never leave it
+// blank over a selected item.
+TEST_F(UiTest, PastesAndCutsAreJudgedAsKeysWouldBe) {
+    f.Load();
+    std::vector<int> keys;
+    f.Text1.KeyPress = [&](int& k) {
+        keys.push_back(k);
+        if (k < '0' || k > '9') k = 0;
+    };
+    f.Text1.setMaxLength(4);
+    struct TextCase {
+        int start, len;
+        const char* pasted;
+        const char* text;
+        int cursor;
+    };
+    const TextCase texts[] = {
+        {0, 0, "1a2\n3", "123", 3},      // filtered; the line end types nothing
+        {3, 0, "4567", "1234", 4},       // the limit stops it
+        {0, 4, "xy", "1234", -1},        // nothing taken: the selection stays
+        {1, 2, "9", "194", 2},           // over a selection
+    };
+    for (const TextCase& c : texts) {
+        EXPECT_EQ(f.Text1.paste_at(c.pasted, c.start, c.len), c.cursor) << c.pasted;
+        EXPECT_EQ(f.Text1.Text(), c.text) << c.pasted;
+    }
+    EXPECT_EQ(keys.front(), '1');
+    EXPECT_EQ(f.Text1.cut_at(0, 2), 0);  // a text box: Cut is Delete, no KeyPress
+    EXPECT_EQ(f.Text1.Text(), "4");
+
+    // A pick-only list (its filter lets nothing through).
+    std::string events;
+    f.Combo1.AddItem("one");
+    f.Combo1.AddItem("two");
+    f.Combo1.KeyPress = [](int& k) { k = 0; };
+    f.Combo1.Click = [&] { events += "C" + std::to_string(f.Combo1.ListIndex()) + " "; };
+    f.Combo1.Change = [&] { events += "T" + f.Combo1.Text() + " "; };
+    f.Combo1.setListIndex(0);
+    struct ListCase {
+        std::function<int()> act;
+        const char* events;
+        const char* text;
+        int index;
+    };
+    const ListCase lists[] = {
+        {[&] { return f.Combo1.paste_at("two", 0, 3); }, "C1 ", "two", 1},  // names an item: a pick
+        {[&] { return f.Combo1.paste_at("tw", 0, 3); }, "", "two", 1},      // typed: refused
+        {[&] { return f.Combo1.delete_at(0, 3); }, "", "two", 1},           // emptied: the item stays
+        {[&] { return f.Combo1.cut_at(0, 3); }, "", "two", 1},
+        {[&] { return f.Combo1.delete_at(1, 0); }, "", "two", 1},           // part of the item: stays
+    };
+    for (const ListCase& c : lists) {
+        events.clear();
+        c.act();
+        EXPECT_EQ(events, c.events);
+        EXPECT_EQ(f.Combo1.Text(), c.text);
+        EXPECT_EQ(f.Combo1.ListIndex(), c.index);
+    }
+    // A list that takes typed digits: Delete edits what was typed; emptied,
+    // it shows the selected item again; with none selected it empties.
+    f.Combo1.AddItem("12");
+    f.Combo1.KeyPress = [](int& k) {
+        if (k < '0' || k > '9') k = 0;
+    };
+    f.Combo1.setText("12");
+    f.Combo1.type("3");
+    EXPECT_EQ(f.Combo1.Text(), "123");
+    EXPECT_EQ(f.Combo1.delete_at(2, 1), 2);
+    EXPECT_EQ(f.Combo1.Text(), "12");
+    EXPECT_EQ(f.Combo1.ListIndex(), 2);
+    EXPECT_EQ(f.Combo1.delete_at(0, 2), -1);
+    EXPECT_EQ(f.Combo1.Text(), "12");
+    f.Combo1.setText("7");
+    EXPECT_EQ(f.Combo1.delete_at(0, 1), 0);
+    EXPECT_EQ(f.Combo1.Text(), "");
+    f.Combo1.setLocked(true);  // a locked list takes no pick by paste
+    EXPECT_EQ(f.Combo1.paste_at("one", 0, 0), -1);
+    EXPECT_EQ(f.Combo1.ListIndex(), -1);
+}
+
 // One focused control per form: moving it raises LostFocus on the old one
 // before GotFocus on the new; a click on a button moves it before Click; a
 // message box leaves it alone.

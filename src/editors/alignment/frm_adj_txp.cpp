@@ -58,8 +58,9 @@ frm_Adj_Txp::frm_Adj_Txp(App& a) : EditorWindow(a, "frm_Adj_Txp", kAdjRow) {
     }};
     for (size_t k = 0; k < levels_.size(); ++k) {
         levels_[k].list->Click = [this, k] { Level_Click(k); };
+        // Picked, never typed into: with no key passing, Delete, Cut and a
+        // paste leave the text part showing the cell's entry (ui/lists.h).
         levels_[k].list->KeyPress = [](int& KeyAscii) { KeyAscii = 0; };
-        levels_[k].list->Change = [this, k] { Level_Change(k); };
     }
     for (int i = 0; i < kAdjCells; ++i) {
         const auto n = static_cast<size_t>(i);

@@ -145,9 +145,6 @@ public:
     void Text_user_PassWord_Change();
     void Text_Super_PassWord_Change();
     void Level_Click(size_t k);
-    // The text part of a level list edited without a typed key (Delete, a
-    // paste): the text of the cell's entry is put back.
-    void Level_Change(size_t k);
 
     // A range box whose text was changed is left as losing the focus does.
     void Commit_pending_edit() override;

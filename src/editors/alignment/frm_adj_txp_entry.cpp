@@ -149,17 +149,6 @@ void frm_Adj_Txp::Level_Click(size_t k) {
     if (l.list->ListIndex() >= 0) app.Adj_table(8, l.row) = static_cast<int16_t>(l.list->ListIndex());
 }
 
-// Keys are refused, but Delete and a paste still reach the text part. What
-// it shows must stay the cell's entry (or nothing, for a cell beyond the
-// list): a text that names another entry would select it without a Click,
-// showing a value the cell does not hold.
-void frm_Adj_Txp::Level_Change(size_t k) {
-    const LevelList& l = levels_.at(k);
-    const int v = app.Adj_table(8, l.row);
-    const std::string want = v >= 0 && v <= l.last ? l.list->List(v) : std::string();
-    if (l.list->Text() != want) l.list->setText(want);
-}
-
 // ---- the page display ----
 
 // Shows a number in a box through the box's handler, also when the box

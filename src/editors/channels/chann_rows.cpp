@@ -35,7 +35,36 @@ std::string upper_ascii(std::string t) {
     return t;
 }
 
-bool name_char(uint8_t b) { return (b >= '0' && b <= '9') || (b >= 'A' && b <= 'Z'); }
+// A name holds digits and capitals as their codes, and '+' and '-' as the
+// radio's own bytes 251 and 253. name_byte: 0 for a character a name cannot
+// hold; name_char: 0 for a byte that shows no character.
+constexpr uint8_t kNamePlus = 251, kNameMinus = 253;
+
+uint8_t name_byte(const std::string& ch) {
+    if (ch.size() != 1) return 0;
+    const char c = ch[0];
+    if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z')) return static_cast<uint8_t>(c);
+    if (c == '+') return kNamePlus;
+    if (c == '-') return kNameMinus;
+    return 0;
+}
+
+char name_char(uint8_t b) {
+    if ((b >= '0' && b <= '9') || (b >= 'A' && b <= 'Z')) return static_cast<char>(b);
+    if (b == kNamePlus) return '+';
+    if (b == kNameMinus) return '-';
+    return 0;
+}
+
+// The characters of a typed name that a name can hold, in capitals, in
+// order; every other character (blanks inside, accented letters, signs
+// other than + and -) is dropped.
+std::vector<std::string> storable_name(const std::string& typed) {
+    std::vector<std::string> kept;
+    for (const std::string& ch : utf8_chars(upper_ascii(Trim(typed))))
+        if (name_byte(ch) != 0) kept.push_back(ch);
+    return kept;
+}
 
 }  // namespace
 
@@ -83,8 +112,7 @@ std::string Chann_name_text(const MemImage& img, int k) {
     std::string name;
     if (f::Name.ref(img, k, 0) == kErased) return name;
     for (int j = 0; j < f::Name.len; ++j) {
-        const uint8_t b = f::Name.ref(img, k, j);
-        if (name_char(b)) name += static_cast<char>(b);
+        if (const char c = name_char(f::Name.ref(img, k, j))) name += c;
     }
     return name;
 }
@@ -110,6 +138,10 @@ void Write_chann_pick(MemImage& img, int k, int col, int p, const ToneNameTable&
         const ToneCode code = Tone_index_to_code(p, names);
         Store_tone_code(img, *c.field, k, code);
         if (col == kColRxTone) Store_tone_code(img, f::Tx_tone, k, code);
+    } else if (col == kColPower && p == 1) {
+        // LOW is bits 0-2 holding 1, as the row shows it: a bit 2 left set
+        // would still show (and be) HIGH.
+        f::Power_shown.set(img, k, 1);
     } else if (c.rule == ColumnRule::Setting && !c.items.empty()) {
         c.field->set(img, k, std::clamp(p, 0, static_cast<int>(c.items.size()) - 1));
     }
@@ -152,19 +184,21 @@ std::optional<CustomTone> Custom_ctcss(const std::string& typed) {
 }
 
 std::string Chann_name_cell(const std::string& typed) {
-    return Trim(upper_ascii(first_chars(Trim(typed), 6)));
+    std::vector<std::string> kept = storable_name(typed);
+    if (kept.size() > static_cast<size_t>(f::Name.len)) kept.resize(static_cast<size_t>(f::Name.len));
+    return join(kept);
 }
 
-int Chann_name_length(const std::string& typed) { return utf8_length(Trim(typed)); }
+int Chann_name_length(const std::string& typed) { return static_cast<int>(storable_name(typed).size()); }
 
 void Store_chann_name(MemImage& img, int k, const std::string& cell) {
     f::Name.fill(img, k, kErased);
-    // Positions count characters: a character that is no digit or capital
-    // keeps its position, holding 0xFF.
-    const std::vector<std::string> cs = utf8_chars(cell);
-    for (size_t j = 0; j < cs.size() && j < static_cast<size_t>(f::Name.len); ++j)
-        if (cs[j].size() == 1 && name_char(static_cast<uint8_t>(cs[j][0])))
-            f::Name.ref(img, k, static_cast<int>(j)) = static_cast<uint8_t>(cs[j][0]);
+    // Packed from byte 0: a character a name cannot hold takes no byte.
+    int j = 0;
+    for (const std::string& ch : utf8_chars(cell)) {
+        if (j == f::Name.len) break;
+        if (const uint8_t b = name_byte(ch)) f::Name.ref(img, k, j++) = b;
+    }
 }
 
 }  // namespace bx

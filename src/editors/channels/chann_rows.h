@@ -34,7 +34,8 @@ std::string Chann_cell_text(int col, const MemImage& img, int k, const ToneNameT
 ChannCells Chann_row_cells(const MemImage& img, int k, const ToneNameTable& names);
 
 // The name shown from name record 256 + k: "0"-"9" and "A"-"Z" of bytes 0-5
-// in order, every other byte skipped; empty when byte 0 is 0xFF.
+// in order, 251 as "+" and 253 as "-", every other byte skipped; empty when
+// byte 0 is 0xFF.
 std::string Chann_name_text(const MemImage& img, int k);
 
 // Both records of channel k := 0xFF throughout.
@@ -44,8 +45,9 @@ void Erase_chann_records(MemImage& img, int k);
 void Set_chann_default_records(MemImage& img, int k);
 
 // Writes list position p of the pick list of column col (tones, settings)
-// into channel k. A receive tone also becomes the transmit tone. Positions
-// past the list are held to it.
+// into channel k. A receive tone also becomes the transmit tone; LOW power
+// sets bits 0-2 of byte 14 to 1, HIGH clears bits 0-1. Positions past the
+// list are held to it.
 void Write_chann_pick(MemImage& img, int k, int col, int p, const ToneNameTable& names);
 
 // The two range rules of a typed frequency f (MHz). Leaving the cell
@@ -71,13 +73,16 @@ struct CustomTone {
 };
 std::optional<CustomTone> Custom_ctcss(const std::string& typed);
 
-// A typed name as its cell shows it: trimmed, cut to 6 characters, a-z in
-// capitals, trimmed again.
+// A typed name as its cell shows it, which is what it stores: trimmed, a-z
+// in capitals, every character but "0"-"9", "A"-"Z", "+" and "-" dropped,
+// then cut to 6 characters.
 std::string Chann_name_cell(const std::string& typed);
-// Characters of the trimmed typed name: more than 6 earns the name message.
+// Characters of the typed name that a name can hold: more than 6 earns the
+// name message (the cut drops some).
 int Chann_name_length(const std::string& typed);
-// Stores a name cell into bytes 0-5 of name record 256 + k: "0"-"9" and
-// "A"-"Z" as their codes at their positions, 0xFF at every other position.
+// Stores a name cell into bytes 0-5 of name record 256 + k, packed from
+// byte 0: digits and capitals as their codes, "+" as 251, "-" as 253, 0xFF
+// after the last character; a character a name cannot hold takes no byte.
 void Store_chann_name(MemImage& img, int k, const std::string& cell);
 
 }  // namespace bx

@@ -5,6 +5,7 @@
 #include "appstate/app.h"
 #include "editors/options/options_choices.h"
 #include "model/defaults.h"
+#include "model/numtext.h"
 
 namespace bx {
 
@@ -67,6 +68,16 @@ frm_option::frm_option(App& a)
     }
     Text_ANI.LostFocus = [this] { Text_ANI_LostFocus(); };
 
+    // The boxes whose leave does more than their Change stores, with that
+    // leave: an edit still in one is committed by it before the window's
+    // Write and Save, the main window's Save, deactivation and unload.
+    edit_boxes_ = {{{&Text_Freq_a, [this] { Text_Freq_LostFocus(0); }, {}},
+                    {&Text_Freq_b, [this] { Text_Freq_LostFocus(1); }, {}},
+                    {&Text_PON_MSG_U, [this] { Text_PON_MSG_LostFocus(); }, {}},
+                    {&Text_PON_MSG_D, [this] { Text_PON_MSG_LostFocus(); }, {}},
+                    {&Text_ANI, [this] { Text_ANI_LostFocus(); }, {}}}};
+    for (EditBox& e : edit_boxes_) e.box->GotFocus = [&e] { e.shown = e.box->Text(); };
+
     Command_def.Click = [this] { Command_def_Click(); };
     Command_close.Click = [this] { Close_button(); };
     Command_open.Click = [this] { Command_open_Click(); };
@@ -126,7 +137,15 @@ void frm_option::Form_Load() {
     Follow_limits_changed();
 }
 
-void frm_option::Form_Activate() { Show_option_data(); }
+void frm_option::Form_Activate() {
+    EditorWindow::Form_Activate();
+    Show_option_data();
+}
+
+// A full read or a data-file load replaced the image while the window was
+// open, maybe in front: it shows the new image at once, and the mirror that
+// every pick copies back is the new block before any pick can store it.
+void frm_option::Image_replaced() { Show_option_data(); }
 
 void frm_option::Set_captions() {
     const bool chn = app.Lang_chinese != 0;
@@ -380,6 +399,25 @@ void frm_option::Command_def_Click() {
 }
 
 // The data-file dialogs belong to the shell: the window finds them by name.
+// A focused box whose text the user changed since it took the focus (or
+// since the window last showed the image) is left as the user would leave
+// it: the same checks, messages and redraw.
+void frm_option::Commit_pending_edit() {
+    EditorWindow::Commit_pending_edit();
+    if (!Loaded()) return;
+    for (EditBox& e : edit_boxes_) {
+        if (!e.box->focused() || Trim(e.box->Text()) == Trim(e.shown)) continue;
+        e.shown = e.box->Text();
+        e.leave();
+        e.shown = e.box->Text();
+        return;
+    }
+}
+
+void frm_option::Remember_shown_texts() {
+    for (EditBox& e : edit_boxes_) e.shown = e.box->Text();
+}
+
 void frm_option::Command_open_Click() {
     if (Refuse_if_busy()) return;
     // A dialog still open comes forward as the user left it.
@@ -387,7 +425,7 @@ void frm_option::Command_open_Click() {
 }
 
 void frm_option::Command_save_Click() {
-    if (Refuse_if_busy()) return;
+    if (!Prepare_save()) return;
     if (ui::Form* f = Image_dialog(true)) App::Reopen(*f);
 }
 

@@ -8,6 +8,8 @@
 #pragma once
 
 #include <array>
+#include <functional>
+#include <string>
 #include <memory>
 #include <vector>
 
@@ -97,10 +99,14 @@ public:
     void Text_code_KeyPress(size_t field, int& KeyAscii);
     void Text_ANI_LostFocus();
 
+    // An edit still in a focused box is committed as leaving it would.
+    void Commit_pending_edit() override;
+
 protected:
     void Build() override;
     void Form_Load() override;
     void Form_Activate() override;
+    void Image_replaced() override;
     // Ends of the window's own read and write.
     void Read_complete() override;
     void Write_complete() override;
@@ -113,6 +119,14 @@ private:
         std::vector<std::unique_ptr<ui::ComboBox>> lists;
         std::vector<std::unique_ptr<ui::Label>> labels;
         bool band_change_running = false;
+    };
+    // A box whose leave commits (VFO frequency) or checks and redraws
+    // (power-on message, ANI), with the text it showed when it took the
+    // focus or the window last showed the image.
+    struct EditBox {
+        ui::TextBox* box;
+        std::function<void()> leave;
+        std::string shown;
     };
     // The three code boxes with the field each edits.
     struct CodeBox {
@@ -135,12 +149,15 @@ private:
     void Copy_mirror_to_image();
     void Store_block_bytes(int first, std::span<const uint8_t> bytes);
     void Set_focus(ui::TextBox& box);
+    // What every edit box shows now counts as not edited.
+    void Remember_shown_texts();
     const char* T(const char* chn, const char* eng) const;
 
     std::vector<std::unique_ptr<ui::ComboBox>> setting_lists_;
     std::vector<std::unique_ptr<ui::Label>> setting_labels_;
     std::array<Vfo, 2> vfo_;
     std::array<CodeBox, 3> codes_;
+    std::array<EditBox, 5> edit_boxes_;
 };
 
 }  // namespace bx

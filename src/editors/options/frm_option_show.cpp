@@ -66,6 +66,7 @@ void frm_option::Show_option_data() {
     // 5, 6: VFO A, then VFO B.
     Show_vfo(layout::Vfo_A);
     Show_vfo(layout::Vfo_B);
+    Remember_shown_texts();
 }
 
 void frm_option::Setting_Click(size_t row) {
@@ -230,8 +231,17 @@ void frm_option::Text_code_Change(size_t n) {
     Store_block_bytes(codes_[n].field->byte, options::Code_field_encode(codes_[n].box->Text()));
 }
 
+// A code box takes only what its field stores, so it always shows its
+// code (a-d as the capitals they store); the ANI box only what keeps its
+// text one the ANI checks can accept.
 void frm_option::Text_code_KeyPress(size_t n, int& KeyAscii) {
-    if (options::Code_key_refused(codes_[n].box->Text())) KeyAscii = 0;
+    const ui::TextBox& box = *codes_[n].box;
+    if (options::Code_key_refused(box.Text()) || !options::Code_char_ok(KeyAscii)) {
+        KeyAscii = 0;
+        return;
+    }
+    if (KeyAscii >= 'a' && KeyAscii <= 'd') KeyAscii += 'A' - 'a';  // the letter as the box shows its code
+    if (&box == &Text_ANI && KeyAscii >= 0x20 && !options::Ani_can_pass(box.Text_if_typed(KeyAscii))) KeyAscii = 0;
 }
 
 void frm_option::Text_ANI_LostFocus() {

@@ -48,6 +48,27 @@ std::string Code_field_text(std::span<const uint8_t> field) {
 
 bool Code_key_refused(std::string_view text) { return ui::utf8_length(std::string(text)) > kDtmfFieldLen - 1; }
 
+bool Code_char_ok(int key) {
+    if (key < 0x20) return true;
+    if (key >= 0x7F) return false;
+    return Dtmf_char_to_code(std::string(1, static_cast<char>(key))) != kNoDtmf;
+}
+
+bool Ani_can_pass(std::string_view text) {
+    const std::string t = Trim(text);
+    if (ui::utf8_length(t) > 5) return false;
+    // The range check compares character codes, so an added character
+    // matters only by how it stands to "0" and "9": one of each kind.
+    auto reach = [](auto& self, const std::string& s) -> bool {
+        if (s.size() >= 3 && Ani_check(s) == AniCheck::Ok) return true;
+        if (s.size() >= 5) return false;
+        for (char c : {'#', '0', '5', '9', 'A'})
+            if (self(self, s + c)) return true;
+        return false;
+    };
+    return reach(reach, t);
+}
+
 AniCheck Ani_check(std::string_view text) {
     const std::string t = Trim(text);
     const int n = ui::utf8_length(t);

@@ -37,6 +37,15 @@ std::string Code_field_text(std::span<const uint8_t> field);
 // Whether a typed key is refused: while the text is longer than 15
 // characters, blanks counted.
 bool Code_key_refused(std::string_view text);
+// Whether a code box takes typed character `key`: one that a DTMF code
+// stores ("0"-"9", "A"-"D" and "a"-"d", "*", "#"), so the box never shows
+// a character its field would hold as a hole. Control keys (Backspace,
+// Enter) are no characters and pass.
+bool Code_char_ok(int key);
+// Whether an ANI text can still become one that the ANI checks accept by
+// typing more: at most five characters, and some completion to three to
+// five passes the range check.
+bool Ani_can_pass(std::string_view text);
 
 // The ANI checks when its box is left.
 enum class AniCheck { Ok, Length, Range };

@@ -117,22 +117,26 @@ TEST_F(AdjPages, LevelListsPickAndRefuseTyping) {
     w.Combo_Beep_C.type("3");
     EXPECT_EQ(w.Combo_Beep_C.Text(), " 7");
     EXPECT_EQ(p.app.Adj_table(8, 7), 7);
-    // Delete and a paste reach the text part without a key: what it shows
-    // is put back, so it never names an entry the cell does not hold (" 60"
-    // less its "6" would read " 0").
-    EXPECT_GE(w.Combo_Voice_Dev.delete_at(1, 1), 0);
-    w.Combo_CT_Dev.setText(" 5");  // a paste
-    w.Combo_Wide_C.setText("x");
+    // Delete, Cut and a paste are judged as keys would be: the text part
+    // keeps naming the entry the cell holds (" 60" less its "6" would read
+    // " 0"); a paste naming an entry exactly is a pick of it.
+    EXPECT_EQ(w.Combo_Voice_Dev.delete_at(1, 1), -1);
+    EXPECT_EQ(w.Combo_Voice_Dev.cut_at(0, 3), -1);
+    EXPECT_EQ(w.Combo_CT_Dev.paste_at("5", 0, 3), -1);
+    EXPECT_EQ(w.Combo_Wide_C.paste_at("x", 0, 0), -1);
     for (auto [list, text, cell] : {std::tuple{&w.Combo_Voice_Dev, " 60", 0}, {&w.Combo_CT_Dev, " 21", 1},
                                     {&w.Combo_Wide_C, " 9", 3}}) {
         SCOPED_TRACE(list->name());
         EXPECT_EQ(list->Text(), text);
         EXPECT_EQ(list->ListIndex(), p.app.Adj_table(8, cell));
     }
+    w.Combo_CT_Dev.paste_at(" 5", 0, 3);
+    EXPECT_EQ(w.Combo_CT_Dev.Text(), " 5");
+    EXPECT_EQ(p.app.Adj_table(8, 1), 5);
     // A cell beyond its list shows nothing, and keeps showing nothing.
     p.app.Adj_table(8, 3) = 200;
     p.tab(4);
-    w.Combo_Wide_C.setText(" 9");
+    w.Combo_Wide_C.paste_at("9", 0, 0);
     EXPECT_EQ(w.Combo_Wide_C.Text(), "");
     EXPECT_EQ(w.Combo_Wide_C.ListIndex(), -1);
     EXPECT_EQ(p.app.Adj_table(8, 3), 200);
