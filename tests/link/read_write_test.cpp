@@ -220,6 +220,7 @@ TEST(ReadWindow, NoPortShowsOnlyThePortMessage) {
 TEST(ReadWindow, ReadAgainMidReadKeepsTheExchange) {
     RadioProgram p;
     p.start_identified();
+    p.close_options_window();  // the raw bytes are compared below
     p.radio.radio.faults.silent = true;
     click_read(p);
     p.rt.sim.run_for(1500);  // past the time-out, inside the 3000 ms pause
