@@ -44,6 +44,11 @@ int Find_data_mark(const uint8_t* buf, int len, int last) {
     return -1;
 }
 
+int PassWord_reply_len(const uint8_t* head) {
+    const int k = Find_data_mark(head, frame::kPassWordTaken, frame::kPassWordMarkLimit - 1);
+    return k < 0 ? frame::kPassWordTaken : k + frame::kPassWordFrameLen;
+}
+
 int Reply_data_start(const uint8_t* reply) {
     int p = Find_data_mark(reply, frame::kReadReplyLen, 5);
     // A mark further in would put the data past the reply's end; such

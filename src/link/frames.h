@@ -39,8 +39,13 @@ constexpr uint8_t kEndMark = 0x55;   // 'U', last byte of the identification rep
 constexpr int kIdentLen = 50;         // identification reply
 constexpr int kIdentMakerAt = 13;    // 4 letters of the maker ident
 constexpr int kIdentEndAt = 49;
-constexpr int kPassWordTaken = 20;    // bytes taken of the password reply
-constexpr int kPassWordMarkLimit = 10;  // the 'X' must stand at an index below this
+// The password reply is looked at once this many bytes of it are in: its
+// 'X' must stand at an index below kPassWordMarkLimit. The data frame from
+// the 'X' on ('X', address high and low, length, the 16-byte record) has
+// kPassWordFrameLen bytes.
+constexpr int kPassWordTaken = 20;
+constexpr int kPassWordMarkLimit = 10;
+constexpr int kPassWordFrameLen = 4 + kRecordBytes;
 constexpr int kReadReplyLen = 69;    // Ack + 'X' hi lo len + 64 data bytes
 constexpr int kBlockBytes = 64;
 constexpr int kBlockRecords = kBlockBytes / kRecordBytes;
@@ -57,6 +62,13 @@ std::vector<uint8_t> Write_frame(int addr, const uint8_t* data16, bool with_ack)
 // Index of the first 'X' among bytes 0..last of buf (last inclusive, clipped
 // to the buffer), or -1.
 int Find_data_mark(const uint8_t* buf, int len, int last);
+
+// How many bytes the whole password reply has, judged from its first
+// kPassWordTaken bytes (head): with its first 'X' at index k below
+// kPassWordMarkLimit, the k bytes in front and the data frame from the 'X'
+// on (k + kPassWordFrameLen, 20 for a bare data frame, 21 behind an Ack);
+// without such an 'X', the kPassWordTaken bytes it is dropped with.
+int PassWord_reply_len(const uint8_t* head);
 
 // Where the 64 data bytes of a stored 69-byte read reply begin: 4 bytes
 // after the first 'X' among bytes 0..5, or byte 4 when none stands there.

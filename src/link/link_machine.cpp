@@ -225,13 +225,22 @@ void LinkMachine::MSC_OnComm() {
             Data_phase.Read_reply ? Data_phase.Read_reply() : Read_phase();
         return;
     }
-    const int need = st.Stage == 0 ? frame::kIdentLen : frame::kPassWordTaken;
+    int need = st.Stage == 0 ? frame::kIdentLen : frame::kPassWordTaken;
     if (MSC.InBufferCount() < need) return;
+    if (st.Stage != 0) {
+        // The password reply is judged whole: its last byte (the 21st behind
+        // the Ack) may come well after the rest through a slow adapter, and
+        // left behind it would land in front of the first data reply.
+        std::array<uint8_t, frame::kPassWordTaken> head{};
+        for (int i = 0; i < frame::kPassWordTaken; ++i) head[static_cast<size_t>(i)] = MSC.InBufferByte(i);
+        need = PassWord_reply_len(head.data());
+        if (MSC.InBufferCount() < need) return;  // the reply time-out ends the wait
+    }
     Take_bytes(st.Rx_buf.data(), need);
     if (st.Stage == 0)
         Ident_stage();
     else
-        PassWord_stage();
+        PassWord_stage(need);
 }
 
 void LinkMachine::Send_ack() { c_.MSC.Output({frame::Ack}); }
@@ -286,17 +295,17 @@ void LinkMachine::Ident_stage() {
     c_.MSC.setInBufferCount(0);
 }
 
-void LinkMachine::PassWord_stage() {
+void LinkMachine::PassWord_stage(int taken) {
     if (row.ack_after_password) {
         Send_ack();
         app.rt.loop().busy_wait();
     }
     const uint8_t* rx = st.Rx_buf.data();
-    int k = Find_data_mark(rx, frame::kPassWordTaken, frame::kPassWordTaken - 1);
+    int k = Find_data_mark(rx, taken, taken - 1);
     if (k < 0 || k >= frame::kPassWordMarkLimit) return;  // dropped: time-out follows
-    // The record follows the 4-byte header; with k bytes in front of the
-    // 'X' only its first 16 - k bytes lie inside the 20 taken.
-    const int received = std::min(16, frame::kPassWordTaken - (k + 4));
+    // The record follows the 4-byte header; the reply was taken whole, so
+    // all 16 of its bytes are in.
+    const int received = std::min(kRecordBytes, taken - (k + 4));
     app.PassWord_radio.fill(0);
     for (int i = 0; i < received; ++i) app.PassWord_radio[static_cast<size_t>(i)] = rx[k + 4 + i];
     if (!PassWord_passes(app.PassWord_radio.data(), received, app.PassWord_typed.data())) {

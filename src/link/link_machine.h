@@ -208,7 +208,8 @@ private:
     // time-out runs from here, and nothing received so far can be an answer.
     void Frame_handed_over();
     void Ident_stage();
-    void PassWord_stage();
+    // The password reply, taken whole (`taken` bytes in Rx_buf), judged.
+    void PassWord_stage(int taken);
     // The reply is accepted: Identified set, its time-out and pause stopped.
     void Mark_identified();
     // The handshake is done: on to the window's data phase.

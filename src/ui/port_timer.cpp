@@ -104,6 +104,10 @@ std::vector<uint8_t> SerialPort::Input() {
     return out;
 }
 
+uint8_t SerialPort::InBufferByte(int i) const {
+    return i >= 0 && i < static_cast<int>(in_.size()) ? in_[static_cast<size_t>(i)] : 0;
+}
+
 void SerialPort::Output(const std::vector<uint8_t>& bytes) {
     if (dev_) dev_->write(bytes);
 }

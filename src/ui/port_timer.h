@@ -76,6 +76,8 @@ public:
     int OutBufferCount() const { return dev_ ? dev_->pending_out() : 0; }
     // Takes InputLen bytes (all when 0) from the input buffer.
     std::vector<uint8_t> Input();
+    // The byte at index i of the input buffer, left there (0 past its end).
+    uint8_t InBufferByte(int i) const;
     void Output(const std::vector<uint8_t>& bytes);
 
     // Raised once for every received byte, after it is in the buffer.

@@ -1,8 +1,8 @@
 // The parsers of the radio's replies against any bytes. Each reply is
 // copied into a buffer of exactly the bytes received, so AddressSanitizer
 // stops a read outside them: the identification reply (50 bytes), the
-// password reply (20 bytes taken, the record after the 'X' header, only its
-// received bytes) and a 64-byte read reply (69 bytes). The unpacking of
+// password reply (20 to 29 bytes taken, the record after the 'X' header)
+// and a 64-byte read reply (69 bytes). The unpacking of
 // stored read replies takes every record from the 69 bytes stored.
 #include <algorithm>
 #include <array>
@@ -39,15 +39,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(info.band_a_low >= 0 && info.band_a_low <= 100 * 255 + 10 * 255 + 255);
     FUZZ_CHECK(!info.model.empty() && !info.serial.empty() && !info.version.empty());
 
-    // Password reply: the 'X' must stand below index 10 of the 20 taken;
-    // the record's bytes inside those 20 are all that was received.
-    const std::vector<uint8_t> pw = reply(data, size, fr::kPassWordTaken);
-    const int k = bx::Find_data_mark(pw.data(), fr::kPassWordTaken, fr::kPassWordTaken - 1);
-    FUZZ_CHECK(k >= -1 && k < fr::kPassWordTaken);
+    // Password reply: judged from its first 20 bytes, taken whole (the
+    // bytes in front of an 'X' below index 10 and the 20-byte data frame
+    // from it on); its record then lies inside the bytes taken.
+    const std::vector<uint8_t> head = reply(data, size, fr::kPassWordTaken);
+    const int len = bx::PassWord_reply_len(head.data());
+    FUZZ_CHECK(len >= fr::kPassWordTaken && len < fr::kPassWordMarkLimit + fr::kPassWordFrameLen);
+    const std::vector<uint8_t> pw = reply(data, size, len);
+    const int k = bx::Find_data_mark(pw.data(), len, len - 1);
+    FUZZ_CHECK(k >= -1 && k < len);
     std::array<int32_t, 6> typed{};
     for (size_t i = 0; i < typed.size(); ++i) typed[i] = size > 20 + i ? data[20 + i] : 0x20;
     if (k >= 0 && k < fr::kPassWordMarkLimit) {
-        const int received = std::min(16, fr::kPassWordTaken - (k + 4));
+        FUZZ_CHECK(len == k + fr::kPassWordFrameLen);
+        const int received = std::min(16, len - (k + 4));
+        FUZZ_CHECK(received == 16);
         std::vector<uint8_t> record(pw.begin() + k + 4, pw.begin() + k + 4 + received);
         record.shrink_to_fit();
         bx::PassWord_passes(record.data(), received, typed.data());

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "link/frames.h"
 #include "radio-sim/radio_sim.h"
@@ -49,6 +50,32 @@ TEST(LinkFrames, PassWordCheck) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(PassWord_passes(c.rec.data(), c.received, c.typed.data()), c.passes) << c.what;
+}
+
+// The password reply is waited for until the data frame from its 'X' on
+// is in whole; a reply without an 'X' among its first ten bytes is dropped
+// with the 20 bytes looked at.
+TEST(LinkFrames, PassWordReplyLength) {
+    struct Case {
+        std::vector<int> marks;  // indexes holding an 'X'
+        int len;
+    } cases[] = {
+        {{0}, 20},          // a bare data frame
+        {{1}, 21},          // behind the Ack
+        {{4}, 24},          // four bytes in front
+        {{9}, 29},          // the last place the 'X' may stand
+        {{10}, 20},         // too late: dropped
+        {{19}, 20},
+        {{}, 20},
+        {{3, 7}, 23},       // the first 'X' counts
+        {{12, 1}, 21},
+    };
+    for (const Case& c : cases) {
+        std::array<uint8_t, 20> head{};
+        head.fill(0x06);
+        for (int m : c.marks) head[static_cast<size_t>(m)] = 0x58;
+        EXPECT_EQ(PassWord_reply_len(head.data()), c.len) << (c.marks.empty() ? -1 : c.marks[0]);
+    }
 }
 
 TEST(LinkFrames, IdentReply) {

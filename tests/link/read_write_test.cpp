@@ -393,11 +393,13 @@ TEST(WriteWindow, PassWordCases) {
         {"blank record", "", "", "777777", 0, true},
         {"mismatch", "135790", "246801", "135791", 0, false},
         {"typed 12 against 12 and blanks", "12", "246801", "12", 0, true},
-        // Three bytes before the 'X' besides the Ack: both passwords arrive.
+        // Bytes before the 'X' besides the Ack: the reply is taken whole,
+        // so both passwords arrive however late the 'X' stands.
         {"X at index 4, password 2", "135790", "246801", "246801", 3, true},
-        // Four: password 2 runs past the 20 bytes taken and cannot match.
-        {"X at index 5, password 2", "135790", "246801", "246801", 4, false},
+        {"X at index 5, password 2", "135790", "246801", "246801", 4, true},
         {"X at index 5, password 1", "135790", "246801", "135790", 4, true},
+        {"X at index 9, password 2", "135790", "246801", "246801", 8, true},
+        {"X at index 9, mismatch", "135790", "246801", "246802", 8, false},
     };
     for (const Case& c : cases) {
         RadioProgram p;

@@ -107,9 +107,13 @@ TEST_F(UiTest, SerialPortDeliversByteByByteAndMayCloseInHandler) {
     f.MSC.setCommPort(2);
     f.MSC.setInputLen(1);
     ASSERT_TRUE(f.MSC.setPortOpen(true));
-    std::vector<int> seen;
+    std::vector<int> seen, looked;
     f.MSC.OnComm = [&] {
         seen.push_back(f.MSC.InBufferCount());
+        // A look at the waiting bytes takes none of them; past the last one
+        // it finds 0.
+        looked.push_back(f.MSC.InBufferByte(f.MSC.InBufferCount() - 1));
+        looked.push_back(f.MSC.InBufferByte(f.MSC.InBufferCount()));
         if (seen.size() == 2) f.MSC.setPortOpen(false);
     };
     f.MSC.Output({1, 2, 3});
@@ -119,6 +123,7 @@ TEST_F(UiTest, SerialPortDeliversByteByByteAndMayCloseInHandler) {
     on_byte(0x11);
     EXPECT_TRUE(dev->closed);
     EXPECT_EQ(seen, (std::vector<int>{1, 2}));
+    EXPECT_EQ(looked, (std::vector<int>{0x10, 0, 0x11, 0}));
     rt.sim.run_pending();  // the closed device is destroyed after the handler
 }
 
