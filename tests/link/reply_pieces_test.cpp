@@ -77,6 +77,7 @@ std::string Name(const PieceCase& c) { return std::to_string(c.size) + " bytes a
 
 void Cut_replies(RadioProgram& p, const PieceCase& c) {
     p.start_identified();
+    p.close_options_window();  // the reads' raw bytes are compared
     p.radio.radio.faults.pieces = c.size;
     p.radio.radio.faults.piece_gap_ms = c.gap_ms;
 }
