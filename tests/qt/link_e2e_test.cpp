@@ -19,13 +19,11 @@
 
 TEST(LinkEndToEnd, ReadThenWriteOverAPseudoTerminal) {
     bxtest::qt_app();
-    char dump[] = "/tmp/bx-radio-dumpXXXXXX";
-    int fd = mkstemp(dump);
-    ASSERT_GE(fd, 0);
-    close(fd);
+    const bxtest::DumpFile dump;
+    ASSERT_FALSE(dump.path.empty());
 
     linkrun::Run run;
-    ASSERT_TRUE(run.Start({"--password", "246810", "--dump", dump})) << run.error;
+    ASSERT_TRUE(run.Start({"--password", "246810", "--dump", dump.path})) << run.error;
     auto& app = *run.app;
     EXPECT_EQ(app.Comm_port, linkrun::kSimPort);
     EXPECT_EQ(app.MDImain->StatusBar1.Panels(8).Text, " 136-- 174 MHZ");
@@ -48,8 +46,7 @@ TEST(LinkEndToEnd, ReadThenWriteOverAPseudoTerminal) {
     EXPECT_EQ(app.Form_Comm_Write->Label_tr_count.Caption(), "Data Writed ！");
 
     EXPECT_EQ(run.sim.Stop(), 0);
-    std::vector<uint8_t> mem = radiosim::Read_dump(dump);
-    std::remove(dump);
+    std::vector<uint8_t> mem = radiosim::Read_dump(dump.path);
     ASSERT_EQ(mem.size(), static_cast<size_t>(radiosim::kMemBytes));
     for (int r = 0; r <= 783; ++r)
         for (int b = 0; b < 16; ++b) ASSERT_EQ(mem[r * 16 + b], app.Mem_image(r, b)) << r;
@@ -62,13 +59,11 @@ TEST(LinkEndToEnd, ReadThenWriteOverAPseudoTerminal) {
 // the end, so the radio holds the whole image.
 TEST(LinkEndToEnd, WriteChosenAgainDuringTheWriteKeepsIt) {
     bxtest::qt_app();
-    char dump[] = "/tmp/bx-radio-dumpXXXXXX";
-    int fd = mkstemp(dump);
-    ASSERT_GE(fd, 0);
-    close(fd);
+    const bxtest::DumpFile dump;
+    ASSERT_FALSE(dump.path.empty());
 
     linkrun::Run run;
-    ASSERT_TRUE(run.Start({"--password", "246810", "--dump", dump})) << run.error;
+    ASSERT_TRUE(run.Start({"--password", "246810", "--dump", dump.path})) << run.error;
     auto& app = *run.app;
     QMainWindow* mw = run.rt->forms().main_window();
     ASSERT_NE(mw, nullptr);
@@ -134,8 +129,7 @@ TEST(LinkEndToEnd, WriteChosenAgainDuringTheWriteKeepsIt) {
     EXPECT_EQ(w.Label_tr_count.Caption(), "Data Writed ！");
 
     EXPECT_EQ(run.sim.Stop(), 0);
-    std::vector<uint8_t> mem = radiosim::Read_dump(dump);
-    std::remove(dump);
+    std::vector<uint8_t> mem = radiosim::Read_dump(dump.path);
     ASSERT_EQ(mem.size(), static_cast<size_t>(radiosim::kMemBytes));
     for (int r = 0; r <= 783; ++r)
         for (int b = 0; b < 16; ++b) ASSERT_EQ(mem[r * 16 + b], app.Mem_image(r, b)) << r;

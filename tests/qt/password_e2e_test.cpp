@@ -29,13 +29,11 @@ void shoot(bx::QtRuntime& rt, const ui::Form& main, const std::string& name) {
 
 TEST(PassWordEndToEnd, ChangesThePasswordOverAPseudoTerminal) {
     bxtest::qt_app();
-    char dump[] = "/tmp/bx-radio-dumpXXXXXX";
-    int fd = mkstemp(dump);
-    ASSERT_GE(fd, 0);
-    close(fd);
+    const bxtest::DumpFile dump;
+    ASSERT_FALSE(dump.path.empty());
 
     linkrun::Run run;
-    ASSERT_TRUE(run.Start({"--password", "OLD123,SUPER9", "--dump", dump})) << run.error;
+    ASSERT_TRUE(run.Start({"--password", "OLD123,SUPER9", "--dump", dump.path})) << run.error;
     auto& app = *run.app;
     auto& w = *app.Editor<bx::EditorId::Form_Write_PassWord>();
     if (bx::FormView* v = run.rt->forms().view(*app.MDImain); v && v->top) v->top->resize(1280, 800);
@@ -58,8 +56,7 @@ TEST(PassWordEndToEnd, ChangesThePasswordOverAPseudoTerminal) {
     EXPECT_EQ(run.messages, std::vector<std::string>{"PassWord Modify Success ! "});
 
     EXPECT_EQ(run.sim.Stop(), 0);
-    std::vector<uint8_t> mem = radiosim::Read_dump(dump);
-    std::remove(dump);
+    std::vector<uint8_t> mem = radiosim::Read_dump(dump.path);
     ASSERT_EQ(mem.size(), static_cast<size_t>(radiosim::kMemBytes));
     const std::vector<uint8_t> want{'n', '3', 'w', ' ', ' ', ' ', 'S', 'U', 'P', 'E', 'R', '9', 0, 0, 0, 0};
     EXPECT_EQ(std::vector<uint8_t>(mem.begin() + 0x3DF0, mem.begin() + 0x3E00), want);

@@ -7,6 +7,7 @@
 #include <QSize>
 #include <QWidget>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -56,6 +57,25 @@ inline void use_screen_1280x800() {
     std::filesystem::rename(part, path, ec);
     setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + path.string()).c_str(), 1);
 }
+
+// An empty file for the simulated radio's memory dump (radio-sim --dump),
+// removed when the test ends.
+struct DumpFile {
+    std::string path;
+    DumpFile() {
+        char name[] = "/tmp/bx-radio-dumpXXXXXX";
+        const int fd = mkstemp(name);
+        if (fd >= 0) {
+            close(fd);
+            path = name;
+        }
+    }
+    ~DumpFile() {
+        if (!path.empty()) std::remove(path.c_str());
+    }
+    DumpFile(const DumpFile&) = delete;
+    DumpFile& operator=(const DumpFile&) = delete;
+};
 
 // Lets the front end finish its pending work (layout, paints).
 inline void settle() {
