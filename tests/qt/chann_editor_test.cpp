@@ -21,33 +21,18 @@
 #include "editors/fm/frm_fm.h"
 #include "qt/host.h"
 #include "qt/runtime.h"
+#include "qt_input.h"
 #include "qt_test_app.h"
 #include "shell/mdimain.h"
 
 namespace {
 
+using bxtest::click;
+using bxtest::px_rect;
 using bxtest::settle;
+using bxtest::type;
 
 void shoot(bx::QtRuntime& rt, const std::string& name) { bxtest::save_shot(rt.forms().main_window(), name); }
-
-void click(QWidget* w, QPoint at) {
-    for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QMouseEvent ev(t, QPointF(at), w->mapToGlobal(QPointF(at)), Qt::LeftButton,
-                       t == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(w, &ev);
-    }
-}
-
-void type(QWidget* w, const std::string& text) {
-    for (char ch : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(ch)));
-        QApplication::sendEvent(w, &press);
-        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(QChar(ch)));
-        QApplication::sendEvent(w, &release);
-    }
-}
-
-QRect px_rect(const ui::Grid::Rect& r) { return QRect(bx::px(r.x), bx::px(r.y), bx::px(r.w), bx::px(r.h)); }
 
 struct Program : bxtest::QtProgram {
     explicit Program(int16_t lang_chinese = 0) {

@@ -18,39 +18,18 @@
 #include "model/layouts.h"
 #include "qt/host.h"
 #include "qt/runtime.h"
+#include "qt_input.h"
 #include "qt_test_app.h"
 #include "shell/mdimain.h"
 
 namespace {
 
+using bxtest::click;
+using bxtest::px_rect;
 using bxtest::settle;
+using bxtest::type;
+using bxtest::wheel;
 
-void click(QWidget* w, QPoint at) {
-    for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QMouseEvent ev(t, QPointF(at), w->mapToGlobal(QPointF(at)), Qt::LeftButton,
-                       t == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(w, &ev);
-    }
-    settle();
-}
-
-void type(QWidget* w, const std::string& text) {
-    for (char ch : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(ch)));
-        QApplication::sendEvent(w, &press);
-        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(QChar(ch)));
-        QApplication::sendEvent(w, &release);
-    }
-}
-
-void wheel(QWidget* w, QPoint at, int notches) {
-    QWheelEvent ev(QPointF(at), w->mapToGlobal(QPointF(at)), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
-                   Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(w, &ev);
-    settle();
-}
-
-QRect px_rect(const ui::Grid::Rect& r) { return QRect(bx::px(r.x), bx::px(r.y), bx::px(r.w), bx::px(r.h)); }
 
 }  // namespace
 

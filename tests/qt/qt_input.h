@@ -1,0 +1,51 @@
+// A user's mouse and keys on the real widgets: events sent as Qt delivers
+// them, so the front end's focus, wheel and key handling are what is tested.
+#pragma once
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QRect>
+#include <QWheelEvent>
+#include <QWidget>
+
+#include <string>
+
+#include "qt/host.h"
+#include "qt_test_app.h"
+#include "ui/grid.h"
+
+namespace bxtest {
+
+// A left click at `at` in w, then the front end settles.
+inline void click(QWidget* w, QPoint at) {
+    for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent ev(t, QPointF(at), w->mapToGlobal(QPointF(at)), Qt::LeftButton,
+                       t == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &ev);
+    }
+    settle();
+}
+
+// Each character typed as a key press and release.
+inline void type(QWidget* w, const std::string& text) {
+    for (char ch : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(ch)));
+        QApplication::sendEvent(w, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(QChar(ch)));
+        QApplication::sendEvent(w, &release);
+    }
+}
+
+// The mouse wheel turned by `notches` (positive: away from the user) at `at`.
+inline void wheel(QWidget* w, QPoint at, int notches) {
+    QWheelEvent ev(QPointF(at), w->mapToGlobal(QPointF(at)), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                   Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w, &ev);
+    settle();
+}
+
+// A grid cell's rectangle in pixels.
+inline QRect px_rect(const ui::Grid::Rect& r) { return QRect(bx::px(r.x), bx::px(r.y), bx::px(r.w), bx::px(r.h)); }
+
+}  // namespace bxtest
