@@ -57,8 +57,17 @@ ui::Form* App::Form_named(std::string_view name) const {
 namespace {
 using Listeners = std::vector<std::pair<int, std::function<void()>>>;
 
-void Remove_listener(Listeners& ls, int id) {
-    std::erase_if(ls, [id](const auto& l) { return l.first == id; });
+// Adds an entry under the next id of `next` and returns that id.
+template <class Entries, class Fn>
+int Add_entry(Entries& es, int& next, Fn fn) {
+    const int id = next++;
+    es.emplace_back(id, std::move(fn));
+    return id;
+}
+
+template <class Entries>
+void Remove_entry(Entries& es, int id) {
+    std::erase_if(es, [id](const auto& e) { return e.first == id; });
 }
 
 // Runs every listener in the order they were added. Ids first: a listener
@@ -76,34 +85,24 @@ void Run_listeners(const Listeners& ls) {
 }  // namespace
 
 int App::Add_image_listener(std::function<void()> on_replaced) {
-    const int id = next_listener_id_++;
-    image_listeners_.emplace_back(id, std::move(on_replaced));
-    return id;
+    return Add_entry(image_listeners_, next_listener_id_, std::move(on_replaced));
 }
 
-void App::Remove_image_listener(int id) { Remove_listener(image_listeners_, id); }
+void App::Remove_image_listener(int id) { Remove_entry(image_listeners_, id); }
 
 void App::Image_replaced() { Run_listeners(image_listeners_); }
 
 int App::Add_limits_listener(std::function<void()> on_changed) {
-    const int id = next_listener_id_++;
-    limits_listeners_.emplace_back(id, std::move(on_changed));
-    return id;
+    return Add_entry(limits_listeners_, next_listener_id_, std::move(on_changed));
 }
 
-void App::Remove_limits_listener(int id) { Remove_listener(limits_listeners_, id); }
+void App::Remove_limits_listener(int id) { Remove_entry(limits_listeners_, id); }
 
 void App::Limits_changed() { Run_listeners(limits_listeners_); }
 
-int App::Add_exchange(std::function<bool()> runs) {
-    const int id = next_exchange_id_++;
-    exchanges_.emplace_back(id, std::move(runs));
-    return id;
-}
+int App::Add_exchange(std::function<bool()> runs) { return Add_entry(exchanges_, next_exchange_id_, std::move(runs)); }
 
-void App::Remove_exchange(int id) {
-    std::erase_if(exchanges_, [id](const auto& e) { return e.first == id; });
-}
+void App::Remove_exchange(int id) { Remove_entry(exchanges_, id); }
 
 bool App::Exchange_runs() const {
     return std::any_of(exchanges_.begin(), exchanges_.end(), [](const auto& e) { return e.second(); });
