@@ -32,7 +32,9 @@ inline double Now_ms() {
 
 // The line time of a transfer: every byte on the line, both ways, at 10 bits
 // a byte and 9600 baud, plus the send pump's 15 ms before each frame the
-// program sends. An estimate, not a bound: a transfer can end just under it.
+// program sends. An estimate, not a bound: the two ways are counted one
+// after another while the line carries both at once, so a transfer can end
+// just under it.
 struct LineCount {
     long bytes = 0;
     long frames = 0;
