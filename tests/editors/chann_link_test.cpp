@@ -48,7 +48,6 @@ int addr_of(const Frame& f) {
 TEST(ChannLink, ReadRequestsPairsInOrder) {
     RadioProgram p;
     p.start_identified();
-    p.radio.radio.Fill_pattern();
     Pair_window w(p.app);
     w.Load();
     p.app.Pair_toggle = -1;  // left over from elsewhere: the read starts with channels

@@ -13,6 +13,7 @@
 namespace editortest {
 
 struct EditorProgram : linktest::RadioProgram {
+    using RadioProgram::RadioProgram;
     bx::frm_chann& ch() { return *app.Editor<bx::EditorId::frm_chann>(); }
     bx::frm_FM& fm() { return *app.Editor<bx::EditorId::frm_FM>(); }
 

@@ -17,9 +17,14 @@ namespace linktest {
 
 using radiosim::Frame;
 
+// By default the radio holds the byte pattern: most tests compare the bytes
+// a read brings and a write leaves, so each byte must differ from what a
+// default image holds.
 struct RadioProgram : bxtest::Program {
-    radiosim::SimRadio radio{rt.sim};
-    explicit RadioProgram(int port = 3) { rt.ports.add_port(port, radio.Port()); }
+    radiosim::SimRadio radio;
+    explicit RadioProgram(int port = 3, radiosim::Memory memory = radiosim::Memory::Pattern) : radio(rt.sim, memory) {
+        rt.ports.add_port(port, radio.Port());
+    }
 
     bx::Form_Comm_Read& rd() { return *app.Form_Comm_Read; }
     bx::Form_Comm_Write& wr() { return *app.Form_Comm_Write; }

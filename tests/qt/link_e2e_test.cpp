@@ -23,7 +23,7 @@ TEST(LinkEndToEnd, ReadThenWriteOverAPseudoTerminal) {
     ASSERT_FALSE(dump.path.empty());
 
     linkrun::Run run;
-    ASSERT_TRUE(run.Start({"--password", "246810", "--dump", dump.path})) << run.error;
+    ASSERT_TRUE(run.Start({"--pattern", "--password", "246810", "--dump", dump.path})) << run.error;
     auto& app = *run.app;
     EXPECT_EQ(app.Comm_port, linkrun::kSimPort);
     EXPECT_EQ(app.MDImain->StatusBar1.Panels(8).Text, " 136-- 174 MHZ");
@@ -32,7 +32,7 @@ TEST(LinkEndToEnd, ReadThenWriteOverAPseudoTerminal) {
     // options window, open from start-up, would show it at once and store
     // its out-of-list settings back as its last items: closed first.)
     app.Window(bx::EditorId::frm_option)->Unload();
-    radiosim::Radio model;
+    radiosim::Radio model(radiosim::Memory::Pattern);
     model.Set_passwords("246810", "");
     ASSERT_GE(run.Read("246810"), 0) << run.error;
     for (int r = 0; r <= 787; ++r)
@@ -63,7 +63,7 @@ TEST(LinkEndToEnd, WriteChosenAgainDuringTheWriteKeepsIt) {
     ASSERT_FALSE(dump.path.empty());
 
     linkrun::Run run;
-    ASSERT_TRUE(run.Start({"--password", "246810", "--dump", dump.path})) << run.error;
+    ASSERT_TRUE(run.Start({"--pattern", "--password", "246810", "--dump", dump.path})) << run.error;
     auto& app = *run.app;
     QMainWindow* mw = run.rt->forms().main_window();
     ASSERT_NE(mw, nullptr);

@@ -26,7 +26,6 @@ int addr_of(const Frame& f) { return f.bytes[1] * 256 + f.bytes[2]; }
 struct GuardProgram : editortest::EditorProgram {
     radiosim::SimRadio radio10{rt.sim};
     GuardProgram() {
-        radio.radio.Fill_pattern();
         rt.ports.add_port(10, radio10.Port());
         start_identified();
         // Its display rule stores a setting beyond its list as the last
@@ -344,8 +343,7 @@ TEST(ExchangeGuard, EachExchangeKeepsItsBaseAddress) {
     for (size_t k = 0; k < writes.size(); ++k) EXPECT_EQ(addr_of(writes[k]), 0x3000 + 16 * static_cast<int>(k)) << k;
     EXPECT_TRUE(p.radio_holds_image(768, 783));
     std::vector<uint8_t> before_fm(p.radio.radio.mem.begin(), p.radio.radio.mem.begin() + 0x3000);
-    radiosim::Radio pattern;
-    pattern.Fill_pattern();
+    const radiosim::Radio pattern(radiosim::Memory::Pattern);
     EXPECT_TRUE(std::equal(before_fm.begin(), before_fm.end(), pattern.mem.begin()));  // nothing below 0x3000 written
     int dtmf_reads = 0;
     for (const Frame& f : p.radio10.radio.frames)

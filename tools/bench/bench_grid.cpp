@@ -54,7 +54,7 @@ std::vector<RowTexts> factory_rows() {
         t[4] = bx::Tone_code_to_text(rec(8), rec(9), tones);
         t[5] = bx::Tone_code_to_text(rec(10), rec(11), tones);
         t[6] = (rec(14) & 7) == 1 ? "LOW" : "HIGH";
-        t[7] = (rec(15) & 0x40) ? "N" : "W";
+        t[7] = std::string((rec(15) & 0x40) ? "N" : "W");
         t[8] = "OFF";
         t[9] = (rec(15) & 8) ? "ON" : "OFF";
         t[10] = (rec(15) & 4) ? "ON" : "OFF";

@@ -1,7 +1,8 @@
 // The link benchmark: a full read and a full write through the real
 // program's windows (Qt front end, offscreen) against `radio-sim --pty`
-// pacing every byte at 9600 baud. Prints each transfer's wall time, the
-// line's lower bound and their ratio; exits 1 when a ratio is above 1.05.
+// pacing every byte at 9600 baud. Prints each transfer's wall time, its
+// line time (an estimate, which a transfer can come in just under) and
+// their ratio; exits 1 when a ratio is above 1.05.
 #include <cstdio>
 
 #include "bench/link_run.h"
@@ -30,12 +31,12 @@ int main() {
         linkrun::LineCount line;
     } rows[] = {{"read ", read_s, linkrun::Read_line()}, {"write", write_s, linkrun::Write_line()}};
     bool ok = true;
-    std::printf("transfer  wall (s)  line bound (s)  bytes  frames  ratio\n");
+    std::printf("transfer  wall (s)  line time (s)  bytes  frames  ratio\n");
     for (const Row& r : rows) {
-        const double bound = r.line.seconds();
-        const double ratio = r.wall / bound;
+        const double line_s = r.line.seconds();
+        const double ratio = r.wall / line_s;
         ok = ok && ratio <= 1.05;
-        std::printf("%s     %8.3f  %14.3f  %5ld  %6ld  %5.3f\n", r.what, r.wall, bound, r.line.bytes, r.line.frames,
+        std::printf("%s     %8.3f  %13.3f  %5ld  %6ld  %5.3f\n", r.what, r.wall, line_s, r.line.bytes, r.line.frames,
                     ratio);
     }
     std::printf("target: ratio <= 1.05 for both: %s\n", ok ? "met" : "NOT met");

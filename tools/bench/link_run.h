@@ -30,9 +30,11 @@ inline double Now_ms() {
     return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
 }
 
-// The line's lower bound of a transfer: every byte on the line, both ways,
-// at 10 bits a byte and 9600 baud, plus the send pump's 15 ms before each
-// frame the program sends.
+// The line time of a transfer: every byte on the line, both ways, at 10 bits
+// a byte and 9600 baud, plus the send pump's 15 ms before each frame the
+// program sends. An estimate, not a bound: the two ways are counted one
+// after another while the line carries both at once, so a transfer can end
+// just under it.
 struct LineCount {
     long bytes = 0;
     long frames = 0;

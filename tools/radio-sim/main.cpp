@@ -14,7 +14,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <iterator>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -27,6 +29,7 @@
 #include <vector>
 
 #include "model/adj_file.h"
+#include "model/datafile.h"
 #include "radio-sim/radio_sim.h"
 
 namespace {
@@ -42,9 +45,13 @@ double now_us() {
 
 void usage() {
     std::fprintf(stderr,
-                 "usage: radio-sim --pty [--pace] [--link PATH] [--load FILE] [--adj FILE] [--dump FILE]\n"
-                 "                 [--password P1[,P2]] [--log]\n"
-                 "  --load FILE  the radio's memory from a binary file (0x4010 bytes)\n"
+                 "usage: radio-sim --pty [--pace] [--link PATH] [--pattern] [--load FILE] [--adj FILE]\n"
+                 "                 [--dump FILE] [--password P1[,P2]] [--log]\n"
+                 "  --pattern    the memory starts with a byte pattern instead of a radio in use\n"
+                 "  --load FILE  the radio's memory from the program's data file (.dat) or a\n"
+                 "               binary file of 0x4010 bytes\n"
+                 "  --dump FILE  its memory at the end, as a data file when FILE ends in .dat,\n"
+                 "               else binary\n"
                  "  --adj FILE   its alignment area 0x3C00-0x3DFF from an alignment (.adj) file\n"
                  "  faults: [--silent] [--wrong-ident] [--no-end-mark] [--ident-01 48|49] [--pieces N]\n"
                  "          [--piece-gap MS] [--late-last MS] [--extra N] [--shift-x N] [--wrong-ack]\n"
@@ -52,7 +59,7 @@ void usage() {
 }
 
 struct Options {
-    bool pty = false, pace = false, log = false;
+    bool pty = false, pace = false, log = false, pattern = false;
     std::string link, load, adj, dump, password;
     radiosim::Faults faults;
 };
@@ -78,6 +85,7 @@ bool parse(int argc, char** argv, Options& o) {
         if (a == "--pty") o.pty = true;
         else if (a == "--pace") o.pace = true;
         else if (a == "--log") o.log = true;
+        else if (a == "--pattern") o.pattern = true;
         else if (a == "--link") ok = value(o.link);
         else if (a == "--load") ok = value(o.load);
         else if (a == "--adj") ok = value(o.adj);
@@ -113,6 +121,56 @@ const char* kind_name(radiosim::Frame::Kind k) {
     case radiosim::Frame::Write: return "write";
     default: return "junk";
     }
+}
+
+// A file named NAME.dat (any case) is a data file.
+bool is_data_file_name(const std::string& path) {
+    if (path.size() < 4) return false;
+    std::string ext = path.substr(path.size() - 4);
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ext == ".dat";
+}
+
+// The memory from a binary file of exactly kMemBytes bytes, or else from the
+// program's data file (the whole image, 0x0000-0x400F). A file that is
+// neither is refused with the data file's message.
+bool load_memory(const std::string& path, radiosim::Radio& radio) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        std::fprintf(stderr, "radio-sim: cannot read %s\n", path.c_str());
+        return false;
+    }
+    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (bytes.size() == static_cast<size_t>(radiosim::kMemBytes) && !is_data_file_name(path)) {
+        std::copy(bytes.begin(), bytes.end(), reinterpret_cast<char*>(radio.mem.data()));
+        return true;
+    }
+    bx::MemImage img = radio.Image();
+    if (bx::FileError e = bx::Load_data_file(path, img)) {
+        std::fprintf(stderr, "radio-sim: %s\n", bx::File_error_text(e, path, 0).c_str());
+        return false;
+    }
+    radio.Set_image(img);
+    return true;
+}
+
+// The memory into a data file when the name ends in .dat, else as its
+// kMemBytes bytes.
+bool dump_memory(const std::string& path, const radiosim::Radio& radio) {
+    if (is_data_file_name(path)) {
+        if (bx::FileError e = bx::Save_data_file(path, radio.Image())) {
+            std::fprintf(stderr, "radio-sim: %s\n", bx::File_error_text(e, path, 0).c_str());
+            return false;
+        }
+        return true;
+    }
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(radio.mem.data()), radiosim::kMemBytes);
+    if (!out) {
+        std::fprintf(stderr, "radio-sim: cannot write %s\n", path.c_str());
+        return false;
+    }
+    return true;
 }
 
 // The radio on the master side of the pseudo-terminal, with a queue of
@@ -230,16 +288,9 @@ int main(int argc, char** argv) {
         usage();
         return 2;
     }
-    radiosim::Radio radio;
+    radiosim::Radio radio(opt.pattern ? radiosim::Memory::Pattern : radiosim::Memory::InUse);
     radio.faults = opt.faults;
-    if (!opt.load.empty()) {
-        std::ifstream in(opt.load, std::ios::binary);
-        if (!in) {
-            std::fprintf(stderr, "radio-sim: cannot read %s\n", opt.load.c_str());
-            return 1;
-        }
-        in.read(reinterpret_cast<char*>(radio.mem.data()), radiosim::kMemBytes);
-    }
+    if (!opt.load.empty() && !load_memory(opt.load, radio)) return 1;
     if (!opt.adj.empty()) {
         bx::AdjTable t = radio.Adj_area();
         if (bx::FileError e = bx::Load_adj_file(opt.adj, t)) {
@@ -300,13 +351,6 @@ int main(int argc, char** argv) {
     close(master);
     close(slave);
     if (!opt.link.empty()) unlink(opt.link.c_str());
-    if (!opt.dump.empty()) {
-        std::ofstream out(opt.dump, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(radio.mem.data()), radiosim::kMemBytes);
-        if (!out) {
-            std::fprintf(stderr, "radio-sim: cannot write %s\n", opt.dump.c_str());
-            return 1;
-        }
-    }
+    if (!opt.dump.empty() && !dump_memory(opt.dump, radio)) return 1;
     return 0;
 }

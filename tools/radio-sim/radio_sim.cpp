@@ -23,7 +23,12 @@ void put_text(std::vector<uint8_t>& r, int at, const std::string& s, int len) {
 
 // ---- Radio ----
 
-Radio::Radio() { Fill_pattern(); }
+Radio::Radio(Memory m) {
+    if (m == Memory::Pattern)
+        Fill_pattern();
+    else
+        Fill_memory();
+}
 
 void Radio::Fill_pattern() {
     for (int a = 0; a < kMemBytes; ++a) mem[static_cast<size_t>(a)] = static_cast<uint8_t>((a * 37 + (a >> 8) * 11 + 0x5A) & 0xFF);
@@ -65,6 +70,16 @@ void Radio::Set_adj_area(const bx::AdjTable& t) {
     for (int c = 0; c < bx::kAdjRecords; ++c)
         for (int r = 0; r < bx::kAdjCells; ++r)
             mem[static_cast<size_t>(bx::area::kAdjAddr + 16 * c + r)] = static_cast<uint8_t>(t(c, r) & 0xFF);
+}
+
+bx::MemImage Radio::Image() const {
+    bx::MemImage img;
+    for (int a = 0; a < kMemBytes; ++a) img.at_addr(a) = mem[static_cast<size_t>(a)];
+    return img;
+}
+
+void Radio::Set_image(const bx::MemImage& img) {
+    for (int a = 0; a < kMemBytes; ++a) mem[static_cast<size_t>(a)] = img.at_addr(a);
 }
 
 void Radio::Set_passwords(const std::string& p1, const std::string& p2) {
@@ -237,7 +252,7 @@ private:
     std::shared_ptr<bool> alive_;
 };
 
-SimRadio::SimRadio(ui::SimLoop& loop) : loop_(loop) {}
+SimRadio::SimRadio(ui::SimLoop& loop, Memory m) : radio(m), loop_(loop) {}
 
 SimRadio::~SimRadio() { *alive_ = false; }
 

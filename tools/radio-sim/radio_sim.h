@@ -30,6 +30,12 @@ constexpr int kMemBytes = bx::kImageRecords * bx::kRecordBytes;  // 0x0000-0x400
 // One byte on a 9600-baud line with 10 bits a byte.
 constexpr double kByteUs = 1e6 / 960.0;
 
+// What the radio's memory holds when it starts.
+enum class Memory {
+    InUse,    // a memory a radio in use could hold (Fill_memory)
+    Pattern,  // a fixed byte pattern that no default image holds (Fill_pattern)
+};
+
 // Faults the radio can be told to show.
 struct Faults {
     bool silent = false;       // answers nothing
@@ -64,7 +70,7 @@ struct Frame {
 
 class Radio {
 public:
-    Radio();
+    explicit Radio(Memory m = Memory::InUse);
 
     // ---- what the radio is ----
     // Band limits in MHz: A low, A high, B low, B high (sent as 3 digits each).
@@ -76,6 +82,11 @@ public:
     std::array<uint8_t, kMemBytes> mem{};
     Faults faults;
 
+    // Fills the memory with what a radio in use could hold: a few named
+    // channels, FM presets, signalling entries and the factory options, every
+    // value inside `bands` and the editors' lists, the alignment area of
+    // Fill_adj_area and both passwords blank (any password passes).
+    void Fill_memory();
     // Fills the memory with a fixed pattern that no default image holds,
     // with a valid alignment area (Fill_adj_area) and both passwords blank
     // (any password passes).
@@ -89,6 +100,10 @@ public:
     // stored as its byte).
     bx::AdjTable Adj_area() const;
     void Set_adj_area(const bx::AdjTable& t);
+    // The memory as an image (record r: addresses 16r..16r+15), and setting
+    // the whole memory from one.
+    bx::MemImage Image() const;
+    void Set_image(const bx::MemImage& img);
     // Sets password 1 (user) and password 2 (super), blank-padded to 6.
     void Set_passwords(const std::string& p1, const std::string& p2);
 
@@ -118,7 +133,7 @@ private:
 // memory from one exchange to the next.
 class SimRadio {
 public:
-    explicit SimRadio(ui::SimLoop& loop);
+    explicit SimRadio(ui::SimLoop& loop, Memory m = Memory::InUse);
     ~SimRadio();
     SimRadio(const SimRadio&) = delete;
     SimRadio& operator=(const SimRadio&) = delete;

@@ -1,5 +1,6 @@
 #include "editors/fm/fm_rows.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "editors/fm/fm_choices.h"
@@ -106,12 +107,16 @@ FmCells Fm_row_cells(const MemImage& img, int n) {
 std::string Fm_freq_cell(const std::string& typed) {
     const std::string num = number_chars(typed);
     const size_t point = num.find('.');
-    std::string whole = num.substr(0, point);
-    std::string frac = point == std::string::npos ? std::string() : num.substr(point + 1);
-    whole.erase(0, whole.find_first_not_of('0'));
-    if (whole.empty()) whole = "0";
-    frac.resize(5, '0');  // cut to 10 Hz, or filled with zeros
-    return whole + "." + frac;
+    const size_t whole_end = point == std::string::npos ? num.size() : point;
+    // The whole MHz without leading zeros ("0" for none), the point, and
+    // the decimals cut to 10 Hz or filled with zeros.
+    const size_t first = num.find_first_not_of('0');
+    std::string cell = first < whole_end ? num.substr(first, whole_end - first) : std::string(1, '0');
+    cell += '.';
+    const size_t decimals = point == std::string::npos ? 0 : std::min<size_t>(num.size() - point - 1, 5);
+    if (decimals > 0) cell.append(num, point + 1, decimals);
+    cell.append(5 - decimals, '0');
+    return cell;
 }
 
 std::string Fm_low_cell() { return Fm_freq_cell(std::to_string(kFmLowLimit)); }

@@ -218,7 +218,7 @@ void frm_2tone::Set_captions() {
     ui::Label* tone_labels[4] = {&Label_A_tone, &Label_B_Tone, &Label_C_Tone, &Label_D_Tone};
     for (int k = 0; k < 4; ++k) tone_labels[k]->setCaption(T(text::kToneLabels[k]));
     Label_Reset.setCaption(T(text::kLabelReset));
-    Frame_Dec_xx.setCaption(" " + Entry_caption(1));
+    Frame_Dec_xx.setCaption(std::string(" ").append(Entry_caption(1)));
     Command_read.setCaption(T(editor_text::kRead));
     Command_Write.setCaption(T(editor_text::kWrite));
     Command_def.setCaption(T(editor_text::kDefault));
@@ -248,7 +248,7 @@ void frm_2tone::TabStrip1_Click() {
         Frame_Encode.setVisible(false);
         Frame_Decode.setVisible(true);
         Selected_dec_entry = 0;
-        Frame_Dec_xx.setCaption(" " + Entry_caption(1));
+        Frame_Dec_xx.setCaption(std::string(" ").append(Entry_caption(1)));
         Edata_Load(0);
     }
     // An unfinished encode edit is dropped.
