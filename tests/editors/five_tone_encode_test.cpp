@@ -62,6 +62,7 @@ TEST_F(FiveToneEncode, FrameBoxKeysPastesAndLeaving) {
         const int std_byte = p.at(591 + c.row, 15);
         w.MSF_Encode.click(c.row, c.col);
         ASSERT_TRUE(w.Text_Encode.Visible());
+        w.Text_Encode.Select(5, 0);  // a click at the end of the selected frame
         w.Text_Encode.type(c.keys);
         if (c.paste) w.Text_Encode.setText(c.paste);
         EXPECT_EQ(w.Text_Encode.Text(), c.box);

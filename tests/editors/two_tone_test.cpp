@@ -255,7 +255,7 @@ TEST_F(TwoTone, ToneBoxEdgeCases) {
     w.MSF_Decode.click(0, 4);
     EXPECT_EQ(w.Selected_dec_entry, 5);
     EXPECT_EQ(w.Frame_Dec_xx.Caption(), "6 Decode 2 Tone Frequency");
-    // Seven characters: no further key, Enter and Backspace included.
+    // Seven characters: no further character (Backspace is never taken).
     w.Text_D.enter("1234567");
     for (const char* key : {"8", "\r", "\b"}) {
         w.Text_D.type(key);
