@@ -94,8 +94,17 @@ protected:
                    have[have.size() - 1 - suf] == want[want.size() - 1 - suf])
                 ++suf;
             if (suf > 0 && have[have.size() - suf].isLowSurrogate()) --suf;
-            le->setSelection(static_cast<int>(pre), static_cast<int>(have.size() - pre - suf));
-            le->insert(want.mid(pre, want.size() - pre - suf));
+            const int removed = static_cast<int>(have.size() - pre - suf);
+            const QString inserted = want.mid(pre, want.size() - pre - suf);
+            if (inserted.isEmpty() && removed <= 2 && have.mid(pre, removed).toUcs4().size() == 1) {
+                // One character gone: as Backspace takes it, so undo steps
+                // over it as over a typed Backspace.
+                le->setCursorPosition(static_cast<int>(pre) + removed);
+                le->backspace();
+            } else {
+                le->setSelection(static_cast<int>(pre), removed);
+                le->insert(inserted);
+            }
         }
         if (le->text() != want) le->setText(want);
         showing_ = false;
@@ -135,8 +144,9 @@ protected:
             return false;
         case QEvent::MouseButtonDblClick:
             // The second click of the double-click whose first click opened
-            // the editor over its cell: the text stays selected.
-            if (presses_since_select_ == 1) {
+            // the editor over its cell (its press may come first or not):
+            // the text stays selected.
+            if (presses_since_select_ == 0 || presses_since_select_ == 1) {
                 presses_since_select_ = -1;
                 le->selectAll();
                 return true;
@@ -416,9 +426,11 @@ public:
         default: break;
         }
         if (le) {
-            // The text part's events; a key it leaves (Up, Down) comes to
-            // the list too, and is not offered twice.
-            if (o == le) return entry_event(le, e);
+            // The list is its text part's focus proxy: keys reach the list
+            // (or, sent there, the text part); both go to the text part's
+            // typing. A key the text part leaves comes on to the list.
+            if (o == le || e->type() == QEvent::KeyPress || e->type() == QEvent::InputMethod)
+                return entry_event(le, e);
             return false;
         }
         // A list without a text part: typed characters go to the control's
