@@ -110,9 +110,18 @@ protected:
         showing_ = false;
     }
 
-    // Shows the selection code gave the control (a cell editor opening).
+    // Shows the selection code gave the control (a cell editor opening). It
+    // begins a new edit: the undo history starts anew, so an undo never
+    // brings back what the box held over another cell.
     void show_selection(QLineEdit* le) {
         const QString t = le->text();
+        {
+            QSignalBlocker block(le);
+            showing_ = true;
+            le->setText(QString());
+            le->setText(t);
+            showing_ = false;
+        }
         const int a = utf16_pos(t, entry().SelStart());
         const int b = utf16_pos(t, entry().SelStart() + entry().SelLength());
         if (b > a) le->setSelection(a, b - a);

@@ -113,7 +113,10 @@ bool TextEntry::key_would_pass(int key, int start, int len) {
     return key != 0;
 }
 
-int TextEntry::utf8_count(const std::string& s) { return utf8_length(s); }
+void TextEntry::text_set_by_code() {
+    sel_start_ = utf8_length(entry_text());
+    sel_len_ = 0;
+}
 
 void TextEntry::clamp_selection(int start, int len) {
     const int size = utf8_length(entry_text());

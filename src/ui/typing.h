@@ -89,10 +89,9 @@ protected:
     // Tells the screen that property `prop` changed ("Sel": the selection).
     virtual void entry_changed(const char* prop) = 0;
     // Code gave the text: the cursor goes to its end.
-    void text_set_by_code() { sel_start_ = utf8_count(entry_text()), sel_len_ = 0; }
+    void text_set_by_code();
 
 private:
-    static int utf8_count(const std::string& s);
     void clamp_selection(int start, int len);
     int sel_start_ = 0, sel_len_ = 0;
     // Where the key that KeyPress is judging goes; start -1 outside KeyPress.

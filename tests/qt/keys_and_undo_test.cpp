@@ -248,6 +248,17 @@ TEST(QtKeys, UndoAndRedoAreEditsJudgedAndStored) {
     EXPECT_EQ(w.Text_Edit.Text(), "146.5");
     click(grid, elsewhere);
     EXPECT_EQ(w.MSF_Chann.TextMatrix(10, 2), "146.50000");
+    // Enter moves the box on to the transmit cell: a new edit there, with
+    // nothing of the receive cell's to undo.
+    click(grid, rx);
+    type(edit, "147");
+    key(edit, Qt::Key_Return);
+    ASSERT_TRUE(edit->isVisible());
+    EXPECT_EQ(w.MSF_Chann.Col(), 3);
+    EXPECT_EQ(w.Text_Edit.Text(), "147.00000");
+    EXPECT_FALSE(edit->isUndoAvailable());
+    key(edit, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(w.Text_Edit.Text(), "147.00000");
     EXPECT_TRUE(p.boxes.empty()) << p.boxes.front();
 }
 
