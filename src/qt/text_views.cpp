@@ -14,6 +14,7 @@
 #include <QStylePainter>
 
 #include <algorithm>
+#include <functional>
 #include <type_traits>
 #include <vector>
 
@@ -38,48 +39,11 @@ int utf16_pos(const QString& text, int chars) {
 // ---- typing into a text box or an editable combo ----
 //
 // The widget never edits by itself: every character goes through the
-// control's typing rules (ui::TextEntry), where the cursor or selection is.
-// After the edit the cursor goes where the control says.
-void edit_at(ControlView& v, ui::TextEntry& entry, QLineEdit* le, int key, bool del) {
-    const QString before = le->text();
-    int start = le->cursorPosition(), len = 0;
-    if (le->hasSelectedText()) start = le->selectionStart(), len = static_cast<int>(le->selectedText().size());
-    const int cstart = char_pos(before, start);
-    const int clen = char_pos(before, start + len) - cstart;
-    int cursor = -1;
-    v.forward([&] { cursor = del ? entry.delete_at(cstart, clen) : entry.type_at(key, cstart, clen); });
-    if (cursor >= 0 && v.live()) le->setCursorPosition(utf16_pos(le->text(), cursor));
-}
-
-// A key pressed in the line edit of a text entry. Returns whether it was taken.
-bool route_key(ControlView& v, ui::TextEntry& entry, QLineEdit* le, QKeyEvent* ke) {
-    if (ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
-    switch (ke->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: edit_at(v, entry, le, 13, false); return true;
-    case Qt::Key_Escape: edit_at(v, entry, le, 27, false); return true;
-    case Qt::Key_Backspace: edit_at(v, entry, le, 8, false); return true;
-    case Qt::Key_Delete: edit_at(v, entry, le, 0, true); return true;
-    default: break;
-    }
-    const QString text = ke->text();
-    if (text.isEmpty()) return false;
-    const auto codes = text.toUcs4();
-    for (char32_t cp : codes)
-        if (cp < 0x20 || cp == 0x7F) return false;  // a control key: the widget's own
-    for (char32_t cp : codes) edit_at(v, entry, le, static_cast<int>(cp), false);
-    return true;
-}
-
-// Characters an input method commits go the same way; its pre-edit text
-// stays the widget's.
-void route_input_method(ControlView& v, ui::TextEntry& entry, QLineEdit* le, QInputMethodEvent* ie) {
-    const QString commit = ie->commitString();
-    if (commit.isEmpty()) return;
-    ie->setCommitString(QString());
-    for (char32_t cp : commit.toUcs4())
-        if (cp >= 0x20) edit_at(v, entry, le, static_cast<int>(cp), false);
-}
+// control's typing rules (ui::TextEntry), where the cursor or selection is,
+// and a refused key leaves the widget's text, selection and cursor as they
+// were. An edit the control makes for the user is shown as an edit of the
+// widget (its stretch replaced), so the widget's undo history holds the
+// user's edits; a text set by code replaces the history.
 
 // The selection (or the cursor, len 0) of a line edit, in characters.
 struct EditSpot {
@@ -93,76 +57,258 @@ EditSpot spot_of(const QLineEdit* le) {
     return {cstart, char_pos(t, start + len) - cstart};
 }
 
-// An edit the line edit made by itself: a paste (keys, context menu,
-// middle button, a dropped text), a cut, an undo. It replaced one stretch
-// of the control's text by another: the selection the widget had just
-// before (`spot`, noted as every event reached it) when the new text fits
-// it, otherwise the stretch where old and new text differ. The control
-// judges it as the user's Delete over the removed stretch, or as a paste of
-// the inserted one over it, by its typing rules; afterwards the widget
-// shows the control's text again, whatever was refused.
-void judge_widget_edit(ControlView& v, ui::TextEntry& entry, const std::string& held, QLineEdit* le,
-                       const QString& edited, EditSpot spot) {
-    const auto a = qs(held).toUcs4();
-    const auto b = edited.toUcs4();
-    const qsizetype na = a.size(), nb = b.size();
-    qsizetype start = std::clamp<qsizetype>(spot.start, 0, na);
-    qsizetype removed = std::clamp<qsizetype>(spot.len, 0, na - start);
-    const qsizetype keep = na - start - removed;  // the part after the stretch
-    bool fits = nb >= start + keep;
-    for (qsizetype i = 0; fits && i < start; ++i) fits = a[i] == b[i];
-    for (qsizetype i = 0; fits && i < keep; ++i) fits = a[na - 1 - i] == b[nb - 1 - i];
-    qsizetype inserted_len = nb - start - keep;
-    if (!fits) {
-        qsizetype pre = 0;
-        while (pre < na && pre < nb && a[pre] == b[pre]) ++pre;
-        qsizetype suf = 0;
-        while (suf < na - pre && suf < nb - pre && a[na - 1 - suf] == b[nb - 1 - suf]) ++suf;
-        start = pre;
-        removed = na - pre - suf;
-        inserted_len = nb - pre - suf;
-    }
-    const QString inserted =
-        QString::fromUcs4(reinterpret_cast<const char32_t*>(b.constData()) + start, inserted_len);
-    const int s = static_cast<int>(start), r = static_cast<int>(removed);
-    int cursor = -1;
-    v.forward([&] {
-        if (inserted.isEmpty())
-            cursor = r > 0 ? entry.cut_at(s, r) : -1;
-        else
-            cursor = entry.paste_at(ss(inserted), s, r);
-    });
-    if (!v.live()) return;
-    v.update("*");  // also when the control refused and kept its text
-    le->setCursorPosition(utf16_pos(le->text(), cursor >= 0 ? cursor : s));
-}
-
-class TextView : public ControlView {
+// What a text box and an editable combo's text part share: the typing, the
+// widget's own edits (paste, cut, undo and redo) judged by the typing rules,
+// the text and selection shown, and Up and Down offered to the control.
+class EntryView : public ControlView {
 public:
-    TextView(ui::TextBox& c, FormView& f, QWidget* parent) : ControlView(c, f), w_(new QLineEdit(parent)) {
-        w_->installEventFilter(this);
-        // Edits that are no typed keys (paste, cut, undo, a dropped text)
-        // are judged by the typing rules like the keys would be.
-        connect(w_, &QLineEdit::textEdited, this,
-                [this](const QString& t) { judge_widget_edit(*this, box(), box().Text(), w_, t, spot_); });
+    EntryView(ui::Control& c, FormView& f) : ControlView(c, f) {}
+
+protected:
+    virtual ui::TextEntry& entry() const = 0;
+    virtual ui::Focusable& focusable() const = 0;
+
+    // Watches line edit le: keys, input method, mouse; its own edits.
+    void watch(QLineEdit* le) {
+        le->installEventFilter(this);
+        // Edits that are no typed keys (paste, cut, undo, redo, a dropped
+        // text) are judged by the typing rules like the keys would be.
+        connect(le, &QLineEdit::textEdited, this, [this, le](const QString& t) {
+            if (!showing_) judge_widget_edit(le, t);
+        });
     }
+
+    // Shows the control's text in le: within a user's action as an edit of
+    // the differing stretch (kept in the undo history), otherwise as a new
+    // text.
+    void show_text(QLineEdit* le, const QString& want) {
+        if (le->text() == want || holding_) return;
+        showing_ = true;
+        if (user_action_) {
+            const QString have = le->text();
+            qsizetype pre = 0;
+            while (pre < have.size() && pre < want.size() && have[pre] == want[pre]) ++pre;
+            if (pre > 0 && have[pre - 1].isHighSurrogate()) --pre;
+            qsizetype suf = 0;
+            while (suf < have.size() - pre && suf < want.size() - pre &&
+                   have[have.size() - 1 - suf] == want[want.size() - 1 - suf])
+                ++suf;
+            if (suf > 0 && have[have.size() - suf].isLowSurrogate()) --suf;
+            const int removed = static_cast<int>(have.size() - pre - suf);
+            const QString inserted = want.mid(pre, want.size() - pre - suf);
+            if (inserted.isEmpty() && removed <= 2 && have.mid(pre, removed).toUcs4().size() == 1) {
+                // One character gone: as Backspace takes it, so undo steps
+                // over it as over a typed Backspace.
+                le->setCursorPosition(static_cast<int>(pre) + removed);
+                le->backspace();
+            } else {
+                le->setSelection(static_cast<int>(pre), removed);
+                le->insert(inserted);
+            }
+        }
+        if (le->text() != want) le->setText(want);
+        showing_ = false;
+    }
+
+    // Shows the selection code gave the control (a cell editor opening). It
+    // begins a new edit: the undo history starts anew, so an undo never
+    // brings back what the box held over another cell.
+    void show_selection(QLineEdit* le) {
+        const QString t = le->text();
+        {
+            QSignalBlocker block(le);
+            showing_ = true;
+            le->setText(QString());
+            le->setText(t);
+            showing_ = false;
+        }
+        const int a = utf16_pos(t, entry().SelStart());
+        const int b = utf16_pos(t, entry().SelStart() + entry().SelLength());
+        if (b > a) le->setSelection(a, b - a);
+        else le->setCursorPosition(a);
+        presses_since_select_ = 0;
+    }
+
+    // An event reaching le (or the list holding it). Returns whether it was
+    // taken.
+    bool entry_event(QLineEdit* le, QEvent* e) {
+        spot_ = spot_of(le);
+        switch (e->type()) {
+        case QEvent::KeyPress: {
+            presses_since_select_ = -1;
+            auto* ke = static_cast<QKeyEvent*>(e);
+            return arrow_key(ke) || route_key(le, ke);
+        }
+        case QEvent::InputMethod: {
+            auto* ie = static_cast<QInputMethodEvent*>(e);
+            const QString commit = ie->commitString();
+            if (commit.isEmpty()) return false;
+            ie->setCommitString(QString());
+            for (char32_t cp : commit.toUcs4())
+                if (cp >= 0x20) edit_at(le, static_cast<int>(cp), false);
+            return false;
+        }
+        case QEvent::MouseButtonPress:
+            if (presses_since_select_ >= 0) ++presses_since_select_;
+            return false;
+        case QEvent::MouseButtonDblClick:
+            // The second click of the double-click whose first click opened
+            // the editor over its cell (its press may come first or not):
+            // the text stays selected.
+            if (presses_since_select_ == 0 || presses_since_select_ == 1) {
+                presses_since_select_ = -1;
+                le->selectAll();
+                return true;
+            }
+            presses_since_select_ = -1;
+            return false;
+        default: return false;
+        }
+    }
+
+    // Up or Down over the control: offered to it first (a cell editor
+    // leaves its cell). Returns whether it was taken.
+    bool arrow_key(QKeyEvent* ke) {
+        if (ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier | Qt::ShiftModifier)) return false;
+        if (ke->key() != Qt::Key_Up && ke->key() != Qt::Key_Down) return false;
+        const int dir = ke->key() == Qt::Key_Up ? -1 : 1;
+        bool taken = false;
+        forward([this, dir, &taken] { taken = focusable().arrow(dir); });
+        return taken;
+    }
+
+    EditSpot spot_;
+
+private:
+    // A user's action on the control: what it does to the text shows as
+    // the user's edit.
+    void user_action(const std::function<void()>& action) {
+        const bool outer = user_action_;
+        user_action_ = true;
+        forward(action);
+        user_action_ = outer;
+    }
+
+    void edit_at(QLineEdit* le, int key, bool del) {
+        const EditSpot at = spot_of(le);
+        int cursor = -1;
+        ui::TextEntry& en = entry();
+        user_action([&] { cursor = del ? en.delete_at(at.start, at.len) : en.type_at(key, at.start, at.len); });
+        if (cursor >= 0 && live()) le->setCursorPosition(utf16_pos(le->text(), cursor));
+    }
+
+    // A key pressed in the line edit. Returns whether it was taken.
+    bool route_key(QLineEdit* le, QKeyEvent* ke) {
+        // Ctrl+Y redoes on every desktop, as Ctrl+Shift+Z does.
+        if (ke->key() == Qt::Key_Y && ke->modifiers() == Qt::ControlModifier) {
+            le->redo();
+            return true;
+        }
+        if (ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+        switch (ke->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter: edit_at(le, 13, false); return true;
+        case Qt::Key_Escape: edit_at(le, 27, false); return true;
+        case Qt::Key_Backspace: edit_at(le, 8, false); return true;
+        case Qt::Key_Delete: edit_at(le, 0, true); return true;
+        default: break;
+        }
+        const QString text = ke->text();
+        if (text.isEmpty()) return false;
+        const auto codes = text.toUcs4();
+        for (char32_t cp : codes)
+            if (cp < 0x20 || cp == 0x7F) return false;  // a control key: the widget's own
+        for (char32_t cp : codes) edit_at(le, static_cast<int>(cp), false);
+        return true;
+    }
+
+    // An edit the line edit made by itself: a paste (keys, context menu,
+    // middle button, a dropped text), a cut, an undo or redo. It replaced
+    // one stretch of the control's text by another: the selection the
+    // widget had just before (`spot_`, noted as every event reached it)
+    // when the new text fits it, otherwise the stretch where old and new
+    // text differ. The control judges it as the user's Delete over the
+    // removed stretch, or as a paste of the inserted one over it, by its
+    // typing rules; afterwards the widget shows the control's text, as an
+    // edit of its own, whatever was refused.
+    void judge_widget_edit(QLineEdit* le, const QString& edited) {
+        const auto a = qs(entry_text()).toUcs4();
+        const auto b = edited.toUcs4();
+        const qsizetype na = a.size(), nb = b.size();
+        qsizetype start = std::clamp<qsizetype>(spot_.start, 0, na);
+        qsizetype removed = std::clamp<qsizetype>(spot_.len, 0, na - start);
+        const qsizetype keep = na - start - removed;  // the part after the stretch
+        bool fits = nb >= start + keep;
+        for (qsizetype i = 0; fits && i < start; ++i) fits = a[i] == b[i];
+        for (qsizetype i = 0; fits && i < keep; ++i) fits = a[na - 1 - i] == b[nb - 1 - i];
+        qsizetype inserted_len = nb - start - keep;
+        if (!fits) {
+            qsizetype pre = 0;
+            while (pre < na && pre < nb && a[pre] == b[pre]) ++pre;
+            qsizetype suf = 0;
+            while (suf < na - pre && suf < nb - pre && a[na - 1 - suf] == b[nb - 1 - suf]) ++suf;
+            start = pre;
+            removed = na - pre - suf;
+            inserted_len = nb - pre - suf;
+        }
+        const QString inserted =
+            QString::fromUcs4(reinterpret_cast<const char32_t*>(b.constData()) + start, inserted_len);
+        const int s = static_cast<int>(start), r = static_cast<int>(removed);
+        int cursor = -1;
+        ui::TextEntry& en = entry();
+        // The widget shows the control's text once the control has judged
+        // the whole edit (a paste is judged key by key): the steps between
+        // are no edits of the widget, which would end its redo.
+        holding_ = true;
+        user_action([&] {
+            if (inserted.isEmpty())
+                cursor = r > 0 ? en.cut_at(s, r) : -1;
+            else
+                cursor = en.paste_at(ss(inserted), s, r);
+        });
+        holding_ = false;
+        if (!live()) return;
+        const bool outer = user_action_;
+        user_action_ = true;
+        show_text(le, qs(entry_text()));
+        user_action_ = outer;
+        le->setCursorPosition(utf16_pos(le->text(), cursor >= 0 ? cursor : s));
+        spot_ = spot_of(le);
+    }
+
+    virtual std::string entry_text() const = 0;
+
+    bool user_action_ = false;  // a user's action on the control runs
+    bool showing_ = false;      // the widget shows the control's text: no edit of the user's
+    bool holding_ = false;      // the control judges a widget's edit: its text shows after
+    // Mouse presses on the widget since code selected its text; -1 once a
+    // key or more presses came.
+    int presses_since_select_ = -1;
+};
+
+class TextView : public EntryView {
+public:
+    TextView(ui::TextBox& c, FormView& f, QWidget* parent) : EntryView(c, f), w_(new QLineEdit(parent)) { watch(w_); }
     QWidget* widget() const override { return w_; }
     void sync(const char* prop) override {
         ui::TextBox& c = box();
-        if (any(prop, {"Text"}) && w_->text() != qs(c.Text())) w_->setText(qs(c.Text()));
-        if (any(prop, {"MaxLength"})) w_->setMaxLength(c.MaxLength() > 0 ? c.MaxLength() : 32767);
-        if (any(prop, {"Locked"})) w_->setReadOnly(c.Locked());
-        if (any(prop, {"PasswordChar"})) w_->setEchoMode(c.PasswordChar().empty() ? QLineEdit::Normal : QLineEdit::Password);
-        if (any(prop, {"Alignment"})) w_->setAlignment(horizontal(c.Alignment()) | Qt::AlignVCenter);
+        // Each setter only on a real change: setting the maximum length
+        // again would set the text anew (and lose the selection and undo).
+        if (any(prop, {"MaxLength"}))
+            if (const int max = c.MaxLength() > 0 ? c.MaxLength() : 32767; w_->maxLength() != max) w_->setMaxLength(max);
+        if (any(prop, {"Text"})) show_text(w_, qs(c.Text()));
+        if (any(prop, {"Locked"}) && w_->isReadOnly() != c.Locked()) w_->setReadOnly(c.Locked());
+        if (any(prop, {"PasswordChar"})) {
+            const auto mode = c.PasswordChar().empty() ? QLineEdit::Normal : QLineEdit::Password;
+            if (w_->echoMode() != mode) w_->setEchoMode(mode);
+        }
+        if (any(prop, {"Alignment"}))
+            if (const Qt::Alignment a = horizontal(c.Alignment()) | Qt::AlignVCenter; w_->alignment() != a) w_->setAlignment(a);
+        if (is(prop, "Sel")) show_selection(w_);
     }
     bool eventFilter(QObject*, QEvent* e) override {
         if (!live()) return false;
-        spot_ = spot_of(w_);
         switch (e->type()) {
-        case QEvent::KeyPress: return route_key(*this, box(), w_, static_cast<QKeyEvent*>(e));
-        case QEvent::InputMethod:
-            route_input_method(*this, box(), w_, static_cast<QInputMethodEvent*>(e));
-            return false;
         case QEvent::FocusIn:
         case QEvent::FocusOut: forward_focus(*this, box(), w_, e); return false;
         default:
@@ -170,14 +316,16 @@ public:
                 forward([this] {
                     if (box().usable()) ui::fire(box().Click);
                 });
-            return false;
+            return entry_event(w_, e);
         }
     }
 
 private:
     ui::TextBox& box() const { return static_cast<ui::TextBox&>(control()); }
+    ui::TextEntry& entry() const override { return box(); }
+    ui::Focusable& focusable() const override { return box(); }
+    std::string entry_text() const override { return box().Text(); }
     QLineEdit* w_;
-    EditSpot spot_;
 };
 
 // Rebuilds a list widget's items only when they differ from the control's.
@@ -243,9 +391,9 @@ protected:
     }
 };
 
-class ComboView : public ControlView {
+class ComboView : public EntryView {
 public:
-    ComboView(ui::ComboBox& c, FormView& f, QWidget* parent) : ControlView(c, f), w_(new EllipsisCombo(parent)) {
+    ComboView(ui::ComboBox& c, FormView& f, QWidget* parent) : EntryView(c, f), w_(new EllipsisCombo(parent)) {
         w_->setInsertPolicy(QComboBox::NoInsert);
         w_->setMaxVisibleItems(16);
         w_->installEventFilter(this);
@@ -262,34 +410,67 @@ public:
         if (any(prop, {"List"})) mirror_items(w_, c.items());
         if (any(prop, {"List", "ListIndex", "Text"})) {
             QSignalBlocker block(w_);
+            QLineEdit* le = w_->lineEdit();
+            // The text first, so a position naming it leaves the text part
+            // (and its undo) alone; a position of none empties it, so the
+            // text is shown again after.
+            if (le) show_text(le, qs(c.Text()));
             if (w_->currentIndex() != c.ListIndex()) w_->setCurrentIndex(c.ListIndex());
-            if (QLineEdit* le = w_->lineEdit(); le && le->text() != qs(c.Text())) le->setText(qs(c.Text()));
+            if (le) show_text(le, qs(c.Text()));
             // A text wider than the box shows its beginning while the user is elsewhere.
-            if (QLineEdit* le = w_->lineEdit(); le && !le->hasFocus()) le->setCursorPosition(0);
+            if (le && !le->hasFocus()) le->setCursorPosition(0);
         }
         if (any(prop, {"Locked"}))
-            if (QLineEdit* le = w_->lineEdit()) le->setReadOnly(c.Locked());
+            if (QLineEdit* le = w_->lineEdit(); le && le->isReadOnly() != c.Locked()) le->setReadOnly(c.Locked());
+        if (is(prop, "Sel"))
+            if (QLineEdit* le = w_->lineEdit()) show_selection(le);
     }
     bool eventFilter(QObject* o, QEvent* e) override {
         if (!live()) return false;
         QLineEdit* le = w_->lineEdit();
-        if (le && o == le) spot_ = spot_of(le);
         switch (e->type()) {
-        case QEvent::KeyPress:
-            if (!le) return false;
-            return route_key(*this, combo(), le, static_cast<QKeyEvent*>(e));
-        case QEvent::InputMethod:
-            if (le) route_input_method(*this, combo(), le, static_cast<QInputMethodEvent*>(e));
-            return false;
         case QEvent::FocusIn:
         case QEvent::FocusOut: forward_focus(*this, combo(), w_, e); return false;
         case QEvent::Wheel: return pass_wheel_on(e);
         default: break;
         }
+        if (le) {
+            // The list is its text part's focus proxy: keys reach the list
+            // (or, sent there, the text part); both go to the text part's
+            // typing. A key the text part leaves comes on to the list.
+            if (o == le || e->type() == QEvent::KeyPress || e->type() == QEvent::InputMethod)
+                return entry_event(le, e);
+            return false;
+        }
+        // A list without a text part: typed characters go to the control's
+        // rules (a list whose KeyPress discards them stays as it is);
+        // Up and Down are offered to the control first.
+        if (e->type() == QEvent::KeyPress) {
+            auto* ke = static_cast<QKeyEvent*>(e);
+            if (arrow_key(ke)) return true;
+            if (ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+            return search_keys(ke->text());
+        }
+        if (e->type() == QEvent::InputMethod) {
+            auto* ie = static_cast<QInputMethodEvent*>(e);
+            if (!ie->commitString().isEmpty()) search_keys(ie->commitString());
+            ie->setCommitString(QString());
+            return false;
+        }
         return false;
     }
 
 private:
+    // Characters typed over a list without a text part. Returns whether
+    // they were taken (control keys are the widget's).
+    bool search_keys(const QString& text) {
+        if (text.isEmpty()) return false;
+        const auto codes = text.toUcs4();
+        for (char32_t cp : codes)
+            if (cp <= 0x20 || cp == 0x7F) return false;  // Space opens the list, as usual
+        for (char32_t cp : codes) forward([this, cp] { combo().search_key(static_cast<int>(cp)); });
+        return true;
+    }
     void set_editable(bool editable) {
         if (w_->isEditable() == editable) return;
         QSignalBlocker block(w_);
@@ -299,14 +480,14 @@ private:
             w_->setEditable(false);
         if (QLineEdit* le = w_->lineEdit()) {
             w_->setCompleter(nullptr);  // no completion behind the control's back
-            le->installEventFilter(this);
-            connect(le, &QLineEdit::textEdited, this,
-                    [this, le](const QString& t) { judge_widget_edit(*this, combo(), combo().Text(), le, t, spot_); });
+            watch(le);
         }
     }
     ui::ComboBox& combo() const { return static_cast<ui::ComboBox&>(control()); }
+    ui::TextEntry& entry() const override { return combo(); }
+    ui::Focusable& focusable() const override { return combo(); }
+    std::string entry_text() const override { return combo().Text(); }
     QComboBox* w_;
-    EditSpot spot_;
 };
 
 class ListView : public ControlView {

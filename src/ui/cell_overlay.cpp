@@ -21,6 +21,25 @@ CellOverlay::CellOverlay(Form& owner, std::string name, Grid& grid, Control& edi
     grid_.on_scroll([this] { drop(); });
 }
 
+bool CellOverlay::leave_by_arrow(int dir) {
+    if (!placed_ || !editor_.Visible() || !grid_.usable()) return false;
+    grid_.focus();
+    if (grid_.usable()) grid_.key(dir < 0 ? Grid::Key::Up : Grid::Key::Down);
+    // An editor its window left showing over the cell it no longer holds
+    // goes (a box kept open on its cell stays).
+    if (!placed_ && editor_.Visible()) editor_.setVisible(false);
+    return true;
+}
+
+void CellOverlay::select_text() {
+    if (auto* e = dynamic_cast<TextEntry*>(&editor_)) e->SelectAll();
+}
+
+void CellOverlay::mark_opened() {
+    opened_ = editor_text();
+    select_text();
+}
+
 Grid::Rect CellOverlay::target(int row, int col) const {
     Grid::Rect r = grid_.cell_rect(row, col);
     r.x += grid_.Left();
@@ -56,7 +75,13 @@ void CellOverlay::place() {
     const Grid::Rect t = target(r, c);
     editor_.Move(t.x, t.y, t.w, t.h);
     editor_.setVisible(true);
-    if (auto* f = dynamic_cast<Focusable*>(&editor_)) f->SetFocus();
+    // The editor's Up and Down are this overlay's while it lies here (an
+    // editor may serve more than one grid).
+    if (auto* f = dynamic_cast<Focusable*>(&editor_)) {
+        f->on_arrow = [this](int dir) { return leave_by_arrow(dir); };
+        f->SetFocus();
+    }
+    select_text();
 }
 
 }  // namespace ui

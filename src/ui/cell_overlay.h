@@ -9,6 +9,13 @@
 // before it stores what the editor holds, so an editor's text only ever
 // reaches the cell it was placed on.
 //
+// The editor opens with its whole text selected, so typing replaces the
+// value (a list's text part too); mark_opened selects again. Up and Down
+// over the open editor leave the cell as a click elsewhere would: the grid
+// takes the focus and moves to the row above or below, the window's
+// LeaveCell judges what the editor holds (a list not picked from stores
+// nothing), and an editor the window left showing off its cell is hidden.
+//
 // It also remembers the text the editor opened with: the cell's text when
 // it was placed, or the editor's own when the window calls mark_opened
 // after giving it another (a list that opens with nothing typed). edited()
@@ -43,7 +50,7 @@ public:
     void place();
     // The editor's text as it stands now counts as the one it opened with
     // (for a list filled and given its text after place()).
-    void mark_opened() { opened_ = editor_text(); }
+    void mark_opened();
     // Hides the editor; the cell is kept.
     void hide() { editor_.setVisible(false); }
     // Forgets the cell (the editor stays as it is).
@@ -76,6 +83,8 @@ protected:
     }
 
 private:
+    void select_text();
+    bool leave_by_arrow(int dir);
     Grid& grid_;
     Control& editor_;
     bool placed_ = false;

@@ -2,6 +2,8 @@
 // tab to derives from Focusable and raises GotFocus and LostFocus.
 #pragma once
 
+#include <functional>
+
 #include "ui/event.h"
 #include "ui/form.h"
 
@@ -23,6 +25,14 @@ public:
     // control gets LostFocus and the form has no focused control.
     void blur();
     bool focused() const { return owner().ActiveControl() == this; }
+
+    // A user pressing Up (-1) or Down (+1) over the control, before the
+    // control's own use of the key. Returns whether the key was taken: a
+    // cell editor leaves its cell for the row above or below
+    // (ui/cell_overlay.h); every other control keeps the key.
+    bool arrow(int dir) { return on_arrow && usable() && on_arrow(dir); }
+    // Set by the one who takes the arrow keys (a cell overlay, its editor).
+    std::function<bool(int dir)> on_arrow;
 
     Event GotFocus, LostFocus;
 };

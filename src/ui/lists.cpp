@@ -9,6 +9,7 @@ namespace ui {
 void TextBox::setText(const std::string& v) {
     if (p.Text == v) return;
     p.Text = v;
+    text_set_by_code();
     changed("Text");
     fire(Change);
 }
@@ -78,6 +79,7 @@ void ComboBox::selection_changed() {
     std::string t = List(index_);
     if (t != p.Text) {
         p.Text = t;
+        text_set_by_code();
         changed("Text");
     }
 }
@@ -98,9 +100,31 @@ void ComboBox::setText(const std::string& v) {
     }
     if (p.Text != v) {
         p.Text = v;
+        text_set_by_code();
         changed("Text");
         fire(Change);
     }
+}
+
+bool ComboBox::search_key(int key) {
+    if (!usable() || p.Style != 2) return false;
+    focus();
+    if (!usable()) return false;
+    if (KeyPress) KeyPress(key);
+    if (key < 0x20 || key == 0x7F || !usable() || p.Locked || items_.empty()) return false;
+    // The next item after the selected one whose first character is the
+    // key, letters in either case.
+    const auto fold = [](int c) { return c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c; };
+    const int n = ListCount();
+    for (int step = 1; step <= n; ++step) {
+        const int i = ((index_ < 0 ? -1 : index_) + step) % n;
+        const std::vector<std::string> cs = utf8_chars(items_[static_cast<size_t>(i)]);
+        if (!cs.empty() && fold(utf8_code(cs.front())) == fold(key)) {
+            pick(i);
+            return true;
+        }
+    }
+    return false;
 }
 
 int ComboBox::paste_at(const std::string& chars, int start, int len) {

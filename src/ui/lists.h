@@ -39,6 +39,7 @@ protected:
     void entry_set_text(const std::string& v) override { setText(v); }
     bool entry_editable() const override { return !p.Locked; }
     int entry_max_length() const override { return p.MaxLength; }
+    void entry_changed(const char* prop) override { changed(prop); }
     P p;
 };
 
@@ -106,6 +107,12 @@ public:
     Event Change;
 
     int paste_at(const std::string& chars, int start, int len) override;
+    // A user typing character `key` over a drop-down list (Style 2, no text
+    // part): KeyPress judges it first, and a key it discards changes
+    // nothing; a key it lets through picks the next item that begins with
+    // it (the list's search by first letter). Returns whether an item was
+    // picked.
+    bool search_key(int key);
 
 protected:
     void selection_changed() override;
@@ -119,6 +126,7 @@ protected:
     const std::string& entry_text() const override { return p.Text; }
     void entry_set_text(const std::string& v) override { setText(v); }
     bool entry_editable() const override { return !p.Locked && p.Style == 0; }
+    void entry_changed(const char* prop) override { changed(prop); }
     P p;
 };
 

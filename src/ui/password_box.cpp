@@ -17,12 +17,6 @@ void trimmed_span(const std::string& s, size_t& a, size_t& e) {
     e = s.find_last_not_of(' ') + 1;
 }
 
-int trimmed_length(const std::string& s) {
-    size_t a = 0, e = 0;
-    trimmed_span(s, a, e);
-    return static_cast<int>(e - a);
-}
-
 std::string printable_only(const std::string& text) {
     std::string out;
     for (const std::string& ch : utf8_chars(text))
@@ -32,18 +26,19 @@ std::string printable_only(const std::string& text) {
 
 }  // namespace
 
-void Password_key(const std::string& text, int& KeyAscii) {
+void Password_key(const std::string& text_after, int& KeyAscii) {
     if (KeyAscii == 8) return;
     if (!Password_char_ok(KeyAscii)) {
         KeyAscii = 0;
         return;
     }
-    // Refused once six characters stand, and when the key would make a
-    // seventh (a letter after a blank that ended five).
-    const std::string t = printable_only(text);
-    if (trimmed_length(t) >= kPasswordLength ||
-        trimmed_length(t + static_cast<char>(KeyAscii)) > kPasswordLength)
-        KeyAscii = 0;
+    // Blanks at either end don't count, except a blank typed after six
+    // characters (it would begin a seventh).
+    const std::string t = printable_only(text_after);
+    size_t a = 0, e = 0;
+    trimmed_span(t, a, e);
+    const int n = static_cast<int>(e - a);
+    if (n > kPasswordLength || (KeyAscii == ' ' && n == kPasswordLength && t.size() - a > e - a)) KeyAscii = 0;
 }
 
 std::string Password_clean(const std::string& text) {
@@ -67,7 +62,7 @@ std::array<uint8_t, kPasswordLength> Password_slots(const std::string& text) {
 void Use_password_filter(TextBox& box) {
     KeyEvent key = std::move(box.KeyPress);
     box.KeyPress = [&box, key = std::move(key)](int& KeyAscii) {
-        Password_key(box.Text(), KeyAscii);
+        Password_key(box.Text_if_typed(KeyAscii), KeyAscii);
         if (KeyAscii != 0 && key) key(KeyAscii);
     };
     Event change = std::move(box.Change);

@@ -6,8 +6,9 @@
 // six raw character codes, left-aligned, padded with blanks, case kept.
 //
 // - Typing: a key other than a printable ASCII character is refused, and so
-//   is any key once the trimmed text holds six characters or that would make
-//   a seventh; Backspace (8) always passes.
+//   is one whose text (the selection replaced by it) would hold more than six
+//   characters, blanks at either end aside, or a blank after six characters;
+//   Backspace (8) always passes.
 // - Text set by code or pasted: only printable ASCII characters are kept,
 //   and of the trimmed text only its first six characters (the blanks in
 //   front stay, everything after the sixth goes).
@@ -32,8 +33,9 @@ inline constexpr int kPasswordLength = 6;
 // A character a password may hold.
 constexpr bool Password_char_ok(int code) { return code >= 0x20 && code <= 0x7E; }
 
-// The key rule: zeroes KeyAscii when the key is refused for a box holding text.
-void Password_key(const std::string& text, int& KeyAscii);
+// The key rule: zeroes KeyAscii when the key is refused, given the text it
+// would make.
+void Password_key(const std::string& text_after, int& KeyAscii);
 
 // The text a password box keeps of the given one.
 std::string Password_clean(const std::string& text);

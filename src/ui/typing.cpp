@@ -11,7 +11,7 @@ void TextEntry::type(const std::string& chars) {
     entry_control().focus();
     for (const std::string& ch : utf8_chars(chars)) {
         if (!entry_control().usable()) return;
-        type_at(utf8_code(ch), utf8_length(entry_text()), 0);
+        type_at(utf8_code(ch), sel_start_, sel_len_);
     }
 }
 
@@ -56,6 +56,7 @@ int TextEntry::type_at(int key, int start, int len) {
         ++start;
     }
     entry_set_text(join(cs));
+    clamp_selection(start, 0);
     return start;
 }
 
@@ -80,10 +81,12 @@ int TextEntry::delete_at(int start, int len) {
         if (!back.empty() || !may) {
             if (back == entry_text()) return -1;
             entry_set_text(back);
+            clamp_selection(utf8_length(back), 0);
             return utf8_length(back);
         }
     }
     entry_set_text(join(cs));
+    clamp_selection(start, 0);
     return start;
 }
 
@@ -108,6 +111,22 @@ bool TextEntry::key_would_pass(int key, int start, int len) {
     KeyPress(key);
     pending_start_ = -1;
     return key != 0;
+}
+
+void TextEntry::text_set_by_code() {
+    sel_start_ = utf8_length(entry_text());
+    sel_len_ = 0;
+}
+
+void TextEntry::clamp_selection(int start, int len) {
+    const int size = utf8_length(entry_text());
+    sel_start_ = std::clamp(start, 0, size);
+    sel_len_ = len < 0 ? size - sel_start_ : std::clamp(len, 0, size - sel_start_);
+}
+
+void TextEntry::Select(int start, int len) {
+    clamp_selection(start, len);
+    entry_changed("Sel");
 }
 
 std::string TextEntry::Text_if_typed(int key) const {

@@ -13,8 +13,15 @@
 //   would not store. A list takes a paste that names one of its items
 //   exactly as a pick of that item, and a list whose text part is emptied
 //   without a key shows its selected item's text again (lists.h).
-// While KeyPress runs, Text_if_typed tells what the text would become, for
-// a filter that judges the whole text rather than the key alone.
+// A key filter judges the text the key would make (Text_if_typed: the
+// selection replaced by the key, or one character gone for Backspace), so
+// typing over a selection is judged as what it makes, never as an addition
+// to the old text; a refused key leaves the text and the selection as they
+// were.
+// The entry keeps a selection (a cursor when empty): code selects (a cell
+// editor opens with its whole text selected, so typing replaces it), a
+// user's edit leaves the cursor after it, and code setting the text puts the
+// cursor at its end. type() types over it, as a user would.
 // Positions and lengths count characters, not bytes.
 #pragma once
 
@@ -32,7 +39,8 @@ public:
 
     KeyEvent KeyPress;
 
-    // A user typing at the end of the text. Focus is taken first.
+    // A user typing over the selection (at the cursor), key after key.
+    // Focus is taken first.
     void type(const std::string& chars);
     // A user replacing the whole text (select all, type).
     void enter(const std::string& text);
@@ -53,6 +61,13 @@ public:
     // makes, before MaxLength; the current text at any other time.
     std::string Text_if_typed(int key) const;
 
+    // The selection [SelStart, SelStart + SelLength); length 0 is the cursor.
+    int SelStart() const { return sel_start_; }
+    int SelLength() const { return sel_len_; }
+    // Code selecting: the screen shows it.
+    void Select(int start, int len);
+    void SelectAll() { Select(0, -1); }
+
 protected:
     // The control that owns the text, and its text part.
     virtual Focusable& entry_control() = 0;
@@ -71,8 +86,14 @@ protected:
     // Whether KeyPress lets printable `key` through where the user is; the
     // key is not typed.
     bool key_would_pass(int key, int start, int len);
+    // Tells the screen that property `prop` changed ("Sel": the selection).
+    virtual void entry_changed(const char* prop) = 0;
+    // Code gave the text: the cursor goes to its end.
+    void text_set_by_code();
 
 private:
+    void clamp_selection(int start, int len);
+    int sel_start_ = 0, sel_len_ = 0;
     // Where the key that KeyPress is judging goes; start -1 outside KeyPress.
     int pending_start_ = -1, pending_len_ = 0;
 };

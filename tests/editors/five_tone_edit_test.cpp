@@ -89,6 +89,7 @@ TEST_F(FiveToneEdit, FrameCellLookStoresNothing) {
         EXPECT_EQ(w.MSF_Encode.TextMatrix(4, 2), c.cell);
         w.MSF_Encode.click(4, 2);
         ASSERT_TRUE(w.Text_Encode.Visible());
+        w.Text_Encode.Select(5, 0);  // a click at the end of the selected frame
         w.Text_Encode.type(c.keys);
         w.MSF_Encode.click(9, 0);
         EXPECT_TRUE(p.app.Mem_image == before);

@@ -62,6 +62,7 @@ TEST_F(FiveToneEncode, FrameBoxKeysPastesAndLeaving) {
         const int std_byte = p.at(591 + c.row, 15);
         w.MSF_Encode.click(c.row, c.col);
         ASSERT_TRUE(w.Text_Encode.Visible());
+        w.Text_Encode.Select(5, 0);  // a click at the end of the selected frame
         w.Text_Encode.type(c.keys);
         if (c.paste) w.Text_Encode.setText(c.paste);
         EXPECT_EQ(w.Text_Encode.Text(), c.box);
@@ -102,6 +103,20 @@ TEST_F(FiveToneEncode, OpeningAndLeavingWritesTheCellBack) {
 
 // Five digits typed into frame 2 of a code without digits: stored while
 // typing, emptied again with the row when the cell is left.
+// A full frame opens selected: five digits typed replace it, each key
+// judged on the frame it makes, and leaving keeps them.
+TEST_F(FiveToneEncode, TypingOverAnOpenedFullFrameReplacesIt) {
+    w.Command_def.click();
+    w.MSF_Encode.click(1, 3);
+    ASSERT_EQ(ui::utf8_length(w.Text_Encode.Text()), 5);
+    w.Text_Encode.type("fedcb");
+    EXPECT_EQ(w.Text_Encode.Text(), "fedcb");
+    EXPECT_EQ(code_bytes(1, 10, 5), (std::vector<int>{15, 14, 13, 12, 11}));
+    w.MSF_Encode.click(15, 1);
+    EXPECT_EQ(code_bytes(1, 10, 5), (std::vector<int>{15, 14, 13, 12, 11}));
+    EXPECT_EQ(p.shown(kFiveDigits), 0);
+}
+
 TEST_F(FiveToneEncode, FrameOfACodeWithoutFrameOneIsClearedOnLeaving) {
     w.MSF_Encode.click(4, 2);
     w.Text_Encode.type("12345");

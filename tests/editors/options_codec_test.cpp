@@ -89,14 +89,14 @@ TEST(OptionsVfoCodec, FrequencyBoxBandAndRange) {
 TEST(OptionsVfoCodec, FrequencyKeyFilter) {
     struct Case {
         int key;
-        const char* text;
+        const char* text;  // what the key would make of the box's text
         bool ok;
     };
     const Case cases[] = {
-        {'.', "", false},          {'.', "  ", false},       {'.', "1", true},       {'.', "136.", true},
-        {8, "", true},             {8, "136.02500", true},   {'a', "", false},       {'-', "1", false},
-        {' ', "1", false},         {'5', "", true},          {'5', "136.0250", true}, {'5', "136.02500", false},
-        {'5', " 136.0250 ", true},
+        {'.', ".", false},         {'.', " . ", false},      {'.', "1.", true},        {'.', "136..", true},
+        {8, "", true},             {8, "136.0250", true},    {'a', "a", false},        {'-', "1-", false},
+        {' ', "1 ", false},        {'5', "5", true},         {'5', "136.02505", true}, {'5', "136.025005", false},
+        {'5', " 136.02505 ", true},
     };
     for (const Case& c : cases) EXPECT_EQ(Freq_key_ok(c.key, c.text), c.ok) << c.key << " '" << c.text << "'";
 }
@@ -177,9 +177,10 @@ TEST(OptionsTextFields, PowerOnLines) {
         EXPECT_EQ(Pon_line_text(line), c.shown) << c.typed;
     }
     EXPECT_EQ(Pon_line_text(v({0xFF, 0, 11, 43, 45, 32})), "+- ");
-    EXPECT_FALSE(Pon_key_refused("ABCDEF"));
-    EXPECT_TRUE(Pon_key_refused("ABCDEFG"));
-    EXPECT_FALSE(Pon_key_refused("  ABCDEF  "));
+    // Judged on the text the key makes: a seventh character can be typed.
+    EXPECT_FALSE(Pon_key_refused("ABCDEFG"));
+    EXPECT_TRUE(Pon_key_refused("ABCDEFGH"));
+    EXPECT_FALSE(Pon_key_refused("  ABCDEFG  "));
 }
 
 TEST(OptionsTextFields, CodeFieldsAndAniChecks) {
@@ -206,8 +207,8 @@ TEST(OptionsTextFields, CodeFieldsAndAniChecks) {
         EXPECT_EQ(Code_field_text(f), c.shown) << c.typed;
     }
     EXPECT_EQ(Code_field_text(v({8, 0, 8, 0, 8, F, 16, 200})), "8D8D8");
-    EXPECT_FALSE(Code_key_refused("123456789012345"));
-    EXPECT_TRUE(Code_key_refused("1234567890123456"));
+    EXPECT_FALSE(Code_key_refused("1234567890123456"));  // the text the key makes
+    EXPECT_TRUE(Code_key_refused("12345678901234567"));
 
     struct Ani {
         const char* text;

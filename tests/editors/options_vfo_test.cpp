@@ -240,9 +240,11 @@ TEST(OptionsTextBoxes, PowerOnLinesAreCentredAndShownBack) {
         EXPECT_EQ(p.bytes(236, c.first, c.first + 5), c.after) << c.typed;
         EXPECT_TRUE(p.mirror_matches_image()) << c.typed;
     }
-    // A seventh character can be typed, an eighth not, Backspace neither.
-    w.Text_PON_MSG_U.enter("ABCDEFGH\b");
+    // A seventh character can be typed, an eighth not; Backspace shortens.
+    w.Text_PON_MSG_U.enter("ABCDEFGH");
     EXPECT_EQ(w.Text_PON_MSG_U.Text(), "ABCDEFG");
+    w.Text_PON_MSG_U.type("\b");
+    EXPECT_EQ(w.Text_PON_MSG_U.Text(), "ABCDEF");
     EXPECT_EQ(p.bytes(236, 12, 15), (std::vector<int>{0xFF, 0xFF, 0xFF, 0xFF}));
 }
 
@@ -289,12 +291,19 @@ TEST(OptionsTextBoxes, CodesAndAniChecks) {
     w.Text_PttId_Begin.paste_at("12345678901234567890", 0, 0);
     EXPECT_EQ(w.Text_PttId_Begin.Text(), "1234567890123456");
     EXPECT_EQ(p.bytes(238, 14, 15), (std::vector<int>{5, 6}));
-    // At most 16 characters: then no key is taken, Backspace included.
+    // At most 16 characters: a seventeenth is refused, Backspace shortens,
+    // and typing over a selection is judged on what it makes.
     w.Text_PttId_Begin.setText("12345678901234567890");  // pasted
     EXPECT_EQ(p.bytes(238, 14, 15), (std::vector<int>{5, 6}));
     w.Text_PttId_Begin.setText("1234567890123456");
-    w.Text_PttId_Begin.type("7\b");
+    w.Text_PttId_Begin.type("7");
     EXPECT_EQ(w.Text_PttId_Begin.Text(), "1234567890123456");
+    w.Text_PttId_Begin.type("\b");
+    EXPECT_EQ(w.Text_PttId_Begin.Text(), "123456789012345");
+    w.Text_PttId_Begin.setText("1234567890123456");
+    w.Text_PttId_Begin.SelectAll();
+    w.Text_PttId_Begin.type("9*");
+    EXPECT_EQ(w.Text_PttId_Begin.Text(), "9*");
 
     struct Ani {
         const char* typed;

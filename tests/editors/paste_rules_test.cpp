@@ -18,9 +18,9 @@ TEST_F(FiveTone, APastedFrameKeepsOnlyWhatTheFrameStores) {
     w.Command_def.click();
     w.MSF_Encode.click(15, 1);
     ASSERT_TRUE(w.Text_Encode.Visible());
-    // Over the whole full frame the paste is refused, as a typed key would be.
-    EXPECT_EQ(w.Text_Encode.paste_at("12O45", 0, 5), -1);
-    EXPECT_EQ(w.Text_Encode.Text(), "23456");
+    // Over the whole full frame the paste replaces it, judged key by key.
+    EXPECT_EQ(w.Text_Encode.paste_at("12O45", 0, 5), 4);
+    EXPECT_EQ(w.Text_Encode.Text(), "1245");
     w.Text_Encode.enter("");
     w.Text_Encode.paste_at("12O45", 0, 0);
     EXPECT_EQ(w.Text_Encode.Text(), "1245");

@@ -122,6 +122,14 @@ TEST_F(TwoTone, EncodeCommit) {
         }
         w.MSF_Encode.key(ui::Grid::Key::Down);  // leaves (5, 1): its untouched text goes back
     }
+    // Up or Down over the open box leaves the cell as a click elsewhere does.
+    w.MSF_Encode.click(3, 2);
+    w.Text_Encode.type("2000");  // typed over the selected "3000.0"
+    EXPECT_TRUE(w.Text_Encode.arrow(+1));
+    EXPECT_EQ(p.at(722, 8) + 256 * p.at(722, 9), 2000);
+    EXPECT_EQ(w.MSF_Encode.TextMatrix(3, 2), "2000.0");
+    EXPECT_EQ(w.MSF_Encode.Row(), 4);
+    EXPECT_TRUE(w.MSF_Encode.focused());
 }
 
 TEST_F(TwoTone, EncodeMovesWithoutEditorStoreNothing) {
@@ -255,7 +263,7 @@ TEST_F(TwoTone, ToneBoxEdgeCases) {
     w.MSF_Decode.click(0, 4);
     EXPECT_EQ(w.Selected_dec_entry, 5);
     EXPECT_EQ(w.Frame_Dec_xx.Caption(), "6 Decode 2 Tone Frequency");
-    // Seven characters: no further key, Enter and Backspace included.
+    // Seven characters: no further character (Backspace is never taken).
     w.Text_D.enter("1234567");
     for (const char* key : {"8", "\r", "\b"}) {
         w.Text_D.type(key);

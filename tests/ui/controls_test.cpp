@@ -2,6 +2,7 @@
 
 #include "ui/controls.h"
 #include "ui/sim.h"
+#include "ui/text.h"
 
 namespace {
 
@@ -229,6 +230,68 @@ TEST_F(UiTest, TypingRules) {
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(keys, std::vector<int>{27});
     EXPECT_TRUE(f.Text1.focused());  // the focus stays in the box
+}
+
+// A filter judges the text a key makes (the selection replaced), so typing
+// over a selection works in a box whose old text the filter would refuse to
+// grow; a refused key leaves the text and the selection as they were. The
+// selection that code makes is where type() types.
+TEST_F(UiTest, KeysAreJudgedOnTheTextTheyMakeOverTheSelection) {
+    f.Load();
+    std::vector<std::string> judged;
+    f.Text1.KeyPress = [&](int& k) {
+        const std::string after = f.Text1.Text_if_typed(k);
+        judged.push_back(after);
+        if (ui::utf8_length(after) > 6) k = 0;  // a six-character box
+    };
+    f.Text1.setText("580317");
+    EXPECT_EQ(f.Text1.SelStart(), 6);  // code's text: the cursor at its end
+    f.Text1.type("9");
+    EXPECT_EQ(f.Text1.Text(), "580317");
+    EXPECT_EQ(f.Text1.SelStart(), 6);
+    f.Text1.Select(1, 3);
+    f.Text1.type("x");
+    EXPECT_EQ(f.Text1.Text(), "5x17");
+    EXPECT_EQ(judged.back(), "5x17");
+    EXPECT_EQ(f.Text1.SelStart(), 2);
+    EXPECT_EQ(f.Text1.SelLength(), 0);
+    f.Text1.setText("580317");
+    f.Text1.SelectAll();
+    f.Text1.type("402793");
+    EXPECT_EQ(f.Text1.Text(), "402793");
+    // Refused: the selection stays for the next key.
+    f.Text1.KeyPress = [&](int& k) {
+        if (k == '!') k = 0;
+    };
+    f.Text1.SelectAll();
+    f.Text1.type("!");
+    EXPECT_EQ(f.Text1.Text(), "402793");
+    EXPECT_EQ(f.Text1.SelStart(), 0);
+    EXPECT_EQ(f.Text1.SelLength(), 6);
+    f.Text1.type("7");
+    EXPECT_EQ(f.Text1.Text(), "7");
+}
+
+// A list without a text part takes a typed character only when its
+// KeyPress lets it through, as a search for the next item beginning with it.
+TEST_F(UiTest, TypedKeysOverADropDownListSearchOnlyWhenItsFilterTakesThem) {
+    f.Load();
+    ui::ComboBox& c = f.Combo1;
+    c.setStyle(2);
+    for (const char* item : {"100", "200", "250", "6000"}) c.AddItem(item);
+    c.setListIndex(3);
+    int clicks = 0;
+    c.Click = [&] { ++clicks; };
+    EXPECT_TRUE(c.search_key('2'));
+    EXPECT_EQ(c.ListIndex(), 1);
+    EXPECT_TRUE(c.search_key('2'));
+    EXPECT_EQ(c.ListIndex(), 2);  // the next one beginning with it
+    EXPECT_FALSE(c.search_key('9'));
+    EXPECT_EQ(clicks, 2);
+    c.KeyPress = [](int& k) { k = 0; };  // a pick-only list
+    EXPECT_FALSE(c.search_key('1'));
+    EXPECT_EQ(c.ListIndex(), 2);
+    EXPECT_EQ(clicks, 2);
 }
 
 // A paste is typed key by key through KeyPress and the limits (line ends

@@ -262,6 +262,49 @@ TEST_F(GridTest, OverlayScrollsFirstLaysOverTheCellAndKeepsItsCell) {
     EXPECT_FALSE(f.TextOver.placed());
 }
 
+// An editor laid over a cell opens with its text selected, so typing
+// replaces the value; Up and Down over it leave the cell as a click
+// elsewhere would (the grid takes the focus, LeaveCell runs) and move a row.
+TEST_F(GridTest, OverlayOpensSelectedAndArrowsLeaveItsCell) {
+    f.Load();
+    ui::Grid& g = f.G;
+    g.setTextMatrix(2, 2, "155.02500");
+    g.setRow(2);
+    g.setCol(2);
+    f.Text1.setText(g.TextMatrix(2, 2));
+    f.TextOver.place();
+    EXPECT_EQ(f.Text1.SelStart(), 0);
+    EXPECT_EQ(f.Text1.SelLength(), 9);
+    f.Text1.type("146.5");
+    EXPECT_EQ(f.Text1.Text(), "146.5");
+
+    f.log.clear();
+    EXPECT_TRUE(f.Text1.arrow(+1));
+    EXPECT_EQ(f.log, (Log{"Text1 LostFocus", "GotFocus", "Leave 2,2"}));
+    EXPECT_EQ(g.Row(), 3);
+    EXPECT_TRUE(g.focused());
+
+    // A list too; its text part is selected after the window gives it its
+    // text (mark_opened).
+    f.Combo1.AddItem("HIGH");
+    f.Combo1.AddItem("LOW");
+    f.ComboOver.place();
+    f.Combo1.setText("HIGH");
+    f.ComboOver.mark_opened();
+    EXPECT_EQ(f.Combo1.SelLength(), 4);
+    f.log.clear();
+    EXPECT_TRUE(f.Combo1.arrow(-1));
+    EXPECT_EQ(g.Row(), 2);
+    EXPECT_EQ(f.Combo1.ListIndex(), 0);  // nothing picked
+    EXPECT_EQ(f.log, (Log{"GotFocus", "Leave 3,2"}));
+
+    // A released overlay's editor, and any other control, keeps the keys.
+    f.TextOver.release();
+    f.Text1.setVisible(true);
+    EXPECT_FALSE(f.Text1.arrow(+1));
+    EXPECT_EQ(g.Row(), 2);
+}
+
 TEST_F(GridTest, TabStripSelectsAndRaisesClick) {
     f.Load();
     ui::TabStrip& t = f.Tabs;

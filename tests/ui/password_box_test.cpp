@@ -47,6 +47,18 @@ TEST_F(PasswordBox, TypingStopsAtSixPrintableCharacters) {
     for (int k : keys) EXPECT_TRUE(k == 8 || ui::Password_char_ok(k)) << k;
 }
 
+// A key is judged on the password it makes: over a selection of a full box
+// it replaces, at the cursor it would make a seventh.
+TEST_F(PasswordBox, TypingOverASelectionOfAFullBoxReplaces) {
+    f.Text1.setText("580317");
+    f.Text1.SelectAll();
+    f.Text1.type("402793");
+    EXPECT_EQ(f.Text1.Text(), "402793");
+    f.Text1.Select(5, 1);
+    f.Text1.type("89");
+    EXPECT_EQ(f.Text1.Text(), "402798");
+}
+
 TEST_F(PasswordBox, TextSetByCodeOrPastedKeepsTheFirstSix) {
     struct Case {
         const char* set;

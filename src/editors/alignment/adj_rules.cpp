@@ -19,11 +19,11 @@ Number Check_number(const std::string& text, int max, int& value) {
     return Number::Ok;
 }
 
-bool Range_key_refused(const std::string& text) {
+bool Range_key_refused(const std::string& text_after) {
     int chars = 0;
-    for (unsigned char ch : Trim(text))
+    for (unsigned char ch : Trim(text_after))
         if ((ch & 0xC0) != 0x80) ++chars;  // count characters, not UTF-8 bytes
-    return chars > 3;
+    return chars > 4;
 }
 
 // Blanks are skipped only in front of the number: one after it has begun

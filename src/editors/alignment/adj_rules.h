@@ -20,9 +20,9 @@ enum class Number : uint8_t {
 Number Check_number(const std::string& text, int max, int& value);
 
 // ---- range boxes (the limited working range of a band) ----
-// The key filter: every key, Backspace included, is refused once the
-// trimmed text holds more than three characters.
-bool Range_key_refused(const std::string& text);
+// The key filter, given the text the key would make: refused when that
+// text, trimmed, holds more than four characters.
+bool Range_key_refused(const std::string& text_after);
 
 // The number a range box's text begins with, blanks in front skipped (0
 // when none).

@@ -199,7 +199,8 @@ void frm_option::Freq_commit(int v) {
 }
 
 void frm_option::Text_Freq_KeyPress(int v, int& KeyAscii) {
-    if (!options::Freq_key_ok(KeyAscii, vfo_[static_cast<size_t>(v)].Text_Freq->Text())) KeyAscii = 0;
+    const ui::TextBox& box = *vfo_[static_cast<size_t>(v)].Text_Freq;
+    if (!options::Freq_key_ok(KeyAscii, box.Text_if_typed(KeyAscii))) KeyAscii = 0;
 }
 
 void frm_option::Text_Freq_Change(int v) {
@@ -222,7 +223,8 @@ void frm_option::Text_PON_MSG_Change(int line) {
 }
 
 void frm_option::Text_PON_MSG_KeyPress(int line, int& KeyAscii) {
-    if (options::Pon_key_refused((line == 0 ? Text_PON_MSG_U : Text_PON_MSG_D).Text())) KeyAscii = 0;
+    const ui::TextBox& box = line == 0 ? Text_PON_MSG_U : Text_PON_MSG_D;
+    if (options::Pon_key_refused(box.Text_if_typed(KeyAscii))) KeyAscii = 0;
 }
 
 void frm_option::Text_PON_MSG_LostFocus() { Show_option_data(); }
@@ -236,7 +238,7 @@ void frm_option::Text_code_Change(size_t n) {
 // text one the ANI checks can accept.
 void frm_option::Text_code_KeyPress(size_t n, int& KeyAscii) {
     const ui::TextBox& box = *codes_[n].box;
-    if (options::Code_key_refused(box.Text()) || !options::Code_char_ok(KeyAscii)) {
+    if (options::Code_key_refused(box.Text_if_typed(KeyAscii)) || !options::Code_char_ok(KeyAscii)) {
         KeyAscii = 0;
         return;
     }

@@ -30,7 +30,7 @@ std::string Pon_line_text(std::span<const uint8_t> line) {
     return s;
 }
 
-bool Pon_key_refused(std::string_view text) { return ui::utf8_length(Trim(text)) > kPonLineLen; }
+bool Pon_key_refused(std::string_view text_after) { return ui::utf8_length(Trim(text_after)) > kPonLineLen + 1; }
 
 DtmfCodeField Code_field_encode(std::string_view text) {
     DtmfCodeField f;
@@ -46,7 +46,7 @@ std::string Code_field_text(std::span<const uint8_t> field) {
     return s;
 }
 
-bool Code_key_refused(std::string_view text) { return ui::utf8_length(std::string(text)) > kDtmfFieldLen - 1; }
+bool Code_key_refused(std::string_view text_after) { return ui::utf8_length(std::string(text_after)) > kDtmfFieldLen; }
 
 bool Code_char_ok(int key) {
     if (key < 0x20) return true;

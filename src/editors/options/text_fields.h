@@ -25,18 +25,19 @@ PonLine Pon_line_encode(std::string_view text);
 // What the line's box shows: its displayable characters in order, blanks
 // inside dropped, one blank at the end when the last byte is a blank.
 std::string Pon_line_text(std::span<const uint8_t> line);
-// Whether a typed key is refused: while the text without outer blanks is
-// longer than six characters.
-bool Pon_key_refused(std::string_view text);
+// Whether a typed key is refused, given the text it would make: when that
+// text without outer blanks holds more than seven characters (a seventh can
+// be typed; only six are stored).
+bool Pon_key_refused(std::string_view text_after);
 
 // A code field as stored: the text without outer blanks, one DTMF code per
 // character (255 for one that is no DTMF digit), at most 16, 0xFF after.
 DtmfCodeField Code_field_encode(std::string_view text);
 // What the field's box shows: the characters of its codes, in order.
 std::string Code_field_text(std::span<const uint8_t> field);
-// Whether a typed key is refused: while the text is longer than 15
-// characters, blanks counted.
-bool Code_key_refused(std::string_view text);
+// Whether a typed key is refused, given the text it would make: when that
+// text holds more than 16 characters, blanks counted.
+bool Code_key_refused(std::string_view text_after);
 // Whether a code box takes typed character `key`: one that a DTMF code
 // stores ("0"-"9", "A"-"D" and "a"-"d", "*", "#"), so the box never shows
 // a character its field would hold as a hole. Control keys (Backspace,

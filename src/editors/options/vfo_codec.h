@@ -63,8 +63,10 @@ std::optional<std::string> Band_text(std::string_view text, double low, double h
 std::string Range_text(double low, double high);
 
 // The frequency box's key filter: whether a typed key (a character code, 8
-// for Backspace) is taken, given the box's text before it.
-bool Freq_key_ok(int key, std::string_view text);
+// for Backspace) is taken, given the text it would make: Backspace always;
+// a digit while that text holds at most kFreqBoxMax characters (outer
+// blanks aside); "." when something besides it stands there.
+bool Freq_key_ok(int key, std::string_view text_after);
 // Longer texts than this are refused by the length guard.
 constexpr int kFreqBoxMax = 9;
 

@@ -46,10 +46,10 @@ FrameBytes Frame_bytes(const std::string& text) {
     return out;
 }
 
-bool Frame_key_passes(const std::string& text, int key) {
+bool Frame_key_passes(const std::string& text_after, int key) {
     if (key == kBackspace) return true;
     if (!Hex_key(key) && key != kEnter) return false;
-    return utf8_length(Trim(text)) < five_tone_choice::kFrameDigits;
+    return utf8_length(Trim(text_after)) <= five_tone_choice::kFrameDigits;
 }
 
 FrameLeave Frame_leave(const std::string& text) {

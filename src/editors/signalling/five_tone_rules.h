@@ -30,10 +30,10 @@ using FrameBytes = std::array<uint8_t, 5>;
 // for a character that is no hex digit), 0xFF after the text's end; a text
 // of more than five characters stores its first five.
 FrameBytes Frame_bytes(const std::string& text);
-// Whether the box takes key `key` while it holds `text`: Backspace always;
-// a hex digit or Enter while the trimmed text has fewer than five
+// Whether the box takes key `key`, given the text it would make: Backspace
+// always; a hex digit or Enter while that text, trimmed, holds at most five
 // characters; nothing else.
-bool Frame_key_passes(const std::string& text, int key);
+bool Frame_key_passes(const std::string& text_after, int key);
 // What leaving a frame cell does with the box's text, judged trimmed:
 // five characters are copied into the cell, none leave the cell as it is,
 // any other length keeps the box open with the five-digit message.

@@ -169,7 +169,8 @@ void frm_2tone::MSF_Decode_DblClick() {
 // ---- tone boxes ----
 
 void frm_2tone::Tone_KeyPress(int k, int& KeyAscii) {
-    if (ui::utf8_length(Trim(Tone_box(k).Text())) > kToneBoxChars || !Tone_key(KeyAscii)) KeyAscii = 0;
+    if (!Tone_key(KeyAscii) || ui::utf8_length(Trim(Tone_box(k).Text_if_typed(KeyAscii))) > kToneBoxChars + 1)
+        KeyAscii = 0;
 }
 
 bool frm_2tone::Tone_edited(int k) const {

@@ -36,10 +36,10 @@ constexpr const char* kDigitItems[] = {"*", "#", "A", "B", "C", "D"};
 // The code boxes' key filter: DTMF characters and Enter pass (Enter adds
 // nothing to a one-line box), every other key is refused, Backspace
 // included; typing stops once the box holds 16 characters.
-void Dtmf_code_key(const std::string& text, int& key) {
+void Dtmf_code_key(const ui::TextBox& box, int& key) {
     const bool dtmf = (key >= '0' && key <= '9') || (key >= 'a' && key <= 'd') || (key >= 'A' && key <= 'D') ||
                       key == '*' || key == '#' || key == 13;
-    if (!dtmf || utf8_length(Trim(text)) > 15) key = 0;
+    if (!dtmf || utf8_length(Trim(box.Text_if_typed(key))) > 16) key = 0;
 }
 
 }  // namespace
@@ -62,7 +62,7 @@ frm_dtmf::frm_dtmf(App& a) : EditorWindow(a, "frm_dtmf", kDtmfRow) {
     bit_boxes_.push_back({&Check_Tx, &set::Tx_inhibit, 0});
 
     for (const CodeBox& c : code_boxes_) {
-        c.box->KeyPress = [&c](int& key) { Dtmf_code_key(c.box->Text(), key); };
+        c.box->KeyPress = [&c](int& key) { Dtmf_code_key(*c.box, key); };
         c.box->Change = [this, &c] { Code_change(c); };
         c.box->LostFocus = [this] { Show_dtmf_data(); };
     }

@@ -38,13 +38,14 @@ TEST(AdjRules, NumericBoxTexts) {
 }
 
 TEST(AdjRules, RangeKeyFilterCountsTheTrimmedCharacters) {
+    // Judged on the text the key makes: four characters pass, a fifth not.
     EXPECT_FALSE(Range_key_refused(""));
-    EXPECT_FALSE(Range_key_refused(" 130"));  // the display's blank does not count
-    EXPECT_FALSE(Range_key_refused("13 "));
-    EXPECT_TRUE(Range_key_refused("1305"));
-    EXPECT_TRUE(Range_key_refused(" 1305 "));
-    EXPECT_TRUE(Range_key_refused("从从从从"));  // characters, not bytes
-    EXPECT_FALSE(Range_key_refused("从从从"));
+    EXPECT_FALSE(Range_key_refused(" 1305"));  // the display's blank does not count
+    EXPECT_FALSE(Range_key_refused("130 "));
+    EXPECT_TRUE(Range_key_refused("13050"));
+    EXPECT_TRUE(Range_key_refused(" 13050 "));
+    EXPECT_TRUE(Range_key_refused("从从从从从"));  // characters, not bytes
+    EXPECT_FALSE(Range_key_refused("从从从从"));
 }
 
 TEST(AdjRules, RangeLeaveChecksAndStore) {
