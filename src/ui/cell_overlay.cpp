@@ -53,6 +53,7 @@ void CellOverlay::place() {
     // What the cell shows is what the editor opens with; a window that
     // gives its editor another text calls mark_opened.
     opened_ = grid_.TextMatrix(r, c);
+    value_ = opened_;
     const Grid::Rect t = target(r, c);
     editor_.Move(t.x, t.y, t.w, t.h);
     editor_.setVisible(true);
