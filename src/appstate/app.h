@@ -190,8 +190,18 @@ public:
     int Add_image_listener(std::function<void()> on_replaced);
     void Remove_image_listener(int id);
     // Runs every listener, in the order they were added; a listener may
-    // remove itself or another one.
+    // remove itself or another one. Counts as a replacement of the data
+    // (Data_replaced) first.
     void Image_replaced();
+
+    // ---- replaced data ----
+    // Counts the times the data the editors edit was replaced wholesale: a
+    // full read or a data-file load (Image_replaced), an editor's own read,
+    // an alignment file load. A commit that shows a message compares the
+    // count before and after the box and stores nothing when it changed:
+    // what it would store was judged on data that is gone.
+    uint64_t Data_generation() const { return data_generation_; }
+    void Data_replaced() { ++data_generation_; }
 
     // ---- windows ----
     std::unique_ptr<bx::MDImain> MDImain;
@@ -217,6 +227,7 @@ private:
     std::vector<std::pair<int, std::function<void()>>> image_listeners_;
     std::vector<std::pair<int, std::function<void()>>> limits_listeners_;
     int next_listener_id_ = 1;
+    uint64_t data_generation_ = 0;
     std::vector<ui::Form*> forms_;
     bool ended_ = false;
 };

@@ -90,7 +90,10 @@ int App::Add_image_listener(std::function<void()> on_replaced) {
 
 void App::Remove_image_listener(int id) { Remove_entry(image_listeners_, id); }
 
-void App::Image_replaced() { Run_listeners(image_listeners_); }
+void App::Image_replaced() {
+    Data_replaced();
+    Run_listeners(image_listeners_);
+}
 
 int App::Add_limits_listener(std::function<void()> on_changed) {
     return Add_entry(limits_listeners_, next_listener_id_, std::move(on_changed));

@@ -21,6 +21,7 @@ EditorWindow::EditorWindow(App& a, const char* name, const EditorRow& row)
     Command_read.Click = [this] { Command_read_Click(); };
     Command_Write.Click = [this] { Command_Write_Click(); };
     Link.On_read_complete = [this] {
+        ++reads_done_;
         Drop_cell_editors();
         Read_complete();
     };
@@ -41,7 +42,13 @@ void EditorWindow::Form_Load() {
 
 void EditorWindow::Form_Activate() { Drop_cell_editors(); }
 
-void EditorWindow::Form_Deactivate() { Commit_pending_edit(); }
+// The window now in front keeps the focus: the commit runs as leaving the
+// cell would, but what it does to the focus (a new channel's grid, a box
+// given back after its message) stays inside this window.
+void EditorWindow::Form_Deactivate() {
+    ui::Form::FocusHold hold(*this);
+    Commit_pending_edit();
+}
 
 void EditorWindow::Drop_cell_editors() {
     for (ui::Control* c : controls())
@@ -80,6 +87,12 @@ void EditorWindow::Place_from_main() {
 void EditorWindow::Warn(const link_text::Pair& text) {
     const int16_t chn = app.Lang_chinese;
     MsgBox(L(chn, text.chn, text.eng), ui::vbExclamation, L(chn, link_text::kTitleChn, erow_.eng_title));
+}
+
+bool EditorWindow::Commit_message(const std::function<void()>& show) {
+    const uint64_t data = app.Data_generation(), reads = reads_done_;
+    show();
+    return Loaded() && app.Data_generation() == data && reads_done_ == reads;
 }
 
 bool EditorWindow::Refuse_if_busy() {

@@ -58,6 +58,9 @@
 // - every loaded editor follows the image-replaced notice (a full read, a
 //   data-file load from any window): Image_replaced, after the drop, is
 //   where the editor shows the new image;
+// - a commit that shows a message (a value out of range, a name too long)
+//   shows it through Commit_message and stops there, storing nothing, when
+//   the data was replaced while the box stood;
 // - an edit still on screen is committed as leaving it would before the
 //   window's Write and Save (Prepare_save), before the main window's Save
 //   and Save As (Commit_all_pending_edits), and when the window is
@@ -70,6 +73,9 @@
 // And the one registration line, `#include "editors/signalling/frm_dtmf.h"`,
 // in src/app/editor_windows.cpp.
 #pragma once
+
+#include <cstdint>
+#include <functional>
 
 #include "appstate/editor_ids.h"
 #include "link/link_window.h"
@@ -199,6 +205,13 @@ protected:
     // A message with the exclamation icon and the row's title.
     void Warn(const link_text::Pair& text);
 
+    // A message a commit shows on leaving a cell or box: show() shows it.
+    // Returns whether the commit may go on: false when the data under the
+    // window was replaced while the box stood (a full read's end, a
+    // data-file load, the window's own read), so the commit stores nothing
+    // and touches nothing; the window shows the new data already.
+    bool Commit_message(const std::function<void()>& show);
+
     // From now until the window unloads, Image_replaced runs (after the cell
     // editors are dropped) whenever the whole image was replaced (a
     // data-file load, a full read). The base's Form_Load calls it; a second
@@ -214,6 +227,7 @@ protected:
 private:
     const EditorRow& erow_;
     int image_listener_ = 0;
+    uint64_t reads_done_ = 0;  // the window's own reads completed
     int limits_listener_ = 0;
 };
 

@@ -36,7 +36,7 @@ void CellOverlay::select_text() {
 }
 
 void CellOverlay::mark_opened() {
-    opened_ = editor_text();
+    value_ = opened_ = editor_text();
     select_text();
 }
 
@@ -72,6 +72,7 @@ void CellOverlay::place() {
     // What the cell shows is what the editor opens with; a window that
     // gives its editor another text calls mark_opened.
     opened_ = grid_.TextMatrix(r, c);
+    value_ = opened_;
     const Grid::Rect t = target(r, c);
     editor_.Move(t.x, t.y, t.w, t.h);
     editor_.setVisible(true);

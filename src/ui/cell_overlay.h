@@ -51,6 +51,9 @@ public:
     // The editor's text as it stands now counts as the one it opened with
     // (for a list filled and given its text after place()).
     void mark_opened();
+    // A list's pick over the cell: its text is the list's own value from now
+    // on (what it puts back when it undoes a typed change).
+    void mark_picked() { value_ = editor_text(); }
     // Hides the editor; the cell is kept.
     void hide() { editor_.setVisible(false); }
     // Forgets the cell (the editor stays as it is).
@@ -66,6 +69,8 @@ public:
     // The editor's text now, and the one it opened with.
     std::string editor_text() const;
     const std::string& opened_text() const { return opened_; }
+    // The editor's own value: the text it opened with, or its last pick.
+    const std::string& value() const { return value_; }
     // Placed, and its text differs from the one it opened with, blanks at
     // either end not counted.
     bool edited() const;
@@ -80,6 +85,7 @@ protected:
         placed_ = false;
         row_ = col_ = -1;
         opened_.clear();
+        value_.clear();
     }
 
 private:
@@ -89,7 +95,7 @@ private:
     Control& editor_;
     bool placed_ = false;
     int row_ = -1, col_ = -1;
-    std::string opened_;
+    std::string opened_, value_;
 };
 
 }  // namespace ui

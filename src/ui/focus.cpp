@@ -4,7 +4,7 @@ namespace ui {
 
 void Focusable::SetFocus() {
     Form& f = owner();
-    if (f.focus_ == this || !usable()) return;
+    if (f.focus_ == this || !usable() || f.Focus_held()) return;
     if (Focusable* old = f.focus_) {
         f.focus_ = nullptr;
         old->changed("Focus");

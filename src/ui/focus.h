@@ -16,7 +16,8 @@ public:
 
     // Code giving the control the focus: the control that had it gets
     // LostFocus first, then this one GotFocus. Nothing happens when it has
-    // the focus already or cannot be reached. A LostFocus handler that puts
+    // the focus already, cannot be reached, or its form holds the focus
+    // (Form::FocusHold). A LostFocus handler that puts
     // the focus elsewhere wins: this control then gets no GotFocus.
     void SetFocus();
     // A user moving the focus to the control (click, tab): the same.

@@ -144,6 +144,22 @@ public:
     // The control that has the focus, or nullptr.
     Focusable* ActiveControl() const { return focus_; }
 
+    // While a hold stands, code giving one of the form's controls the focus
+    // changes nothing: a window that commits its edit as another window
+    // comes to the front leaves the focus where the user put it (taking it
+    // would bring this window back in the middle of the change).
+    class FocusHold {
+    public:
+        explicit FocusHold(Form& f) : f_(f) { ++f_.focus_hold_; }
+        ~FocusHold() { --f_.focus_hold_; }
+        FocusHold(const FocusHold&) = delete;
+        FocusHold& operator=(const FocusHold&) = delete;
+
+    private:
+        Form& f_;
+    };
+    bool Focus_held() const { return focus_hold_ > 0; }
+
     bool Loaded() const { return loaded_; }
     // Inside Build() or Form_Load of a load.
     bool Loading() const { return loading_; }
@@ -211,6 +227,7 @@ private:
     std::string name_;
     std::vector<Control*> controls_;
     Focusable* focus_ = nullptr;
+    int focus_hold_ = 0;
     bool loaded_ = false, loading_ = false, shown_ = false, unloading_ = false;
     bool mdi_child_ = true, mdi_form_ = false, fixed_size_ = false;
     int unload_mode_ = vbFormCode;

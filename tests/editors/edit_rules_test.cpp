@@ -9,6 +9,7 @@
 #include "editors/chann_support.h"
 #include "editors/channels/chann_columns.h"
 #include "editors/fm/fm_rows.h"
+#include "editors/options/frm_option.h"
 #include "model/datafile.h"
 #include "model/defaults.h"
 #include "shell/frmabout.h"
@@ -411,4 +412,29 @@ TEST(EditRules, WindowInFrontWhileTheImageIsReplaced) {
             EXPECT_TRUE(p.app.Mem_image == replaced) << what;
         }
     }
+}
+
+// Another window coming to the front commits a new channel as leaving its
+// cell does (defaults and transmit frequency included), and nothing the
+// commit does takes the focus or the current cell: the window in front
+// stays in front.
+TEST(EditRules, DeactivationCommitsAsTheLeaveAndKeepsTheFocus) {
+    const std::vector<uint8_t> want = {0x00, 0x00, 0x70, 0x14, 0x00, 0x00, 0x70, 0x14, 0, 0, 0, 0, 0, 0, 0, 4};
+    EditorProgram p;
+    p.open_chann();
+    ui::Form& options = *p.app.Editor<bx::EditorId::frm_option>();
+    bx::App::Open(options);
+    p.ch().Activate();
+    p.ch().MSF_Chann.click(9, kColRxFreq);
+    p.ch().Text_Edit.enter("147");
+    const ui::Focusable* focused = p.ch().ActiveControl();
+    ASSERT_EQ(focused, &p.ch().Text_Edit);
+    options.Activate();
+    EXPECT_EQ(p.rec(8), want);
+    EXPECT_EQ(p.cell(9, kColTxFreq), "147.00000");
+    EXPECT_EQ(p.ch().ActiveControl(), focused);
+    EXPECT_EQ(p.ch().MSF_Chann.Row(), 9);
+    EXPECT_EQ(p.ch().MSF_Chann.Col(), kColRxFreq);
+    EXPECT_EQ(options.Front(), &options);
+    EXPECT_TRUE(p.rt.recorder.shown.empty());
 }

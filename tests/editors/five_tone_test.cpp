@@ -448,3 +448,40 @@ TEST_F(FiveTone, ChineseTexts) {
     EXPECT_EQ(p.rt.recorder.last()->text, "正在与对讲机进行读写操作 ！");
     EXPECT_EQ(p.rt.recorder.last()->title, "操作提示");
 }
+
+// The standards list undoes a typed change with its own value (the text it
+// opened with, or its pick), never a text another list left behind; and
+// the page switch closes it, so no other page's list comes in between.
+TEST_F(FiveTone, StandardsListPutsBackItsOwnValue) {
+    // ZVEI1's group tone "A"; the selector focused in between.
+    w.MSF_Chann.click(4, 2);
+    ASSERT_TRUE(w.Combo_edit.Visible());
+    w.Combo_stxh.focus();
+    w.Combo_edit.focus();
+    w.Combo_edit.cut_at(0, 1);
+    EXPECT_EQ(w.Combo_edit.Text(), "A");
+    w.MSF_Chann.click(7, 0);
+    EXPECT_EQ(w.MSF_Chann.TextMatrix(4, 2), "A");
+    EXPECT_EQ(p.at(579, 1), 10);
+    // A pick is the list's value from then on.
+    w.MSF_Chann.click(4, 2);
+    w.Combo_edit.pick(12);  // "C"
+    w.Combo_stxh.focus();
+    w.Combo_edit.focus();
+    w.Combo_edit.type("x");
+    EXPECT_EQ(w.Combo_edit.Text(), "C");
+    w.MSF_Chann.click(7, 0);
+    EXPECT_EQ(w.MSF_Chann.TextMatrix(4, 2), "C");
+    // CCIR2's period list open, the Encode page's delay list focused, back.
+    const uint8_t period = p.at(577, 0);
+    w.MSF_Chann.click(2, 1);
+    ASSERT_EQ(w.Combo_edit.Text(), "70");
+    w.TabStrip1.click(2);
+    EXPECT_FALSE(w.Combo_edit.Visible());
+    w.Combo_Enc_ys1.focus();
+    w.TabStrip1.click(1);
+    w.Combo_edit.type("9");
+    w.MSF_Chann.click(7, 0);
+    EXPECT_EQ(w.MSF_Chann.TextMatrix(2, 1), "70");
+    EXPECT_EQ(p.at(577, 0), period);
+}

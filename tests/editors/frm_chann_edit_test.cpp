@@ -281,12 +281,15 @@ TEST(ChannEdit, BandPickAndListsOnlyOnUsedRows) {
     w.Combo_edit.pick(0);
     EXPECT_EQ(p.rec(9), kFF);
     EXPECT_EQ(p.rec(256 + 9), kFF);
-    EXPECT_EQ(p.cell(10, kColBand), "VHF/UHF");
-    w.MSF_Chann.click(10, kColTxTone);
+    // Nothing is stored for a row not in use: its band shows empty, so its
+    // settings open no list.
+    EXPECT_EQ(p.cell(10, kColBand), "");
     EXPECT_FALSE(w.Combo_edit.Visible());
-    EXPECT_FALSE(w.Text_Edit.Visible());
-    w.MSF_Chann.click(10, kColRxTone);
-    EXPECT_TRUE(w.Combo_edit.Visible());
+    for (const int col : {static_cast<int>(kColRxTone), static_cast<int>(kColTxTone), 6}) {
+        w.MSF_Chann.click(10, col);
+        EXPECT_FALSE(w.Combo_edit.Visible()) << col;
+        EXPECT_FALSE(w.Text_Edit.Visible()) << col;
+    }
     // The band picked again on a used channel changes nothing.
     const std::vector<uint8_t> before = p.rec(0);
     w.MSF_Chann.click(1, kColBand);

@@ -42,7 +42,7 @@ void frm_Adj_Txp::Numeric_change(ui::TextBox& box, int col, int row, int max) {
     int v = 0;
     const adj_rules::Number verdict = adj_rules::Check_number(box.Text(), max, v);
     if (verdict != adj_rules::Number::Ok) {
-        MsgBox(Range_message(max), ui::vbInformation, link_text::kTitleChn);
+        if (!Commit_message([&] { MsgBox(Range_message(max), ui::vbInformation, link_text::kTitleChn); })) return;
         box.SetFocus();
         box.setText(std::to_string(app.Adj_defaults(col, row)));
         if (verdict == adj_rules::Number::Not_digits) return;
@@ -112,8 +112,11 @@ void frm_Adj_Txp::Range_leave(int i, bool low_box) {
     ui::TextBox& box = low_box ? Text_Freq_L[b] : Text_Freq_H[b];
     if (r.message != 0) {
         const link_text::Pair& m = kRangeMessages[r.message - 1];
-        MsgBox(L(app.Lang_chinese, m.chn, m.eng), ui::vbExclamation,
-               L(app.Lang_chinese, link_text::kTitleChn, link_text::kTitleEngP));
+        if (!Commit_message([&] {
+                MsgBox(L(app.Lang_chinese, m.chn, m.eng), ui::vbExclamation,
+                       L(app.Lang_chinese, link_text::kTitleChn, link_text::kTitleEngP));
+            }))
+            return;
         box.setText(std::to_string(r.reset_to));
         box.SetFocus();
         return;

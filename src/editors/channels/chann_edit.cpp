@@ -127,12 +127,9 @@ void frm_chann::Write_pick(int r, int col, int p) {
     if (!valid_col(col)) return;
     const ChannColumn& c = column(col);
     switch (c.rule) {
-        case ColumnRule::Band: {
-            const std::string picked = Combo_edit.List(p);
-            if (Trim(Cell(r, kColBand)) != Trim(picked)) Erase_chann_keep_band(r);
-            Set_cell(r, kColBand, picked);
+        case ColumnRule::Band:
+            Commit_band(r, Combo_edit.List(p));
             break;
-        }
         case ColumnRule::Tone:
             Write_chann_pick(app.Mem_image, r - 1, col, p, app.Tone_name_table);
             if (col == kColRxTone) Show_chann_row(r);
@@ -143,6 +140,16 @@ void frm_chann::Write_pick(int r, int col, int p) {
         default:
             break;
     }
+}
+
+void frm_chann::Commit_band(int r, const std::string& picked) {
+    if (Trim(Cell(r, kColBand)) != Trim(picked)) Erase_chann_keep_band(r);
+    if (Chann_used(app.Mem_image, r - 1)) {
+        Set_cell(r, kColBand, picked);
+        return;
+    }
+    Set_cell(r, kColBand, "");
+    Hide_editors();
 }
 
 // ---- the commit of a left cell ----
@@ -163,10 +170,7 @@ void frm_chann::MSF_Chann_LeaveCell() {
         case ColumnRule::Band:
             // The list stays where it is until the next placing hides or
             // moves it; it no longer belongs to this cell.
-            Commit_cell(Combo_overlay, r, col, [&] {
-                if (Trim(Cell(r, kColBand)) != Trim(picked)) Erase_chann_keep_band(r);
-                Set_cell(r, kColBand, picked);
-            });
+            Commit_cell(Combo_overlay, r, col, [&] { Commit_band(r, picked); });
             Text_overlay.release();
             return;
         case ColumnRule::RxFreq:
@@ -212,7 +216,7 @@ void frm_chann::Commit_rx(int r, std::string t) {
         Set_cell(r, kColTxFreq, "");
         Erase_chann(r);
     } else {
-        Link.Msg(T::kRxRange);
+        if (!Commit_message([&] { Link.Msg(T::kRxRange); })) return;
         t = A_low_text(lim);
         Set_cell(r, kColRxFreq, t);
         if (!Chann_used(img, k)) {
@@ -230,8 +234,7 @@ void frm_chann::Commit_tx(int r, std::string t) {
     MemImage& img = app.Mem_image;
     const ValidationLimits lim = app.limits();
     if (!Chann_used(img, k) && !Trim(t).empty()) {
-        Link.Msg(T::kRxFirst);
-        Text_Edit.setText("");
+        if (Commit_message([&] { Link.Msg(T::kRxFirst); })) Text_Edit.setText("");
         return;
     }
     if (!Leave_rule_refuses(Val(t), lim)) {
@@ -244,7 +247,7 @@ void frm_chann::Commit_tx(int r, std::string t) {
         chann_field::Tx_freq.fill(img, k, kErased);
         chann_field::Tx_tone.fill(img, k, kErased);
     } else {
-        Link.Msg(T::kTxRange);
+        if (!Commit_message([&] { Link.Msg(T::kTxRange); })) return;
         t = A_low_text(lim);
         Set_cell(r, kColTxFreq, t);
         Set_cell(r, kColTxTone, "OFF");
@@ -277,7 +280,9 @@ void frm_chann::Commit_tone(int r, int col, const std::string& c) {
 }
 
 void frm_chann::Commit_name(int r, const std::string& typed) {
-    if (Chann_name_length(typed) > 6) Link.Msg(T::kNameLong, link_text::kTitleEngP);
+    if (Chann_name_length(typed) > 6 &&
+        !Commit_message([&] { Link.Msg(T::kNameLong, link_text::kTitleEngP); }))
+        return;
     // A channel not in use keeps no name.
     const std::string t = Trim(Cell(r, kColBand)).empty() ? std::string() : typed;
     const std::string cell = Chann_name_cell(t);
@@ -323,7 +328,7 @@ void frm_chann::Enter_rx(int r, std::string t, bool changed) {
         if (!used) Set_chann_defaults(r);
         Set_cell(r, kColRxFreq, Enter_freq_text(t));
     } else if (!Trim(t).empty()) {
-        Link.Msg(T::kRxRange);
+        if (!Commit_message([&] { Link.Msg(T::kRxRange); })) return;
         Set_cell(r, kColRxFreq, A_low_text(lim));
         if (!used) Set_chann_defaults(r);
     } else {
@@ -344,12 +349,12 @@ void frm_chann::Enter_tx(int r, std::string t, bool changed) {
     if (!changed) {
         // Nothing to check: the editing moves on as below.
     } else if (!Chann_used(app.Mem_image, r - 1) && !Trim(t).empty()) {
-        Link.Msg(T::kRxFirst);
+        if (!Commit_message([&] { Link.Msg(T::kRxFirst); })) return;
         Text_Edit.setText("");
     } else if (!Enter_rule_refuses(Val(t), lim)) {
         Set_cell(r, kColTxFreq, Enter_freq_text(t));
     } else if (!Trim(t).empty()) {
-        Link.Msg(T::kTxRange);
+        if (!Commit_message([&] { Link.Msg(T::kTxRange); })) return;
         Set_cell(r, kColTxFreq, A_low_text(lim));
         Set_cell(r, kColTxTone, "OFF");
         chann_field::Tx_tone.fill(app.Mem_image, r - 1, kErased);

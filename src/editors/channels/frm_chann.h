@@ -93,7 +93,10 @@ private:
     void Place_controls();
     void Fit_columns();
     // The commits of a left cell, by the column's rule.
-    void Commit_band(int r);
+    // A band picked for row r: a changed band erases the channel; a row
+    // whose record is not in use stores no band, so its cell shows empty
+    // (and its settings cells open no list) and the list goes.
+    void Commit_band(int r, const std::string& picked);
     void Commit_rx(int r, std::string t);
     void Commit_tx(int r, std::string t);
     void Commit_tone(int r, int col, const std::string& c);

@@ -191,14 +191,15 @@ void frm_FM::Commit_fm_cell(int c, const std::string& t) {
         if (x >= Fm_low_limit && x <= Fm_high_limit) {
             MSF_Chann.setTextMatrix(Edit_row, kFmColFreq, Fm_freq_cell(t));
         } else if (!Trim(t).empty()) {
-            Link.Msg(T::kRange);
+            if (!Commit_message([&] { Link.Msg(T::kRange); })) return;
             MSF_Chann.setTextMatrix(Edit_row, kFmColFreq, Fm_freq_cell(std::to_string(Fm_low_limit)));
         } else {
             MSF_Chann.setTextMatrix(Edit_row, kFmColFreq, "");
             MSF_Chann.setTextMatrix(Edit_row, kFmColName, "");
         }
     } else if (c == kFmColName) {
-        if (Fm_name_length(t) > 6) Link.Msg(T::kNameLong, link_text::kTitleEngP);
+        if (Fm_name_length(t) > 6 && !Commit_message([&] { Link.Msg(T::kNameLong, link_text::kTitleEngP); }))
+            return;
         // A preset without a frequency keeps no name.
         const std::string m = MSF_Chann.TextMatrix(Edit_row, kFmColFreq).empty() ? std::string() : t;
         MSF_Chann.setTextMatrix(Edit_row, kFmColName, Fm_name_cell(m));

@@ -189,7 +189,7 @@ void frm_option::Freq_commit(int v) {
     Picked_limits(v, low, high);
     const options::FreqCommit c = options::Commit_freq(f.Text_Freq->Text(), low, high);
     if (c.out_of_range) {
-        app.rt.MsgBox("当前工作频率超出范围 ！", ui::vbExclamation, "操作提示");
+        if (!Commit_message([&] { app.rt.MsgBox("当前工作频率超出范围 ！", ui::vbExclamation, "操作提示"); })) return;
         Set_focus(*f.Text_Freq);
     }
     f.Text_Freq->setText(c.text);
@@ -206,8 +206,11 @@ void frm_option::Text_Freq_KeyPress(int v, int& KeyAscii) {
 void frm_option::Text_Freq_Change(int v) {
     ui::TextBox& box = *vfo_[static_cast<size_t>(v)].Text_Freq;
     if (ui::utf8_length(box.Text()) <= options::kFreqBoxMax) return;
-    app.rt.MsgBox(T("频率超出范围 ！", "Over the range of  frequency ."), ui::vbExclamation,
-                  T("操作提示", "Operate prompt"));
+    if (!Commit_message([&] {
+            app.rt.MsgBox(T("频率超出范围 ！", "Over the range of  frequency ."), ui::vbExclamation,
+                          T("操作提示", "Operate prompt"));
+        }))
+        return;
     box.setText("");
     Set_focus(box);
 }

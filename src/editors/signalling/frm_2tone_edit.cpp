@@ -99,7 +99,7 @@ void frm_2tone::Encode_commit(int n, int c) {
     if (hz) {
         MSF_Encode.setTextMatrix(n, c, std::to_string(*hz) + ".0");
     } else if (!Trim(Text_Encode.Text()).empty()) {
-        Range_message();
+        if (!Commit_message([&] { Range_message(); })) return;
         Text_Encode.setText("");
     }
     Text_Encode.setVisible(false);
@@ -191,7 +191,7 @@ void frm_2tone::Tone_LostFocus(int k) {
         Store_2tone_freq(app.Mem_image, e, k, *hz, app.Tone_tick_ms);
     } else {
         if (!Trim(box.Text()).empty()) {
-            Range_message();
+            if (!Commit_message([&] { Range_message(); })) return;
             box.setText("");
             box.SetFocus();
         }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "appstate/app.h"
+#include "editors/cell_commit.h"
 #include "editors/signalling/five_tone_rules.h"
 #include "link/reply_unpack.h"
 #include "model/defaults.h"
@@ -58,11 +59,16 @@ void frm_5tone::Wire_lists() {
         Typed typed;
         bool click_saves;  // every Click, also from code: Saved_combo_text := its text
         void (frm_5tone::*on_pick)();  // nullptr: a settings list (below)
+        // A list laid over a cell puts back its own value
+        // (editors/cell_commit.h), not Saved_combo_text.
+        ui::CellOverlay frm_5tone::*overlay = nullptr;
     };
     static constexpr Role kRoles[] = {
         {&frm_5tone::Combo_stxh, true, Typed::FocusPutBack, true, &frm_5tone::Show_5tone_tone_labels},
-        {&frm_5tone::Combo_edit, false, Typed::FocusPutBackShown, false, &frm_5tone::Combo_edit_Click},
-        {&frm_5tone::Combo_Encode, true, Typed::PutBack, false, &frm_5tone::Combo_Encode_Click},
+        {&frm_5tone::Combo_edit, false, Typed::FocusPutBackShown, false, &frm_5tone::Combo_edit_Click,
+         &frm_5tone::Std_overlay},
+        {&frm_5tone::Combo_Encode, true, Typed::PutBack, false, &frm_5tone::Combo_Encode_Click,
+         &frm_5tone::Code_std_overlay},
         {&frm_5tone::Combo_Enc_ys1, true, Typed::FocusPutBack, false, nullptr},
         {&frm_5tone::Combo_Enc_ys2, true, Typed::FocusPutBack, false, nullptr},
         {&frm_5tone::Combo_enc_ys3, true, Typed::FocusPutBack, false, nullptr},
@@ -87,19 +93,21 @@ void frm_5tone::Wire_lists() {
         for (const SettingList& s : kSettings)
             if (s.combo == role.combo) setting = s.field;
         if (role.got_focus_saves) c.GotFocus = [this, &c] { Saved_combo_text = c.Text(); };
+        ui::CellOverlay* overlay = role.overlay ? &(this->*role.overlay) : nullptr;
+        auto put_back = [this, &c, overlay] { c.setText(overlay ? Put_back_text(*overlay) : Saved_combo_text); };
         switch (role.typed) {
-            case Typed::PutBack: c.Change = [this, &c] { c.setText(Saved_combo_text); }; break;
+            case Typed::PutBack: c.Change = put_back; break;
             case Typed::FocusPutBack:
-                c.Change = [this, &c] {
+                c.Change = [&c, put_back] {
                     c.SetFocus();
-                    c.setText(Saved_combo_text);
+                    put_back();
                 };
                 break;
             case Typed::FocusPutBackShown:
-                c.Change = [this, &c] {
+                c.Change = [&c, put_back] {
                     if (!c.Visible()) return;
                     c.SetFocus();
-                    c.setText(Saved_combo_text);
+                    put_back();
                 };
                 break;
             case Typed::NoKeys:
@@ -121,8 +129,9 @@ void frm_5tone::Wire_lists() {
                 if (c.ListIndex() >= 0) setting->set(app.Mem_image, c.ListIndex());
             };
         }
-        c.Click = [this, &c, saves = role.click_saves, pick] {
+        c.Click = [this, &c, saves = role.click_saves, pick, overlay] {
             if (saves || c.focused()) Saved_combo_text = c.Text();
+            if (overlay && Overlay_live(*overlay) && c.ListIndex() >= 0) overlay->mark_picked();
             if (pick) pick();
         };
     }
@@ -187,8 +196,10 @@ void frm_5tone::TabStrip1_Click() {
         Frame_std.setVisible(false);
         Frame_Encode.setVisible(true);
     }
-    // The encode list's editors go; an unfinished frame keeps what its
-    // keystrokes stored.
+    // The lists of the page left go: the standards list shows its own
+    // value in its cell, and the encode list's editors go (an unfinished
+    // frame keeps what its keystrokes stored).
+    Close_std_list();
     Close_code_editors();
 }
 

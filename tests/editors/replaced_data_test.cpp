@@ -1,0 +1,130 @@
+// A commit whose message box is still open when the whole image is replaced
+// (a full read ends, a data file is loaded) stores nothing once the box is
+// closed: the field shows the new image and its record keeps the new bytes.
+#include <functional>
+
+#include "editors/chann_support.h"
+#include "editors/channels/chann_columns.h"
+#include "editors/options/frm_option.h"
+#include "editors/signalling/frm_2tone.h"
+#include "model/datafile.h"
+#include "model/layouts.h"
+#include "support/tempdir.h"
+
+using namespace editortest;
+
+namespace {
+
+// A field whose leave shows a message for the text typed.
+struct Kind {
+    const char* name;
+    std::function<void(EditorProgram&)> open;    // the window up, the radio identified
+    std::function<void(EditorProgram&)> commit;  // typed and left: the message shows
+    std::function<void(bx::MemImage&)> change;   // what the new image holds
+    int rec;                                     // the record the commit would store into
+    std::function<std::string(EditorProgram&)> shown;
+    const char* want_shown;
+};
+
+namespace Enc = bx::layout::Sig_2tone_enc_record;
+
+bx::frm_option& options(EditorProgram& p) { return *p.app.Editor<bx::EditorId::frm_option>(); }
+bx::frm_2tone& two_tone(EditorProgram& p) { return *p.app.Editor<bx::EditorId::frm_2tone>(); }
+
+const Kind kKinds[] = {
+    {"channel receive frequency out of range", [](EditorProgram& p) { bx::App::Open(p.ch()); },
+     [](EditorProgram& p) { p.type_at(10, bx::kColRxFreq, "600", 12, 0); },
+     [](bx::MemImage& img) {
+         const uint8_t rec[16] = {0x00, 0x00, 0x95, 0x43, 0x00, 0x00, 0x45, 0x43, 0, 0, 0, 0, 0x21, 0x00, 0x01, 0x0C};
+         for (int b = 0; b < 16; ++b) img(9, b) = rec[b];
+     },
+     9, [](EditorProgram& p) { return p.cell(10, bx::kColRxFreq); }, "439.50000"},
+    {"channel name too long",
+     [](EditorProgram& p) {
+         const uint8_t rec[16] = {0x00, 0x00, 0x55, 0x14, 0x00, 0x00, 0x50, 0x14, 0, 0, 0, 0, 0, 0, 0, 4};
+         for (int b = 0; b < 16; ++b) p.app.Mem_image(9, b) = rec[b];
+         bx::App::Open(p.ch());
+     },
+     [](EditorProgram& p) { p.type_at(10, bx::kColName, "ABCDEFGH", 12, 0); },
+     [](bx::MemImage& img) {
+         const char name[] = "FILE";
+         for (int b = 0; b < 4; ++b) img(256 + 9, b) = static_cast<uint8_t>(name[b]);
+     },
+     256 + 9, nullptr, nullptr},
+    {"options VFO A out of range", [](EditorProgram& p) { bx::App::Open(options(p)); },
+     [](EditorProgram& p) {
+         options(p).Text_Freq_a.focus();
+         options(p).Text_Freq_a.enter("100");
+         options(p).Text_Freq_b.focus();
+     },
+     [](bx::MemImage& img) {
+         const uint8_t digits[8] = {1, 4, 4, 0, 0, 0, 0, 0};
+         for (int b = 0; b < 8; ++b) img(240, b) = digits[b];
+     },
+     240, [](EditorProgram& p) { return options(p).Text_Freq_a.Text(); }, "144.00000"},
+    {"2-tone encode tone out of range",
+     [](EditorProgram& p) {
+         bx::App::Open(two_tone(p));
+         two_tone(p).TabStrip1.click(1);
+     },
+     [](EditorProgram& p) {
+         two_tone(p).MSF_Encode.click(10, 1);
+         two_tone(p).Text_Encode.enter("9999");
+         two_tone(p).MSF_Encode.click(12, 2);
+     },
+     [](bx::MemImage& img) { Enc::Tone_1.set(img, 9, 1234); }, Enc::Records.first + 9,
+     [](EditorProgram& p) { return two_tone(p).MSF_Encode.TextMatrix(10, 1); }, "1234.0"},
+};
+
+enum class Replace { FullRead, FileLoad };
+
+}  // namespace
+
+TEST(ReplacedData, ACommitWhoseBoxOutlivesTheImageStoresNothing) {
+    for (const Kind& k : kKinds) {
+        for (Replace how : {Replace::FullRead, Replace::FileLoad}) {
+            SCOPED_TRACE(std::string(k.name) + (how == Replace::FullRead ? ", full read" : ", file load"));
+            EditorProgram p;
+            p.start_identified();
+            bxtest::TempDir dir;
+            k.open(p);
+            bx::MemImage fresh = p.app.Mem_image;
+            k.change(fresh);
+            if (how == Replace::FullRead) {
+                for (int r = 0; r < bx::kImageRecords; ++r)
+                    for (int b = 0; b < 16; ++b) p.radio.radio.mem[static_cast<size_t>(16 * r + b)] = fresh(r, b);
+                bx::App::Open(p.rd());
+                p.rd().Command_read.click();
+            } else {
+                ASSERT_FALSE(bx::Save_data_file(dir / "image.dat", fresh));
+            }
+            // The window with the field comes to the front again.
+            k.open(p);
+            p.rt.recorder.clear();
+            bool replaced = false;
+            p.rt.recorder.on_show = [&](const ui::MsgRecord&) {
+                if (replaced) return;
+                replaced = true;
+                if (how == Replace::FullRead) {
+                    EXPECT_TRUE(p.run_until_idle(p.rd().Link));
+                } else {
+                    p.app.MDImain->File_Open.click();
+                    auto& dlg = static_cast<bx::FileDialog&>(*p.app.Form_named("Form_open_chann"));
+                    ASSERT_TRUE(dlg.Dir1.setPath(dir.path()));
+                    dlg.Text1.enter("image.dat");
+                    dlg.Command_enter.click();
+                }
+            };
+            k.commit(p);
+            p.rt.recorder.on_show = nullptr;
+            EXPECT_TRUE(replaced);
+            p.rt.sim.run_for(2000);
+            for (int b = 0; b < 16; ++b) EXPECT_EQ(p.app.Mem_image(k.rec, b), fresh(k.rec, b)) << b;
+            if (k.shown) {
+                EXPECT_EQ(k.shown(p), k.want_shown);
+            }
+            // The image's replacement was told; the commit's box was the first.
+            ASSERT_GE(p.rt.recorder.shown.size(), 2u);
+        }
+    }
+}
