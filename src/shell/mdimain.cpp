@@ -104,6 +104,18 @@ const MenuCaption kMenu[] = {
     {&MDImain::Menu_Exit, "退出", true, true, "Exit", "退出", true},
 };
 
+// Each toolbar button and the menu item whose command it runs: the button's
+// tooltip is that item's caption, in whatever language it shows.
+struct ToolbarButton {
+    const char* key;
+    ui::MenuItem MDImain::*item;
+};
+const ToolbarButton kToolbar[] = {
+    {"open", &MDImain::File_Open},      {"save", &MDImain::File_save},  {"edit_option", &MDImain::sys_edit},
+    {"edit_chann", &MDImain::chann_edit}, {"edit_dtmf", &MDImain::Sig_dtmf}, {"read", &MDImain::Prog_read},
+    {"write", &MDImain::Prog_write},    {"exit", &MDImain::Menu_Exit},
+};
+
 // The label panels and the company line.
 struct PanelLabel {
     int panel;
@@ -124,8 +136,8 @@ void MDImain::Build() {
         item.setVisible(m.visible);
         item.setEnabled(m.enabled);
     }
-    for (const char* key : {"open", "save", "edit_option", "edit_chann", "edit_dtmf", "read", "write", "exit"})
-        Toolbar1.AddButton(key, key);
+    for (const ToolbarButton& b : kToolbar) Toolbar1.AddButton(b.key, b.key);
+    Set_toolbar_tips();
     StatusBar1.setPanelCount(11);
     MSC.setCommPort(1);
     MSC.setSettings(kLinkSettings);
@@ -153,6 +165,7 @@ void MDImain::Form_Load() {
     Language_eng.setChecked(true);
     for (const MenuCaption& m : kMenu)
         if (m.starred) (this->*m.item).setCaption(m.eng);
+    Set_toolbar_tips();
     Set_panel_labels();
     setCaption(a.Title_eng);
     // 8-9: screen size, then visible.
@@ -371,8 +384,13 @@ void MDImain::Set_lang_captions() {
     const bool chn = app.Lang_chinese != 0;
     for (const MenuCaption& m : kMenu)
         if (m.eng) (this->*m.item).setCaption(chn ? m.chn : m.eng);
+    Set_toolbar_tips();
     Set_panel_labels();
     setCaption(chn ? app.Title_chn : app.Title_eng);
+}
+
+void MDImain::Set_toolbar_tips() {
+    for (const ToolbarButton& b : kToolbar) Toolbar1.setButtonTip(b.key, (this->*b.item).Caption());
 }
 
 void MDImain::Set_panel_labels() {

@@ -99,6 +99,8 @@ protected:
     void Build() override;
     void Set_lang_captions();
     void Set_panel_labels();
+    // Every toolbar button's tooltip: the caption its menu item shows now.
+    void Set_toolbar_tips();
     void Form_Load() override;  // the start-up sequence
 };
 

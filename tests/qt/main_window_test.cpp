@@ -1,6 +1,8 @@
 // The real program started offscreen: its main window as a user sees it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
@@ -64,14 +66,26 @@ TEST(QtMainWindow, StartsWithTitleMenusToolbarAndStatusPanels) {
 
     auto bars = mw->findChildren<QToolBar*>();
     ASSERT_EQ(bars.size(), 1);
-    std::vector<std::string> tips;
-    for (QAction* a : bars[0]->actions()) {
-        tips.push_back(a->toolTip().toStdString());
-        EXPECT_FALSE(a->icon().isNull());
-        EXPECT_TRUE(a->text().isEmpty());
-    }
-    EXPECT_EQ(tips, (std::vector<std::string>{"open", "save", "edit_option", "edit_chann", "edit_dtmf", "read",
-                                              "write", "exit"}));
+    // A toolbar button's tooltip is its menu item's caption as shown, in
+    // either language; never the button's key.
+    const std::vector<std::string> keys{"open", "save", "edit_option", "edit_chann", "edit_dtmf", "read", "write", "exit"};
+    auto tips = [&] {
+        std::vector<std::string> out;
+        for (QAction* a : bars[0]->actions()) {
+            out.push_back(a->toolTip().toStdString());
+            EXPECT_FALSE(a->icon().isNull());
+            EXPECT_TRUE(a->text().isEmpty());
+            EXPECT_EQ(std::count(keys.begin(), keys.end(), out.back()), 0) << out.back();
+        }
+        return out;
+    };
+    EXPECT_EQ(tips(), (std::vector<std::string>{"Open", "Save", "Option", "Channel", "DTMF", "Read form radio",
+                                                "Write to radio", "Exit"}));
+    app.MDImain->Language_chn_Click();
+    EXPECT_EQ(tips(), (std::vector<std::string>{"打开", "保存", "可选参数", "信道编辑", "DTMF", "从对讲机读取数据",
+                                                "向对讲机写入数据", "退出"}));
+    app.MDImain->Language_eng_Click();
+    EXPECT_EQ(tips()[5], "Read from radio");
 
     std::vector<std::string> labels;
     for (int i = 1; i <= 11; i += 2) {
