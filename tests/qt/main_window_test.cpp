@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include <QAbstractButton>
 #include <QAction>
@@ -15,6 +16,7 @@
 
 #include "appstate/app.h"
 #include "qt/host.h"
+#include "qt/program.h"
 #include "qt/runtime.h"
 #include "qt_test_app.h"
 #include "shell/mdimain.h"
@@ -38,6 +40,20 @@ TEST(QtMainWindow, StartsWithTitleMenusToolbarAndStatusPanels) {
     bx::App app(rt);
     rt.set_close_handler([&] { app.End(); });
     app.Start();
+    // The load has returned with the window shown and the port scan still
+    // to come: it runs on the event loop, one port a turn, and the loop
+    // handles other work between the ports.
+    ASSERT_TRUE(app.MDImain->Scanning_ports());
+    EXPECT_TRUE(rt.forms().main_window()->isVisible());
+    std::vector<int> seen;  // the port the scan is at, each turn of other work
+    std::function<void()> turn = [&] {
+        seen.push_back(app.Comm_port);
+        if (app.MDImain->Scanning_ports()) rt.loop().post(turn);
+    };
+    rt.loop().post(turn);
+    ASSERT_TRUE(bx::process_events_until([&] { return !app.MDImain->Scanning_ports(); }, 10));
+    for (int port = 7; port >= 2; --port) EXPECT_EQ(std::count(seen.begin(), seen.end(), port), 1) << port;
+    EXPECT_EQ(app.Comm_port, 1);
 
     // The offscreen screen is smaller than 1280 × 800: the warning is a real
     // box with its icon and title.
