@@ -99,7 +99,9 @@ std::string temp_prefix(const std::string& name, long name_max) {
         // Never half a UTF-8 character.
         while (keep > 0 && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) --keep;
     }
-    return "." + name.substr(0, keep);
+    std::string prefix(1, '.');
+    prefix.append(name, 0, keep);
+    return prefix;
 }
 
 // A hidden name beside `name`, within `name_max` bytes.

@@ -101,13 +101,15 @@ public:
     bool Editor_command(const std::string& source);
 
 protected:
-    bool scanning_ports_ = false;
     void Build() override;
     void Set_lang_captions();
     void Set_panel_labels();
     // Every toolbar button's tooltip: the caption its menu item shows now.
     void Set_toolbar_tips();
     void Form_Load() override;  // the start-up sequence
+
+private:
+    bool scanning_ports_ = false;
 };
 
 // Panel shares of the screen width, in percent, panels 1 to 11.
