@@ -13,7 +13,9 @@ namespace bx::file_choice {
 // doubled would otherwise shift every later record. What follows the last
 // record is not read.
 
-// A field quoted in a message keeps this many characters, then "...".
+// A field quoted in a message keeps this many bytes (a character cut there
+// kept whole), then "..."; a byte that is no text, a control character and
+// a byte-order mark show as \xHH, every other character as it is.
 constexpr size_t kShownToken = 40;
 // A value read from more digits than any byte needs stays at this bound.
 constexpr long long kSaturated = 1000000000000LL;

@@ -297,6 +297,10 @@ FileError Write_file_replacing(const std::string& path, const std::string& bytes
         if (S_ISDIR(st.st_mode)) return write_error(EISDIR);
         // A pipe or a device is never replaced by a plain file.
         if (!S_ISREG(st.st_mode)) return write_error("not a plain file");
+        // A file the user may not write is not replaced either: a save
+        // over it fails as writing into it would. The mode bits are asked
+        // first, since for root the permission check lets everything by.
+        if ((st.st_mode & 0222) == 0 || ::access(p.c_str(), W_OK) != 0) return write_error(EACCES);
         t.exists = true;
         t.mode = st.st_mode & 07777;
     } else if (errno != ENOENT) {

@@ -3,6 +3,9 @@
 // 1. A symbolic link at the target is followed, link after link, to the
 //    file it names, which is then written (created when it does not exist);
 //    a loop of links is refused with the system's reason.
+//    An existing file that may not be written (no write permission bit
+//    at all, or none for this user) is refused with EACCES and left as it
+//    is, as writing into it directly would be.
 // 2. First, what earlier saves of that same file left behind when they
 //    were killed (see 3 and 4) is removed: the plain files in its folder
 //    whose names have exactly the shape of its hidden names below, except

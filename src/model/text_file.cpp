@@ -1,5 +1,6 @@
 #include "model/text_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
@@ -20,10 +21,49 @@ bool ends_field(int c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' 
 
 std::string errno_text(int e) { return std::generic_category().message(e); }
 
-// A field from a file, safe to show: printable ASCII kept, anything else "?".
+// The length of the well-formed UTF-8 character at t[i] (no overlong form,
+// no surrogate, nothing above U+10FFFF), or 0 when none starts there.
+size_t utf8_char_at(const std::string& t, size_t i) {
+    const auto b = [&](size_t k) { return i + k < t.size() ? static_cast<unsigned char>(t[i + k]) : 0u; };
+    const auto tail = [&](size_t k) { return (b(k) & 0xC0) == 0x80; };
+    const unsigned c = b(0);
+    if (c < 0x80) return i < t.size() ? 1 : 0;
+    if (c >= 0xC2 && c <= 0xDF) return tail(1) ? 2 : 0;
+    if (c >= 0xE0 && c <= 0xEF) {
+        const unsigned lo = c == 0xE0 ? 0xA0 : 0x80, hi = c == 0xED ? 0x9F : 0xBF;
+        return b(1) >= lo && b(1) <= hi && tail(2) ? 3 : 0;
+    }
+    if (c >= 0xF0 && c <= 0xF4) {
+        const unsigned lo = c == 0xF0 ? 0x90 : 0x80, hi = c == 0xF4 ? 0x8F : 0xBF;
+        return b(1) >= lo && b(1) <= hi && tail(2) && tail(3) ? 4 : 0;
+    }
+    return 0;
+}
+
+// A field from a file, safe and readable in a message: a printable
+// character (any script) as it is; a control character, a byte that is no
+// text and the byte-order mark as \xHH, one per byte.
 std::string shown_token(const std::string& t) {
+    static const char kHex[] = "0123456789ABCDEF";
     std::string s;
-    for (char c : t) s += (c >= 0x20 && c < 0x7F) ? c : '?';
+    for (size_t i = 0; i < t.size();) {
+        const size_t n = utf8_char_at(t, i);
+        const unsigned c = static_cast<unsigned char>(t[i]);
+        const bool control = n == 1 ? (c < 0x20 || c == 0x7F)
+                                    : n == 2 && c == 0xC2 && static_cast<unsigned char>(t[i + 1]) < 0xA0;
+        const bool mark = n == 3 && t.compare(i, 3, "\xEF\xBB\xBF") == 0;
+        if (n > 0 && !control && !mark) {
+            s.append(t, i, n);
+            i += n;
+            continue;
+        }
+        for (size_t k = 0; k < std::max<size_t>(n, 1); ++k, ++i) {
+            const unsigned v = static_cast<unsigned char>(t[i]);
+            s += "\\x";
+            s += kHex[v >> 4];
+            s += kHex[v & 15];
+        }
+    }
     return s;
 }
 
@@ -32,27 +72,44 @@ std::string shown_token(const std::string& t) {
 NumberReader::Result NumberReader::next(long long& v) {
     token_.clear();
     int c;
-    while ((c = in_.peek()) != EOF) {
+    // A byte-order mark at the very start (some editors save text with one)
+    // is not part of the file's data. Its first bytes without the rest
+    // begin a field that is not a number.
+    std::string lead;
+    if (at_start_) {
+        at_start_ = false;
+        static const char kMark[] = "\xEF\xBB\xBF";
+        while (lead.size() < 3 && in_.peek() == static_cast<unsigned char>(kMark[lead.size()]))
+            lead += static_cast<char>(in_.get());
+        if (lead.size() == 3) lead.clear();
+    }
+    while (lead.empty() && (c = in_.peek()) != EOF) {
         if (c == '\n') ++cur_line_;
         else if (!is_blank(c) && c != '\r') break;
         in_.get();
     }
     line_ = cur_line_;
-    if (c == EOF) return End;
-    if (c == ',') {  // nothing between two separators
+    c = in_.peek();
+    if (lead.empty() && c == EOF) return End;
+    if (lead.empty() && c == ',') {  // nothing between two separators
         in_.get();
         return Bad;
     }
-    // The field is read whole, however long: its first characters are kept
-    // for a message, and its value is taken digit by digit, so a run of
-    // digits of any length is a number (a long one simply out of range).
-    size_t length = 0;
-    bool number = true;
+    // The field is read whole, however long: its first bytes are kept for a
+    // message (a character cut there is kept whole), and its value is taken
+    // digit by digit, so a run of digits of any length is a number (a long
+    // one simply out of range).
+    token_ = lead;
+    size_t length = lead.size();
+    bool cut = false;
+    bool number = lead.empty();
     bool digits = false;
     bool negative = false;
     long long n = 0;
     while ((c = in_.peek()) != EOF && !ends_field(c)) {
-        if (length < kShownToken) token_ += static_cast<char>(c);
+        const bool continues_char = (c & 0xC0) == 0x80 && !cut && length < kShownToken + 3;
+        if (length < kShownToken || continues_char) token_ += static_cast<char>(c);
+        else cut = true;
         if (c >= '0' && c <= '9') {
             digits = true;
             if (n < kSaturated) n = n * 10 + (c - '0');
@@ -64,7 +121,7 @@ NumberReader::Result NumberReader::next(long long& v) {
         ++length;
         in_.get();
     }
-    if (length > kShownToken) token_ += "...";
+    if (cut) token_ += "...";
     // One comma after the number (with blanks before it) belongs to it.
     while ((c = in_.peek()) != EOF && is_blank(c)) in_.get();
     if (c == ',') in_.get();

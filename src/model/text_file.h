@@ -66,15 +66,17 @@ struct FileError {
 // number ends at a blank, a tab, a comma or a line end; blanks, tabs, CR and
 // LF before it are skipped, and so is one comma after it. A field is a whole
 // number with an optional sign; anything else (an empty field between two
-// commas included) is not a number.
+// commas included) is not a number. A UTF-8 byte-order mark at the very
+// start of the text is skipped.
 class NumberReader {
 public:
     explicit NumberReader(std::istream& in) : in_(in) {}
     enum Result { Ok, End, Bad };
     // Ok: v holds the number (a value beyond any byte may be held at a
     // bound); End: no number is left; Bad: the field is not a number.
-    // token() is the field as it stands in the file (its first 40
-    // characters, then "..." when it is longer); line() is its line.
+    // token() is the field as it stands in the file (its first 40 bytes,
+    // a character cut there kept whole, then "..." when it is longer);
+    // line() is its line.
     Result next(long long& v);
     int line() const { return line_; }
     const std::string& token() const { return token_; }
@@ -85,6 +87,7 @@ private:
     int line_ = 1;
     int cur_line_ = 1;
     std::string token_;
+    bool at_start_ = true;
 };
 
 // The next field of `rd` as a number. False when there is none: `err` then

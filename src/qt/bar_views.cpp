@@ -92,7 +92,7 @@ public:
         shown_.clear();
         for (const ui::Toolbar::Button& b : tb.Buttons()) {
             QAction* a = bar_->addAction(picture_icon(b.Image), QString());
-            a->setToolTip(qs(b.ToolTipText.empty() ? b.Key : b.ToolTipText));
+            a->setToolTip(qs(b.ToolTipText));
             a->setObjectName(qs(b.Key));
             const std::string key = b.Key;
             connect(a, &QAction::triggered, this, [this, key] {

@@ -8,6 +8,7 @@
 
 #include "appstate/app.h"
 #include "qt/runtime.h"
+#include "shell/mdimain.h"
 
 namespace bx {
 
@@ -21,6 +22,11 @@ int run_program(int argc, char** argv) {
     app.Start();
     if (app.Ended() || rt.quit_requested()) return 0;
     return qapp.exec();
+}
+
+bool start_program(App& app, double limit_s) {
+    app.Start();
+    return process_events_until([&] { return !app.MDImain || !app.MDImain->Scanning_ports(); }, limit_s);
 }
 
 void ensure_qt_application() {

@@ -14,6 +14,13 @@ class QtRuntime;
 // starts the program and runs its event loop until it ends.
 int run_program(int argc, char** argv);
 
+class App;
+
+// Starts the program (App::Start) in-process and handles Qt events until
+// its start-up port scan has ended, limit_s seconds at most; returns
+// whether it ended.
+bool start_program(App& app, double limit_s = 10);
+
 // Makes sure a Qt application exists (offscreen when no display platform
 // is chosen), for drivers that run the program in-process.
 void ensure_qt_application();

@@ -95,6 +95,7 @@ void FileDialog::Build() {
     File1.setPattern(pattern);
     Text1.setText(pattern);
     File1.setPath(Dir1.Path());
+    picked_.clear();
     setWidth(kClient_w + chrome_w_);
     setHeight(kClient_h + chrome_h_);
 }
@@ -123,7 +124,11 @@ void FileDialog::Drive1_Change() {
 
 void FileDialog::Dir1_Change() { File1.setPath(Dir1.Path()); }
 
-void FileDialog::File1_Click() { Text1.setText(File1.FileName()); }
+// The name as the list shows it, blanks and all: it names that very file.
+void FileDialog::File1_Click() {
+    picked_ = File1.FileName();
+    Text1.setText(picked_);
+}
 
 // A double click picks the file and confirms it.
 void FileDialog::File1_DblClick() { Command_enter_Click(); }
@@ -131,7 +136,10 @@ void FileDialog::File1_DblClick() { Command_enter_Click(); }
 void FileDialog::Command_close_Click() { App::Unload(*this); }
 
 void FileDialog::Command_enter_Click() {
-    const std::string name = Trim(Text1.Text());
+    // A name picked from the file list is used as listed; a typed one
+    // loses the blanks around it.
+    const std::string& text = Text1.Text();
+    const std::string name = !picked_.empty() && text == picked_ ? text : Trim(text);
     switch (Check_file_name(name, params.suffix_lower, params.suffix_upper)) {
     case NameCheck::Forbidden_char:
         msg(params.bad_name_chn, params.bad_name_eng);

@@ -94,6 +94,7 @@ protected:
 
 private:
     int msg(const char* chn, const char* eng);
+    std::string picked_;  // the name last picked from File1 ("" when none)
 };
 
 // The whole-image data file pair.

@@ -104,6 +104,18 @@ const MenuCaption kMenu[] = {
     {&MDImain::Menu_Exit, "退出", true, true, "Exit", "退出", true},
 };
 
+// Each toolbar button and the menu item whose command it runs: the button's
+// tooltip is that item's caption, in whatever language it shows.
+struct ToolbarButton {
+    const char* key;
+    ui::MenuItem MDImain::*item;
+};
+const ToolbarButton kToolbar[] = {
+    {"open", &MDImain::File_Open},      {"save", &MDImain::File_save},  {"edit_option", &MDImain::sys_edit},
+    {"edit_chann", &MDImain::chann_edit}, {"edit_dtmf", &MDImain::Sig_dtmf}, {"read", &MDImain::Prog_read},
+    {"write", &MDImain::Prog_write},    {"exit", &MDImain::Menu_Exit},
+};
+
 // The label panels and the company line.
 struct PanelLabel {
     int panel;
@@ -124,16 +136,17 @@ void MDImain::Build() {
         item.setVisible(m.visible);
         item.setEnabled(m.enabled);
     }
-    for (const char* key : {"open", "save", "edit_option", "edit_chann", "edit_dtmf", "read", "write", "exit"})
-        Toolbar1.AddButton(key, key);
+    for (const ToolbarButton& b : kToolbar) Toolbar1.AddButton(b.key, b.key);
+    Set_toolbar_tips();
     StatusBar1.setPanelCount(11);
     MSC.setCommPort(1);
     MSC.setSettings(kLinkSettings);
     for (ui::Timer* t : {&Timer1, &Timer2, &Timer3}) t->setEnabled(false);
 }
 
-// The start-up of the program, in one pass: nothing else is handled until it
-// returns, except the screen warning's box.
+// The start-up of the program, in one pass (nothing else is handled until
+// it returns, except the screen warning's box), but for the port scan and
+// the identification after it, which follow on the event loop.
 void MDImain::Form_Load() {
     App& a = app;
     // 1-3: titles and language.
@@ -153,6 +166,7 @@ void MDImain::Form_Load() {
     Language_eng.setChecked(true);
     for (const MenuCaption& m : kMenu)
         if (m.starred) (this->*m.item).setCaption(m.eng);
+    Set_toolbar_tips();
     Set_panel_labels();
     setCaption(a.Title_eng);
     // 8-9: screen size, then visible.
@@ -166,13 +180,7 @@ void MDImain::Form_Load() {
         else
             MsgBox("Set the display mode of the computer to 1280 * 800 ", ui::vbExclamation, "Operate Prompt");
     }
-    // 11-12: quiet port scan from COM8 down; the scan only probes.
-    for (int p = 8; p >= 1; --p) {
-        a.Comm_port = static_cast<int16_t>(p);
-        Comm_open_quiet();
-        if (a.Comm_port_err == 0) break;
-    }
-    if (MSC.PortOpen()) MSC.setPortOpen(false);
+    // 11-12 and 16 come last: the port scan runs on the event loop.
     // 13: channel count.
     a.Chann_count = kChannCountDefault;
     // 14: tone names and radio ident, then the model table (the option
@@ -187,8 +195,6 @@ void MDImain::Form_Load() {
     a.Limit_B_low = model0[kBandBLowCol];
     a.Limit_B_high = model0[kBandBHighCol];
     a.Tone_tick_ms = kToneTickMs;
-    // 16: identify the radio; it runs on the timers once this returns.
-    Restart_identify();
     // 17: erase the memory image.
     a.Mem_image.Erase();
     // 18: the factory defaults of every area; the alignment defaults go to
@@ -205,6 +211,33 @@ void MDImain::Form_Load() {
     Load_chann_defaults(a.Mem_image);
     // 21: the options editor, once it is in the program.
     if (ui::Form* f = a.Window(EditorId::frm_option)) App::Open(*f);
+    // 11-12, then 16: the quiet port scan from COM8 down, one port a turn
+    // of the event loop, so the window paints and answers while ports are
+    // tried, however long a port takes to open; its end starts the
+    // identification. Nothing of the image or the windows depends on it.
+    scanning_ports_ = true;
+    rt().loop().post([this] { Scan_ports(8); });
+}
+
+// One port of the start-up scan, then the next on a later turn of the loop.
+// The scan ends at the first port that opens, or at COM1; it stops early,
+// leaving the port as it is, when the program ends or another port has
+// been chosen meanwhile (the port dialog, which restarts the
+// identification itself).
+void MDImain::Scan_ports(int port) {
+    scanning_ports_ = false;
+    if (!Loaded()) return;
+    if (port < 8 && app.Comm_port != port + 1) return;
+    app.Comm_port = static_cast<int16_t>(port);
+    Comm_open_quiet();
+    if (app.Comm_port_err != 0 && port > 1) {
+        scanning_ports_ = true;
+        rt().loop().post([this, port] { Scan_ports(port - 1); });
+        return;
+    }
+    // The scan only probes; the identification opens the port again.
+    if (MSC.PortOpen()) MSC.setPortOpen(false);
+    Restart_identify();
 }
 
 void MDImain::Comm_open_quiet() {
@@ -371,8 +404,13 @@ void MDImain::Set_lang_captions() {
     const bool chn = app.Lang_chinese != 0;
     for (const MenuCaption& m : kMenu)
         if (m.eng) (this->*m.item).setCaption(chn ? m.chn : m.eng);
+    Set_toolbar_tips();
     Set_panel_labels();
     setCaption(chn ? app.Title_chn : app.Title_eng);
+}
+
+void MDImain::Set_toolbar_tips() {
+    for (const ToolbarButton& b : kToolbar) Toolbar1.setButtonTip(b.key, (this->*b.item).Caption());
 }
 
 void MDImain::Set_panel_labels() {

@@ -58,6 +58,11 @@ public:
     // Opens MSC on Comm_port with the link settings, showing nothing;
     // Comm_port_err tells whether it failed.
     void Comm_open_quiet();
+    // The start-up's quiet port scan from COM<port> down, one port a turn of
+    // the event loop; the identification starts at its end.
+    void Scan_ports(int port);
+    // From the start-up's load until the scan has ended.
+    bool Scanning_ports() const { return scanning_ports_; }
 
     // The identification of the radio on Comm_port.
     void Open_link_port() { Link.Open_link_port(); }
@@ -99,7 +104,12 @@ protected:
     void Build() override;
     void Set_lang_captions();
     void Set_panel_labels();
+    // Every toolbar button's tooltip: the caption its menu item shows now.
+    void Set_toolbar_tips();
     void Form_Load() override;  // the start-up sequence
+
+private:
+    bool scanning_ports_ = false;
 };
 
 // Panel shares of the screen width, in percent, panels 1 to 11.

@@ -23,6 +23,14 @@ void Toolbar::AddButton(const std::string& key, const std::string& image, const 
     changed("Buttons");
 }
 
+void Toolbar::setButtonTip(const std::string& key, const std::string& tip) {
+    for (Button& b : buttons_)
+        if (b.Key == key && b.ToolTipText != tip) {
+            b.ToolTipText = tip;
+            changed("Buttons");
+        }
+}
+
 void Toolbar::click(const std::string& key) {
     if (!usable()) return;
     for (const Button& b : buttons_)

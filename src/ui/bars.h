@@ -63,7 +63,9 @@ public:
         std::string Image;  // picture name
         std::string ToolTipText;
     };
+    // A button without a tip shows none.
     void AddButton(const std::string& key, const std::string& image, const std::string& tip = {});
+    void setButtonTip(const std::string& key, const std::string& tip);
     const std::vector<Button>& Buttons() const { return buttons_; }
     std::function<void(const Button&)> ButtonClick;
     // A user clicking the button with this key.

@@ -28,6 +28,7 @@ int MsgRecorder::count(const std::string& text) const {
 
 std::unique_ptr<SerialDevice> SimSerialProvider::open(int port, const std::string& settings) {
     attempts.emplace_back(port, settings);
+    if (during_open) during_open(port);
     auto it = ports_.find(port);
     if (it == ports_.end()) return nullptr;
     return it->second();

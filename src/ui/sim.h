@@ -66,6 +66,9 @@ public:
     void remove_port(int port) { ports_.erase(port); }
     // Every open attempt, in order, with the settings it asked for.
     std::vector<std::pair<int, std::string>> attempts;
+    // Runs inside every open attempt, before it succeeds or fails (a test
+    // makes an open take virtual time here, as a slow device would).
+    std::function<void(int port)> during_open;
     // A simulated port is named "sim:COM<port>" and is present while it
     // would open.
     std::string device_name(int port) const override { return "sim:COM" + std::to_string(port); }

@@ -5,6 +5,7 @@
 
 #include <sys/stat.h>
 
+#include "model/adj_file.h"
 #include "model/datafile.h"
 #include "support/tempdir.h"
 
@@ -259,4 +260,54 @@ TEST(DataFile, SaveReplacesAnExistingFileWhole) {
     ASSERT_FALSE(bx::Save_data_file(dir / "old.dat", MemImage{}));
     EXPECT_EQ(dir.read("old.dat"), bx::Data_file_text(MemImage{}));
     EXPECT_EQ(dir.names(), std::vector<std::string>{"old.dat"});
+}
+
+TEST(DataFile, AByteOrderMarkAtTheStartIsNotData) {
+    const MemImage want = patterned();
+    const std::string text = bx::Data_file_text(want);
+    for (const std::string& file : {"\xEF\xBB\xBF" + text, text}) {
+        std::istringstream in(file);
+        MemImage got;
+        EXPECT_FALSE(bx::Parse_data_file(in, got));
+        EXPECT_TRUE(same_bytes(got, want));
+    }
+    // The alignment file reads its numbers the same way.
+    const bx::AdjTable table = [] {
+        bx::AdjTable t;
+        for (int c = 0; c < bx::kAdjRecords; ++c)
+            for (int r = 0; r < bx::kAdjCells; ++r) t(c, r) = static_cast<int16_t>((c * 16 + r) % 256);
+        return t;
+    }();
+    std::istringstream adj_in("\xEF\xBB\xBF" + bx::Adj_file_text(table));
+    bx::AdjTable adj_got;
+    EXPECT_FALSE(bx::Parse_adj_file(adj_in, adj_got));
+    EXPECT_EQ(adj_got, table);
+}
+
+TEST(DataFile, ARefusalQuotesItsFieldReadably) {
+    struct Case {
+        std::string text;  // the start of the file
+        std::string shown; // the field as the message quotes it
+    } const cases[] = {
+        // A mark anywhere but at the very start, or only part of one.
+        {" 0 \xEF\xBB\xBF" "0", "\\xEF\\xBB\\xBF0"},
+        {"\xEF\xBB" "0 0", "\\xEF\\xBB0"},
+        {"\xEF\xBB\xBF\xEF\xBB\xBF" "0", "\\xEF\\xBB\\xBF0"},
+        // Bytes that are no text, control characters; text of any script.
+        {"\x01\x02\xff", "\\x01\\x02\\xFF"},
+        {"0x\x7f\xc0\xaf", "0x\\x7F\\xC0\\xAF"},
+        {"\xe4\xb8\x80" "0\xed\xa0\x80", "\xe4\xb8\x80" "0\\xED\\xA0\\x80"},
+        {"é,", "é"},
+        // A character cut at the quote's end is kept whole.
+        {std::string(39, 'x') + "\xe4\xb8\x80" "yz", std::string(39, 'x') + "\xe4\xb8\x80..."},
+    };
+    for (const Case& c : cases) {
+        std::istringstream in(c.text);
+        MemImage image;
+        const FileError e = bx::Parse_data_file(in, image);
+        ASSERT_EQ(e.kind, FileError::Not_a_number) << c.shown;
+        EXPECT_EQ(bx::File_error_text(e, "x.dat", 0),
+                  "Line 1 of the file holds \"" + c.shown + "\", which is not a number. Nothing was loaded.");
+        EXPECT_NE(bx::File_error_text(e, "x.dat", -1).find("\"" + c.shown + "\""), std::string::npos) << c.shown;
+    }
 }

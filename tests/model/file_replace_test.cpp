@@ -250,3 +250,34 @@ TEST(FileReplace, DataAndAlignmentFileSavesRemoveTheirLeftovers) {
     ASSERT_FALSE(bx::Save_adj_file(dir / "table.adj", bx::AdjTable{}));
     EXPECT_EQ(dir.names(), (std::vector<std::string>{".radio.dat.tmp12345", "radio.dat", "table.adj"}));
 }
+
+TEST(FileReplace, AFileMarkedReadOnlyIsNotReplaced) {
+    // Tests may run as root, whom no permission stops: the mode bits decide.
+    struct Case {
+        mode_t mode;
+        bool refused;
+    } const cases[] = {{0444, true}, {0400, true}, {0555, true}, {0000, true}, {0644, false}, {0200, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.mode));
+        TempDir dir;
+        dir.write("radio.dat", "old data");
+        dir.write("table.adj", "old table");
+        fs::create_symlink("radio.dat", dir / "link.dat");
+        for (const char* name : {"radio.dat", "table.adj"}) ASSERT_EQ(::chmod((dir / name).c_str(), c.mode), 0);
+        const FileError data = bx::Save_data_file(dir / "radio.dat", bx::MemImage{});
+        const FileError via_link = bx::Save_data_file(dir / "link.dat", bx::MemImage{});
+        const FileError adj = bx::Save_adj_file(dir / "table.adj", bx::AdjTable{});
+        for (const FileError* e : {&data, &via_link, &adj}) {
+            EXPECT_EQ(e->kind, c.refused ? FileError::Cannot_write : FileError::None);
+            if (c.refused)
+                EXPECT_EQ(bx::File_error_text(*e, "x.dat", 0),
+                          "Cannot save the file x.dat (Permission denied). Nothing was saved.");
+        }
+        EXPECT_EQ(dir.read("radio.dat") == "old data", c.refused);
+        EXPECT_EQ(dir.read("table.adj") == "old table", c.refused);
+        EXPECT_EQ(dir.names().size(), 3u);  // nothing left beside them
+        struct stat st {};
+        ASSERT_EQ(::stat((dir / "radio.dat").c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, c.mode);
+    }
+}

@@ -17,6 +17,7 @@
 #include "appstate/app.h"
 #include "editors/alignment/frm_adj_txp.h"
 #include "qt/host.h"
+#include "qt/program.h"
 #include "qt/runtime.h"
 #include "qt_test_app.h"
 #include "shell/mdimain.h"
@@ -53,7 +54,7 @@ TEST(QtAdjWindow, FivePagesFitInBothLanguages) {
     });
     bx::App app(rt);
     rt.set_close_handler([&app] { app.End(); });
-    app.Start();
+    bx::start_program(app);
     settle();
     boxes.clear();
     bx::frm_Adj_Txp& w = *app.Editor<bx::EditorId::frm_Adj_Txp>();

@@ -76,7 +76,7 @@ TEST(LinkEndToEnd, WriteChosenAgainDuringTheWriteKeepsIt) {
     QAction* write_key = nullptr;
     for (QToolBar* bar : mw->findChildren<QToolBar*>())
         for (QAction* a : bar->actions())
-            if (a->toolTip() == "write") write_key = a;
+            if (a->objectName() == "write") write_key = a;
     ASSERT_NE(write_key, nullptr);
     auto sub_of = [&](const ui::Form& f) {
         bx::FormView* v = run.rt->forms().view(f);

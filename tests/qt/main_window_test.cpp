@@ -1,6 +1,9 @@
 // The real program started offscreen: its main window as a user sees it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
@@ -13,6 +16,7 @@
 
 #include "appstate/app.h"
 #include "qt/host.h"
+#include "qt/program.h"
 #include "qt/runtime.h"
 #include "qt_test_app.h"
 #include "shell/mdimain.h"
@@ -36,6 +40,20 @@ TEST(QtMainWindow, StartsWithTitleMenusToolbarAndStatusPanels) {
     bx::App app(rt);
     rt.set_close_handler([&] { app.End(); });
     app.Start();
+    // The load has returned with the window shown and the port scan still
+    // to come: it runs on the event loop, one port a turn, and the loop
+    // handles other work between the ports.
+    ASSERT_TRUE(app.MDImain->Scanning_ports());
+    EXPECT_TRUE(rt.forms().main_window()->isVisible());
+    std::vector<int> seen;  // the port the scan is at, each turn of other work
+    std::function<void()> turn = [&] {
+        seen.push_back(app.Comm_port);
+        if (app.MDImain->Scanning_ports()) rt.loop().post(turn);
+    };
+    rt.loop().post(turn);
+    ASSERT_TRUE(bx::process_events_until([&] { return !app.MDImain->Scanning_ports(); }, 10));
+    for (int port = 7; port >= 2; --port) EXPECT_EQ(std::count(seen.begin(), seen.end(), port), 1) << port;
+    EXPECT_EQ(app.Comm_port, 1);
 
     // The offscreen screen is smaller than 1280 × 800: the warning is a real
     // box with its icon and title.
@@ -64,14 +82,26 @@ TEST(QtMainWindow, StartsWithTitleMenusToolbarAndStatusPanels) {
 
     auto bars = mw->findChildren<QToolBar*>();
     ASSERT_EQ(bars.size(), 1);
-    std::vector<std::string> tips;
-    for (QAction* a : bars[0]->actions()) {
-        tips.push_back(a->toolTip().toStdString());
-        EXPECT_FALSE(a->icon().isNull());
-        EXPECT_TRUE(a->text().isEmpty());
-    }
-    EXPECT_EQ(tips, (std::vector<std::string>{"open", "save", "edit_option", "edit_chann", "edit_dtmf", "read",
-                                              "write", "exit"}));
+    // A toolbar button's tooltip is its menu item's caption as shown, in
+    // either language; never the button's key.
+    const std::vector<std::string> keys{"open", "save", "edit_option", "edit_chann", "edit_dtmf", "read", "write", "exit"};
+    auto tips = [&] {
+        std::vector<std::string> out;
+        for (QAction* a : bars[0]->actions()) {
+            out.push_back(a->toolTip().toStdString());
+            EXPECT_FALSE(a->icon().isNull());
+            EXPECT_TRUE(a->text().isEmpty());
+            EXPECT_EQ(std::count(keys.begin(), keys.end(), out.back()), 0) << out.back();
+        }
+        return out;
+    };
+    EXPECT_EQ(tips(), (std::vector<std::string>{"Open", "Save", "Option", "Channel", "DTMF", "Read form radio",
+                                                "Write to radio", "Exit"}));
+    app.MDImain->Language_chn_Click();
+    EXPECT_EQ(tips(), (std::vector<std::string>{"打开", "保存", "可选参数", "信道编辑", "DTMF", "从对讲机读取数据",
+                                                "向对讲机写入数据", "退出"}));
+    app.MDImain->Language_eng_Click();
+    EXPECT_EQ(tips()[5], "Read from radio");
 
     std::vector<std::string> labels;
     for (int i = 1; i <= 11; i += 2) {

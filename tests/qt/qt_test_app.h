@@ -20,6 +20,7 @@
 
 #include "appstate/app.h"
 #include "qt/host.h"
+#include "qt/program.h"
 #include "qt/runtime.h"
 
 namespace bxtest {
@@ -110,7 +111,7 @@ struct QtProgram {
         });
         app = std::make_unique<bx::App>(rt);
         rt.set_close_handler([this] { app->End(); });
-        app->Start();
+        bx::start_program(*app);
         settle();
         boxes.clear();
     }

@@ -1,6 +1,9 @@
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
+
+#include <sys/stat.h>
 
 #include "model/datafile.h"
 #include "shell/dialogs.h"
@@ -298,5 +301,63 @@ TEST_F(FileDialogTest, FamilyParameters) {
         } else {
             EXPECT_EQ(raised, 0);
         }
+    }
+}
+
+TEST_F(FileDialogTest, ANamePickedFromTheListIsTheFileUsed) {
+    if (ui::Form* options = app.Window(bx::EditorId::frm_option)) bx::App::Unload(*options);
+    bx::MemImage other;
+    other.Erase();
+    dir.write(" a.dat", bx::Data_file_text(patterned()));
+    dir.write("a.dat", bx::Data_file_text(other));
+    dir.write(" b.dat", "old b with a blank");
+    dir.write("b.dat", "old b");
+    // Picks `name` from the list of a freshly opened dialog and confirms.
+    auto pick = [&](FileDialog& d, const std::string& name) {
+        bx::App::Reopen(d);
+        ASSERT_TRUE(d.Dir1.setPath(dir.path()));
+        const std::vector<std::string> items = d.File1.items();
+        const auto at = std::find(items.begin(), items.end(), name);
+        ASSERT_NE(at, items.end()) << name;
+        d.File1.pick(static_cast<int>(at - items.begin()));
+        EXPECT_EQ(d.Text1.Text(), name);
+        d.Command_enter.click();
+    };
+    pick(*app.Form_open_chann, " a.dat");
+    EXPECT_EQ(last_msg().text, "Succeed fold the parameter from file.");
+    EXPECT_TRUE(app.Mem_image == patterned());
+    EXPECT_EQ(app.Data_file_name, dir / " a.dat");
+
+    pick(*app.Form_save_chann, " b.dat");
+    EXPECT_EQ(last_msg().text, "Complete storing  parameter.");
+    EXPECT_EQ(dir.read(" b.dat"), bx::Data_file_text(patterned()));
+    EXPECT_EQ(dir.read("b.dat"), "old b");
+
+    // A picked name changed by typing is a typed name: trimmed.
+    FileDialog& save = *app.Form_save_chann;
+    bx::App::Reopen(save);
+    ASSERT_TRUE(save.Dir1.setPath(dir.path()));
+    save.File1.pick(0);
+    save.Text1.enter(" b.dat ");
+    save.Command_enter.click();
+    EXPECT_EQ(dir.read("b.dat"), bx::Data_file_text(patterned()));
+}
+
+TEST_F(FileDialogTest, ASaveOverAFileMarkedReadOnlyIsRefused) {
+    dir.write("kept.dat", "old contents");
+    ASSERT_EQ(::chmod((dir / "kept.dat").c_str(), 0444), 0);
+    for (const int16_t chinese : {0, -1}) {
+        app.Lang_chinese = chinese;
+        rt.recorder.clear();
+        choose(*app.Form_save_chann, "kept.dat");
+        app.Form_save_chann->Command_enter.click();
+        ASSERT_EQ(rt.recorder.shown.size(), 1u);  // never a success message too
+        const std::string reason = std::generic_category().message(EACCES);
+        EXPECT_EQ(last_msg().text, chinese ? "无法保存文件 " + (dir / "kept.dat") + "（" + reason + "），参数未保存。"
+                                           : "Cannot save the file " + (dir / "kept.dat") + " (" + reason +
+                                                 "). Nothing was saved.");
+        EXPECT_TRUE(app.Form_save_chann->Loaded());
+        EXPECT_EQ(dir.read("kept.dat"), "old contents");
+        EXPECT_EQ(dir.names(), std::vector<std::string>{"kept.dat"});
     }
 }

@@ -93,6 +93,37 @@ TEST(Startup, QuietPortScanKeepsHighestUsablePort) {
     }
 }
 
+TEST(Startup, ThePortScanRunsOnTheEventLoop) {
+    // No radio and slow ports: every open takes 400 virtual ms. The load
+    // returns before the first port is tried, and the loop runs between the
+    // ports: a timer of the window fires while the scan goes on.
+    Program p;
+    p.rt.ports.during_open = [&](int) {
+        for (int i = 0; i < 200; ++i) p.rt.sim.busy_wait();
+    };
+    std::vector<int> seen;  // the port the scan is at, at each tick
+    const int timer = p.rt.sim.add_timer(100, [&] { seen.push_back(p.app.Comm_port); });
+    p.app.Start();
+    EXPECT_TRUE(p.main().Loaded());
+    EXPECT_TRUE(p.rt.ports.attempts.empty());
+    ASSERT_TRUE(p.rt.sim.run_until([&] { return p.rt.ports.attempts.size() == 9; }, 10000));
+    p.rt.sim.cancel_timer(timer);
+    ASSERT_EQ(p.rt.ports.attempts.size(), 9u);  // COM8 down to COM1, then the identification's own
+    EXPECT_EQ(p.app.Comm_port, 1);
+    EXPECT_EQ(p.rt.recorder.count("Communication Port Open Error ！"), 1);
+    // A tick after every port the scan went past.
+    EXPECT_EQ(seen, (std::vector<int>{8, 7, 6, 5, 4, 3, 2}));
+
+    // The program ended during the scan: the scan stops there.
+    Program q;
+    q.rt.ports.during_open = [&](int port) {
+        if (port == 6) q.app.End();
+    };
+    q.start();
+    EXPECT_EQ(q.rt.ports.attempts.size(), 3u);
+    EXPECT_TRUE(q.rt.recorder.shown.empty());
+}
+
 TEST_F(ProgramTest, LanguageSwitch) {
     prog.start();
     bx::MDImain& m = main();

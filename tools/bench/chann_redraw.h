@@ -50,7 +50,7 @@ inline RedrawFigures Time_chann_redraw(bx::QtRuntime& rt, const std::function<lo
     bx::accept_message_boxes(rt, [](const std::string&) {});
     bx::App app(rt);
     rt.set_close_handler([&] { app.End(); });
-    app.Start();
+    bx::start_program(app);
     bx::frm_chann& w = *app.Editor<bx::EditorId::frm_chann>();
     bx::App::Open(w);
     const ui::Grid& g = w.MSF_Chann;
