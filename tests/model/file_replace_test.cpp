@@ -269,9 +269,10 @@ TEST(FileReplace, AFileMarkedReadOnlyIsNotReplaced) {
         const FileError adj = bx::Save_adj_file(dir / "table.adj", bx::AdjTable{});
         for (const FileError* e : {&data, &via_link, &adj}) {
             EXPECT_EQ(e->kind, c.refused ? FileError::Cannot_write : FileError::None);
-            if (c.refused)
+            if (c.refused) {
                 EXPECT_EQ(bx::File_error_text(*e, "x.dat", 0),
                           "Cannot save the file x.dat (Permission denied). Nothing was saved.");
+            }
         }
         EXPECT_EQ(dir.read("radio.dat") == "old data", c.refused);
         EXPECT_EQ(dir.read("table.adj") == "old table", c.refused);
