@@ -42,10 +42,13 @@ class Form_Comm_Read;
 class Form_Comm_Write;
 class Form_setup;
 
+// What a window's exchange is doing now, as its probe reports it.
+enum class ExchangeRun { None, Reading, Writing };
+
 class App {
     // Declared first, so it outlives every window (and the exchange machine
     // of each, which takes its probe out when it goes).
-    std::vector<std::pair<int, std::function<bool()>>> exchanges_;
+    std::vector<std::pair<int, std::function<ExchangeRun()>>> exchanges_;
     int next_exchange_id_ = 1;
 
 public:
@@ -166,14 +169,17 @@ public:
 
     // ---- running exchanges ----
     // The exchange machine of every window (the identification's aside)
-    // puts in a probe telling whether its exchange runs, and takes it out
-    // when it goes; Add_exchange returns the id that removes it.
-    int Add_exchange(std::function<bool()> runs);
+    // puts in a probe telling whether its exchange runs and which way, and
+    // takes it out when it goes; Add_exchange returns the id that removes it.
+    int Add_exchange(std::function<ExchangeRun()> runs);
     void Remove_exchange(int id);
     // Whether any of them runs: the one place that knows it. Commands that
-    // would change the image an exchange sends or fills, or re-aim it,
-    // refuse while it does.
+    // would change the image an exchange fills, re-aim it, or start a second
+    // exchange refuse while it does.
     bool Exchange_runs() const;
+    // Whether a write runs: the commands that rewrite an area wholesale
+    // (the editors' Default and Clear) refuse while one does.
+    bool Write_runs() const;
 
     // ---- limits-changed notice ----
     // A window that shows the limits (the options editor's range boxes)

@@ -103,12 +103,18 @@ void App::Remove_limits_listener(int id) { Remove_entry(limits_listeners_, id); 
 
 void App::Limits_changed() { Run_listeners(limits_listeners_); }
 
-int App::Add_exchange(std::function<bool()> runs) { return Add_entry(exchanges_, next_exchange_id_, std::move(runs)); }
+int App::Add_exchange(std::function<ExchangeRun()> runs) { return Add_entry(exchanges_, next_exchange_id_, std::move(runs)); }
 
 void App::Remove_exchange(int id) { Remove_entry(exchanges_, id); }
 
 bool App::Exchange_runs() const {
-    return std::any_of(exchanges_.begin(), exchanges_.end(), [](const auto& e) { return e.second(); });
+    return std::any_of(exchanges_.begin(), exchanges_.end(),
+                       [](const auto& e) { return e.second() != ExchangeRun::None; });
+}
+
+bool App::Write_runs() const {
+    return std::any_of(exchanges_.begin(), exchanges_.end(),
+                       [](const auto& e) { return e.second() == ExchangeRun::Writing; });
 }
 
 }  // namespace bx

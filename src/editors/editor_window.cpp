@@ -101,6 +101,8 @@ bool EditorWindow::Refuse_if_busy() {
     return true;
 }
 
+bool EditorWindow::Refuse_wholesale_change() { return Refuse_while_write_runs(app); }
+
 void EditorWindow::Close_button() {
     if (Busy()) {
         Warn(erow_.close);
@@ -120,13 +122,15 @@ void EditorWindow::Close_with_image_dialogs() {
         if (ui::Form* f = Image_dialog(save); f && f->Loaded()) App::Unload(*f);
 }
 
+// One exchange at a time: the window's own busy refusal, or the same text
+// while another window's exchange runs.
 void EditorWindow::Command_read_Click() {
-    if (Refuse_if_busy() || !Read_checks()) return;
+    if (Refuse_if_busy() || Refuse_while_exchange_runs(app) || !Read_checks()) return;
     Link.Read_button();
 }
 
 void EditorWindow::Command_Write_Click() {
-    if (Refuse_if_busy()) return;
+    if (Refuse_if_busy() || Refuse_while_exchange_runs(app)) return;
     Commit_pending_edit();
     if (!Write_checks()) return;
     Link.Write_button();

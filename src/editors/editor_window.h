@@ -13,7 +13,9 @@
 //   closes, the seven link flags clear, and the window is sized and placed
 //   from the main window by the divisors of its EditorRow; ProgressBar1
 //   stays visible (an editor that hides it does so itself);
-// - Busy(), and the busy refusal with the row's text and title;
+// - Busy(), and the busy refusal with the row's text and title; Read and
+//   Write are also refused while any other exchange runs, Default and Clear
+//   while any write runs (Refuse_wholesale_change);
 // - closing: while the window's own exchange runs, its Close button shows
 //   the row's close text, and the close box and the main window's
 //   unload-first commands show its unload text; the window and its exchange
@@ -29,7 +31,7 @@
 //   public:
 //       explicit frm_dtmf(App& app) : EditorWindow(app, "frm_dtmf", kDtmfRow) {
 //           Command_close.Click = [this] { Close_button(); };
-//           Command_def.Click = [this] { if (!Refuse_if_busy()) { Drop_cell_editors(); /* defaults */ } };
+//           Command_def.Click = [this] { if (!Refuse_wholesale_change() && !Refuse_if_busy()) { Drop_cell_editors(); /* defaults */ } };
 //       }
 //       ui::CommandButton Command_close{*this, "Command_close"};
 //       ...
@@ -132,11 +134,17 @@ public:
 
     const EditorRow& Editor_row() const { return erow_; }
 
-    // The window's own read or write runs.
-    bool Busy() const { return Link.st.Busy(); }
+    // The window's own read or write runs, from its start until its report
+    // has shown (LinkMachine::Running).
+    bool Busy() const { return Link.Running(); }
     // Shows the busy refusal when busy; returns whether it did. Default,
     // Open and Save start with it.
     bool Refuse_if_busy();
+    // The start of Default and Clear, which rewrite an area wholesale:
+    // refused while any write runs (the write sends the image it started
+    // with; a wholesale change meanwhile would show what the radio never
+    // got). Returns whether it refused.
+    bool Refuse_wholesale_change();
     // The Close button: refused with the close text while busy; otherwise
     // the window unloads (its port closes).
     void Close_button();

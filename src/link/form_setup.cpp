@@ -48,6 +48,8 @@ void Form_setup::Form_Load() {
     m.Centre(*this, 500);
     Place_controls();
     Show_port_tips();
+    port_before_ = app.Comm_port;
+    port_changed_ = false;
     for (ui::OptionButton* o : options()) o->setValue(false);
     if (app.Comm_port >= 1 && app.Comm_port <= 12) options()[static_cast<size_t>(app.Comm_port - 1)]->setValue(true);
 }
@@ -56,23 +58,40 @@ void Form_setup::Form_Load() {
 // on it, wait until no exchange runs.
 void Form_setup::Command_ok_Click() {
     if (Refuse_while_exchange_runs(app)) return;
+    int port = app.Comm_port;
     int k = 1;
     for (ui::OptionButton* o : options()) {
-        if (o->Value()) app.Comm_port = static_cast<int16_t>(k);
+        if (o->Value()) port = k;
         ++k;
     }
-    MainWindow& m = app.main_window;
-    for (int p : {2, 4, 6, 8, 10}) m.setPanelText(p, "");
-    m.Open_link_port();
-    if (app.Comm_port_err != 0) {
+    if (!Use_port(port)) {
+        port_changed_ = true;
         Show_port_tips();  // stays open for another choice, which the tips help with
         return;
     }
-    m.Restart_identify();
+    port_changed_ = false;
     App::Unload(*this);
 }
 
+bool Form_setup::Use_port(int port) {
+    app.Comm_port = static_cast<int16_t>(port);
+    MainWindow& m = app.main_window;
+    for (int p : {2, 4, 6, 8, 10}) m.setPanelText(p, "");
+    m.Open_link_port();
+    if (app.Comm_port_err != 0) return false;
+    m.Restart_identify();
+    return true;
+}
+
 void Form_setup::Command1_Click() { App::Unload(*this); }
+
+// Cancel means no change: the port of before comes back (its port message
+// shows if it no longer opens). At the program's end nothing is reopened.
+void Form_setup::Form_Unload(int& /*Cancel*/) {
+    if (!port_changed_ || UnloadMode() == ui::vbFormMDIForm) return;
+    port_changed_ = false;
+    Use_port(port_before_);
+}
 
 // Each port button names the device its port stands for on this system and
 // says whether that device is there now.

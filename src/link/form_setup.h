@@ -36,6 +36,10 @@ public:
 protected:
     void Build() override;
     void Form_Load() override;
+    // Closing the dialog any way but a Confirm that worked (Cancel, the
+    // close box) after a failed Confirm puts back the port that was in use
+    // when the dialog opened, identified as a Confirm of it would.
+    void Form_Unload(int& Cancel) override;
 
 private:
     // Places the controls to fit the window's size (set by Form_Load).
@@ -43,6 +47,14 @@ private:
     // The port buttons' tooltips: the device of each port and whether it is
     // there now, in the window's language.
     void Show_port_tips();
+    // Sets Comm_port, opens it and identifies the radio on it, as Confirm
+    // does; returns whether the port opened.
+    bool Use_port(int port);
+
+    // The port in use when the dialog opened, and whether a Confirm has
+    // left another (or no working) port in its place.
+    int16_t port_before_ = 0;
+    bool port_changed_ = false;
 };
 
 }  // namespace bx

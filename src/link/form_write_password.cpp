@@ -42,7 +42,8 @@ void Set_blank(std::array<int32_t, 17>& slots, const std::string& text) {
 }  // namespace
 
 Form_Write_PassWord::Form_Write_PassWord(App& a)
-    : LinkWindow(a, "Form_Write_PassWord", link_rows::Form_Write_PassWord, {.progress = false, .password = false}) {
+    : LinkWindow(a, "Form_Write_PassWord", link_rows::Form_Write_PassWord,
+                 {.progress = false, .password = false, .busy_unload = &link_text::kNoClose}) {
     Command_Write.Click = [this] { Command_Write_Click(); };
     Command_Cancel.Click = [this] { Command_Cancel_Click(); };
     Text_Old_PassWord.Change = [this] { Text_Old_PassWord_Change(); };
@@ -102,12 +103,14 @@ void Form_Write_PassWord::Form_Load() {
     Set_blank(PassWord_old, "");
 }
 
+// Refused while the exchange runs, as every link window's close (the
+// program's end excepted): the exchange goes on to its report. A closed
+// window's four timers stop and its port closes, so nothing of it acts later.
 void Form_Write_PassWord::Form_Unload(int& Cancel) {
-    // Never refused, not even mid-exchange: the exchange ends with the window
-    // (its four timers stop and its port closes), so nothing of it acts later.
+    LinkWindow::Form_Unload(Cancel);
+    if (Cancel && UnloadMode() != ui::vbFormMDIForm) return;
     Timer4.setEnabled(false);
     Close_request = 0;
-    LinkWindow::Form_Unload(Cancel);
 }
 
 void Form_Write_PassWord::Msg(const link_text::Pair& t, const char* eng_title) { Link.Msg(t, eng_title); }
@@ -117,14 +120,14 @@ void Form_Write_PassWord::Text_Old_PassWord_Change() { Set_blank(PassWord_old, T
 // ---- Modify ----
 
 void Form_Write_PassWord::Command_Write_Click() {
+    // One exchange at a time: refused, and nothing typed is taken.
+    if (Refuse_while_exchange_runs(app)) return;
     const auto new1 = ui::Password_slots(Text_New_Password_1.Text());
     const auto new2 = ui::Password_slots(Text_New_PassWord_2.Text());
     if (new1 != new2) {
         Msg(kNotConsistent, link_text::kTitleEng);
         return;
     }
-    // Also while an exchange runs: the record frame, built later, takes the
-    // password typed last.
     Set_blank(PassWord_new, Text_New_Password_1.Text());
     Link.st.Retries = 0;
     Start_password_exchange();
@@ -210,7 +213,7 @@ void Form_Write_PassWord::Record_stage() {
         MSC.setPortOpen(false);
         Stop_link_timers();
         Link.st.Write_busy = 0;
-        Msg(kOldError, link_text::kTitleEngP);
+        Link.Report([this] { Msg(kOldError, link_text::kTitleEngP); });
         return;
     }
     Timer2.setEnabled(false);
@@ -231,13 +234,13 @@ void Form_Write_PassWord::Answer_stage(uint8_t answer) {
     if (MSC.PortOpen()) MSC.setPortOpen(false);
     if (answer != frame::Ack) {
         // The record was not written: the window stays for another try.
-        Msg(link_text::kFailConnect, link_text::kTitleEng);
+        Link.Report([this] { Msg(link_text::kFailConnect, link_text::kTitleEng); });
         return;
     }
     Close_request = -1;
     Timer4.setEnabled(true);
     const uint64_t shown_by = loads_;
-    Msg(kSuccess, link_text::kTitleEngP);
+    Link.Report([this] { Msg(kSuccess, link_text::kTitleEngP); });
     // Timer4 may have closed the window while the box was open, and the menu
     // may have opened it anew: only the window that showed the box empties.
     if (!Loaded() || loads_ != shown_by) return;
@@ -250,12 +253,13 @@ void Form_Write_PassWord::Answer_stage(uint8_t answer) {
 
 // ---- closing ----
 
+// The close after a written record waits until its report has shown.
 void Form_Write_PassWord::Timer4_Timer() {
-    if (Close_request != 0) App::Unload(*this);
+    if (Close_request != 0 && !Link.Running()) App::Unload(*this);
 }
 
 void Form_Write_PassWord::Command_Cancel_Click() {
-    if (Busy()) {
+    if (Link.Running()) {
         Msg(link_text::kNoClose, link_text::kTitleEng);
         return;
     }

@@ -13,7 +13,11 @@ using namespace link_timing;
 LinkMachine::LinkMachine(App& a, const Link_params& r, Controls c) : app(a), row(r), c_(c) {
     // The identification reads and writes nothing of the radio's memory,
     // and the port dialog restarts it itself.
-    if (!row.ident_only) exchange_id_ = app.Add_exchange([this] { return Running(); });
+    if (!row.ident_only)
+        exchange_id_ = app.Add_exchange([this] {
+            if (!Running()) return ExchangeRun::None;
+            return st.Write_mode != 0 ? ExchangeRun::Writing : ExchangeRun::Reading;
+        });
 }
 
 LinkMachine::~LinkMachine() {
@@ -23,7 +27,13 @@ LinkMachine::~LinkMachine() {
 // A window closed by force (its controls discarded) runs nothing, whatever
 // its flags still say.
 bool LinkMachine::Running() const {
-    return c_.MSC.owner().Loaded() && (st.Busy() || c_.Timer3.running());
+    return c_.MSC.owner().Loaded() && (st.Busy() || c_.Timer3.running() || reporting_ > 0);
+}
+
+void LinkMachine::Report(const std::function<void()>& show) {
+    ++reporting_;
+    if (show) show();
+    --reporting_;
 }
 
 const char* LinkMachine::T(const link_text::Pair& t) const { return L(app.Lang_chinese, t.chn, t.eng); }
@@ -176,10 +186,7 @@ void LinkMachine::Timer2_Timer() {
 void LinkMachine::Timer3_Timer() {
     Stop_timers();
     if (st.Retries < 1) {
-        if (On_failure)
-            On_failure();
-        else
-            Default_failure();
+        Report_failure();
         return;
     }
     --st.Retries;
@@ -187,6 +194,18 @@ void LinkMachine::Timer3_Timer() {
         Start_write_exchange();
     else
         Start_read_exchange();
+    // The port is gone (its message has shown): the exchange did not
+    // complete, and the window says so.
+    if (!st.Busy()) Report_failure();
+}
+
+void LinkMachine::Report_failure() {
+    Report([this] {
+        if (On_failure)
+            On_failure();
+        else
+            Default_failure();
+    });
 }
 
 void LinkMachine::Default_failure() {
@@ -313,7 +332,7 @@ void LinkMachine::PassWord_stage(int taken) {
         Stop_timers();
         st.Write_busy = 0;
         st.Read_busy = 0;
-        Msg(link_text::kPassWordError, link_text::kTitleEngP);
+        Report([this] { Msg(link_text::kPassWordError, link_text::kTitleEngP); });
         return;
     }
     Mark_identified();
@@ -343,11 +362,21 @@ void LinkMachine::Set_frame(const std::vector<uint8_t>& bytes) {
 }
 
 const uint8_t* LinkMachine::Image_row(int rec) const {
-    return app.Mem_image.record(std::clamp(rec, 0, kImageRecords - 1)).data();
+    const MemImage& img = sent_image_ ? *sent_image_ : app.Mem_image;
+    return img.record(std::clamp(rec, 0, kImageRecords - 1)).data();
+}
+
+void LinkMachine::Take_write_snapshot() {
+    sent_image_ = std::make_unique<MemImage>(app.Mem_image);
+    sent_records_.clear();
+    if (Data_phase.Write_record)
+        for (int c = 0; c <= row.records_total; ++c) sent_records_.push_back(Data_phase.Write_record(c));
 }
 
 std::array<uint8_t, kRecordBytes> LinkMachine::Record_to_write(int c) const {
-    if (Data_phase.Write_record) return Data_phase.Write_record(c);
+    if (Data_phase.Write_record)
+        return c >= 0 && c < static_cast<int>(sent_records_.size()) ? sent_records_[static_cast<size_t>(c)]
+                                                                     : Data_phase.Write_record(c);
     std::array<uint8_t, kRecordBytes> rec{};
     const int base = base_addr_;
     const uint8_t* row = Image_row(base / kRecordBytes + c);
@@ -405,7 +434,7 @@ void LinkMachine::Read_phase() {
     Send_ack();
     if (c > st.Blocks_total) {
         Finish();
-        if (On_read_complete) On_read_complete();
+        Report(On_read_complete);
         return;
     }
     const int addr = base_addr_ + (c - 1) * frame::kBlockBytes;
@@ -431,7 +460,7 @@ void LinkMachine::Write_phase() {
     const int c = st.Block_no;
     if (c >= st.Records_total) {
         Finish();
-        if (On_write_complete) On_write_complete();
+        Report(On_write_complete);
         return;
     }
     if (On_write_progress) {
@@ -451,21 +480,27 @@ void LinkMachine::Write_phase() {
 // ---- buttons ----
 
 bool LinkMachine::Refuse_if_busy() {
-    if (!st.Busy()) return false;
+    if (!Running() && !app.Exchange_runs()) return false;
     Msg(link_text::kBusy);
     return true;
 }
 
-bool LinkMachine::Read_button() { return Start_button(row.read_retries, &LinkMachine::Start_read_exchange); }
+bool LinkMachine::Read_button() { return Start_button(false); }
 
-bool LinkMachine::Write_button() { return Start_button(row.write_retries, &LinkMachine::Start_write_exchange); }
+bool LinkMachine::Write_button() { return Start_button(true); }
 
-// A Read or Write button: refused while busy; otherwise the exchange starts
-// with the row's retries and, once its port is open, the progress shows.
-bool LinkMachine::Start_button(int retries, void (LinkMachine::*start)()) {
+// A Read or Write button: refused while this or another exchange runs;
+// otherwise the exchange starts with the row's retries (a write from the
+// copy it takes now) and, once its port is open, the progress shows.
+bool LinkMachine::Start_button(bool write) {
     if (Refuse_if_busy()) return false;
-    st.Retries = static_cast<decltype(st.Retries)>(retries);
-    (this->*start)();
+    st.Retries = static_cast<decltype(st.Retries)>(write ? row.write_retries : row.read_retries);
+    if (write) {
+        Take_write_snapshot();
+        Start_write_exchange();
+    } else {
+        Start_read_exchange();
+    }
     if (app.Comm_port_err != 0) return false;
     Show_progress(0, T(link_text::kConnecting));
     return true;
@@ -473,6 +508,13 @@ bool LinkMachine::Start_button(int retries, void (LinkMachine::*start)()) {
 
 bool Refuse_while_exchange_runs(App& app) {
     if (!app.Exchange_runs()) return false;
+    app.rt.MsgBox(L(app.Lang_chinese, link_text::kBusy.chn, link_text::kBusy.eng), ui::vbExclamation,
+                  L(app.Lang_chinese, link_text::kTitleChn, link_text::kTitleEng));
+    return true;
+}
+
+bool Refuse_while_write_runs(App& app) {
+    if (!app.Write_runs()) return false;
     app.rt.MsgBox(L(app.Lang_chinese, link_text::kBusy.chn, link_text::kBusy.eng), ui::vbExclamation,
                   L(app.Lang_chinese, link_text::kTitleChn, link_text::kTitleEng));
     return true;

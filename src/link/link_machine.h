@@ -16,11 +16,13 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "link/frames.h"
 #include "link/link_params.h"
+#include "model/mem_image.h"
 #include "ui/controls.h"
 
 namespace bx {
@@ -115,14 +117,21 @@ public:
     // buffer); only bytes arriving after that can answer it.
     bool Frame_delivered() const;
 
-    // The busy refusal when an exchange runs; returns whether it was shown.
+    // The busy refusal when this or any other exchange runs (one exchange
+    // at a time); returns whether it was shown.
     bool Refuse_if_busy();
 
-    // The exchange runs: from its start until its end is reported, the
-    // pause after a time-out (before the retry or the failure report)
-    // included. Every machine but the identification's tells the
-    // application (App::Exchange_runs).
+    // The exchange runs: from its start until its end has been reported,
+    // the pause after a time-out (before the retry or the failure report)
+    // and the report's own box included. Every machine but the
+    // identification's tells the application (App::Exchange_runs). Closing
+    // the window, a second exchange and the wholesale commands during a
+    // write all go by this.
     bool Running() const;
+
+    // Shows the exchange's report (its completion, failure or refusal box
+    // and texts): the exchange counts as running until show returns.
+    void Report(const std::function<void()>& show);
 
     // The base radio address of the exchange, set by its start: every frame
     // of the exchange is built from it, whatever another exchange starts
@@ -165,9 +174,9 @@ public:
         std::function<void()> Begin_read, Begin_write;
         // A receive event in the read (or write) data phase.
         std::function<void()> Read_reply, Write_reply;
-        // The 16 bytes of write record c (counted from the write base), taken
-        // when its frame is built, so an edit made while the write runs goes
-        // out with the records not yet sent. Unset: the image's record.
+        // The 16 bytes of write record c (counted from the write base). They
+        // are all taken when the write starts (Write_button) and every frame
+        // is built from that copy. Unset: the image's record.
         std::function<std::array<uint8_t, kRecordBytes>(int c)> Write_record;
     };
     DataPhase Data_phase;
@@ -188,7 +197,9 @@ public:
     void Take_bytes(uint8_t* out, int n);
     // Timers off, busy flags clear, port closed.
     void Finish();
-    // Image row of radio address addr.
+    // Image record rec as the write sends it: from the copy of the image
+    // taken when the write started, so nothing done to the image while it
+    // runs reaches the radio; the image itself when no write has started.
     const uint8_t* Image_row(int rec) const;
     // Write record c of the exchange (Data_phase.Write_record, or the image).
     std::array<uint8_t, kRecordBytes> Record_to_write(int c) const;
@@ -200,7 +211,18 @@ protected:
 private:
     int base_addr_ = 0;
     int exchange_id_ = 0;
-    bool Start_button(int retries, void (LinkMachine::*start)());
+    // Nested report boxes shown (Report).
+    int reporting_ = 0;
+    // What the write started last sends: the image and the window's own
+    // records (Data_phase.Write_record) as they stood at its start.
+    std::unique_ptr<MemImage> sent_image_;
+    std::vector<std::array<uint8_t, kRecordBytes>> sent_records_;
+    bool Start_button(bool write);
+    // Takes the copy the write will send.
+    void Take_write_snapshot();
+    // The retries are used up, or a retry found its port gone: the
+    // window's failure report.
+    void Report_failure();
     void Start_exchange(bool write);
     void Stop_timers();
     void Close_port();
@@ -223,9 +245,13 @@ private:
 void Store_typed_password(App& app, const std::string& text);
 
 // The busy refusal of a command that must not act while any exchange runs
-// (the main window's Open, the data-file load, the port dialog's OK): shows
-// "Read-write operating with transceiver ." and returns true when one runs.
+// (the main window's Open, the data-file load, the port dialog's OK, every
+// exchange start): shows "Read-write operating with transceiver ." and
+// returns true when one runs.
 bool Refuse_while_exchange_runs(App& app);
+// The same refusal while a write runs (the editors' Default and Clear,
+// which rewrite an area wholesale).
+bool Refuse_while_write_runs(App& app);
 
 // Sets a port up for the link (port number, line settings, one byte per
 // Input, a receive event per byte, binary) and empties its input; opening

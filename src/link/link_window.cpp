@@ -43,7 +43,7 @@ void LinkWindow::Build() {
 void LinkWindow::Form_Load() { Link.Reset(); }
 
 void LinkWindow::Form_Unload(int& Cancel) {
-    if (parts_.busy_unload && Link.st.Busy()) {
+    if (parts_.busy_unload && Link.Running()) {
         Link.Msg(*parts_.busy_unload, parts_.busy_unload_title);
         if (UnloadMode() != ui::vbFormMDIForm) {
             Cancel = 1;
@@ -51,6 +51,13 @@ void LinkWindow::Form_Unload(int& Cancel) {
         }
     }
     Link.Reset();
+}
+
+void LinkWindow::Bring_up() {
+    if (Loaded() && Link.Running())
+        Show();
+    else
+        App::Reopen(*this);
 }
 
 void LinkWindow::Text_PassWord_Change() { Store_typed_password(app, Text_PassWord.Text()); }

@@ -28,11 +28,12 @@
 //   closes and the seven flags of Link_state clear, so a reloaded window
 //   never starts out busy and no callback reaches a closed window.
 // - Closing while the exchange runs: a window that names its refusal text
-//   in Parts (busy_unload; the read and write windows and every editor)
-//   refuses its close box, and any unload but the program's end, with that
-//   text while a busy flag is set; the window and its exchange stay. When
-//   the program ends the text shows once and the window unloads. Without
-//   the text closing is never refused here (the password window).
+//   in Parts (busy_unload; every link window) refuses its close box, and
+//   any unload but the program's end, with that text while its exchange
+//   runs (LinkMachine::Running: from its start until its report has shown,
+//   the pause before a retry or the failure report included); the window
+//   and its exchange stay. When the program ends the text shows once and
+//   the window unloads. Without the text closing is never refused here.
 #pragma once
 
 #include "link/link_machine.h"
@@ -75,6 +76,11 @@ public:
     void Timer3_Timer() { Link.Timer3_Timer(); }
     void MSC_OnComm() { Link.MSC_OnComm(); }
     void Text_PassWord_Change();
+
+    // The main window's command that brings the window up: while its
+    // exchange runs the window comes to the front and nothing else changes;
+    // otherwise it is loaded anew.
+    void Bring_up();
 
     bool Has_progress() const { return parts_.progress; }
     bool Has_password_box() const { return parts_.password; }

@@ -61,15 +61,9 @@ void TransferWindow::Form_Load() {
 // link window's unload rule, with the same text).
 void TransferWindow::Command_Cancel_Click() { App::Try_unload(*this); }
 
-void TransferWindow::Bring_up() {
-    if (Loaded() && Link.Running())
-        Show();
-    else
-        App::Reopen(*this);
-}
-
+// A close request waits for the exchange's report.
 void TransferWindow::Timer4_Timer() {
-    if (Close_request != 0) App::Unload(*this);
+    if (Close_request != 0 && !Link.Running()) App::Unload(*this);
 }
 
 }  // namespace bx

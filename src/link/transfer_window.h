@@ -16,11 +16,6 @@ public:
 
     int16_t Close_request = 0;
 
-    // The main window's menu item and toolbar key of the window: while its
-    // exchange runs (up to its reported end) the running window comes to
-    // the front and nothing else changes; otherwise it is loaded anew.
-    void Bring_up();
-
     void Command_Cancel_Click();
     void Command_Help_Click() {}
     void Timer4_Timer();

@@ -297,7 +297,7 @@ constexpr EditorCommand kEditorCommands[] = {
     {"Sig_2tone", std::nullopt, EditorId::frm_2tone},
     {"Sig_5tone", std::nullopt, EditorId::frm_5tone},
     {"frm_adj", std::nullopt, EditorId::frm_Adj_Txp},
-    // The password window's reopen is never refused, even mid-exchange.
+    // Reopened, or brought to the front while its exchange runs.
     {"PC_PassWord", std::nullopt, EditorId::Form_Write_PassWord, Way::Reopen},
     {"edit_option", EditorId::frm_chann, EditorId::frm_option},
     {"edit_chann", EditorId::frm_chann, EditorId::frm_chann},
@@ -313,8 +313,12 @@ bool MDImain::Editor_command(const std::string& source) {
             if (ui::Form* f = app.Window(*c.unload_first)) App::Try_unload(*f);
         // A window not in the program yet: the command does nothing more.
         if (ui::Form* f = app.Window(c.window)) {
-            if (c.way == Way::Reopen) App::Reopen(*f);
-            else App::Open(*f);
+            if (c.way == Way::Open)
+                App::Open(*f);
+            else if (auto* w = dynamic_cast<LinkWindow*>(f))
+                w->Bring_up();
+            else
+                App::Reopen(*f);
         }
         return true;
     }

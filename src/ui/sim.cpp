@@ -26,12 +26,52 @@ int MsgRecorder::count(const std::string& text) const {
     return n;
 }
 
+namespace {
+
+// The device a simulated port hands out: the factory's device, with the
+// port marked open until it closes or goes away.
+class OpenPort : public SerialDevice {
+public:
+    OpenPort(std::unique_ptr<SerialDevice> dev, std::shared_ptr<std::set<int>> open, int port)
+        : dev_(std::move(dev)), open_(std::move(open)), port_(port) {
+        open_->insert(port_);
+        dev_->on_byte = [this](uint8_t b) {
+            if (on_byte) on_byte(b);
+        };
+        dev_->on_lost = [this] {
+            free_port();
+            if (on_lost) on_lost();
+        };
+    }
+    ~OpenPort() override { free_port(); }
+    void write(const std::vector<uint8_t>& bytes) override { dev_->write(bytes); }
+    int pending_out() const override { return dev_->pending_out(); }
+    void close() override {
+        free_port();
+        dev_->close();
+    }
+
+private:
+    void free_port() {
+        if (held_) open_->erase(port_);
+        held_ = false;
+    }
+    std::unique_ptr<SerialDevice> dev_;
+    std::shared_ptr<std::set<int>> open_;
+    int port_;
+    bool held_ = true;
+};
+
+}  // namespace
+
 std::unique_ptr<SerialDevice> SimSerialProvider::open(int port, const std::string& settings) {
     attempts.emplace_back(port, settings);
     if (during_open) during_open(port);
     auto it = ports_.find(port);
-    if (it == ports_.end()) return nullptr;
-    return it->second();
+    if (it == ports_.end() || is_open(port)) return nullptr;
+    auto dev = it->second();
+    if (!dev) return nullptr;
+    return std::make_unique<OpenPort>(std::move(dev), open_, port);
 }
 
 void SimSerialProvider::add_quiet_port(int port) {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -55,10 +56,14 @@ public:
     bool closed = false;
 };
 
+// Simulated ports. A port already open refuses a second open until it is
+// closed (or its device goes away), as a real serial port does.
 class SimSerialProvider : public SerialProvider {
 public:
     using Factory = std::function<std::unique_ptr<SerialDevice>()>;
     std::unique_ptr<SerialDevice> open(int port, const std::string& settings) override;
+    // Whether COM<port> is open now.
+    bool is_open(int port) const { return open_->count(port) > 0; }
     // COM<port> opens and gives what the factory makes.
     void add_port(int port, Factory f) { ports_[port] = std::move(f); }
     // COM<port> opens and nothing ever answers.
@@ -76,6 +81,9 @@ public:
 
 private:
     std::map<int, Factory> ports_;
+    // The ports open now; shared with the devices handed out, which take
+    // their port out when they close (also after the provider has gone).
+    std::shared_ptr<std::set<int>> open_ = std::make_shared<std::set<int>>();
 };
 
 class RecordingHost : public FormHost {

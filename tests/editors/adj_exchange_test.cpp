@@ -216,15 +216,18 @@ TEST(AdjExchange, WriteSendsTheMarkerThenThe32RecordsOfTheTable) {
     }
 }
 
-TEST(AdjExchange, RecordsAreTakenFromTheTableWhenTheirFrameIsBuilt) {
+// The write sends the table as it stood when the write began; an edit made
+// meanwhile stays in the table for the next write.
+TEST(AdjExchange, RecordsAreTheTableAsTheWriteBegan) {
     AdjProgram p;
+    const bx::AdjTable began = p.app.Adj_table;
     ASSERT_TRUE(p.w.Link.Write_button());
     ASSERT_TRUE(p.rt.sim.run_until([&] { return p.w.Label_tr_count.Caption() == "Writing  5  Data Block"; }, 10000));
     p.app.Adj_table(20, 3) = 77;  // an edit while the write runs
     p.app.Adj_table(2, 3) = 78;   // in a record already sent
     ASSERT_TRUE(p.run_until_idle(p.w.Link));
-    EXPECT_EQ(p.radio.radio.mem[kAdj + 20 * 16 + 3], 77);
-    EXPECT_NE(p.radio.radio.mem[kAdj + 2 * 16 + 3], 78);
+    EXPECT_EQ(p.radio.radio.Adj_area(), began);
+    EXPECT_EQ(p.app.Adj_table(20, 3), 77);
 }
 
 TEST(AdjExchange, WrongAcknowledgementRetriesFromTheMarker) {

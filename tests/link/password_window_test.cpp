@@ -204,7 +204,7 @@ TEST(PassWordWindow, NewPasswordsDifferOrThePortWillNotOpen) {
     EXPECT_TRUE(p.idle());
 }
 
-TEST(PassWordWindow, SilentRadioFailsOnceAndModifyDuringThePauseStartsClean) {
+TEST(PassWordWindow, SilentRadioFailsOnceAndModifyDuringThePauseIsRefused) {
     PwProgram p;
     p.open();
     p.radio.radio.faults.silent = true;
@@ -225,17 +225,23 @@ TEST(PassWordWindow, SilentRadioFailsOnceAndModifyDuringThePauseStartsClean) {
     EXPECT_TRUE(p.idle());
     EXPECT_TRUE(p.pw().Loaded());
 
-    // Modify again, now just before the end of the pause of a failed
-    // exchange: the old pause must not cut the new exchange short.
+    // Modify during the pause is refused (the exchange runs until its
+    // report); once reported, Modify starts clean.
     p.rt.recorder.clear();
     p.modify("", "abc");
     p.rt.sim.run_for(1085 + 4900);
     ASSERT_TRUE(p.pw().Timer3.running());
     p.radio.radio.faults.silent = false;
+    p.fill("", "xyz", "xyz");
+    p.pw().Command_Write.click();
+    p.rt.sim.run_for(20000);
+    EXPECT_EQ(p.texts(), (std::vector<std::string>{"Read-write operating with transceiver .",
+                                                   "Fail connect with transceiver."}));
+    p.rt.recorder.clear();
     p.pw().Command_Write.click();
     p.rt.sim.run_for(20000);
     EXPECT_EQ(p.texts(), std::vector<std::string>{"PassWord Modify Success ! "});
-    EXPECT_EQ(p.record(), rec("abc", "", {0, 0, 0, 0}));
+    EXPECT_EQ(p.record(), rec("xyz", "", {0, 0, 0, 0}));
 }
 
 TEST(PassWordWindow, IdentificationAndReadReplyVariants) {
@@ -296,76 +302,74 @@ TEST(PassWordWindow, RefusedRecordWriteKeepsTheWindowForAnotherTry) {
     EXPECT_TRUE(p.idle());
 }
 
-TEST(PassWordWindow, ModifyOrCloseWhileBusy) {
+// Modify, Close, the close box and the menu during the exchange (its pause
+// and its report included): Modify and the closes are refused, the menu
+// brings the window to the front; the exchange goes on to its report.
+TEST(PassWordWindow, ModifyCloseAndMenuWhileTheExchangeRuns) {
     PwProgram p;
     p.open();
     p.modify("", "first");
     p.rt.sim.run_for(50);  // the request is going out
-    // Modify again: nothing starts, but the record takes the password typed last.
+    // Modify again: refused, and nothing typed is taken.
     p.fill("", "second", "second");
     p.pw().Command_Write.click();
-    // Close while busy: its text, and the exchange goes on.
     p.pw().Command_Cancel.click();
-    EXPECT_EQ(p.texts(), std::vector<std::string>{"Read-write operating，don't close the window. ,"});
-    EXPECT_EQ(p.rt.recorder.shown[0].title, "Operate prompt");
+    p.pw().Unload(false, ui::vbFormControlMenu);
+    p.main().PC_PassWord.click();
+    EXPECT_EQ(p.texts(), (std::vector<std::string>{"Read-write operating with transceiver .",
+                                                   "Read-write operating，don't close the window. ,",
+                                                   "Read-write operating，don't close the window. ,"}));
+    EXPECT_EQ(p.rt.recorder.shown[1].title, "Operate prompt");
     EXPECT_TRUE(p.pw().Loaded());
+    EXPECT_EQ(p.pw().Text_New_Password_1.Text(), "second");  // the menu emptied nothing
     p.rt.sim.run_for(3000);
     EXPECT_EQ(p.frames(Frame::Program).size(), 1u);
-    EXPECT_EQ(p.record(), rec("second", "", {0, 0, 0, 0}));
+    EXPECT_EQ(p.record(), rec("first", "", {0, 0, 0, 0}));
     EXPECT_EQ(p.rt.recorder.shown.back().text, "PassWord Modify Success ! ");
 
     // Close when idle closes the window.
     p.main().PC_PassWord.click();
     p.pw().Command_Cancel.click();
     EXPECT_FALSE(p.pw().Loaded());
-}
 
-TEST(PassWordWindow, MenuMidExchangeEndsItAndShowsEmptyBoxes) {
-    PwProgram p;
-    p.open();
-    p.modify("", "abc");
-    p.rt.sim.run_for(200);  // waiting for the read reply
-    ASSERT_TRUE(p.pw().Busy());
+    // In the pause before the failure report, the same.
     p.main().PC_PassWord.click();
-    EXPECT_TRUE(p.pw().Loaded());
-    EXPECT_FALSE(p.pw().Busy());
-    EXPECT_EQ(p.pw().Text_New_Password_1.Text(), "");
-    EXPECT_TRUE(p.idle());
-    p.rt.sim.run_for(20000);
-    EXPECT_TRUE(p.rt.recorder.shown.empty());  // the ended exchange never reports
-    EXPECT_EQ(p.frames(Frame::Write).size(), 0u);
-    // The close box closes it at any time, busy or not.
+    p.radio.radio.faults.silent = true;
+    p.rt.recorder.clear();
     p.modify("", "abc");
-    p.rt.sim.run_for(100);
+    p.rt.sim.run_for(2000);
+    ASSERT_TRUE(p.pw().Timer3.running());
+    p.pw().Command_Cancel.click();
     p.pw().Unload(false, ui::vbFormControlMenu);
-    EXPECT_FALSE(p.pw().Loaded());
-    p.rt.sim.run_for(20000);
-    EXPECT_TRUE(p.rt.recorder.shown.empty());
-    EXPECT_FALSE(p.radio.open());
+    p.main().PC_PassWord.click();
+    p.rt.sim.run_for(10000);
+    EXPECT_EQ(p.texts(), (std::vector<std::string>{"Read-write operating，don't close the window. ,",
+                                                   "Read-write operating，don't close the window. ,",
+                                                   "Fail connect with transceiver."}));
+    EXPECT_TRUE(p.pw().Loaded());
+    EXPECT_TRUE(p.idle());
 }
 
-TEST(PassWordWindow, SuccessBoxOpenAcrossTheCloseAndAReopen) {
+// The success box open while Timer4 ticks and the menu is chosen: the
+// window stays until the box is closed, then empties its boxes and closes.
+TEST(PassWordWindow, SuccessBoxOpenAcrossTheCloseTickAndTheMenu) {
     PwProgram p;
     p.open();
     p.rt.recorder.hold_ms = 2000;
-    bool reopened = false;
+    bool seen = false;
     p.rt.recorder.on_show = [&](const ui::MsgRecord&) {
-        // Timer4 closes the window while the box is open.
         p.rt.sim.run_for(600);
-        EXPECT_FALSE(p.pw().Loaded());
-        // The menu opens it anew, and the user types into it.
+        EXPECT_TRUE(p.pw().Loaded());
         p.main().PC_PassWord.click();
-        p.pw().Text_Old_PassWord.enter("kept");
-        reopened = true;
+        EXPECT_EQ(p.pw().Text_New_Password_1.Text(), "abc");
+        seen = true;
     };
     p.modify("", "abc");
     p.rt.sim.run_for(5000);
-    ASSERT_TRUE(reopened);
-    // The box of the old window empties nothing of the new one.
-    EXPECT_TRUE(p.pw().Loaded());
-    EXPECT_EQ(p.pw().Text_Old_PassWord.Text(), "kept");
-    EXPECT_EQ(p.pw().PassWord_old[0], 'k');
-    EXPECT_EQ(p.pw().Close_request, 0);
+    ASSERT_TRUE(seen);
+    EXPECT_FALSE(p.pw().Loaded());
+    EXPECT_EQ(p.texts(), std::vector<std::string>{"PassWord Modify Success ! "});
+    EXPECT_EQ(p.record(), rec("abc", "", {0, 0, 0, 0}));
 }
 
 }  // namespace

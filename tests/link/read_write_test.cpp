@@ -239,7 +239,9 @@ TEST(ReadWindow, ReadAgainMidReadKeepsTheExchange) {
     for (int r = 0; r <= 787; ++r) ASSERT_EQ(p.image_record(r), p.radio_record(r)) << r;
 }
 
-TEST(ReadWindow, ReadDuringThePauseCancelsTheOldAttempt) {
+// The pause before a retry belongs to the exchange: Read is refused there
+// and the retry goes on to the report.
+TEST(ReadWindow, ReadDuringThePauseIsRefusedAndTheRetryGoesOn) {
     RadioProgram p;
     p.start_identified();
     p.radio.radio.faults.silent = true;
@@ -249,20 +251,25 @@ TEST(ReadWindow, ReadDuringThePauseCancelsTheOldAttempt) {
     ASSERT_TRUE(p.rd().Timer3.Enabled());
     p.radio.radio.faults.silent = false;
     p.rd().Command_read.click();
-    EXPECT_TRUE(p.rd().Link.st.Read_busy);
+    EXPECT_FALSE(p.rd().Link.st.Read_busy);
     ASSERT_TRUE(p.run_until_idle(p.rd().Link));
-    EXPECT_EQ(p.texts(), std::vector<std::string>{"Complete reading data from the transceiver."});
-    EXPECT_EQ(p.frames(Frame::Program).size(), 3u);  // identification, the silent one, this one
+    EXPECT_EQ(p.texts(), (std::vector<std::string>{"Read-write operating with transceiver .",
+                                                   "Complete reading data from the transceiver."}));
+    EXPECT_EQ(p.frames(Frame::Program).size(), 3u);  // identification, the silent one, the retry
 }
 
-TEST(ReadWindow, VanishingPortEndsInThePortMessage) {
+// A port lost mid-exchange is a failed exchange: the port message, then the
+// failure report and label.
+TEST(ReadWindow, VanishingPortEndsInThePortMessageAndTheFailure) {
     RadioProgram p;
     p.start_identified();
     p.radio.radio.faults.vanish_after = 1 + 5;  // mid-read
     click_read(p);
     p.rt.sim.run_for(20000);
-    EXPECT_EQ(p.texts(), std::vector<std::string>{
-                             "Communication port is error, please setting right communication port . ！"});
+    EXPECT_EQ(p.texts(), (std::vector<std::string>{
+                             "Communication port is error, please setting right communication port . ！",
+                             "Fail connect with transceiver."}));
+    EXPECT_EQ(p.rd().Label_tr_count.Caption(), "Communication fault.");
     EXPECT_FALSE(p.rd().Link.st.Busy());
     for (ui::Timer* t : {&p.rd().Timer1, &p.rd().Timer2, &p.rd().Timer3}) EXPECT_FALSE(t->running());
 }
@@ -425,19 +432,20 @@ TEST(WriteWindow, PassWordReplyWithALateMarkIsDropped) {
     EXPECT_EQ(p.frames(Frame::Write).size(), 0u);
 }
 
-TEST(WriteWindow, PortInUseByAnotherWindow) {
+// One exchange at a time: the write is refused with the busy message while
+// the read runs (and a second open of the simulated port fails as a real
+// one does).
+TEST(WriteWindow, RefusedWhileAnotherWindowsExchangeRuns) {
     RadioProgram p;
     p.start_identified();
     click_read(p);
     p.rt.sim.run_for(300);
-    // The simulated port serves one open at a time, like a real one.
-    p.rt.ports.add_port(3, [&, port = p.radio.Port()]() -> std::unique_ptr<ui::SerialDevice> {
-        return p.radio.open() ? nullptr : port();
-    });
     p.main().Prog_write.click();
     p.wr().Command_Write.click();
-    EXPECT_EQ(p.texts(), std::vector<std::string>{
-                             "Communication port is error, please setting right communication port . ！"});
+    EXPECT_EQ(p.texts(), std::vector<std::string>{"Read-write operating with transceiver ."});
+    EXPECT_FALSE(p.wr().MSC.PortOpen());
+    EXPECT_TRUE(p.rt.ports.is_open(3));
+    EXPECT_EQ(p.rt.ports.open(3, "9600,N,8,1"), nullptr);
     EXPECT_FALSE(p.wr().ProgressBar1.Visible());
     EXPECT_TRUE(p.rd().Link.st.Read_busy);  // the read goes on
 }

@@ -40,18 +40,18 @@ TEST(AdjEndToEnd, ReadAndWriteTheAlignmentAreaOverAPseudoTerminal) {
     auto& app = *run.app;
     AdjStandIn w(app);
     w.Load();
-    auto ended = [&] { return !w.Link.st.Busy() && !w.Timer3.Enabled(); };
+    auto ended = [&] { return !w.Link.Running(); };
 
     run.messages.clear();
     ASSERT_TRUE(w.Link.Read_button());
-    ASSERT_TRUE(bx::process_events_until(ended, 30));
+    ASSERT_TRUE(bx::process_events_until(ended, linkrun::kLimitS));
     EXPECT_EQ(run.messages, std::vector<std::string>{"Complete reading the data from transceiver."});
     EXPECT_EQ(app.Adj_table, file_table);
 
     app.Adj_table = app.Adj_defaults;
     run.messages.clear();
     ASSERT_TRUE(w.Link.Write_button());
-    ASSERT_TRUE(bx::process_events_until(ended, 30));
+    ASSERT_TRUE(bx::process_events_until(ended, linkrun::kLimitS));
     EXPECT_EQ(run.messages, std::vector<std::string>{"Complete Written optional parameters to the transceiver."});
     EXPECT_EQ(w.Label_tr_count.Caption(), "Complete Written optional parameters ");
     w.Unload();

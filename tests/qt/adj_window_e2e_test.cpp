@@ -24,14 +24,14 @@ TEST(AdjWindowEndToEnd, ReadShowsTheRadiosAreaAndWriteSendsTheEdits) {
     app.MDImain->frm_adj_Click();
     bx::frm_Adj_Txp& w = *app.Editor<bx::EditorId::frm_Adj_Txp>();
     ASSERT_TRUE(w.Loaded());
-    auto ended = [&] { return !w.Link.st.Busy() && !w.Timer3.Enabled(); };
+    auto ended = [&] { return !w.Link.Running(); };
 
     // The simulator's own area: every cell within its control's range.
     const radiosim::Radio model;
     const bx::AdjTable area = model.Adj_area();
     run.messages.clear();
     w.Command_read.click();
-    ASSERT_TRUE(bx::process_events_until(ended, 30));
+    ASSERT_TRUE(bx::process_events_until(ended, linkrun::kLimitS));
     EXPECT_EQ(run.messages, std::vector<std::string>{"Complete reading the data from transceiver."});
     EXPECT_EQ(app.Adj_table, area);
     EXPECT_EQ(w.Text1[0].Text(), std::to_string(area(0, 0)));
@@ -44,7 +44,7 @@ TEST(AdjWindowEndToEnd, ReadShowsTheRadiosAreaAndWriteSendsTheEdits) {
     w.Text_user_PassWord.enter("Ab1");
     run.messages.clear();
     w.Command_Write.click();
-    ASSERT_TRUE(bx::process_events_until(ended, 30));
+    ASSERT_TRUE(bx::process_events_until(ended, linkrun::kLimitS));
     EXPECT_EQ(run.messages, std::vector<std::string>{"Complete Written optional parameters to the transceiver."});
     bxtest::save_shot(run.rt->forms().main_window(), "adj_after_write");
     w.Command_close.click();

@@ -13,6 +13,9 @@
 #include <unistd.h>
 
 #include "bench/link_run.h"
+#include "editors/channels/frm_chann.h"
+#include "model/freq_codec.h"
+#include "model/layouts.h"
 #include "qt/host.h"
 #include "qt_test_app.h"
 #include "radio-sim/radio_sim.h"
@@ -96,7 +99,8 @@ TEST(LinkEndToEnd, WriteChosenAgainDuringTheWriteKeepsIt) {
     w.Text_PassWord.enter("246810");
     run.messages.clear();
     w.Command_Write.click();
-    ASSERT_TRUE(bx::process_events_until([&] { return w.Link.st.Identified && w.Link.st.Block_no >= 200; }, 60))
+    ASSERT_TRUE(bx::process_events_until([&] { return w.Link.st.Identified && w.Link.st.Block_no >= 200; },
+                                         linkrun::kLimitS))
         << "the write does not get going";
 
     // The options editor in front, then the menu item and the toolbar key.
@@ -123,7 +127,7 @@ TEST(LinkEndToEnd, WriteChosenAgainDuringTheWriteKeepsIt) {
     EXPECT_TRUE(sub->isVisible());
     EXPECT_TRUE(w.Loaded());
 
-    ASSERT_TRUE(bx::process_events_until([&] { return !w.Link.st.Busy() && !w.Link.c().Timer3.Enabled(); }, 120));
+    ASSERT_TRUE(linkrun::Until_reported(w.Link));
     EXPECT_EQ(run.messages, (std::vector<std::string>{"Read-write operating，don't close the window. ,",
                                                       "Complete Written the data to transceiver."}));
     EXPECT_EQ(w.Label_tr_count.Caption(), "Data Writed ！");
@@ -133,4 +137,81 @@ TEST(LinkEndToEnd, WriteChosenAgainDuringTheWriteKeepsIt) {
     ASSERT_EQ(mem.size(), static_cast<size_t>(radiosim::kMemBytes));
     for (int r = 0; r <= 783; ++r)
         for (int b = 0; b < 16; ++b) ASSERT_EQ(mem[r * 16 + b], app.Mem_image(r, b)) << r;
+}
+
+// The channel editor's Write over the pseudo-terminal, Default and Clear
+// pressed while it runs: both are refused, the screen and image keep the
+// user's channels, and the radio gets exactly the image the write began
+// with.
+TEST(LinkEndToEnd, ChannelWriteSendsTheImageItBeganWith) {
+    bxtest::qt_app();
+    const bxtest::DumpFile dump;
+    ASSERT_FALSE(dump.path.empty());
+
+    linkrun::Run run;
+    ASSERT_TRUE(run.Start({"--password", "246810", "--dump", dump.path})) << run.error;
+    auto& app = *run.app;
+    // 200 channels on 146.52 MHz, unlike the factory table.
+    for (int k = 0; k < 200; ++k)
+        for (const bx::Field* f : {&bx::layout::Chann_record::Rx_freq, &bx::layout::Chann_record::Tx_freq}) {
+            std::string text = "146.52000";
+            ASSERT_TRUE(bx::Store_freq_bcd(text, app.Mem_image, *f, k)) << k;
+        }
+    app.MDImain->chann_edit.click();
+    auto& ch = *app.Editor<bx::EditorId::frm_chann>();
+    ASSERT_TRUE(ch.Loaded());
+    const bx::MemImage began = app.Mem_image;
+    ch.Text_PassWord.enter("246810");
+    run.messages.clear();
+    ch.Command_Write.click();
+    ASSERT_TRUE(bx::process_events_until([&] { return ch.Link.st.Identified && ch.Link.st.Block_no >= 98; },
+                                         linkrun::kLimitS))
+        << "the write does not get going";
+    ch.Command_def.click();
+    ch.Command_Clear.click();
+    EXPECT_EQ(run.messages, (std::vector<std::string>{"Read-write operating with transceiver .",
+                                                      "Read-write operating with transceiver ."}));
+    EXPECT_EQ(app.Mem_image, began);
+    ASSERT_TRUE(linkrun::Until_reported(ch.Link));
+    ASSERT_EQ(run.messages.size(), 3u);
+    EXPECT_NE(run.messages.back(), "Read-write operating with transceiver .");
+
+    EXPECT_EQ(run.sim.Stop(), 0);
+    std::vector<uint8_t> mem = radiosim::Read_dump(dump.path);
+    ASSERT_EQ(mem.size(), static_cast<size_t>(radiosim::kMemBytes));
+    for (int r = 0; r < 200; ++r)
+        for (int b = 0; b < 16; ++b) ASSERT_EQ(mem[r * 16 + b], began(r, b)) << r;
+}
+
+// The radio falls silent mid-write; Cancel and the close box in the pause
+// before the failure report are refused, and the report shows.
+TEST(LinkEndToEnd, CloseInThePauseWaitsForTheFailureReport) {
+    bxtest::qt_app();
+    linkrun::Run run;
+    ASSERT_TRUE(run.Start({"--password", "246810", "--silent-after", "60"})) << run.error;
+    auto& app = *run.app;
+    run.Clear_channel_frequencies();
+    app.MDImain->Prog_write.click();
+    auto& w = *app.Form_Comm_Write;
+    bx::FormView* v = run.rt->forms().view(w);
+    ASSERT_NE(v, nullptr);
+    QWidget* sub = v->top.data();
+    ASSERT_NE(sub, nullptr);
+    w.Text_PassWord.enter("246810");
+    run.messages.clear();
+    w.Command_Write.click();
+    ASSERT_TRUE(bx::process_events_until([&] { return w.Timer3.running(); }, linkrun::kLimitS))
+        << "no pause after the radio fell silent";
+    w.Command_Cancel.click();
+    sub->close();
+    bxtest::settle();
+    EXPECT_TRUE(w.Loaded());
+    EXPECT_TRUE(sub->isVisible());
+    ASSERT_TRUE(linkrun::Until_reported(w.Link));
+    EXPECT_EQ(run.messages, (std::vector<std::string>{"Read-write operating，don't close the window. ,",
+                                                      "Read-write operating，don't close the window. ,",
+                                                      "Fail connect with transceiver."}));
+    EXPECT_EQ(w.Label_tr_count.Caption(), "Communication fault.");
+    EXPECT_TRUE(w.Loaded());
+    EXPECT_EQ(run.sim.Stop(), 0);
 }

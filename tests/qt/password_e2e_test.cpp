@@ -52,7 +52,8 @@ TEST(PassWordEndToEnd, ChangesThePasswordOverAPseudoTerminal) {
 
     run.messages.clear();
     w.Command_Write.click();
-    ASSERT_TRUE(bx::process_events_until([&] { return !w.Loaded(); }, 20)) << "the window stays open";
+    ASSERT_TRUE(linkrun::Until_reported(w.Link)) << "the exchange does not end";
+    ASSERT_TRUE(bx::process_events_until([&] { return !w.Loaded(); }, linkrun::kLimitS)) << "the window stays open";
     EXPECT_EQ(run.messages, std::vector<std::string>{"PassWord Modify Success ! "});
 
     EXPECT_EQ(run.sim.Stop(), 0);

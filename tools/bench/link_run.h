@@ -24,6 +24,17 @@ namespace linkrun {
 // The port the simulator is put on: the start-up scan tries COM8 first.
 constexpr int kSimPort = 8;
 
+// How long a run waits, at most, for an exchange's own report (or the
+// identification at start-up): far beyond what a loaded machine needs, so
+// only an exchange that never ends fails on it.
+constexpr double kLimitS = 600;
+
+// Lets the program run until the exchange has ended and its report has
+// shown (LinkMachine::Running), at most kLimitS.
+inline bool Until_reported(const bx::LinkMachine& m) {
+    return bx::process_events_until([&] { return !m.Running(); }, kLimitS);
+}
+
 // Milliseconds on a steady clock.
 inline double Now_ms() {
     using namespace std::chrono;
@@ -89,7 +100,7 @@ public:
         });
         app = std::make_unique<bx::App>(*rt);
         app->Start();
-        if (!bx::process_events_until([&] { return app->MDImain->StatusBar1.Panels(2).Text != ""; }, 10))
+        if (!bx::process_events_until([&] { return app->MDImain->StatusBar1.Panels(2).Text != ""; }, kLimitS))
             return fail("no identification at start-up");
         return true;
     }
@@ -103,7 +114,7 @@ public:
         messages.clear();
         const double t0 = Now_ms();
         w.Command_read.click();
-        if (!bx::process_events_until([&] { return !w.Link.st.Busy() && !w.Link.c().Timer3.Enabled(); }, 120))
+        if (!Until_reported(w.Link))
             return fail("the read does not end"), -1;
         if (messages != std::vector<std::string>{"Complete reading data from the transceiver."})
             return fail("the read ended with: " + (messages.empty() ? std::string("nothing") : messages.back())), -1;
@@ -117,7 +128,7 @@ public:
         messages.clear();
         const double t0 = Now_ms();
         w.Command_Write.click();
-        if (!bx::process_events_until([&] { return !w.Link.st.Busy() && !w.Link.c().Timer3.Enabled(); }, 120))
+        if (!Until_reported(w.Link))
             return fail("the write does not end"), -1;
         if (messages != std::vector<std::string>{"Complete Written the data to transceiver."})
             return fail("the write ended with: " + (messages.empty() ? std::string("nothing") : messages.back())), -1;

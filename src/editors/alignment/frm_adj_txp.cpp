@@ -151,7 +151,7 @@ void frm_Adj_Txp::Select_page(int page) {
 }
 
 void frm_Adj_Txp::Command_def_Click() {
-    if (Refuse_if_busy()) return;
+    if (Refuse_wholesale_change() || Refuse_if_busy()) return;
     Clear_progress();
     Load_adj_defaults(app.Adj_defaults);
     app.Adj_table = app.Adj_defaults;
@@ -161,7 +161,7 @@ void frm_Adj_Txp::Command_def_Click() {
 namespace {
 
 // Loads a dialog, or brings an open one to the front.
-void Bring_up(ui::Form* f) {
+void Bring_up_dialog(ui::Form* f) {
     if (!f) return;
     if (f->Loaded())
         f->Show();
@@ -173,12 +173,12 @@ void Bring_up(ui::Form* f) {
 
 void frm_Adj_Txp::Command_open_Click() {
     if (Refuse_if_busy()) return;
-    Bring_up(app.Form_named("Form_open_adj"));
+    Bring_up_dialog(app.Form_named("Form_open_adj"));
 }
 
 void frm_Adj_Txp::Command_save_Click() {
     if (!Prepare_save()) return;
-    Bring_up(app.Form_named("Form_save_adj"));
+    Bring_up_dialog(app.Form_named("Form_save_adj"));
 }
 
 // The file requests of the alignment dialogs: a request is cleared before

@@ -56,7 +56,7 @@ void read_reply(LinkMachine& m) {
         app.Pair_toggle = 0;
         if (m.st.Block_no > m.st.Blocks_total) {
             m.Finish();
-            if (m.On_read_complete) m.On_read_complete();
+            m.Report(m.On_read_complete);
             return;
         }
         request_block(m, m.Base_addr() + frame::kBlockBytes * (c - 1));
@@ -95,7 +95,7 @@ void write_reply(LinkMachine& m) {
     app.Pair_toggle = 0;
     if (c > m.st.Records_total) {
         m.Finish();
-        if (m.On_write_complete) m.On_write_complete();
+        m.Report(m.On_write_complete);
         return;
     }
     m.Show_progress(c * 100 / m.st.Records_total, L(app.Lang_chinese, "正在写入  ", "Writeing  ") +

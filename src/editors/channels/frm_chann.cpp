@@ -40,13 +40,17 @@ frm_chann::frm_chann(App& a)
     Command_Clear.Click = [this] { Command_Clear_Click(); };
     Command_close.Click = [this] { Command_close_Click(); };
     // Every exchange of this window starts its pairs with the channel area.
+    // (Only a click that started the exchange: a refused one leaves the
+    // running exchange's pairing alone.)
     Command_read.Click = [this] {
+        const bool was = Busy();
         Command_read_Click();
-        if (Busy()) app.Pair_toggle = 0;
+        if (!was && Busy()) app.Pair_toggle = 0;
     };
     Command_Write.Click = [this] {
+        const bool was = Busy();
         Command_Write_Click();
-        if (Busy()) app.Pair_toggle = 0;
+        if (!was && Busy()) app.Pair_toggle = 0;
     };
     MSF_Chann.Click = [this] { MSF_Chann_Click(); };
     MSF_Chann.LeaveCell = [this] { MSF_Chann_LeaveCell(); };
@@ -186,12 +190,14 @@ void frm_chann::Erase_chann_keep_band(int row) {
 // ---- commands ----
 
 void frm_chann::Command_def_Click() {
+    if (Refuse_wholesale_change()) return;
     Drop_cell_editors();
     Load_chann_defaults(app.Mem_image);
     Show_all_rows();
 }
 
 void frm_chann::Command_Clear_Click() {
+    if (Refuse_wholesale_change()) return;
     if (Busy()) {
         Warn(T::kNoClear);
         return;

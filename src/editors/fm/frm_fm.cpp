@@ -216,12 +216,14 @@ void frm_FM::Store_fm_row(int n) {
 // ---- commands ----
 
 void frm_FM::Command_def_Click() {
+    if (Refuse_wholesale_change()) return;
     Drop_cell_editors();
     Load_fm_defaults(app.Mem_image);
     Show_fm_presets();
 }
 
 void frm_FM::Command_Clear_Click() {
+    if (Refuse_wholesale_change()) return;
     if (Busy()) {
         Warn(T::kNoClear);
         return;

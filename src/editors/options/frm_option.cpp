@@ -391,7 +391,7 @@ void frm_option::Place_controls() {
 // ---- buttons ----
 
 void frm_option::Command_def_Click() {
-    if (Refuse_if_busy()) return;
+    if (Refuse_wholesale_change() || Refuse_if_busy()) return;
     Clear_progress();
     app.Chann_count = 200;
     Load_option_defaults(app.Option_settings, app.Mem_image);

@@ -257,7 +257,7 @@ void frm_2tone::TabStrip1_Click() {
 }
 
 void frm_2tone::Command_def_Click() {
-    if (Refuse_if_busy()) return;
+    if (Refuse_wholesale_change() || Refuse_if_busy()) return;
     Drop_cell_editors();
     Clear_progress();
     Load_2tone_defaults(app.Mem_image, app.Tone_tick_ms);

@@ -204,7 +204,7 @@ void frm_5tone::TabStrip1_Click() {
 }
 
 void frm_5tone::Command_def_Click() {
-    if (Refuse_if_busy()) return;
+    if (Refuse_wholesale_change() || Refuse_if_busy()) return;
     Clear_progress();
     Drop_cell_editors();
     Load_5tone_defaults(app.Mem_image);

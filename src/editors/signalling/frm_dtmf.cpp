@@ -188,7 +188,7 @@ void frm_dtmf::Set_id_controls_enabled(bool on) {
 void frm_dtmf::Command_close_Click() { Close_button(); }
 
 void frm_dtmf::Command_def_Click() {
-    if (Refuse_if_busy()) return;
+    if (Refuse_wholesale_change() || Refuse_if_busy()) return;
     Load_dtmf_defaults(app.Mem_image);
     Show_dtmf_data();
 }

@@ -202,7 +202,7 @@ TEST_F(AdjCommands, LoadWaitsForTheWindowsOwnExchangeSaveDoesNot) {
     EXPECT_TRUE(std::filesystem::exists(dir / "out.adj"));
     EXPECT_EQ(p.app.Adj_table, p.app.Adj_defaults);
     // Once the exchange has given up, the next poll loads.
-    ASSERT_TRUE(p.rt.sim.run_until([&] { return !w.Busy(); }, 5000));
+    ASSERT_TRUE(p.rt.sim.run_until([&] { return !w.Busy(); }, 60000));
     p.rt.recorder.clear();
     p.rt.sim.run_for(500);
     EXPECT_FALSE(w.Pending_load());
