@@ -474,10 +474,22 @@ private:
     void set_editable(bool editable) {
         if (w_->isEditable() == editable) return;
         QSignalBlocker block(w_);
-        if (editable)
-            w_->setLineEdit(new EllipsisLineEdit(w_));
-        else
+        if (editable) {
+            // A list inside a frame is drawn through the frame's style
+            // sheet. That style keeps what it works out for each widget it
+            // draws and forgets it when the widget is destroyed, but for a
+            // list's text part it watches for that only when the text part
+            // has a sheet of its own: without one, every text part made
+            // stayed in its memory for good (kilobytes per window opened).
+            // So the text part gets an empty sheet (it draws as before)
+            // before it first meets the style: it is made without a parent
+            // and handed to the list after.
+            auto* le = new EllipsisLineEdit();
+            le->setStyleSheet(QStringLiteral("/* own sheet: see above */"));
+            w_->setLineEdit(le);
+        } else {
             w_->setEditable(false);
+        }
         if (QLineEdit* le = w_->lineEdit()) {
             w_->setCompleter(nullptr);  // no completion behind the control's back
             watch(le);
