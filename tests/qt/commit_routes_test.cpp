@@ -39,6 +39,7 @@
 namespace {
 
 using bxtest::click;
+using bxtest::key;
 using bxtest::px_rect;
 using bxtest::settle;
 using bxtest::type;
@@ -56,13 +57,6 @@ struct Program : bxtest::QtProgram {
     QWidget* widget(const ui::Control& c) { return view(c.owner()).find(&c)->widget(); }
     QWidget* grid(const ui::Grid& g) { return widget(g); }
     void click_cell(const ui::Grid& g, int r, int c) { click(grid(g), px_rect(g.cell_rect(r, c)).center()); }
-    void key(QWidget* w, int k, Qt::KeyboardModifiers m = Qt::NoModifier) {
-        QKeyEvent press(QEvent::KeyPress, k, m);
-        QApplication::sendEvent(w, &press);
-        QKeyEvent release(QEvent::KeyRelease, k, m);
-        QApplication::sendEvent(w, &release);
-        settle();
-    }
     QAction* toolbar(const char* key) {
         for (QToolBar* bar : rt.forms().main_window()->findChildren<QToolBar*>())
             for (QAction* a : bar->actions())
@@ -168,7 +162,7 @@ std::vector<FieldKind> kinds() {
              auto& w = *p.app->Editor<bx::EditorId::frm_FM>();
              p.click_cell(w.MSF_Chann, 3, 1);
              QWidget* e = p.widget(w.Text_Edit);
-             for (int i = 0; i < 12; ++i) p.key(e, Qt::Key_Backspace);
+             for (int i = 0; i < 12; ++i) key(e, Qt::Key_Backspace);
              type(e, "99.5");
              settle();
          },
@@ -215,8 +209,8 @@ std::vector<FieldKind> kinds() {
              auto& w = *p.app->Editor<bx::EditorId::frm_option>();
              QWidget* e = p.widget(w.Text_Freq_a);
              click(e, QPoint(e->width() - 3, e->height() / 2));
-             p.key(e, Qt::Key_End);
-             for (int i = 0; i < 3; ++i) p.key(e, Qt::Key_Backspace);
+             key(e, Qt::Key_End);
+             for (int i = 0; i < 3; ++i) key(e, Qt::Key_Backspace);
              type(e, "5");
              settle();
          },
@@ -251,7 +245,7 @@ std::vector<Route> routes() {
         // Where Enter commits (it does nothing in the others' boxes).
         {"Enter",
          [](Program& p, const FieldKind& k, ui::Form&, ui::Form&, const std::string&) {
-             if (k.enter_commits) p.key(k.editor(p), Qt::Key_Return);
+             if (k.enter_commits) key(k.editor(p), Qt::Key_Return);
              else k.leave(p);
          }},
         {"a click on another window's title",

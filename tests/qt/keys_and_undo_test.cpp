@@ -34,6 +34,7 @@
 namespace {
 
 using bxtest::click;
+using bxtest::key;
 using bxtest::px_rect;
 using bxtest::settle;
 using bxtest::type;
@@ -55,15 +56,6 @@ struct Program : bxtest::QtProgram {
         return w;
     }
 };
-
-// A key with modifiers (Ctrl+A, Ctrl+Z, Up, F4) pressed and released in w.
-void key(QWidget* w, Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-    QKeyEvent press(QEvent::KeyPress, k, mods);
-    QApplication::sendEvent(w, &press);
-    QKeyEvent release(QEvent::KeyRelease, k, mods);
-    QApplication::sendEvent(w, &release);
-    settle();
-}
 
 // The second click of a double-click, as it reaches the widget now under
 // the mouse: press, double-click, release.

@@ -17,6 +17,7 @@
 #include "model/option_offsets.h"
 #include "qt/host.h"
 #include "qt/runtime.h"
+#include "qt_input.h"
 #include "qt_test_app.h"
 #include "shell/mdimain.h"
 
@@ -42,11 +43,7 @@ void wheel(QWidget* w, int notches) {
 // A clipboard key (Ctrl+V, Ctrl+X) pressed in a line edit.
 void clipboard_key(QLineEdit* le, Qt::Key key) {
     le->setFocus();
-    QKeyEvent press(QEvent::KeyPress, key, Qt::ControlModifier);
-    QApplication::sendEvent(le, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::ControlModifier);
-    QApplication::sendEvent(le, &release);
-    settle();
+    bxtest::key(le, key, Qt::ControlModifier);
 }
 
 }  // namespace

@@ -37,6 +37,16 @@ inline void type(QWidget* w, const std::string& text) {
     }
 }
 
+// A key (with modifiers: Ctrl+A, Ctrl+Z, Up, F4 ...) pressed and released
+// in w, then the front end settles.
+inline void key(QWidget* w, int k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QKeyEvent press(QEvent::KeyPress, k, mods);
+    QApplication::sendEvent(w, &press);
+    QKeyEvent release(QEvent::KeyRelease, k, mods);
+    QApplication::sendEvent(w, &release);
+    settle();
+}
+
 // The mouse wheel turned by `notches` (positive: away from the user) at `at`.
 inline void wheel(QWidget* w, QPoint at, int notches) {
     QWheelEvent ev(QPointF(at), w->mapToGlobal(QPointF(at)), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
