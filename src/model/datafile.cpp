@@ -101,8 +101,10 @@ FileError Parse_data_file(std::istream& in, MemImage& image) {
             found_text += (k ? " " : "") + rd.token();
             in_place = in_place && found[k] == place[k];
         }
-        if (!err && !in_place)
-            err = Misplaced(rd, r, found, lines, found_text, line_start, prev, r > 0 ? scratch(r - 1, kRecordBytes - 1) : 0);
+        if (!err && !in_place) {
+            const uint8_t prev_last = r > 0 ? scratch(r - 1, kRecordBytes - 1) : 0;
+            err = Misplaced(rd, r, found, lines, found_text, line_start, prev, prev_last);
+        }
         RecordLines here{lines[0], lines[0]};
         for (int b = 0; b < kRecordBytes && !err; ++b) {
             if (Next_byte(rd, scratch(r, b), err) && b == kRecordBytes - 2) here.before_last = rd.line();

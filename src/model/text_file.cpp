@@ -281,9 +281,10 @@ std::string File_error_text(const FileError& e, const std::string& path, int16_t
             return "文件第 " + line + (one_line ? "" : " - " + last) + " 行的第 " + record + " 条记录" +
                    (many ? "多了" : "少了") + "一个数（有 " + held + " 个，应为 " + due +
                    " 个：记录位置 3 个和 16 个字节），参数未调入。";
-        return (one_line ? "Line " + line + " of the file holds" : "Lines " + line + " to " + last + " of the file hold") +
-               " one number too " + (many ? "many" : "few") + " for record " + record + ": " + held + " where " + due +
-               " are due (the record's place and its 16 bytes). Nothing was loaded.";
+        const std::string where =
+            one_line ? "Line " + line + " of the file holds" : "Lines " + line + " to " + last + " of the file hold";
+        return where + " one number too " + (many ? "many" : "few") + " for record " + record + ": " + held +
+               " where " + due + " are due (the record's place and its 16 bytes). Nothing was loaded.";
     }
     case FileError::Cut_short:
         return chn ? "文件在第 " + line + " 行的 \"" + shown_token(e.token) + "\" 处中断，其后没有行尾：文件不完整，参数未调入。"

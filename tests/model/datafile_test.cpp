@@ -447,7 +447,8 @@ TEST(DataFile, WholeFilesLoadWhateverTheirLineEndsAndBlanks) {
         {"blanks and line ends after the last line", false, data + " \t\r\n\n\r  "},
         {"a comma after the last number", false, data.substr(0, data.size() - 3) + ","},
         {"no line end at all", false, last_blank},
-        {"padded up to the largest file read", false, data + std::string(bx::file_choice::kMaxLoadBytes - data.size(), ' ')},
+        {"padded up to the largest file read", false,
+         data + std::string(bx::file_choice::kMaxLoadBytes - data.size(), ' ')},
         {"adj with text after its last number", true, adj + "notes on this radio\r\n"},
         {"adj without a line end", true, replaced_all(adj, "\r\n", " ").substr(0, adj.size() - 1 - 32)},
     };
