@@ -296,11 +296,11 @@ std::string File_error_text(const FileError& e, const std::string& path, int16_t
                    : "Line " + line + " of the file holds \"" + shown_token(e.token) + "\" after record " +
                          std::to_string(e.count) + ", the last one: nothing may follow it. Nothing was loaded.";
     case FileError::Too_large:
-        return chn ? "文件 " + path + " 过大（" + std::to_string(e.size) + " 字节，此类文件最多 " +
+        return chn ? "文件 " + path + " 有 " + std::to_string(e.size) + " 字节，超出此类文件的最大长度（" +
                          std::to_string(e.limit) + " 字节），参数未调入。"
-                   : "The file " + path + " is too large: " + std::to_string(e.size) +
-                         " bytes, where a file of this kind holds at most " + std::to_string(e.limit) +
-                         ". Nothing was loaded.";
+                   : "The file " + path + " is " + std::to_string(e.size) +
+                         " bytes long, more than a file of this kind may be (" + std::to_string(e.limit) +
+                         " bytes). Nothing was loaded.";
     case FileError::Cannot_write:
         return chn ? "无法保存文件 " + path + "（" + e.detail + "），参数未保存。"
                    : "Cannot save the file " + path + " (" + e.detail + "). Nothing was saved.";

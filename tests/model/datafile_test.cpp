@@ -398,7 +398,9 @@ TEST(DataFile, ADamagedFileIsRefusedWithItsTrueLine) {
         {"line lost, LF line ends", false,
          replaced_all(with_lines(data, [](auto& l) { l.erase(l.begin() + 9); }), "\r\n", "\n"),
          FileError::Out_of_place, 10},
-        {"oversized junk", false, std::string(bx::file_choice::kMaxLoadBytes + 1, 'x'), FileError::Too_large, 0},
+        {"oversized junk", false, std::string(bx::file_choice::kMaxLoadBytes + 1, 'x'), FileError::Too_large, 0,
+         "The file f is 1048577 bytes long, more than a file of this kind may be (1048576 bytes). Nothing was "
+         "loaded."},
         {"adj cut inside the last number", true, adj.substr(0, adj.size() - 4), FileError::Cut_short, 32},
         {"adj bad field, CR line ends", true,
          replaced_all(with_line(adj, 9, [](std::string& l) { l.replace(1, 1, "q"); }), "\r\n", "\r"),
