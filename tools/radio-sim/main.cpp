@@ -197,7 +197,8 @@ std::string take_link(const std::vector<std::string>& names, const std::string& 
                 continue;
             }
             if (stat(name.c_str(), &target) == 0) {
-                why += "radio-sim: " + name + " is the link of another running simulated radio; not replacing it\n";
+                why += "radio-sim: " + name + " is a link in use (what it names is there, as another running "
+                       "simulated radio's is); not replacing it\n";
                 continue;
             }
             unlink(name.c_str());
