@@ -30,6 +30,7 @@ FileError Parse_adj_file(std::istream& in, AdjTable& table) {
             }
             scratch(c, r) = b;
         }
+    if (!Last_number_whole(rd, err)) return err;
     table = scratch;
     return {};
 }

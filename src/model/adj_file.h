@@ -8,8 +8,10 @@
 // them (blanks, tabs, commas, line ends; what follows the 512th is not
 // read), and checks every one (a whole number 0..255) before the table is
 // touched: on any failure the table is unchanged and the FileError says why
-// (Cannot_open, Ends_early with `count` complete lines of `expected` 32,
-// Not_a_number or Out_of_range with the field and its line).
+// (Cannot_open, Too_large, Ends_early with `count` complete lines of
+// `expected` 32, Not_a_number or Out_of_range with the field and its line,
+// Cut_short when the 512th number runs into the end of a file that has
+// line ends).
 // File_error_text (text_file.h) gives the message for the user.
 //
 // Saving goes through Write_file_replacing: a failed save reports the

@@ -3,7 +3,9 @@
 // number written as a blank, its digits and a blank; CR LF line ends.
 //
 // Loading reads and checks the whole file into a scratch copy and changes
-// the image only when every record was read with every byte in 0..255.
+// the image only when every record was read with every byte in 0..255 and
+// nothing but blanks and line ends follows the last one (the rules are
+// listed in file_choices.h).
 // Saving goes through Write_file_replacing, so a failed save never damages
 // an existing file. The dialogs that choose the file are in src/shell.
 #pragma once

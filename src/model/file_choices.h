@@ -6,12 +6,22 @@
 namespace bx::file_choice {
 
 // Loading refuses the whole file, image unchanged, when it cannot be read,
+// is far larger than the format (kMaxLoadBytes, checked before reading),
 // ends before its last record, holds a field that is not a whole number
 // (digits with an optional sign; a run of digits of any length, zero-padded
 // or not, is a number), a byte outside 0..255, or a line whose three leading
 // numbers are not its record's place (r div 16, r mod 16, r): a line lost or
-// doubled would otherwise shift every later record. What follows the last
-// record is not read.
+// doubled would otherwise shift every later record (a record one number
+// longer or shorter than 19 is named as such). In a file that has line ends,
+// a last number running into the end of the file is a cut file; after the
+// last record only blanks and line ends may follow. The alignment file
+// shares the first rules and the cut last number, and may hold anything
+// after its 512th number. Lines are counted with CR LF, LF and CR alike.
+
+// The longest file either loader reads: ten times the longest data file the
+// program writes, so a file with wider spacing or padded numbers loads,
+// and a file of junk is refused at once instead of read to its end.
+constexpr unsigned long long kMaxLoadBytes = 1024ULL * 1024ULL;
 
 // A field quoted in a message keeps this many bytes (a character cut there
 // kept whole), then "..."; a byte that is no text, a control character and

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "model/datafile.h"
 #include "model/file_choices.h"
 
 namespace fs = std::filesystem;
@@ -83,12 +84,23 @@ NumberReader::Result NumberReader::next(long long& v) {
             lead += static_cast<char>(in_.get());
         if (lead.size() == 3) lead.clear();
     }
+    // CR LF is one line end; a lone CR or a lone LF is one too. A line end
+    // is never part of a field, so both bytes of a CR LF are passed here.
+    bool after_cr = false;
     while (lead.empty() && (c = in_.peek()) != EOF) {
-        if (c == '\n') ++cur_line_;
-        else if (!is_blank(c) && c != '\r') break;
+        if (c == '\r' || (c == '\n' && !after_cr)) {
+            ++cur_line_;
+            line_ends_seen_ = true;
+        } else if (!is_blank(c) && c != '\n') {
+            break;
+        }
+        after_cr = c == '\r';
         in_.get();
     }
     line_ = cur_line_;
+    first_on_line_ = line_ != last_field_line_;
+    last_field_line_ = line_;
+    ran_into_end_ = false;
     c = in_.peek();
     if (lead.empty() && c == EOF) return End;
     if (lead.empty() && c == ',') {  // nothing between two separators
@@ -122,6 +134,7 @@ NumberReader::Result NumberReader::next(long long& v) {
         in_.get();
     }
     if (cut) token_ += "...";
+    ran_into_end_ = c == EOF;
     // One comma after the number (with blanks before it) belongs to it.
     while ((c = in_.peek()) != EOF && is_blank(c)) in_.get();
     if (c == ',') in_.get();
@@ -162,6 +175,14 @@ bool Next_byte(NumberReader& rd, uint8_t& b, FileError& err) {
     return true;
 }
 
+bool Last_number_whole(const NumberReader& rd, FileError& err) {
+    if (!rd.ran_into_end() || !rd.line_ends_seen()) return true;
+    err.kind = FileError::Cut_short;
+    err.line = rd.line();
+    err.token = rd.token();
+    return false;
+}
+
 void Append_number_item(std::string& out, long long v) {
     out += v < 0 ? '-' : ' ';
     // The magnitude as unsigned, so the most negative value has one too.
@@ -191,6 +212,22 @@ FileError Open_for_reading(const std::string& path, std::ifstream& in) {
     if (!in) {
         err.kind = FileError::Cannot_open;
         err.detail = errno_text(errno != 0 ? errno : ENOENT);
+        return err;
+    }
+    // The size of the file opened (not of whatever the name names now):
+    // a file far larger than any format is refused before a byte is read.
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    in.seekg(0, std::ios::beg);
+    if (size < 0 || !in) {
+        in.close();
+        err.kind = FileError::Cannot_open;
+        err.detail = errno_text(EIO);
+    } else if (static_cast<unsigned long long>(size) > file_choice::kMaxLoadBytes) {
+        in.close();
+        err.kind = FileError::Too_large;
+        err.size = static_cast<unsigned long long>(size);
+        err.limit = file_choice::kMaxLoadBytes;
     }
     return err;
 }
@@ -221,11 +258,49 @@ std::string File_error_text(const FileError& e, const std::string& path, int16_t
                    : "Line " + line + " of the file holds the value " + shown_token(e.token) +
                          ", outside 0 to 255. Nothing was loaded.";
     case FileError::Out_of_place:
+        if (!e.line_start)
+            return chn ? "文件第 " + line + " 行的 \"" + shown_token(e.token) + "\" 处应为第 " + std::to_string(e.count) +
+                             " 条记录的 \"" + e.want + "\"：文件缺数、多数或顺序错乱，参数未调入。"
+                       : "Line " + line + " of the file holds \"" + shown_token(e.token) + "\" where record " +
+                             std::to_string(e.count) + " needs \"" + e.want +
+                             "\": numbers are missing, doubled or out of order. Nothing was loaded.";
         return chn ? "文件第 " + line + " 行以 \"" + shown_token(e.token) + "\" 开头，而第 " + std::to_string(e.count) +
                          " 条记录应为 \"" + e.want + "\"：文件缺行、多行或行序错乱，参数未调入。"
                    : "Line " + line + " of the file begins with \"" + shown_token(e.token) + "\" where record " +
                          std::to_string(e.count) + " needs \"" + e.want +
                          "\": lines are missing, doubled or out of order. Nothing was loaded.";
+    case FileError::One_too_many:
+    case FileError::One_too_few: {
+        const bool many = e.kind == FileError::One_too_many;
+        const bool one_line = e.last_line <= e.line;
+        const std::string last = std::to_string(e.last_line);
+        const std::string record = std::to_string(e.count);
+        const std::string due = std::to_string(kDataFileLineNumbers);
+        const std::string held = std::to_string(kDataFileLineNumbers + (many ? 1 : -1));
+        if (chn)
+            return "文件第 " + line + (one_line ? "" : " - " + last) + " 行的第 " + record + " 条记录" +
+                   (many ? "多了" : "少了") + "一个数（有 " + held + " 个，应为 " + due +
+                   " 个：记录位置 3 个和 16 个字节），参数未调入。";
+        const std::string where =
+            one_line ? "Line " + line + " of the file holds" : "Lines " + line + " to " + last + " of the file hold";
+        return where + " one number too " + (many ? "many" : "few") + " for record " + record + ": " + held +
+               " where " + due + " are due (the record's place and its 16 bytes). Nothing was loaded.";
+    }
+    case FileError::Cut_short:
+        return chn ? "文件在第 " + line + " 行的 \"" + shown_token(e.token) + "\" 处中断，其后没有行尾：文件不完整，参数未调入。"
+                   : "The file ends in the middle of line " + line + ", at \"" + shown_token(e.token) +
+                         "\" with no line end after it: it is cut short. Nothing was loaded.";
+    case FileError::Trailing:
+        return chn ? "文件第 " + line + " 行在最后一条记录（第 " + std::to_string(e.count) + " 条）之后还有 \"" +
+                         shown_token(e.token) + "\"，参数未调入。"
+                   : "Line " + line + " of the file holds \"" + shown_token(e.token) + "\" after record " +
+                         std::to_string(e.count) + ", the last one: nothing may follow it. Nothing was loaded.";
+    case FileError::Too_large:
+        return chn ? "文件 " + path + " 有 " + std::to_string(e.size) + " 字节，超出此类文件的最大长度（" +
+                         std::to_string(e.limit) + " 字节），参数未调入。"
+                   : "The file " + path + " is " + std::to_string(e.size) +
+                         " bytes long, more than a file of this kind may be (" + std::to_string(e.limit) +
+                         " bytes). Nothing was loaded.";
     case FileError::Cannot_write:
         return chn ? "无法保存文件 " + path + "（" + e.detail + "），参数未保存。"
                    : "Cannot save the file " + path + " (" + e.detail + "). Nothing was saved.";

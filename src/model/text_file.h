@@ -5,6 +5,7 @@
 //   FileError            why a load or a save failed, for the message box;
 //   NumberReader         reads the numbers of a text one after another;
 //   Next_number/Next_byte one field, with the error that names its line;
+//   Last_number_whole    the last number a file needs was not cut off;
 //   Append_number_item   one number as the files write it;
 //   Open_for_reading     opens a plain file (never a pipe, device or folder);
 //   Write_file_replacing writes a whole file so that a failure, a crash or a
@@ -26,6 +27,7 @@
 //               if (err.kind == FileError::Ends_early) { err.count = row; err.expected = kRows; }
 //               return err;
 //           }
+//   if (!Last_number_whole(rd, err)) return err;
 //   table = scratch;
 //   return {};
 //
@@ -50,12 +52,25 @@ struct FileError {
         Out_of_range,  // a byte value outside 0..255 (token as written, line)
         Out_of_place,  // a line's leading numbers name another record (line,
                        // count: the record due, token: the numbers found,
-                       // want: the numbers due)
+                       // want: the numbers due, line_start: whether they
+                       // begin their line)
+        One_too_many,  // a record holds one number more than it should, or
+        One_too_few,   // one fewer (count: the record, line to last_line: the
+                       // lines it stands on)
+        Cut_short,     // the last number runs into the end of a file that has
+                       // line ends (token, line)
+        Trailing,      // something follows the last record (token, line,
+                       // count: the last record)
+        Too_large,     // the file is far larger than its format (size, limit)
         Cannot_write,  // the file cannot be created or written (detail: the reason)
     } kind = None;
     int line = 0;        // 1-based line of the field
-    int count = 0;       // Ends_early: records read completely; Out_of_place: the record
+    int last_line = 0;   // One_too_many/One_too_few: the record's last line
+    int count = 0;       // Ends_early: records read completely; Out_of_place,
+                         // One_too_many/One_too_few, Trailing: the record
     int expected = 0;    // Ends_early: records the file should hold
+    bool line_start = true;  // Out_of_place: the numbers found begin their line
+    unsigned long long size = 0, limit = 0;  // Too_large: bytes in the file, bytes allowed
     std::string token;   // the field as it stands in the file (cut when long)
     std::string want;    // Out_of_place: what the line should begin with
     std::string detail;  // the system's reason
@@ -67,7 +82,8 @@ struct FileError {
 // LF before it are skipped, and so is one comma after it. A field is a whole
 // number with an optional sign; anything else (an empty field between two
 // commas included) is not a number. A UTF-8 byte-order mark at the very
-// start of the text is skipped.
+// start of the text is skipped. Lines are counted with CR LF, a lone LF and
+// a lone CR each ending one line.
 class NumberReader {
 public:
     explicit NumberReader(std::istream& in) : in_(in) {}
@@ -81,13 +97,24 @@ public:
     int line() const { return line_; }
     const std::string& token() const { return token_; }
     bool failed() const { return in_.bad(); }
+    // The field last read is the first one on its line.
+    bool first_on_line() const { return first_on_line_; }
+    // The field last read runs into the end of the text: no blank, comma or
+    // line end follows it.
+    bool ran_into_end() const { return ran_into_end_; }
+    // A line end has been passed so far.
+    bool line_ends_seen() const { return line_ends_seen_; }
 
 private:
     std::istream& in_;
     int line_ = 1;
     int cur_line_ = 1;
+    int last_field_line_ = 0;
     std::string token_;
     bool at_start_ = true;
+    bool first_on_line_ = true;
+    bool ran_into_end_ = false;
+    bool line_ends_seen_ = false;
 };
 
 // The next field of `rd` as a number. False when there is none: `err` then
@@ -97,13 +124,21 @@ bool Next_number(NumberReader& rd, long long& v, FileError& err);
 // The next field as a byte 0..255; a number outside it is Out_of_range.
 bool Next_byte(NumberReader& rd, uint8_t& b, FileError& err);
 
+// Called after the last number a file needs. A text that has line ends
+// was cut when that number runs into its end (the last line lost its end
+// and maybe digits): false, with `err` a Cut_short naming the number and its
+// line. A text of numbers without any line end may end on its last number.
+bool Last_number_whole(const NumberReader& rd, FileError& err);
+
 // One number as both files write it: a blank (a "-" in its place for a
 // negative number), the decimal digits and a blank.
 void Append_number_item(std::string& out, long long v);
 
 // Opens the plain file at `path` for reading in binary mode. A folder, a
 // pipe (which would wait for a writer) or a device (/dev/zero never ends)
-// is refused as Cannot_open, as is a missing or unreadable file.
+// is refused as Cannot_open, as is a missing or unreadable file. A file
+// longer than file_choice::kMaxLoadBytes is refused as Too_large at once,
+// none of it read.
 FileError Open_for_reading(const std::string& path, std::ifstream& in);
 
 // Writes `bytes` as the whole content of `path`, through a temporary file in

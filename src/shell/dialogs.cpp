@@ -76,6 +76,11 @@ FileDialog::FileDialog(App& a, const FileDialogParams& p) : ui::Form(a.rt, p.for
     File1.DblClick = [this] { File1_DblClick(); };
     Command_enter.Click = [this] { Command_enter_Click(); };
     Command_close.Click = [this] { Command_close_Click(); };
+    // The list shows only names that OK takes as they are listed: a file
+    // named x.Dat or a#b.dat is not offered only to be refused.
+    File1.setNameFilter([this](const std::string& name) {
+        return Check_file_name(name, params.suffix_lower, params.suffix_upper) == NameCheck::Ok;
+    });
 }
 
 // The designed layout; every load starts in the program's own folder with

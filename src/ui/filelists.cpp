@@ -183,7 +183,7 @@ void FileListBox::list() {
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
         std::error_code ec2;
         std::string name = it->path().filename().string();
-        if (hidden(name) || !Pattern_match(pattern_, name)) continue;
+        if (hidden(name) || !Pattern_match(pattern_, name) || (accept_ && !accept_(name))) continue;
         if (it->is_regular_file(ec2) && !ec2) names.push_back(name);
     }
     std::sort(names.begin(), names.end(), less_name);
@@ -211,6 +211,11 @@ void FileListBox::setPattern(const std::string& pattern) {
     if (pattern == pattern_) return;
     pattern_ = pattern;
     changed("Pattern");
+    list();
+}
+
+void FileListBox::setNameFilter(std::function<bool(const std::string&)> accept) {
+    accept_ = std::move(accept);
     list();
 }
 

@@ -6,6 +6,7 @@
 // suffix check that accepts ".dat" and ".DAT" expects.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -73,8 +74,8 @@ private:
 };
 
 // The files of folder Path that match Pattern (patterns with "*" and "?",
-// several separated by ";"). FileName is the chosen file's name, without
-// folder. A click (pick) chooses a file and raises Click; a double click
+// several separated by ";") and pass the name filter, when one is set.
+// FileName is the chosen file's name, without folder. A click (pick) chooses a file and raises Click; a double click
 // chooses it and raises DblClick after Click.
 class FileListBox : public ListControl {
 public:
@@ -87,6 +88,9 @@ public:
     bool setPath(const std::string& p);
     const std::string& Pattern() const { return pattern_; }
     void setPattern(const std::string& pattern);
+    // A name the list may show must also pass `accept` (a form sets it once;
+    // it stays over unloads): a dialog lists only the names its OK takes.
+    void setNameFilter(std::function<bool(const std::string&)> accept);
     std::string FileName() const { return List(ListIndex()); }
     void Refresh();
 
@@ -104,6 +108,7 @@ private:
     void list();
     std::string path_;
     std::string pattern_ = "*.*";
+    std::function<bool(const std::string&)> accept_;
 };
 
 // Whether a file name matches a pattern of "*" (any run of characters) and

@@ -24,11 +24,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (e) {
         FUZZ_CHECK(image == before);
         FUZZ_CHECK(e.kind != FileError::Cannot_open && e.kind != FileError::Cannot_write);
+        // Lines end at CR LF, at a lone LF and at a lone CR.
         int lines = 1;
-        for (char c : text) lines += c == '\n';
+        for (size_t i = 0; i < text.size(); ++i)
+            lines += text[i] == '\r' || (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'));
         FUZZ_CHECK(e.line >= 1 && e.line <= lines);
+        if (e.kind == FileError::One_too_many || e.kind == FileError::One_too_few)
+            FUZZ_CHECK(e.last_line >= e.line && e.last_line <= lines);
         // A field is quoted as it stands in the file, or cut with "...".
-        if (e.kind == FileError::Not_a_number || e.kind == FileError::Out_of_range) {
+        if (e.kind == FileError::Not_a_number || e.kind == FileError::Out_of_range ||
+            e.kind == FileError::Cut_short || e.kind == FileError::Trailing) {
             const bool cut = e.token.size() > 3 && e.token.compare(e.token.size() - 3, 3, "...") == 0;
             FUZZ_CHECK(text.find(cut ? e.token.substr(0, e.token.size() - 3) : e.token) != std::string::npos);
         }

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <sstream>
 
 #include <sys/stat.h>
 
 #include "model/adj_file.h"
 #include "model/datafile.h"
+#include "model/file_choices.h"
 #include "support/tempdir.h"
 
 using bx::FileError;
@@ -309,5 +311,156 @@ TEST(DataFile, ARefusalQuotesItsFieldReadably) {
         EXPECT_EQ(bx::File_error_text(e, "x.dat", 0),
                   "Line 1 of the file holds \"" + c.shown + "\", which is not a number. Nothing was loaded.");
         EXPECT_NE(bx::File_error_text(e, "x.dat", -1).find("\"" + c.shown + "\""), std::string::npos) << c.shown;
+    }
+}
+
+namespace {
+
+std::string replaced_all(std::string t, const std::string& from, const std::string& to) {
+    for (size_t at = 0; (at = t.find(from, at)) != std::string::npos; at += to.size()) t.replace(at, from.size(), to);
+    return t;
+}
+
+// The data file of the patterned image, its last line ending " 14  15 ".
+std::string data_text() {
+    MemImage m = patterned();
+    m(1024, 14) = 14;
+    m(1024, 15) = 15;
+    return bx::Data_file_text(m);
+}
+
+std::string adj_text() {
+    bx::AdjTable t;
+    for (int c = 0; c < bx::kAdjRecords; ++c)
+        for (int r = 0; r < bx::kAdjCells; ++r) t(c, r) = static_cast<int16_t>((c * 16 + r) % 200);
+    return bx::Adj_file_text(t);
+}
+
+// Line `n` (0-based) of a CR LF text edited by `edit`.
+std::string with_line(const std::string& text, size_t n, const std::function<void(std::string&)>& edit) {
+    std::vector<std::string> lines = split_crlf(text);
+    edit(lines[n]);
+    std::string out;
+    for (const std::string& l : lines) out += l + "\r\n";
+    return out;
+}
+
+}  // namespace
+
+// Damaged files of either kind, loaded from disk: each refusal names its
+// cause and its true line (whatever the line ends), and changes nothing.
+TEST(DataFile, ADamagedFileIsRefusedWithItsTrueLine) {
+    const std::string data = data_text();
+    const std::string adj = adj_text();
+    const std::string last_line = split_crlf(data).back() + "\r\n";
+    const auto drop_last_number = [](std::string& l) { l.erase(l.rfind("  ") + 1); };
+    struct Case {
+        const char* what;
+        bool adj;
+        std::string text;
+        FileError::Kind kind;
+        int line;
+        std::string message = "";  // in English, when given
+    };
+    const Case cases[] = {
+        {"cut inside the last number", false, data.substr(0, data.size() - 4), FileError::Cut_short, 1025,
+         "The file ends in the middle of line 1025, at \"1\" with no line end after it: it is cut short. "
+         "Nothing was loaded."},
+        {"last line without its end", false, data.substr(0, data.size() - 3), FileError::Cut_short, 1025},
+        {"cut, LF line ends", false, replaced_all(data, "\r\n", "\n").substr(0, data.size() - 1025 - 3),
+         FileError::Cut_short, 1025},
+        {"last line doubled", false, data + last_line, FileError::Trailing, 1026,
+         "Line 1026 of the file holds \"64\" after record 1024, the last one: nothing may follow it. "
+         "Nothing was loaded."},
+        {"file appended to itself", false, data + data, FileError::Trailing, 1026},
+        {"text after the last line", false, data + "\r\n\r\n  end of file\r\n", FileError::Trailing, 1028},
+        {"a comma after the last line", false, data + ",", FileError::Trailing, 1026},
+        {"a control character after the last line", false, data + "\x1a", FileError::Trailing, 1026},
+        {"one number too many", false, with_line(data, 5, [](std::string& l) { l += " 7 "; }),
+         FileError::One_too_many, 6,
+         "Line 6 of the file holds one number too many for record 5: 20 where 19 are due (the record's place and "
+         "its 16 bytes). Nothing was loaded."},
+        {"one number too few", false, with_line(data, 5, drop_last_number), FileError::One_too_few, 6,
+         "Line 6 of the file holds one number too few for record 5: 18 where 19 are due (the record's place and "
+         "its 16 bytes). Nothing was loaded."},
+        {"one too few, CR line ends", false, replaced_all(with_line(data, 299, drop_last_number), "\r\n", "\r"),
+         FileError::One_too_few, 300},
+        {"two numbers too many", false, with_line(data, 5, [](std::string& l) { l += " 7  8 "; }),
+         FileError::Out_of_place, 6,
+         "Line 6 of the file holds \"7 8 0\" where record 6 needs \"0 6 6\": numbers are missing, doubled or out "
+         "of order. Nothing was loaded."},
+        {"bad field, CR line ends", false,
+         replaced_all(with_line(data, 40, [](std::string& l) { l.replace(1, 1, "x"); }), "\r\n", "\r"),
+         FileError::Not_a_number, 41},
+        {"line doubled, CR line ends", false,
+         replaced_all(with_lines(data, [](auto& l) { l.insert(l.begin() + 9, l[8]); }), "\r\n", "\r"),
+         FileError::Out_of_place, 10},
+        {"line lost, LF line ends", false,
+         replaced_all(with_lines(data, [](auto& l) { l.erase(l.begin() + 9); }), "\r\n", "\n"),
+         FileError::Out_of_place, 10},
+        {"oversized junk", false, std::string(bx::file_choice::kMaxLoadBytes + 1, 'x'), FileError::Too_large, 0,
+         "The file f is 1048577 bytes long, more than a file of this kind may be (1048576 bytes). Nothing was "
+         "loaded."},
+        {"adj cut inside the last number", true, adj.substr(0, adj.size() - 4), FileError::Cut_short, 32},
+        {"adj bad field, CR line ends", true,
+         replaced_all(with_line(adj, 9, [](std::string& l) { l.replace(1, 1, "q"); }), "\r\n", "\r"),
+         FileError::Not_a_number, 10},
+        {"adj cut, CR line ends", true, replaced_all(adj, "\r\n", "\r").substr(0, adj.size() - 32 - 3),
+         FileError::Cut_short, 32},
+        {"adj oversized", true, adj + std::string(bx::file_choice::kMaxLoadBytes, ' '), FileError::Too_large, 0},
+    };
+    TempDir dir;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        dir.write("f", c.text);
+        MemImage image = patterned();
+        bx::AdjTable table;
+        const bx::AdjTable table_before = table;
+        const FileError e = c.adj ? bx::Load_adj_file(dir / "f", table) : bx::Load_data_file(dir / "f", image);
+        EXPECT_EQ(e.kind, c.kind);
+        EXPECT_EQ(e.line, c.line);
+        EXPECT_TRUE(same_bytes(image, patterned()));
+        EXPECT_EQ(table, table_before);
+        const std::string eng = bx::File_error_text(e, "f", 0), chn = bx::File_error_text(e, "f", -1);
+        if (!c.message.empty()) {
+            EXPECT_EQ(eng, c.message);
+        }
+        EXPECT_NE(eng.find("Nothing was loaded."), std::string::npos) << eng;
+        EXPECT_NE(chn.find("参数未调入"), std::string::npos) << chn;
+        if (c.line > 0) {
+            EXPECT_NE(chn.find(" " + std::to_string(c.line) + " "), std::string::npos) << chn;
+        }
+    }
+}
+
+TEST(DataFile, WholeFilesLoadWhateverTheirLineEndsAndBlanks) {
+    const std::string data = data_text();
+    const std::string adj = adj_text();
+    std::string one_line;  // numbers without any line end: may end on its last number
+    for (char ch : data) one_line += ch == '\r' || ch == '\n' ? ' ' : ch;
+    const std::string last_blank = one_line.substr(0, one_line.find_last_not_of(' ') + 1);
+    const struct {
+        const char* what;
+        bool adj;
+        std::string text;
+    } cases[] = {
+        {"CR line ends", false, replaced_all(data, "\r\n", "\r")},
+        {"LF line ends", false, replaced_all(data, "\r\n", "\n")},
+        {"blanks and line ends after the last line", false, data + " \t\r\n\n\r  "},
+        {"a comma after the last number", false, data.substr(0, data.size() - 3) + ","},
+        {"no line end at all", false, last_blank},
+        {"padded up to the largest file read", false,
+         data + std::string(bx::file_choice::kMaxLoadBytes - data.size(), ' ')},
+        {"adj with text after its last number", true, adj + "notes on this radio\r\n"},
+        {"adj without a line end", true, replaced_all(adj, "\r\n", " ").substr(0, adj.size() - 1 - 32)},
+    };
+    TempDir dir;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        dir.write("f", c.text);
+        MemImage image;
+        bx::AdjTable table;
+        const FileError e = c.adj ? bx::Load_adj_file(dir / "f", table) : bx::Load_data_file(dir / "f", image);
+        EXPECT_FALSE(e) << bx::File_error_text(e, "f", 0);
     }
 }

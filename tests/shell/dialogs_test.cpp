@@ -216,6 +216,44 @@ TEST_F(FileDialogTest, FolderAndFileLists) {
     EXPECT_EQ(d.File1.Path(), "/");
 }
 
+// The file list offers only names that Confirm takes as listed: a suffix
+// in mixed case or a forbidden character is not listed to be refused.
+TEST_F(FileDialogTest, TheFileListShowsOnlyWhatConfirmTakes) {
+    const struct {
+        FileDialog* d;
+        const char* lower;
+        const char* upper;
+        const char* mixed;
+    } rows[] = {
+        {app.Form_open_chann.get(), "dat", "DAT", "Dat"},
+        {app.Form_save_chann.get(), "dat", "DAT", "dAt"},
+        {app.Form_open_adj.get(), "adj", "ADJ", "Adj"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.d->name());
+        const std::string lo = r.lower, up = r.upper;
+        for (const std::string& name : {"a." + lo, "B." + up, "c." + std::string(r.mixed), "d#e." + lo, "f$g." + lo,
+                                        "h\\i." + lo, "j." + lo + ".bak"})
+            dir.write(name, "");
+        bx::App::Reopen(*r.d);
+        ASSERT_TRUE(r.d->Dir1.setPath(dir.path()));
+        const std::vector<std::string> listed = r.d->File1.items();
+        EXPECT_EQ(listed, (std::vector<std::string>{"a." + lo, "B." + up}));
+        for (size_t i = 0; i < listed.size(); ++i) {
+            bx::App::Reopen(*r.d);
+            ASSERT_TRUE(r.d->Dir1.setPath(dir.path()));
+            r.d->File1.pick(static_cast<int>(i));
+            rt.recorder.clear();
+            r.d->Command_enter.click();
+            const std::string said = rt.recorder.last() ? rt.recorder.last()->text : "";
+            EXPECT_EQ(said.find("nullity"), std::string::npos) << said;
+            EXPECT_EQ(said.find("Nullity"), std::string::npos) << said;
+            EXPECT_EQ(said.find("Advice"), std::string::npos) << said;
+        }
+        for (const auto& e : std::filesystem::directory_iterator(dir.path())) std::filesystem::remove(e.path());
+    }
+}
+
 TEST_F(FileDialogTest, ReopenStartsAfreshAndCancelChangesNothing) {
     main().File_Open.click();
     FileDialog& d = *app.Form_open_chann;

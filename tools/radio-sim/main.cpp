@@ -1,14 +1,16 @@
 // radio-sim: the simulated radio on a pseudo-terminal, for the real program.
 //
-//   radio-sim --pty [--pace] [--link PATH] [options]
+//   radio-sim --pty [--pace] [--link PATH]... [options]
 //
-// Prints the pseudo-terminal's path on the first line of its output and
-// serves the radio there until it is interrupted (SIGINT or SIGTERM). With
+// Prints the pseudo-terminal's path on the first line of its output (and,
+// with --link, the name it linked on the second) and serves the radio there
+// until it is interrupted (SIGINT or SIGTERM). With
 // --pace every byte takes its 9600-baud time on the line, both ways (1/960 s
 // a byte), as a real cable would; without it replies go out at once.
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -45,8 +47,9 @@ double now_us() {
 
 void usage() {
     std::fprintf(stderr,
-                 "usage: radio-sim --pty [--pace] [--link PATH] [--pattern] [--load FILE] [--adj FILE]\n"
+                 "usage: radio-sim --pty [--pace] [--link PATH]... [--pattern] [--load FILE] [--adj FILE]\n"
                  "                 [--dump FILE] [--password P1[,P2]] [--log]\n"
+                 "  --link PATH  a link to the pseudo-terminal at the first PATH that is free\n"
                  "  --pattern    the memory starts with a byte pattern instead of a radio in use\n"
                  "  --load FILE  the radio's memory from the program's data file (.dat) or a\n"
                  "               binary file of 0x4010 bytes\n"
@@ -60,7 +63,8 @@ void usage() {
 
 struct Options {
     bool pty = false, pace = false, log = false, pattern = false;
-    std::string link, load, adj, dump, password;
+    std::vector<std::string> links;
+    std::string load, adj, dump, password;
     radiosim::Faults faults;
 };
 
@@ -86,7 +90,7 @@ bool parse(int argc, char** argv, Options& o) {
         else if (a == "--pace") o.pace = true;
         else if (a == "--log") o.log = true;
         else if (a == "--pattern") o.pattern = true;
-        else if (a == "--link") ok = value(o.link);
+        else if (a == "--link") ok = value(o.links.emplace_back());
         else if (a == "--load") ok = value(o.load);
         else if (a == "--adj") ok = value(o.adj);
         else if (a == "--dump") ok = value(o.dump);
@@ -152,6 +156,67 @@ bool load_memory(const std::string& path, radiosim::Radio& radio) {
     }
     radio.Set_image(img);
     return true;
+}
+
+// The links of simulators in one folder are taken and removed one at a
+// time: each holds a lock on the folder while it looks at a name and takes
+// or removes it.
+class FolderLock {
+public:
+    explicit FolderLock(const std::string& name) {
+        const size_t slash = name.rfind('/');
+        const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : name.substr(0, slash);
+        fd_ = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd_ >= 0) flock(fd_, LOCK_EX);
+    }
+    ~FolderLock() {
+        if (fd_ >= 0) close(fd_);
+    }
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+private:
+    int fd_ = -1;
+};
+
+// Links the pseudo-terminal `pty` at the first of `names` that is free: a
+// name that does not exist, or a link whose target is gone (left by a
+// simulator that was killed). A link to something that exists (another
+// running simulator's pseudo-terminal) and anything that is not a link (a
+// real device, a file) are never replaced. Returns the name taken, or ""
+// after saying why each name was passed over.
+std::string take_link(const std::vector<std::string>& names, const std::string& pty) {
+    std::string why;
+    for (const std::string& name : names) {
+        FolderLock lock(name);
+        struct stat st {};
+        if (lstat(name.c_str(), &st) == 0) {
+            struct stat target {};
+            if (!S_ISLNK(st.st_mode)) {
+                why += "radio-sim: " + name + " exists and is not a link; not replacing it\n";
+                continue;
+            }
+            if (stat(name.c_str(), &target) == 0) {
+                why += "radio-sim: " + name + " is a link in use (what it names is there, as another running "
+                       "simulated radio's is); not replacing it\n";
+                continue;
+            }
+            unlink(name.c_str());
+        }
+        if (symlink(pty.c_str(), name.c_str()) == 0) return name;
+        why += "radio-sim: " + name + ": " + std::strerror(errno) + "\n";
+    }
+    std::fputs(why.c_str(), stderr);
+    return {};
+}
+
+// Removes the link at `name` only while it still names `pty`: a link that
+// another simulator has taken since is its own.
+void drop_link(const std::string& name, const std::string& pty) {
+    FolderLock lock(name);
+    std::vector<char> buf(pty.size() + 2);
+    const ssize_t n = readlink(name.c_str(), buf.data(), buf.size());
+    if (n >= 0 && std::string(buf.data(), static_cast<size_t>(n)) == pty) unlink(name.c_str());
 }
 
 // The memory into a data file when the name ends in .dat, else as its
@@ -325,24 +390,12 @@ int main(int argc, char** argv) {
     tcsetattr(slave, TCSANOW, &tio);
     fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
 
-    if (!opt.link.empty()) {
-        // Replace an old link of ours, never a real device or file.
-        struct stat st {};
-        if (lstat(opt.link.c_str(), &st) == 0) {
-            if (!S_ISLNK(st.st_mode)) {
-                std::fprintf(stderr, "radio-sim: %s exists and is not a link; not replacing it\n", opt.link.c_str());
-                return 1;
-            }
-            unlink(opt.link.c_str());
-        }
-        if (symlink(name, opt.link.c_str()) != 0) {
-            std::perror("radio-sim: symlink");
-            return 1;
-        }
-    }
+    std::string link;
+    if (!opt.links.empty() && (link = take_link(opt.links, name)).empty()) return 1;
     std::signal(SIGINT, on_signal);
     std::signal(SIGTERM, on_signal);
     std::printf("%s\n", name);
+    if (!link.empty()) std::printf("%s\n", link.c_str());
     std::fflush(stdout);
 
     Server(radio, opt, master).run();
@@ -350,7 +403,7 @@ int main(int argc, char** argv) {
     if (radio.vanished) std::fprintf(stderr, "radio-sim: the port vanishes\n");
     close(master);
     close(slave);
-    if (!opt.link.empty()) unlink(opt.link.c_str());
+    if (!link.empty()) drop_link(link, name);
     if (!opt.dump.empty() && !dump_memory(opt.dump, radio)) return 1;
     return 0;
 }
