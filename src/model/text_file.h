@@ -52,6 +52,7 @@ struct FileError {
                        // count: the record due, token: the numbers found,
                        // want: the numbers due)
         Cannot_write,  // the file cannot be created or written (detail: the reason)
+        Folder_not_writable,  // a save may make no file in the folder (folder, detail: the reason)
     } kind = None;
     int line = 0;        // 1-based line of the field
     int count = 0;       // Ends_early: records read completely; Out_of_place: the record
@@ -59,6 +60,7 @@ struct FileError {
     std::string token;   // the field as it stands in the file (cut when long)
     std::string want;    // Out_of_place: what the line should begin with
     std::string detail;  // the system's reason
+    std::string folder;  // Folder_not_writable: the folder
     explicit operator bool() const { return kind != None; }
 };
 
@@ -111,7 +113,9 @@ FileError Open_for_reading(const std::string& path, std::ifstream& in);
 // on disk. On any failure the old file at `path` is untouched and nothing is
 // left beside it; a kill may leave a hidden temporary file, which the next
 // save of the same file removes first. A symbolic link is kept and the file
-// it names written. A folder, a pipe or a device is never replaced.
+// it names written. A folder, a pipe or a device is never replaced. The file
+// keeps its owner, group, mode, extended attributes (ACLs) and every other
+// name it has (hard links).
 FileError Write_file_replacing(const std::string& path, const std::string& bytes);
 
 // The message for a failed load or save of `path`, in the flag's language.
