@@ -447,6 +447,9 @@ FileError save_in_place(const Target& t, const std::string& bytes, const Replace
     std::string old;
     if (target.fd < 0 || ::fstat(target.fd, &now) != 0) err = write_error(errno);
     else if (!S_ISREG(now.st_mode)) err = write_error("not a plain file");
+    // Two saves writing one file at once would mix their bytes: the second
+    // is refused (never waited for, as whoever holds the lock may keep it).
+    else if (::flock(target.fd, LOCK_EX | LOCK_NB) != 0) err = write_error(errno == EWOULDBLOCK ? EBUSY : errno);
     else if ((e = read_all(target.fd, old)) != 0) err = write_error(e);
     else if ((e = rewrite(target.fd, bytes)) != 0) {
         err = write_error(e);

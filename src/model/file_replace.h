@@ -7,7 +7,7 @@
 //    at all, or none for this user) is refused with EACCES and left as it
 //    is, as writing into it directly would be.
 // 2. First, what earlier saves of that same file left behind when they
-//    were killed (see 3 and 4) is removed: the plain files in its folder
+//    were killed (see 3 to 5) is removed: the plain files in its folder
 //    whose names have exactly the shape of its hidden names below, except
 //    those a running save holds. Every save holds a lock on its temporary
 //    file from its creation until the rename, and a file so held is left
@@ -35,9 +35,11 @@
 //    (so a full disk stops the save before the file is touched), then the
 //    file is emptied and written, and its old bytes put back should that
 //    fail; the hidden file is then removed. Every name, the owner, group,
-//    mode and attributes so stay as they were. A save killed while the file
-//    is written leaves it cut short (a load refuses it) and the whole new
-//    contents in the hidden file, until the next save removes it.
+//    mode and attributes so stay as they were. The file is locked (flock)
+//    while it is written, and a save that finds it locked is refused as
+//    busy. A save killed while the file is written leaves it cut short (a
+//    load refuses it) and the whole new contents in the hidden file, until
+//    the next save removes it.
 // 6. Every save needs to make a file in the target's folder: one that may
 //    not is refused as Folder_not_writable, the file left as it was.
 //

@@ -14,6 +14,7 @@
 
 #include <fcntl.h>
 #include <grp.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -270,27 +271,40 @@ TEST(FileKeep, ASaveTheFolderRefusesSaysSoAndChangesNothing) {
 TEST(FileKeep, AFileWithTwoNamesStaysWholeWhenItsSaveFails) {
     // The save cannot write more than a few bytes into any file: from the
     // start (the new contents never reach the disk beside the file), or
-    // from the moment they did (the file is emptied and cannot be written).
+    // from the moment they did (the file is emptied and cannot be written);
+    // or another save is writing the file.
+    enum Stop { From_start, In_place, Held };
     struct Case {
         const char* what;
-        bool from_start;
-    } const cases[] = {{"beside", true}, {"in place", false}};
+        Stop stop;
+        const char* reason;
+    } const cases[] = {
+        {"beside", From_start, "File too large"},
+        {"in place", In_place, "File too large"},
+        {"held by another save", Held, "Device or resource busy"},
+    };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         TempDir dir;
         dir.write("file.dat", "old bytes");
         ASSERT_EQ(::link((dir / "file.dat").c_str(), (dir / "h2").c_str()), 0);
+        const int held = ::open((dir / "h2").c_str(), O_RDONLY | O_CLOEXEC);
+        ASSERT_GE(held, 0);
+        if (c.stop == Held) {
+            ASSERT_EQ(::flock(held, LOCK_EX), 0);
+        }
         const Result r = save_as(kRoot, dir / "file.dat", [&] {
             ::signal(SIGXFSZ, SIG_IGN);
             const rlimit small{16, 16};
-            if (c.from_start) ::setrlimit(RLIMIT_FSIZE, &small);
+            if (c.stop == From_start) ::setrlimit(RLIMIT_FSIZE, &small);
             ReplaceHooks hooks;
             hooks.at_step = [&](ReplaceStep step) {
-                if (step == ReplaceStep::Written) ::setrlimit(RLIMIT_FSIZE, &small);
+                if (step == ReplaceStep::Written && c.stop == In_place) ::setrlimit(RLIMIT_FSIZE, &small);
             };
             return bx::Write_file_replacing(dir / "file.dat", new_bytes(Save::Data), hooks);
         });
-        EXPECT_EQ(r.text, "Cannot save the file " + dir / "file.dat" + " (File too large). Nothing was saved.");
+        ::close(held);
+        EXPECT_EQ(r.text, "Cannot save the file " + dir / "file.dat" + " (" + c.reason + "). Nothing was saved.");
         EXPECT_EQ(dir.read("file.dat"), "old bytes");
         EXPECT_EQ(dir.read("h2"), "old bytes");
         EXPECT_EQ(dir.names(), (std::vector<std::string>{"file.dat", "h2"}));
