@@ -170,6 +170,11 @@ Result run_save(Save s, const User& who, const TempDir& dir, const std::string& 
 
 TEST(FileKeep, ASaveKeepsOwnerGroupModeAttributesAndOtherNames) {
     if (::geteuid() != 0) GTEST_SKIP() << "giving files to other users needs root";
+    enum Attrs {
+        No_attrs,
+        On_file,         // an ACL for nobody and a user attribute
+        Folder_default,  // the folder's default ACL, which a new file there takes
+    };
     struct Case {
         const char* what;
         const User* saver;
@@ -178,16 +183,17 @@ TEST(FileKeep, ASaveKeepsOwnerGroupModeAttributesAndOtherNames) {
         gid_t group;
         bool shared;       // in a folder of the group kTeam, set-group-id, 2775
         bool second_name;  // a hard link "h2" to the file
-        bool attrs;        // an ACL for nobody and a user attribute
+        Attrs attrs;
     } const cases[] = {
-        {"another's file saved by root", &kRoot, 0600, kAnn, kAnnGroup, false, false, false},
-        {"another's file with set-id bits", &kRoot, 06640, kAnn, kTeam, false, false, false},
-        {"another member's file in a shared folder", &kBenInTeam, 0664, kAnn, kTeam, true, false, false},
-        {"the saver's file of the shared group", &kBenInTeam, 0640, kBen, kTeam, true, false, false},
-        {"a second hard link", &kRoot, 0640, kAnn, kAnnGroup, false, true, false},
-        {"a second hard link, another member saves", &kBenInTeam, 0664, kAnn, kTeam, true, true, false},
-        {"an ACL and a user attribute", &kRoot, 0660, kAnn, kAnnGroup, false, false, true},
-        {"an ACL, an attribute and a link", &kRoot, 0660, 0, 0, false, true, true},
+        {"another's file saved by root", &kRoot, 0600, kAnn, kAnnGroup, false, false, No_attrs},
+        {"another's file with set-id bits", &kRoot, 06640, kAnn, kTeam, false, false, No_attrs},
+        {"another member's file in a shared folder", &kBenInTeam, 0664, kAnn, kTeam, true, false, No_attrs},
+        {"the saver's file of the shared group", &kBenInTeam, 0640, kBen, kTeam, true, false, No_attrs},
+        {"a second hard link", &kRoot, 0640, kAnn, kAnnGroup, false, true, No_attrs},
+        {"a second hard link, another member saves", &kBenInTeam, 0664, kAnn, kTeam, true, true, No_attrs},
+        {"an ACL and a user attribute", &kRoot, 0660, kAnn, kAnnGroup, false, false, On_file},
+        {"an ACL, an attribute and a link", &kRoot, 0660, 0, 0, false, true, On_file},
+        {"a folder whose default ACL the file lacks", &kRoot, 0640, kAnn, kAnnGroup, false, false, Folder_default},
     };
     for (const Case& c : cases)
         for (Save s : kSaves) {
@@ -204,17 +210,21 @@ TEST(FileKeep, ASaveKeepsOwnerGroupModeAttributesAndOtherNames) {
             const std::string name = sub + "/file" + (s == Save::Adj ? ".adj" : ".dat");
             const std::string path = top / name;
             top.write(name, "old bytes");
-            if (c.attrs) {
-                if (!has_attrs(top)) GTEST_SKIP() << "no ACLs or user attributes on " << top.path();
+            if (c.attrs != No_attrs && !has_attrs(top)) GTEST_SKIP() << "no ACLs or user attributes on " << top.path();
+            if (c.attrs == On_file) {
                 ASSERT_EQ(::setxattr(path.c_str(), "user.note", "kept", 4, 0), 0);
                 ASSERT_EQ(::setxattr(path.c_str(), "system.posix_acl_access", acl_nobody_rw().data(),
+                                     acl_nobody_rw().size(), 0), 0);
+            }
+            if (c.attrs == Folder_default) {
+                ASSERT_EQ(::setxattr((top / sub).c_str(), "system.posix_acl_default", acl_nobody_rw().data(),
                                      acl_nobody_rw().size(), 0), 0);
             }
             ASSERT_EQ(::chown(path.c_str(), c.owner, c.group), 0);
             ASSERT_EQ(::chmod(path.c_str(), c.mode), 0);
             if (c.second_name) { ASSERT_EQ(::link(path.c_str(), (top / sub + "/h2").c_str()), 0); }
             const auto attrs_before = attrs_of(path);
-            if (c.attrs) { ASSERT_EQ(attrs_before.size(), 2u); }
+            ASSERT_EQ(attrs_before.size(), c.attrs == On_file ? 2u : 0u);
 
             std::string leak;
             const Result r = run_save(s, *c.saver, top, name, leak);
