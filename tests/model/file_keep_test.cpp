@@ -47,12 +47,14 @@ const User kRoot{};
 const User kBenInTeam{kBen, kBenGroup, {kBenGroup, kTeam}};
 
 // Runs `save` in a forked child as `who` (giving up root for good when
-// `who` is not root). Returns the FileError's kind and English message.
+// `who` is not root). Returns the FileError's kind and English message, and
+// what the save noted on its way.
 struct Result {
     int kind = -1;
     std::string text;
+    std::string note;
 };
-Result save_as(const User& who, const std::string& path, const std::function<FileError()>& save) {
+Result save_as(const User& who, const std::string& path, const std::function<FileError(std::string& note)>& save) {
     int pipe_fd[2];
     if (::pipe(pipe_fd) != 0) return {};
     const pid_t child = ::fork();
@@ -61,8 +63,9 @@ Result save_as(const User& who, const std::string& path, const std::function<Fil
         if (who.uid != 0 && (::setgroups(who.groups.size(), who.groups.data()) != 0 ||
                              ::setresgid(who.gid, who.gid, who.gid) != 0 || ::setresuid(who.uid, who.uid, who.uid) != 0))
             ::_exit(2);
-        const FileError e = save();
-        const std::string out = std::to_string(e.kind) + "\n" + bx::File_error_text(e, path, 0);
+        std::string note;
+        const FileError e = save(note);
+        const std::string out = std::to_string(e.kind) + "\n" + note + "\n" + bx::File_error_text(e, path, 0);
         const bool sent = ::write(pipe_fd[1], out.data(), out.size()) == static_cast<ssize_t>(out.size());
         ::_exit(sent ? 0 : 3);
     }
@@ -74,8 +77,8 @@ Result save_as(const User& who, const std::string& path, const std::function<Fil
     int status = 0;
     ::waitpid(child, &status, 0);
     if (child < 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return {};
-    const size_t nl = got.find('\n');
-    return {std::stoi(got.substr(0, nl)), got.substr(nl + 1)};
+    const size_t nl = got.find('\n'), nl2 = got.find('\n', nl + 1);
+    return {std::stoi(got.substr(0, nl)), got.substr(nl2 + 1), got.substr(nl + 1, nl2 - nl - 1)};
 }
 
 // Every extended attribute of a file, by name.
@@ -144,12 +147,12 @@ size_t entries_in(const std::string& folder) {
 }
 
 // Saves `path` as `who`; with Save::NamedTemp every temporary file the
-// save makes beside it may be read by no one but its maker (`leak` names
+// save makes beside it may be read by no one but its maker (the note names
 // one that could).
-Result run_save(Save s, const User& who, const TempDir& dir, const std::string& name, std::string& leak) {
+Result run_save(Save s, const User& who, const TempDir& dir, const std::string& name) {
     const std::string path = dir / name;
     const std::string folder = path.substr(0, path.rfind('/'));
-    return save_as(who, path, [&]() -> FileError {
+    return save_as(who, path, [&](std::string& leak) -> FileError {
         if (s == Save::Data) return bx::Save_data_file(path, new_image());
         if (s == Save::Adj) return bx::Save_adj_file(path, new_table());
         ReplaceHooks hooks;
@@ -226,10 +229,9 @@ TEST(FileKeep, ASaveKeepsOwnerGroupModeAttributesAndOtherNames) {
             const auto attrs_before = attrs_of(path);
             ASSERT_EQ(attrs_before.size(), c.attrs == On_file ? 2u : 0u);
 
-            std::string leak;
-            const Result r = run_save(s, *c.saver, top, name, leak);
+            const Result r = run_save(s, *c.saver, top, name);
             EXPECT_EQ(r.kind, FileError::None) << r.text;
-            EXPECT_EQ(leak, "") << "a temporary file others may read";
+            EXPECT_EQ(r.note, "") << "a temporary file others may read";
 
             EXPECT_TRUE(top.read(name) == new_bytes(s)) << "the saved bytes";
             struct stat st {};
@@ -262,8 +264,7 @@ TEST(FileKeep, ASaveTheFolderRefusesSaysSoAndChangesNothing) {
             ASSERT_EQ(::chown((top / name).c_str(), kBen, kBenGroup), 0);
             ASSERT_EQ(::chmod((top / name).c_str(), 0644), 0);
         }
-        std::string leak;
-        const Result r = run_save(c.save, ben, top, name, leak);
+        const Result r = run_save(c.save, ben, top, name);
         EXPECT_EQ(r.kind, FileError::Folder_not_writable);
         EXPECT_EQ(r.text, "Cannot save the file " + top / name + ": the folder " + top / "ro" +
                               " cannot be written to (Permission denied). Nothing was saved.");
@@ -303,7 +304,7 @@ TEST(FileKeep, AFileWithTwoNamesStaysWholeWhenItsSaveFails) {
         if (c.stop == Held) {
             ASSERT_EQ(::flock(held, LOCK_EX), 0);
         }
-        const Result r = save_as(kRoot, dir / "file.dat", [&] {
+        const Result r = save_as(kRoot, dir / "file.dat", [&](std::string&) {
             ::signal(SIGXFSZ, SIG_IGN);
             const rlimit small{16, 16};
             if (c.stop == From_start) ::setrlimit(RLIMIT_FSIZE, &small);
