@@ -35,7 +35,9 @@ constexpr long long kSaturated = 1000000000000LL;
 constexpr int kMaxLinkHops = 40;
 // Hidden temporary names tried before giving up, each with six random digits.
 constexpr int kTempAttempts = 16;
-// A replaced file keeps its permission bits; the data and then the folder
-// are flushed to the disk before the save reports success.
+// A replaced file keeps its owner, group, mode, the extended attributes the
+// saver can see (ACLs among them) and its other names (file_replace.h); the
+// data and then the folder are flushed to the disk before the save reports
+// success.
 
 }  // namespace bx::file_choice

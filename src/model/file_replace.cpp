@@ -1,5 +1,6 @@
 #include "model/file_replace.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <random>
 #include <system_error>
@@ -10,6 +11,7 @@
 #include <limits.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include "model/file_choices.h"
@@ -137,9 +139,11 @@ int write_all(int fd, const std::string& bytes) {
 // What a save knows of its target.
 struct Target {
     int dir = -1;          // the folder, open
+    std::string folder;    // its path, for a message
     std::string name;      // the name in it
+    std::string path;      // folder and name: the file itself, never a link
     bool exists = false;   // a file is there already
-    mode_t mode = 0;       // its permissions, kept by the new file
+    struct stat old {};    // then: its mode, owner, group, links
     long name_max = 255;   // the folder's longest name
 };
 
@@ -147,11 +151,98 @@ void step(const ReplaceHooks& hooks, ReplaceStep s) {
     if (hooks.at_step) hooks.at_step(s);
 }
 
-// Writes, flushes and gives the file its permissions. 0 or the reason.
-int fill(int fd, const Target& t, const std::string& bytes) {
-    if (int e = write_all(fd, bytes)) return e;
-    if (t.exists) ::fchmod(fd, t.mode);  // best effort: the new file is ours anyway
-    if (::fsync(fd) != 0) return errno;
+// A file the save cannot make in the folder: the folder is what stops it.
+FileError create_error(int e, const Target& t) {
+    if (e != EACCES && e != EPERM && e != EROFS) return write_error(e);
+    FileError err;
+    err.kind = FileError::Folder_not_writable;
+    err.detail = errno_text(e);
+    err.folder = t.folder;
+    return err;
+}
+
+// A temporary file of a save: until it is complete only its maker may
+// read it, as no one else may read the file it replaces (a new file is made
+// as any other).
+mode_t temp_mode(const Target& t) { return t.exists ? 0600 : 0666; }
+
+using Attrs = std::vector<std::pair<std::string, std::string>>;
+
+// The names of a list as listxattr gives it (each ended by a zero byte).
+std::vector<std::string> attr_names(const std::string& list) {
+    std::vector<std::string> names;
+    for (size_t i = 0; i < list.size();) {
+        const size_t end = list.find('\0', i);
+        names.push_back(list.substr(i, end - i));
+        if (end == std::string::npos) break;
+        i = end + 1;
+    }
+    return names;
+}
+
+// Fills `out` by `get` (a listxattr or getxattr call taking a buffer and its
+// size), growing it while the value grows meanwhile. 0 or the reason.
+template <class Get>
+int fetch(std::string& out, Get get) {
+    for (;;) {
+        ssize_t n = get(nullptr, 0);
+        if (n < 0) return errno;
+        out.assign(static_cast<size_t>(n), '\0');
+        n = get(out.data(), out.size());
+        if (n >= 0) {
+            out.resize(static_cast<size_t>(n));
+            return 0;
+        }
+        if (errno != ERANGE) return errno;
+    }
+}
+
+// Every extended attribute of the file at `path` this user can see (its
+// access ACL included), by name. A file system without them gives none.
+int read_attrs(const std::string& path, Attrs& attrs) {
+    std::string list;
+    const char* p = path.c_str();
+    if (int e = fetch(list, [&](char* b, size_t n) { return ::llistxattr(p, b, n); }))
+        return e == ENOTSUP ? 0 : e;
+    for (const std::string& name : attr_names(list)) {
+        std::string value;
+        const int e = fetch(value, [&](char* b, size_t n) { return ::lgetxattr(p, name.c_str(), b, n); });
+        if (e == ENODATA) continue;  // removed meanwhile
+        if (e != 0) return e;
+        attrs.emplace_back(name, std::move(value));
+    }
+    return 0;
+}
+
+// Gives the new file the old one's extended attributes, and only those
+// (an ACL the folder's default gave it goes). 0 or the reason.
+int copy_attrs(int fd, const Target& t) {
+    Attrs attrs;
+    if (int e = read_attrs(t.path, attrs)) return e;
+    std::string list;
+    if (int e = fetch(list, [&](char* b, size_t n) { return ::flistxattr(fd, b, n); }); e != 0 && e != ENOTSUP)
+        return e;
+    for (const std::string& name : attr_names(list)) {
+        const bool kept = std::any_of(attrs.begin(), attrs.end(), [&](const auto& a) { return a.first == name; });
+        if (!kept && ::fremovexattr(fd, name.c_str()) != 0 && errno != ENODATA) return errno;
+    }
+    for (const auto& [name, value] : attrs)
+        if (::fsetxattr(fd, name.c_str(), value.data(), value.size(), 0) != 0) return errno;
+    return 0;
+}
+
+// Makes the new file what the old one was to everyone: its owner and group,
+// its extended attributes (ACLs included) and, last, its mode (a change of
+// owner clears the set-id bits; the ACL's mask is the mode's group bits).
+// 0, or the reason it cannot be so (a user may not give a file away).
+int dress(int fd, const Target& t) {
+    struct stat now {};
+    if (::fstat(fd, &now) != 0) return errno;
+    const uid_t uid = now.st_uid == t.old.st_uid ? static_cast<uid_t>(-1) : t.old.st_uid;
+    const gid_t gid = now.st_gid == t.old.st_gid ? static_cast<gid_t>(-1) : t.old.st_gid;
+    if ((uid != static_cast<uid_t>(-1) || gid != static_cast<gid_t>(-1)) && ::fchown(fd, uid, gid) != 0) return errno;
+    if (int e = copy_attrs(fd, t)) return e;
+    if (::fchmod(fd, t.old.st_mode & 07777) != 0) return errno;
     return 0;
 }
 
@@ -203,23 +294,37 @@ void remove_leftovers(const Target& t, const ReplaceHooks& hooks) {
     for (const std::string& name : found) remove_leftover(t, name, hooks);
 }
 
-enum class Unnamed { Done, Unsupported };
+// How a way of saving ended. Unsupported: nothing was done, and the named
+// way is to be taken. Undressable: nothing was done, as the new file cannot
+// be made what the old one was; the old one is to be written in place.
+enum class Outcome { Done, Unsupported, Undressable };
 
-// The save through an unnamed file. Unsupported: nothing was done, and the
-// named way is to be taken.
-Unnamed save_unnamed(const Target& t, const std::string& bytes, const ReplaceHooks& hooks, FileError& err) {
-    Fd f(::openat(t.dir, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+// Writes the bytes into the temporary file `fd` and, when it replaces a
+// file, dresses it as that file; then flushes it. Outcome::Done with `err`
+// set on a failure.
+Outcome fill(int fd, const Target& t, const std::string& bytes, FileError& err) {
+    if (int e = write_all(fd, bytes)) {
+        err = write_error(e);
+        return Outcome::Done;
+    }
+    if (t.exists && dress(fd, t) != 0) return Outcome::Undressable;
+    if (::fsync(fd) != 0) err = write_error(errno);
+    return Outcome::Done;
+}
+
+// The save through an unnamed file.
+Outcome save_unnamed(const Target& t, const std::string& bytes, const ReplaceHooks& hooks, FileError& err) {
+    Fd f(::openat(t.dir, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, temp_mode(t)));
     if (f.fd < 0) {
         // An old kernel or a file system without unnamed files.
-        if (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL) return Unnamed::Unsupported;
-        err = write_error(errno);
-        return Unnamed::Done;
+        if (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL) return Outcome::Unsupported;
+        err = create_error(errno, t);
+        return Outcome::Done;
     }
     ::flock(f.fd, LOCK_EX | LOCK_NB);  // marks the file as a running save's (best effort)
-    if (int e = fill(f.fd, t, bytes)) {
-        err = write_error(e);  // the unnamed file vanishes with its descriptor
-        return Unnamed::Done;
-    }
+    step(hooks, ReplaceStep::Created);
+    if (fill(f.fd, t, bytes, err) == Outcome::Undressable) return Outcome::Undressable;
+    if (err) return Outcome::Done;  // the unnamed file vanishes with its descriptor
     step(hooks, ReplaceStep::Written);
     const std::string proc = "/proc/self/fd/" + std::to_string(f.fd);
     auto link_as = [&](const std::string& name) {
@@ -229,12 +334,12 @@ Unnamed save_unnamed(const Target& t, const std::string& bytes, const ReplaceHoo
         const int e = link_as(t.name);
         if (e == 0) {
             ::fsync(t.dir);
-            return Unnamed::Done;
+            return Outcome::Done;
         }
         if (e != EEXIST) {
-            if (e == ENOENT || e == EPERM || e == EOPNOTSUPP) return Unnamed::Unsupported;  // no /proc
+            if (e == ENOENT || e == EPERM || e == EOPNOTSUPP) return Outcome::Unsupported;  // no /proc
             err = write_error(e);
-            return Unnamed::Done;
+            return Outcome::Done;
         }
         // A file of that name appeared meanwhile: replaced as any other.
     }
@@ -243,45 +348,115 @@ Unnamed save_unnamed(const Target& t, const std::string& bytes, const ReplaceHoo
         const std::string tmp = temp_name(t.name, t.name_max, rnd);
         const int e = link_as(tmp);
         if (e == EEXIST) continue;
-        if (e == ENOENT || e == EPERM || e == EOPNOTSUPP) return Unnamed::Unsupported;
+        if (e == ENOENT || e == EPERM || e == EOPNOTSUPP) return Outcome::Unsupported;
         if (e != 0) {
             err = write_error(e);
-            return Unnamed::Done;
+            return Outcome::Done;
         }
         step(hooks, ReplaceStep::Linked);
         err = put_in_place(t, tmp);
-        return Unnamed::Done;
+        return Outcome::Done;
     }
     err = write_error(EEXIST);
-    return Unnamed::Done;
+    return Outcome::Done;
+}
+
+// Makes a hidden named file beside the target, holding it locked for as long
+// as `hold` lives (the lock marks it as a running save's). `f` is open for
+// writing. 0 or the error.
+FileError make_named(const Target& t, std::string& tmp, Fd& f, Fd& hold) {
+    std::random_device rnd;
+    for (int attempt = 0; attempt < kTempAttempts; ++attempt) {
+        tmp = temp_name(t.name, t.name_max, rnd);
+        f.fd = ::openat(t.dir, tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, temp_mode(t));
+        if (f.fd < 0) {
+            if (errno == EEXIST) continue;
+            return create_error(errno, t);
+        }
+        ::flock(f.fd, LOCK_EX | LOCK_NB);
+        hold.fd = ::dup(f.fd);
+        return {};
+    }
+    return write_error(EEXIST);
 }
 
 // The save through a hidden named file, where unnamed files are missing.
-FileError save_named(const Target& t, const std::string& bytes, const ReplaceHooks& hooks) {
-    std::random_device rnd;
-    for (int attempt = 0; attempt < kTempAttempts; ++attempt) {
-        const std::string tmp = temp_name(t.name, t.name_max, rnd);
-        Fd f(::openat(t.dir, tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-        if (f.fd < 0) {
-            if (errno == EEXIST) continue;
-            return write_error(errno);
-        }
-        // The lock marks the file as a running save's; a second descriptor
-        // of it keeps the lock until the rename is done.
-        ::flock(f.fd, LOCK_EX | LOCK_NB);
-        Fd hold(::dup(f.fd));
-        int e = fill(f.fd, t, bytes);
-        const int close_e = f.close_now();
-        if (e == 0) e = close_e;
-        if (e != 0) {
-            ::unlinkat(t.dir, tmp.c_str(), 0);
-            return write_error(e);
-        }
-        step(hooks, ReplaceStep::Written);
-        step(hooks, ReplaceStep::Linked);
-        return put_in_place(t, tmp);
+Outcome save_named(const Target& t, const std::string& bytes, const ReplaceHooks& hooks, FileError& err) {
+    std::string tmp;
+    Fd f(-1), hold(-1);
+    if ((err = make_named(t, tmp, f, hold))) return Outcome::Done;
+    step(hooks, ReplaceStep::Created);
+    if (fill(f.fd, t, bytes, err) == Outcome::Undressable) {
+        ::unlinkat(t.dir, tmp.c_str(), 0);
+        return Outcome::Undressable;
     }
-    return write_error(EEXIST);
+    // A late write error may show only when the file is closed.
+    if (const int close_e = f.close_now(); !err && close_e != 0) err = write_error(close_e);
+    if (err) {
+        ::unlinkat(t.dir, tmp.c_str(), 0);
+        return Outcome::Done;
+    }
+    step(hooks, ReplaceStep::Written);
+    step(hooks, ReplaceStep::Linked);
+    err = put_in_place(t, tmp);
+    return Outcome::Done;
+}
+
+// Makes the open file hold exactly `bytes`, on the disk. 0 or the reason.
+int rewrite(int fd, const std::string& bytes) {
+    if (::ftruncate(fd, 0) != 0 || ::lseek(fd, 0, SEEK_SET) < 0) return errno;
+    if (int e = write_all(fd, bytes)) return e;
+    return ::fsync(fd) == 0 ? 0 : errno;
+}
+
+int read_all(int fd, std::string& out) {
+    char buf[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n == 0) return 0;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        out.append(buf, static_cast<size_t>(n));
+    }
+}
+
+// The save of a file that keeps its inode: one with other names (hard
+// links), or one whose owner, group or attributes a new file could not get.
+// The new bytes first go whole to the disk in a hidden file beside it, so a
+// full disk stops the save before the file is touched; then the file is
+// emptied and written, and put back as it was should that fail. The hidden
+// file goes once the file is written.
+FileError save_in_place(const Target& t, const std::string& bytes, const ReplaceHooks& hooks) {
+    std::string tmp;
+    Fd f(-1), hold(-1);
+    if (FileError err = make_named(t, tmp, f, hold)) return err;
+    step(hooks, ReplaceStep::Created);
+    int e = write_all(f.fd, bytes);
+    if (e == 0 && ::fsync(f.fd) != 0) e = errno;
+    if (const int close_e = f.close_now(); e == 0) e = close_e;
+    if (e != 0) {
+        ::unlinkat(t.dir, tmp.c_str(), 0);
+        return write_error(e);
+    }
+    step(hooks, ReplaceStep::Written);
+    FileError err;
+    Fd target(::openat(t.dir, t.name.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat now {};
+    std::string old;
+    if (target.fd < 0 || ::fstat(target.fd, &now) != 0) err = write_error(errno);
+    else if (!S_ISREG(now.st_mode)) err = write_error("not a plain file");
+    // Two saves writing one file at once would mix their bytes: the second
+    // is refused (never waited for, as whoever holds the lock may keep it).
+    else if (::flock(target.fd, LOCK_EX | LOCK_NB) != 0) err = write_error(errno == EWOULDBLOCK ? EBUSY : errno);
+    else if ((e = read_all(target.fd, old)) != 0) err = write_error(e);
+    else if ((e = rewrite(target.fd, bytes)) != 0) {
+        err = write_error(e);
+        rewrite(target.fd, old);
+    }
+    ::unlinkat(t.dir, tmp.c_str(), 0);
+    return err;
 }
 
 }  // namespace
@@ -291,33 +466,35 @@ FileError Write_file_replacing(const std::string& path, const std::string& bytes
     if (int e = follow_links(p)) return write_error(e);
     Target t;
     t.name = name_of(p);
+    t.folder = folder_of(p);
+    t.path = p;
     if (t.name.empty() || t.name == "." || t.name == "..") return write_error(EISDIR);
-    struct stat st {};
-    if (::stat(p.c_str(), &st) == 0) {
-        if (S_ISDIR(st.st_mode)) return write_error(EISDIR);
+    if (::stat(p.c_str(), &t.old) == 0) {
+        if (S_ISDIR(t.old.st_mode)) return write_error(EISDIR);
         // A pipe or a device is never replaced by a plain file.
-        if (!S_ISREG(st.st_mode)) return write_error("not a plain file");
+        if (!S_ISREG(t.old.st_mode)) return write_error("not a plain file");
         // A file the user may not write is not replaced either: a save
         // over it fails as writing into it would. The mode bits are asked
         // first, since for root the permission check lets everything by.
-        if ((st.st_mode & 0222) == 0 || ::access(p.c_str(), W_OK) != 0) return write_error(EACCES);
+        if ((t.old.st_mode & 0222) == 0 || ::access(p.c_str(), W_OK) != 0) return write_error(EACCES);
         t.exists = true;
-        t.mode = st.st_mode & 07777;
     } else if (errno != ENOENT) {
         return write_error(errno);
     }
-    Fd dir(::open(folder_of(p).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    Fd dir(::open(t.folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.fd < 0) return write_error(errno);
     t.dir = dir.fd;
     const long name_max = ::fpathconf(dir.fd, _PC_NAME_MAX);
     if (name_max > 0) t.name_max = name_max;
     remove_leftovers(t, hooks);
 
-    if (!hooks.named_temp_only) {
-        FileError err;
-        if (save_unnamed(t, bytes, hooks, err) == Unnamed::Done) return err;
-    }
-    return save_named(t, bytes, hooks);
+    // Every name of a file with several keeps naming the saved contents.
+    if (t.exists && t.old.st_nlink > 1) return save_in_place(t, bytes, hooks);
+    FileError err;
+    Outcome way = hooks.named_temp_only ? Outcome::Unsupported : save_unnamed(t, bytes, hooks, err);
+    if (way == Outcome::Unsupported) way = save_named(t, bytes, hooks, err);
+    if (way == Outcome::Undressable) return save_in_place(t, bytes, hooks);
+    return err;
 }
 
 FileError Write_file_replacing(const std::string& path, const std::string& bytes) {

@@ -7,23 +7,41 @@
 //    at all, or none for this user) is refused with EACCES and left as it
 //    is, as writing into it directly would be.
 // 2. First, what earlier saves of that same file left behind when they
-//    were killed (see 3 and 4) is removed: the plain files in its folder
+//    were killed (see 3 to 5) is removed: the plain files in its folder
 //    whose names have exactly the shape of its hidden names below, except
 //    those a running save holds. Every save holds a lock on its temporary
 //    file from its creation until the rename, and a file so held is left
 //    alone, as is anything that is not a plain file (a folder, a symbolic
 //    link) and a leftover that will not go away, which never fails the save.
 // 3. The bytes go into an unnamed file in the target's folder (O_TMPFILE),
-//    are flushed to the disk, and only then get a name: the target's own
-//    when there is no file there yet, else a fresh hidden name that is at
-//    once renamed over the target. A save killed before that leaves
-//    nothing behind; only a kill in the short window between giving the
-//    hidden name and the rename leaves that name, until the next save of
-//    the file removes it. The old file stays whole until the rename.
+//    made so that only the saver may read it (a new file is made as any
+//    other), and, when a file is replaced, given that file's owner and
+//    group, every extended attribute (its ACL among them) and then its mode,
+//    all before it is flushed to the disk. Only then does it get a name:
+//    the target's own when there is no file there yet, else a fresh hidden
+//    name that is at once renamed over the target. A save killed before
+//    that leaves nothing behind; only a kill in the short window between
+//    giving the hidden name and the rename leaves that name, until the next
+//    save of the file removes it. The old file stays whole until the rename.
 // 4. Where the file system has no unnamed files (or /proc is missing, which
-//    the naming needs), the bytes go into a hidden named temporary file
-//    instead, renamed over the target when complete; a save killed there
-//    leaves that hidden file until the next save of the file removes it.
+//    the naming needs), the bytes go the same way into a hidden named
+//    temporary file instead, renamed over the target when complete; a save
+//    killed there leaves that hidden file until the next save of the file
+//    removes it.
+// 5. A file with more than one name (hard links), and one whose owner,
+//    group or attributes the new file cannot get (a user may not give a
+//    file to another, as in a folder shared by a group), keeps its inode:
+//    the bytes first go whole to the disk in a hidden named file beside it
+//    (so a full disk stops the save before the file is touched), then the
+//    file is emptied and written, and its old bytes put back should that
+//    fail; the hidden file is then removed. Every name, the owner, group,
+//    mode and attributes so stay as they were. The file is locked (flock)
+//    while it is written, and a save that finds it locked is refused as
+//    busy. A save killed while the file is written leaves it cut short (a
+//    load refuses it) and the whole new contents in the hidden file, until
+//    the next save removes it.
+// 6. Every save needs to make a file in the target's folder: one that may
+//    not is refused as Folder_not_writable, the file left as it was.
 //
 // Hidden names are "." + the target's name + ".tmp" + six digits (100000 to
 // 999999), the target's name cut (at a character boundary) so that the
@@ -41,7 +59,8 @@ namespace bx {
 
 // The points of a save where a test may stop it.
 enum class ReplaceStep {
-    Written,  // every byte is on the disk in the temporary file, not yet named
+    Created,  // the temporary file exists, nothing is written into it yet
+    Written,  // every byte is on the disk in the temporary file (in 5: before the copy)
     Linked,   // the temporary file has its hidden name, not yet renamed
 };
 

@@ -304,6 +304,10 @@ std::string File_error_text(const FileError& e, const std::string& path, int16_t
     case FileError::Cannot_write:
         return chn ? "无法保存文件 " + path + "（" + e.detail + "），参数未保存。"
                    : "Cannot save the file " + path + " (" + e.detail + "). Nothing was saved.";
+    case FileError::Folder_not_writable:
+        return chn ? "无法保存文件 " + path + "：文件夹 " + e.folder + " 不可写入（" + e.detail + "），参数未保存。"
+                   : "Cannot save the file " + path + ": the folder " + e.folder + " cannot be written to (" +
+                         e.detail + "). Nothing was saved.";
     }
     return {};
 }

@@ -63,6 +63,7 @@ struct FileError {
                        // count: the last record)
         Too_large,     // the file is far larger than its format (size, limit)
         Cannot_write,  // the file cannot be created or written (detail: the reason)
+        Folder_not_writable,  // a save may make no file in the folder (folder, detail: the reason)
     } kind = None;
     int line = 0;        // 1-based line of the field
     int last_line = 0;   // One_too_many/One_too_few: the record's last line
@@ -74,6 +75,7 @@ struct FileError {
     std::string token;   // the field as it stands in the file (cut when long)
     std::string want;    // Out_of_place: what the line should begin with
     std::string detail;  // the system's reason
+    std::string folder;  // Folder_not_writable: the folder
     explicit operator bool() const { return kind != None; }
 };
 
@@ -146,7 +148,9 @@ FileError Open_for_reading(const std::string& path, std::ifstream& in);
 // on disk. On any failure the old file at `path` is untouched and nothing is
 // left beside it; a kill may leave a hidden temporary file, which the next
 // save of the same file removes first. A symbolic link is kept and the file
-// it names written. A folder, a pipe or a device is never replaced.
+// it names written. A folder, a pipe or a device is never replaced. The file
+// keeps its owner, group, mode, extended attributes (ACLs) and every other
+// name it has (hard links).
 FileError Write_file_replacing(const std::string& path, const std::string& bytes);
 
 // The message for a failed load or save of `path`, in the flag's language.
