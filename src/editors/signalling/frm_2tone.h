@@ -31,7 +31,8 @@ inline constexpr EditorRow kTwoToneRow{.link = &link_rows::frm_2tone,
                                        .height_div = 1.25f,
                                        .busy = link_text::kBusy,
                                        .close = link_text::kBusy,
-                                       .unload = link_text::kBusy};
+                                       .unload = link_text::kBusy,
+                                       .data = {DataSet::Image, area::kSig2tone}};
 
 class frm_2tone : public EditorWindow {
 public:

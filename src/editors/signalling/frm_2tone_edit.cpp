@@ -96,18 +96,24 @@ void frm_2tone::MSF_Encode_LeaveCell() {
 
 void frm_2tone::Encode_commit(int n, int c) {
     const auto hz = two_tone::Enc_tone_value(Val(Text_Encode.Text()));
-    if (hz) {
-        MSF_Encode.setTextMatrix(n, c, std::to_string(*hz) + ".0");
-    } else if (!Trim(Text_Encode.Text()).empty()) {
-        if (!Commit_message([&] { Range_message(); })) return;
+    auto store = [&] {
+        Text_Encode.setVisible(false);
+        const Field& f = c == 1 ? Enc::Tone_1 : Enc::Tone_2;
+        f.set(app.Mem_image, n - 1, Text_Encode.Text().empty() || !hz ? 0 : *hz);
+        Show_2tone_data();
+        Text_Encode.setVisible(false);
         Text_Encode.setText("");
+    };
+    if (hz) MSF_Encode.setTextMatrix(n, c, std::to_string(*hz) + ".0");
+    if (hz || Trim(Text_Encode.Text()).empty()) {
+        store();
+        return;
     }
-    Text_Encode.setVisible(false);
-    const Field& f = c == 1 ? Enc::Tone_1 : Enc::Tone_2;
-    f.set(app.Mem_image, n - 1, Text_Encode.Text().empty() || !hz ? 0 : *hz);
-    Show_2tone_data();
-    Text_Encode.setVisible(false);
-    Text_Encode.setText("");
+    Commit_judged([&] { Range_message(); },
+                  [&] {
+                      Text_Encode.setText("");
+                      store();
+                  });
 }
 
 // ---- decode grid ----
@@ -190,13 +196,21 @@ void frm_2tone::Tone_LostFocus(int k) {
     } else if (hz) {
         Store_2tone_freq(app.Mem_image, e, k, *hz, app.Tone_tick_ms);
     } else {
+        auto clear = [&] {
+            Tones::Freq[k].set(app.Mem_image, e, 0xFFFF);
+            Tones::Period[k].set(app.Mem_image, e, 0xFFFF);
+        };
         if (!Trim(box.Text()).empty()) {
-            if (!Commit_message([&] { Range_message(); })) return;
-            box.setText("");
-            box.SetFocus();
+            if (!Commit_judged([&] { Range_message(); },
+                               [&] {
+                                   box.setText("");
+                                   box.SetFocus();
+                                   clear();
+                               }))
+                return;
+        } else {
+            clear();
         }
-        Tones::Freq[k].set(app.Mem_image, e, 0xFFFF);
-        Tones::Period[k].set(app.Mem_image, e, 0xFFFF);
     }
     Show_2tone_data();
 }
