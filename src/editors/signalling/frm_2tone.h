@@ -142,7 +142,6 @@ private:
     std::array<ui::TextBox*, 4> tone_boxes_{&Text_A, &Text_B, &Text_C, &Text_D};
     // What the display last put into each tone box.
     std::array<std::string, 4> tone_shown_;
-    std::string Decode_combo_text;
 };
 
 }  // namespace bx

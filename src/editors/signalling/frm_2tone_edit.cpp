@@ -48,8 +48,7 @@ void frm_2tone::Wire_editing() {
     MSF_Decode.Scroll = [this] { Show_2tone_cells(); };
     Combo_Decode.Click = [this] { Combo_Decode_Click(); };
     // Typed text is undone at once: only a pick changes the value.
-    Combo_Decode.GotFocus = [this] { Decode_combo_text = Combo_Decode.Text(); };
-    Combo_Decode.Change = [this] { Combo_Decode.setText(Decode_combo_text); };
+    Combo_Decode.Change = [this] { Combo_Decode.setText(Put_back_text(Dec_overlay)); };
     for (int k = 0; k < 4; ++k) {
         Tone_box(k).KeyPress = [this, k](int& KeyAscii) { Tone_KeyPress(k, KeyAscii); };
         Tone_box(k).LostFocus = [this, k] { Tone_LostFocus(k); };
@@ -137,9 +136,8 @@ void frm_2tone::Open_2tone_decode_cell() {
         Combo_Decode.AddItem(item);
     const int pos = col.fields[two_tone::Dec_decoder(c)].get(app.Mem_image, r - 1) - col.store_offset;
     const bool listed = pos >= 0 && pos < Combo_Decode.ListCount();
-    Decode_combo_text = listed ? Combo_Decode.List(pos) : std::string();
     Combo_Decode.setListIndex(listed ? pos : -1);
-    Combo_Decode.setText(Decode_combo_text);
+    Combo_Decode.setText(listed ? Combo_Decode.List(pos) : std::string());
     Dec_overlay.place();
     Dec_overlay.mark_opened();
 }
@@ -151,7 +149,7 @@ void frm_2tone::Combo_Decode_Click() {
     if (r < 1 || c < 1 || Combo_Decode.ListIndex() < 0) return;
     const two_tone::DecColumn& col = two_tone::Dec_column(c);
     col.fields[two_tone::Dec_decoder(c)].set(app.Mem_image, r - 1, Combo_Decode.ListIndex() + col.store_offset);
-    Decode_combo_text = Combo_Decode.Text();
+    Dec_overlay.mark_picked();
 }
 
 // Nothing is stored here: the image holds the user's pick already. The cell
