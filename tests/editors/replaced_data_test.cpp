@@ -9,6 +9,7 @@
 #include "editors/alignment/adj_support.h"
 #include "editors/chann_support.h"
 #include "editors/channels/chann_columns.h"
+#include "editors/fm/frm_fm.h"
 #include "editors/options/frm_option.h"
 #include "editors/signalling/frm_2tone.h"
 #include "model/adj_file.h"
@@ -179,5 +180,47 @@ TEST(ReplacedData, AnAlignmentCommitIsJudgedOnTheTableAlone) {
         if (!table_loaded) {
             EXPECT_EQ(p.rt.recorder.count("Complete reading data from the transceiver."), 1);
         }
+    }
+}
+
+// Data the window does not show, replaced while its message stands, leaves
+// the commit to go on: the channel editor's range message while the FM
+// editor's own read ends, or while an alignment file is loaded.
+TEST(ReplacedData, ACommitGoesOnWhenOtherDataIsReplaced) {
+    for (const bool fm_read : {true, false}) {
+        SCOPED_TRACE(fm_read ? "the FM editor's own read" : "an alignment file load");
+        EditorProgram p;
+        p.start_identified();
+        bxtest::TempDir dir;
+        ASSERT_FALSE(bx::Save_adj_file(dir / "in.adj", p.app.Adj_defaults));
+        auto& fm = *p.app.Editor<bx::EditorId::frm_FM>();
+        auto& adj = *p.app.Editor<bx::EditorId::frm_Adj_Txp>();
+        if (fm_read) {
+            bx::App::Open(fm);
+            fm.Command_read.click();
+        } else {
+            bx::App::Open(adj);
+        }
+        bx::App::Open(p.ch());
+        p.rt.recorder.clear();
+        bool replaced = false;
+        p.rt.recorder.on_show = [&](const ui::MsgRecord&) {
+            if (replaced) return;
+            replaced = true;
+            if (fm_read) {
+                EXPECT_TRUE(p.run_until_idle(fm.Link));
+            } else {
+                p.app.Adj_file_requests.push_back({false, dir / "in.adj", {}});
+                p.rt.sim.run_for(500);
+            }
+        };
+        p.type_at(10, bx::kColRxFreq, "600", 12, 0);
+        p.rt.recorder.on_show = nullptr;
+        ASSERT_TRUE(replaced);
+        ASSERT_GE(p.rt.recorder.shown.size(), 2u);
+        // The refused frequency became band A's lowest, a new channel.
+        EXPECT_EQ(p.cell(10, bx::kColRxFreq), "136.00000");
+        EXPECT_EQ(p.app.Mem_image(9, 2), 0x60);
+        EXPECT_EQ(p.app.Mem_image(9, 3), 0x13);
     }
 }

@@ -6,10 +6,8 @@
 #include "appstate/app.h"
 #include "editors/alignment/adj_exchange.h"
 #include "editors/alignment/adj_files.h"
-#include "model/adj_file.h"
 #include "model/defaults.h"
 #include "model/lang.h"
-#include "model/text_file.h"
 
 namespace bx {
 

@@ -272,9 +272,17 @@ TEST_F(AdjCommands, ARequestNeverOutlivesItsEditor) {
     bx::AdjTable back;
     ASSERT_FALSE(bx::Load_adj_file(dir / "table.adj", back));
     EXPECT_EQ(back, p.app.Adj_defaults);
-    // The open dialog likewise: loaded at once.
+    // The open dialog likewise: loaded at once; a file that cannot be
+    // loaded is reported and the dialog stays for another choice.
+    p.rt.recorder.clear();
+    confirm("Form_open_adj", "missing.adj");
+    ASSERT_EQ(p.rt.recorder.shown.size(), 1u);
+    EXPECT_NE(p.texts()[0].find("Nothing was loaded."), std::string::npos) << p.texts()[0];
+    EXPECT_TRUE(p.app.Form_named("Form_open_adj")->Loaded());
+    EXPECT_EQ(p.app.Adj_table, p.app.Adj_defaults);
     p.rt.recorder.clear();
     confirm("Form_open_adj", "in.adj");
+    EXPECT_FALSE(p.app.Form_named("Form_open_adj")->Loaded());
     EXPECT_EQ(p.texts(), std::vector<std::string>{kLoaded});
     EXPECT_EQ(p.app.Adj_table, other_table());
     // A request still waiting when the editor closes is served as it closes.
