@@ -5,12 +5,14 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "appstate/data_area.h"
 #include "appstate/editor_ids.h"
 #include "appstate/main_window.h"
 #include "model/adj_table.h"
@@ -119,10 +121,20 @@ public:
     double Limit_A_low = 0, Limit_A_high = 0, Limit_B_low = 0, Limit_B_high = 0;
 
     // ---- data file and file dialogs ----
-    // The name confirmed in the last file dialog: folder, "/", name.
+    // The name confirmed in the last data-file dialog (.dat, .sig, .menu):
+    // folder, "/", name.
     std::string Data_file_name;
-    // The alignment editor's pending load and save (-1 pending, 0 none).
-    int16_t File_open_request = 0, File_save_request = 0;
+    // A confirmed alignment file dialog: the file it chose, and for a save
+    // the table as it stood at its Confirm. It is the whole request: no
+    // other dialog changes what it does.
+    struct AdjFileRequest {
+        bool save = false;
+        std::string path;
+        AdjTable table;
+    };
+    // The requests the alignment editor's poll serves, in the order they
+    // were confirmed (editors/alignment/adj_files.h).
+    std::deque<AdjFileRequest> Adj_file_requests;
     // Raised by the .sig and .menu file dialogs (-1 confirmed, 0 none).
     int16_t Open_dialog_ok = 0, Save_dialog_ok = 0;
 
@@ -196,18 +208,20 @@ public:
     int Add_image_listener(std::function<void()> on_replaced);
     void Remove_image_listener(int id);
     // Runs every listener, in the order they were added; a listener may
-    // remove itself or another one. Counts as a replacement of the data
+    // remove itself or another one. Marks the whole image replaced
     // (Data_replaced) first.
     void Image_replaced();
 
-    // ---- replaced data ----
-    // Counts the times the data the editors edit was replaced wholesale: a
-    // full read or a data-file load (Image_replaced), an editor's own read,
-    // an alignment file load. A commit that shows a message compares the
-    // count before and after the box and stores nothing when it changed:
-    // what it would store was judged on data that is gone.
-    uint64_t Data_generation() const { return data_generation_; }
-    void Data_replaced() { ++data_generation_; }
+    // ---- replaced data (appstate/data_area.h) ----
+    // Marks an area replaced wholesale: a full read or a data-file load
+    // (Image_replaced, the whole image), an editor's own read (its area),
+    // the alignment editor's read or a loaded alignment file (the table).
+    void Data_replaced(const DataArea& a);
+    // The mark of the last replacement of any record of the area. A commit
+    // that shows a message takes it before the message and stores nothing
+    // when it has changed after: what it would store was judged on data
+    // that is gone.
+    uint64_t Data_mark(const DataArea& a) const;
 
     // ---- windows ----
     std::unique_ptr<bx::MDImain> MDImain;
@@ -233,7 +247,9 @@ private:
     std::vector<std::pair<int, std::function<void()>>> image_listeners_;
     std::vector<std::pair<int, std::function<void()>>> limits_listeners_;
     int next_listener_id_ = 1;
-    uint64_t data_generation_ = 0;
+    std::array<uint64_t, kImageRecords> image_marks_{};
+    std::array<uint64_t, kAdjRecords> adj_marks_{};
+    uint64_t last_mark_ = 0;
     std::vector<ui::Form*> forms_;
     bool ended_ = false;
 };

@@ -91,8 +91,33 @@ int App::Add_image_listener(std::function<void()> on_replaced) {
 void App::Remove_image_listener(int id) { Remove_entry(image_listeners_, id); }
 
 void App::Image_replaced() {
-    Data_replaced();
+    Data_replaced(kWholeImage);
     Run_listeners(image_listeners_);
+}
+
+void App::Data_replaced(const DataArea& a) {
+    ++last_mark_;
+    auto mark = [&](auto& marks, const RecordRange& r) {
+        for (int k = std::max(r.first, 0); k <= r.last && k < static_cast<int>(marks.size()); ++k)
+            marks[static_cast<size_t>(k)] = last_mark_;
+    };
+    for (const RecordRange& r : {a.records, a.more}) {
+        if (a.set == DataSet::Image) mark(image_marks_, r);
+        else mark(adj_marks_, r);
+    }
+}
+
+uint64_t App::Data_mark(const DataArea& a) const {
+    uint64_t m = 0;
+    auto latest = [&](const auto& marks, const RecordRange& r) {
+        for (int k = std::max(r.first, 0); k <= r.last && k < static_cast<int>(marks.size()); ++k)
+            m = std::max(m, marks[static_cast<size_t>(k)]);
+    };
+    for (const RecordRange& r : {a.records, a.more}) {
+        if (a.set == DataSet::Image) latest(image_marks_, r);
+        else latest(adj_marks_, r);
+    }
+    return m;
 }
 
 int App::Add_limits_listener(std::function<void()> on_changed) {

@@ -21,7 +21,7 @@ EditorWindow::EditorWindow(App& a, const char* name, const EditorRow& row)
     Command_read.Click = [this] { Command_read_Click(); };
     Command_Write.Click = [this] { Command_Write_Click(); };
     Link.On_read_complete = [this] {
-        ++reads_done_;
+        app.Data_replaced(erow_.data);
         Drop_cell_editors();
         Read_complete();
     };
@@ -89,10 +89,12 @@ void EditorWindow::Warn(const link_text::Pair& text) {
     MsgBox(L(chn, text.chn, text.eng), ui::vbExclamation, L(chn, link_text::kTitleChn, erow_.eng_title));
 }
 
-bool EditorWindow::Commit_message(const std::function<void()>& show) {
-    const uint64_t data = app.Data_generation(), reads = reads_done_;
-    show();
-    return Loaded() && app.Data_generation() == data && reads_done_ == reads;
+bool EditorWindow::Commit_judged(const std::function<void()>& message, const std::function<void()>& apply) {
+    const uint64_t mark = app.Data_mark(erow_.data);
+    message();
+    if (!Loaded() || app.Data_mark(erow_.data) != mark) return false;
+    apply();
+    return true;
 }
 
 bool EditorWindow::Refuse_if_busy() {

@@ -61,8 +61,9 @@
 //   data-file load from any window): Image_replaced, after the drop, is
 //   where the editor shows the new image;
 // - a commit that shows a message (a value out of range, a name too long)
-//   shows it through Commit_message and stops there, storing nothing, when
-//   the data was replaced while the box stood;
+//   goes through Commit_judged: the value judged, the message shown, then
+//   the store, which runs only while the data under the window (the row's
+//   DataArea) is the data it was judged on;
 // - an edit still on screen is committed as leaving it would before the
 //   window's Write and Save (Prepare_save), before the main window's Save
 //   and Save As (Commit_all_pending_edits), and when the window is
@@ -79,6 +80,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "appstate/data_area.h"
 #include "appstate/editor_ids.h"
 #include "link/link_window.h"
 
@@ -109,6 +111,8 @@ struct EditorRow {
     link_text::Pair unload = editor_text::kNoCloseWindow;
     // The English title of those messages (the Chinese one is "操作提示").
     const char* eng_title = link_text::kTitleEng;
+    // The data the window shows and edits, which its own read replaces.
+    DataArea data = kWholeImage;
 };
 
 // The captions of the editors' common buttons and password label.
@@ -213,12 +217,15 @@ protected:
     // A message with the exclamation icon and the row's title.
     void Warn(const link_text::Pair& text);
 
-    // A message a commit shows on leaving a cell or box: show() shows it.
-    // Returns whether the commit may go on: false when the data under the
-    // window was replaced while the box stood (a full read's end, a
-    // data-file load, the window's own read), so the commit stores nothing
-    // and touches nothing; the window shows the new data already.
-    bool Commit_message(const std::function<void()>& show);
+    // A commit whose value was judged and that has a message to show (a
+    // value out of range, a name too long): message() shows it, then
+    // apply() stores what was judged. apply() runs only when the window is
+    // still loaded and no data under it (the row's DataArea) was replaced
+    // while the message stood (a full read's end, a data-file load, the
+    // window's own read, an alignment file load): it was judged on data
+    // that is gone, and the window shows the new data already. Returns
+    // whether apply() ran.
+    bool Commit_judged(const std::function<void()>& message, const std::function<void()>& apply);
 
     // From now until the window unloads, Image_replaced runs (after the cell
     // editors are dropped) whenever the whole image was replaced (a
@@ -235,7 +242,6 @@ protected:
 private:
     const EditorRow& erow_;
     int image_listener_ = 0;
-    uint64_t reads_done_ = 0;  // the window's own reads completed
     int limits_listener_ = 0;
 };
 

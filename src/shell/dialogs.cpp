@@ -1,6 +1,7 @@
 #include "shell/dialogs.h"
 
 #include "appstate/app.h"
+#include "editors/alignment/adj_files.h"
 #include "link/link_machine.h"
 #include "model/numtext.h"
 #include "shell/mdimain.h"
@@ -161,17 +162,20 @@ void FileDialog::Command_enter_Click() {
     if (params.action == FileDialogAction::Transfer_image && !params.save && Refuse_while_exchange_runs(app))
         return;
     const std::string path = Join_folder(Dir1.Path(), name);
+    if (params.action == FileDialogAction::Raise_request) {
+        // The alignment file's request carries its own file (and, for a
+        // save, the table as it stands now); the data file's name stays.
+        if (!Request_adj_file(app, {params.save, path, params.save ? app.Adj_table : AdjTable{}})) {
+            if (params.save) File1.Refresh();
+            return;
+        }
+        App::Unload(*this);
+        return;
+    }
     app.Data_file_name = params.store_folder ? path : name;
     switch (params.action) {
     case FileDialogAction::Transfer_image: {
-        FileError err;
-        if (params.save) {
-            app.File_save_request = 0;
-            err = Save_data_file(path, app.Mem_image);
-        } else {
-            app.File_open_request = 0;
-            err = Load_data_file(path, app.Mem_image);
-        }
+        const FileError err = params.save ? Save_data_file(path, app.Mem_image) : Load_data_file(path, app.Mem_image);
         if (err) {
             // The image (or the file on disk) is as it was; the dialog stays
             // open for another choice.
@@ -189,7 +193,6 @@ void FileDialog::Command_enter_Click() {
         break;
     }
     case FileDialogAction::Raise_request:
-        (params.save ? app.File_save_request : app.File_open_request) = -1;
         break;
     case FileDialogAction::Raise_dialog_ok:
         (params.save ? app.Save_dialog_ok : app.Open_dialog_ok) = -1;

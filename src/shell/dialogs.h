@@ -2,9 +2,10 @@
 // the same name checks and the same handlers; a row of File_dialog_family
 // gives what differs: the suffix, the texts, what OK stores and what OK
 // does. The whole-image pair (Form_open_chann, Form_save_chann) loads or
-// saves the memory image itself; the alignment pair only stores the chosen
-// name and raises a request that the alignment editor serves; the .sig and
-// .menu pairs only store the name and raise their dialog flag.
+// saves the memory image itself; the alignment pair hands a request with its
+// own file to the alignment editor (editors/alignment/adj_files.h) and
+// leaves the data file's name alone; the .sig and .menu pairs only store
+// the name and raise their dialog flag.
 #pragma once
 
 #include <cstdint>
@@ -20,8 +21,8 @@ class App;
 
 // What OK does once the name has passed the checks.
 enum class FileDialogAction {
-    Transfer_image,  // load or save the whole image, then clear the request flag
-    Raise_request,   // set File_open_request / File_save_request
+    Transfer_image,  // load or save the whole image
+    Raise_request,   // an alignment file request (Request_adj_file)
     Raise_dialog_ok, // set Open_dialog_ok / Save_dialog_ok
 };
 
@@ -38,7 +39,9 @@ struct FileDialogParams {
     const char* bad_name_eng;
     const char* bad_suffix_chn;
     const char* bad_suffix_eng;
-    bool store_folder;  // Data_file_name := folder "/" name (else the name alone)
+    // Data_file_name := folder "/" name (else the name alone); the
+    // alignment pair stores no name there.
+    bool store_folder;
     FileDialogAction action;
 };
 

@@ -1,12 +1,18 @@
 // A commit whose message box is still open when the whole image is replaced
 // (a full read ends, a data file is loaded) stores nothing once the box is
 // closed: the field shows the new image and its record keeps the new bytes.
+// A commit is judged on its own data set: the alignment table is not the
+// image, and the image is not the alignment table.
+#include <algorithm>
 #include <functional>
 
+#include "editors/alignment/adj_support.h"
 #include "editors/chann_support.h"
 #include "editors/channels/chann_columns.h"
+#include "editors/fm/frm_fm.h"
 #include "editors/options/frm_option.h"
 #include "editors/signalling/frm_2tone.h"
+#include "model/adj_file.h"
 #include "model/datafile.h"
 #include "model/layouts.h"
 #include "support/tempdir.h"
@@ -126,5 +132,95 @@ TEST(ReplacedData, ACommitWhoseBoxOutlivesTheImageStoresNothing) {
             // The image's replacement was told; the commit's box was the first.
             ASSERT_GE(p.rt.recorder.shown.size(), 2u);
         }
+    }
+}
+
+// An alignment box's range message while a table is loaded from a file or a
+// full read runs: the loaded table wins over the factory value the message
+// would store; a full read does not touch the table, so the commit goes on
+// and box and cell take the factory value.
+TEST(ReplacedData, AnAlignmentCommitIsJudgedOnTheTableAlone) {
+    for (const bool table_loaded : {true, false}) {
+        SCOPED_TRACE(table_loaded ? "an alignment file load" : "a full read");
+        adjtest::Adj p;
+        p.begin();
+        bx::frm_Adj_Txp& w = p.w();
+        bxtest::TempDir dir;
+        bx::AdjTable file = p.app.Adj_table;
+        file(0, 3) = 7;
+        ASSERT_FALSE(bx::Save_adj_file(dir / "in.adj", file));
+        const int factory = p.app.Adj_defaults(0, 3);
+        ASSERT_NE(factory, 7);
+        if (!table_loaded) {
+            // An erased password record takes any password.
+            std::fill_n(p.radio.radio.mem.begin() + bx::area::kPassWordAddr, 16, uint8_t{0xFF});
+            bx::App::Open(p.rd());
+            p.rd().Command_read.click();
+            bx::App::Open(w);
+        }
+        p.rt.recorder.clear();
+        bool replaced = false;
+        p.rt.recorder.on_show = [&](const ui::MsgRecord&) {
+            if (replaced) return;
+            replaced = true;
+            if (table_loaded) {
+                p.app.Adj_file_requests.push_back({false, dir / "in.adj", {}});
+                p.rt.sim.run_for(500);
+            } else {
+                EXPECT_TRUE(p.run_until_idle(p.rd().Link));
+            }
+        };
+        w.Text1[3].enter("99");
+        p.rt.recorder.on_show = nullptr;
+        ASSERT_TRUE(replaced);
+        EXPECT_EQ(p.texts().front(), " 输入数字范围为 0 - 15 ！");
+        const int want = table_loaded ? 7 : factory;
+        EXPECT_EQ(p.app.Adj_table(0, 3), want);
+        EXPECT_EQ(w.Text1[3].Text(), std::to_string(want));
+        if (!table_loaded) {
+            EXPECT_EQ(p.rt.recorder.count("Complete reading data from the transceiver."), 1);
+        }
+    }
+}
+
+// Data the window does not show, replaced while its message stands, leaves
+// the commit to go on: the channel editor's range message while the FM
+// editor's own read ends, or while an alignment file is loaded.
+TEST(ReplacedData, ACommitGoesOnWhenOtherDataIsReplaced) {
+    for (const bool fm_read : {true, false}) {
+        SCOPED_TRACE(fm_read ? "the FM editor's own read" : "an alignment file load");
+        EditorProgram p;
+        p.start_identified();
+        bxtest::TempDir dir;
+        ASSERT_FALSE(bx::Save_adj_file(dir / "in.adj", p.app.Adj_defaults));
+        auto& fm = *p.app.Editor<bx::EditorId::frm_FM>();
+        auto& adj = *p.app.Editor<bx::EditorId::frm_Adj_Txp>();
+        if (fm_read) {
+            bx::App::Open(fm);
+            fm.Command_read.click();
+        } else {
+            bx::App::Open(adj);
+        }
+        bx::App::Open(p.ch());
+        p.rt.recorder.clear();
+        bool replaced = false;
+        p.rt.recorder.on_show = [&](const ui::MsgRecord&) {
+            if (replaced) return;
+            replaced = true;
+            if (fm_read) {
+                EXPECT_TRUE(p.run_until_idle(fm.Link));
+            } else {
+                p.app.Adj_file_requests.push_back({false, dir / "in.adj", {}});
+                p.rt.sim.run_for(500);
+            }
+        };
+        p.type_at(10, bx::kColRxFreq, "600", 12, 0);
+        p.rt.recorder.on_show = nullptr;
+        ASSERT_TRUE(replaced);
+        ASSERT_GE(p.rt.recorder.shown.size(), 2u);
+        // The refused frequency became band A's lowest, a new channel.
+        EXPECT_EQ(p.cell(10, bx::kColRxFreq), "136.00000");
+        EXPECT_EQ(p.app.Mem_image(9, 2), 0x60);
+        EXPECT_EQ(p.app.Mem_image(9, 3), 0x13);
     }
 }

@@ -75,7 +75,7 @@ TEST_F(FileDialogTest, RefusedNamesKeepDialogOpenAndChangeNothing) {
         {"abc", "Nullity file suffix name.", "建议不要修改系统默认的文件后缀名！"},
     };
     app.Data_file_name = "before";
-    app.File_open_request = app.File_save_request = -1;
+    app.Adj_file_requests.push_back({true, "/waiting.adj", app.Adj_table});
     const bx::MemImage before = app.Mem_image;
     for (const Case& c : cases) {
         app.Lang_chinese = 0;
@@ -94,8 +94,8 @@ TEST_F(FileDialogTest, RefusedNamesKeepDialogOpenAndChangeNothing) {
         EXPECT_TRUE(app.Form_save_chann->Loaded());
     }
     EXPECT_EQ(app.Data_file_name, "before");
-    EXPECT_EQ(app.File_open_request, -1);
-    EXPECT_EQ(app.File_save_request, -1);
+    ASSERT_EQ(app.Adj_file_requests.size(), 1u);
+    EXPECT_EQ(app.Adj_file_requests.front().path, "/waiting.adj");
     EXPECT_TRUE(app.Mem_image == before);
     EXPECT_TRUE(dir.names().empty());
 }
@@ -109,7 +109,10 @@ TEST_F(FileDialogTest, SaveAsThenOpenRestoresTheImage) {
     // Windows listening for a replaced image hear of the load only.
     int replaced = 0;
     app.Add_image_listener([&] { ++replaced; });
-    app.File_save_request = -1;
+    // An alignment request waiting for its editor: no data-file dialog
+    // serves it or changes what it does.
+    app.Adj_file_requests.push_back({true, dir / "table.adj", app.Adj_table});
+    app.Adj_file_requests.push_back({false, dir / "other.adj", {}});
     main().File_saveas.click();
     FileDialog& save = *app.Form_save_chann;
     ASSERT_TRUE(save.Loaded());
@@ -118,13 +121,11 @@ TEST_F(FileDialogTest, SaveAsThenOpenRestoresTheImage) {
     save.Command_enter.click();
     EXPECT_EQ(last_msg().text, "Complete storing  parameter.");
     EXPECT_FALSE(save.Loaded());
-    EXPECT_EQ(app.File_save_request, 0);
     EXPECT_EQ(app.Data_file_name, dir / "my radio.dat");
     EXPECT_EQ(dir.read("my radio.dat"), bx::Data_file_text(patterned()));
     EXPECT_EQ(replaced, 0);
 
     app.Mem_image.Erase();
-    app.File_open_request = -1;
     app.Lang_chinese = -1;
     main().Toolbar1.click("open");
     FileDialog& open = *app.Form_open_chann;
@@ -138,9 +139,14 @@ TEST_F(FileDialogTest, SaveAsThenOpenRestoresTheImage) {
     EXPECT_EQ(last_msg().text, "参数从文件调入成功 ！");
     EXPECT_EQ(last_msg().title, "操作提示");
     EXPECT_FALSE(open.Loaded());
-    EXPECT_EQ(app.File_open_request, 0);
     EXPECT_TRUE(app.Mem_image == patterned());
     EXPECT_EQ(replaced, 1);
+    ASSERT_EQ(app.Adj_file_requests.size(), 2u);
+    EXPECT_EQ(app.Adj_file_requests[0].path, dir / "table.adj");
+    EXPECT_TRUE(app.Adj_file_requests[0].save);
+    EXPECT_EQ(app.Adj_file_requests[1].path, dir / "other.adj");
+    EXPECT_FALSE(app.Adj_file_requests[1].save);
+    EXPECT_EQ(dir.names(), std::vector<std::string>{"my radio.dat"});
 }
 
 TEST_F(FileDialogTest, BadFileIsReportedAndImageKept) {
@@ -284,7 +290,8 @@ TEST_F(FileDialogTest, FamilyParameters) {
         const char* label_eng;
         const char* bad_suffix_eng;
         bool with_folder;
-        int16_t* flag;  // raised by OK (nullptr: the image pair, which clears its flag)
+        int16_t* flag;  // raised by OK (nullptr: the image and alignment pairs)
+        bool adj = false;  // OK hands the alignment editor a request
     };
     const Row rows[] = {
         {app.Form_open_chann.get(), ".dat", "Open File", "打开文件", "Open File:", "Nullity file suffix name.", true,
@@ -292,9 +299,9 @@ TEST_F(FileDialogTest, FamilyParameters) {
         {app.Form_save_chann.get(), ".dat", "Save File", "保存文件", "Save File:",
          "Advice don't modify file suffix name of system default ！", true, nullptr},
         {app.Form_open_adj.get(), ".adj", "Open Adjust File", "打开调整参数文件", "Open File:",
-         "Nullity file suffix name of adjust parameter.", true, &app.File_open_request},
+         "Nullity file suffix name of adjust parameter.", true, nullptr, true},
         {app.Form_save_adj.get(), ".adj", "Save Adjust File", "保存调整参数文件", "Save File:",
-         "Advice don't modify file suffix name of system default ！", true, &app.File_save_request},
+         "Advice don't modify file suffix name of system default ！", true, nullptr, true},
         {app.Form_open_sig.get(), ".sig", "Open File", "打开文件", "Open File:", "Nullity file suffix name.", false,
          &app.Open_dialog_ok},
         {app.Form_save_sig.get(), ".sig", "Save File", "保存文件", "Save File:",
@@ -305,6 +312,8 @@ TEST_F(FileDialogTest, FamilyParameters) {
          "Advice don't modify file suffix name of system default ！", false, &app.Save_dialog_ok},
     };
     dir.write("x.dat", bx::Data_file_text(app.Mem_image));
+    // The alignment requests wait for the editor's poll.
+    bx::App::Open(*app.Window(bx::EditorId::frm_Adj_Txp));
     for (const Row& r : rows) {
         SCOPED_TRACE(r.d->name());
         const std::string suffix = r.suffix;
@@ -326,13 +335,21 @@ TEST_F(FileDialogTest, FamilyParameters) {
         r.d->Command_enter.click();
         EXPECT_EQ(last_msg().text, r.bad_suffix_eng);
 
-        app.File_open_request = app.File_save_request = app.Open_dialog_ok = app.Save_dialog_ok = 0;
+        app.Open_dialog_ok = app.Save_dialog_ok = 0;
+        app.Adj_file_requests.clear();
+        app.Data_file_name = "kept";
         const std::string name = "x" + suffix;
         choose(*r.d, name);
         r.d->Command_enter.click();
         EXPECT_FALSE(r.d->Loaded());
-        EXPECT_EQ(app.Data_file_name, r.with_folder ? dir / name : name);
-        int16_t raised = app.File_open_request + app.File_save_request + app.Open_dialog_ok + app.Save_dialog_ok;
+        // An alignment request holds its own file; the data file's name stays.
+        EXPECT_EQ(app.Data_file_name, r.adj ? "kept" : r.with_folder ? dir / name : name);
+        ASSERT_EQ(app.Adj_file_requests.size(), r.adj ? 1u : 0u);
+        if (r.adj) {
+            EXPECT_EQ(app.Adj_file_requests.front().path, dir / name);
+            EXPECT_EQ(app.Adj_file_requests.front().save, r.d->params.save);
+        }
+        int16_t raised = app.Open_dialog_ok + app.Save_dialog_ok;
         if (r.flag) {
             EXPECT_EQ(*r.flag, -1);
             EXPECT_EQ(raised, -1);  // and no other flag

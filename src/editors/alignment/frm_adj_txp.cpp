@@ -5,17 +5,20 @@
 
 #include "appstate/app.h"
 #include "editors/alignment/adj_exchange.h"
-#include "model/adj_file.h"
+#include "editors/alignment/adj_files.h"
 #include "model/defaults.h"
 #include "model/lang.h"
-#include "model/text_file.h"
 
 namespace bx {
 
 namespace {
 
 inline constexpr EditorRow kAdjRow{
-    .link = &link_rows::frm_Adj_Txp, .width_div = 1.48f, .height_div = 1.2f, .password = false};
+    .link = &link_rows::frm_Adj_Txp,
+    .width_div = 1.48f,
+    .height_div = 1.2f,
+    .password = false,
+    .data = kWholeAdjTable};
 
 constexpr int kPollMs = 500;
 
@@ -32,11 +35,6 @@ constexpr PageRow kPages[5] = {
     {"调制、音量", "Adj_Dev_Leve", "调制度、输出音量调整"},
     {"频率范围", "Adj_Other", "频率范围"},
 };
-
-namespace text {
-inline constexpr link_text::Pair kLoaded{"调整参数从文件调入成功 ！", "Succeed fold the optional parameters from file."};
-inline constexpr link_text::Pair kSaved{"调整参数保存完毕 ！", "Complete storing optional parameters."};
-}  // namespace text
 
 }  // namespace
 
@@ -181,43 +179,44 @@ void frm_Adj_Txp::Command_save_Click() {
     Bring_up_dialog(app.Form_named("Form_save_adj"));
 }
 
-// The file requests of the alignment dialogs: a request is cleared before
-// it is served, the load first. A load waits while the window's own read or
-// write runs (the radio would get parts of two tables); a save does not.
-void frm_Adj_Txp::Timer4_Timer() {
-    if (app.File_open_request != 0) {
-        app.File_open_request = 0;
-        pending_load_ = app.Data_file_name;
-    }
-    if (pending_load_ && !Busy()) {
-        const std::string path = std::move(*pending_load_);
-        pending_load_.reset();
-        Load_requested(path);
-    }
-    if (app.File_save_request != 0) {
-        app.File_save_request = 0;
-        Save_requested(app.Data_file_name);
+// The alignment file requests (adj_files.h), in the order they were
+// confirmed, each taken from the list before it is served. A load waits
+// while the window's own read or write runs (the radio would get parts of
+// two tables), and the loads after it wait with it; a save does not wait.
+void frm_Adj_Txp::Timer4_Timer() { Serve_file_requests(false); }
+
+void frm_Adj_Txp::Serve_file_requests(bool closing) {
+    auto& q = app.Adj_file_requests;
+    for (size_t i = 0; i < q.size();) {
+        if (!closing && !q[i].save && Busy()) {
+            ++i;
+            continue;
+        }
+        const App::AdjFileRequest r = std::move(q[i]);
+        q.erase(q.begin() + static_cast<std::ptrdiff_t>(i));
+        // A message box lets the poll run again, which may take requests
+        // too: look from the start once more.
+        i = 0;
+        if (closing) {
+            Serve_adj_file_request(app, r, nullptr);
+        } else if (Serve_adj_file_request(app, r, [this] { Show_adj_page(); }) && !r.save) {
+            Clear_progress();
+        }
     }
 }
 
-void frm_Adj_Txp::Load_requested(const std::string& path) {
-    if (FileError e = Load_adj_file(path, app.Adj_table)) {
-        MsgBox(File_error_text(e, path, app.Lang_chinese), ui::vbExclamation,
-               L(app.Lang_chinese, link_text::kTitleChn, link_text::kTitleEngP));
+// A request still waiting when the window closes is served now (no page to
+// show), so none outlives the window; at the program's end it is dropped,
+// as every edit not saved is.
+void frm_Adj_Txp::Form_Unload(int& Cancel) {
+    EditorWindow::Form_Unload(Cancel);
+    if (Cancel && UnloadMode() != ui::vbFormMDIForm) return;
+    if (UnloadMode() == ui::vbFormMDIForm) {
+        app.Adj_file_requests.clear();
         return;
     }
-    Show_adj_page();
-    Link.Msg(text::kLoaded, link_text::kTitleEngP);
-    Clear_progress();
-}
-
-void frm_Adj_Txp::Save_requested(const std::string& path) {
-    if (FileError e = Save_adj_file(path, app.Adj_table)) {
-        MsgBox(File_error_text(e, path, app.Lang_chinese), ui::vbExclamation,
-               L(app.Lang_chinese, link_text::kTitleChn, link_text::kTitleEngP));
-        return;
-    }
-    Link.Msg(text::kSaved, link_text::kTitleEngP);
+    Timer4.setEnabled(false);
+    Serve_file_requests(true);
 }
 
 // The exchange shows the completion texts after this (adj_exchange.h).

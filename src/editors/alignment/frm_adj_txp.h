@@ -11,15 +11,14 @@
 // display of a page runs the same handlers: a
 // cell outside its box's range brings the box's range message and takes its
 // factory value. Its own Read and Write move the alignment area; Open and
-// Save show the alignment file dialogs, whose requests the window serves
-// from its 500 ms poll (Timer4). Captions are fixed Chinese texts in both
+// Save show the alignment file dialogs, whose requests (adj_files.h) the
+// window serves from its 500 ms poll (Timer4). Captions are fixed Chinese texts in both
 // languages; the busy refusals follow the language. The main window's
 // alignment command opens it; no menu item shows that command.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 
 #include "editors/editor_window.h"
@@ -149,13 +148,10 @@ public:
     // A range box whose text was changed is left as losing the focus does.
     void Commit_pending_edit() override;
 
-    // A load request met while the window's own exchange ran, waiting for
-    // its end: the file name it found.
-    const std::optional<std::string>& Pending_load() const { return pending_load_; }
-
 protected:
     void Build() override;
     void Form_Load() override;
+    void Form_Unload(int& Cancel) override;
     void Read_complete() override;
 
 private:
@@ -182,11 +178,11 @@ private:
     bool Range_edited(int i, bool low_box);
     // frm_adj_txp.cpp
     void Select_page(int page);
-    void Load_requested(const std::string& path);
-    void Save_requested(const std::string& path);
+    // Serves the waiting alignment file requests; closing: without the
+    // page display and without waiting.
+    void Serve_file_requests(bool closing);
 
     std::array<LevelList, 13> levels_;
-    std::optional<std::string> pending_load_;
     // What the page display last put into the range boxes: [band][0 low, 1 high].
     std::array<std::array<std::string, 2>, 2> range_shown_{};
     // A range box's text when the display gave it or a commit last judged it.

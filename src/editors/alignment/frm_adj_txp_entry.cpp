@@ -41,15 +41,19 @@ constexpr link_text::Pair kRangeMessages[4] = {
 void frm_Adj_Txp::Numeric_change(ui::TextBox& box, int col, int row, int max) {
     int v = 0;
     const adj_rules::Number verdict = adj_rules::Check_number(box.Text(), max, v);
-    if (verdict != adj_rules::Number::Ok) {
-        if (!Commit_message([&] { MsgBox(Range_message(max), ui::vbInformation, link_text::kTitleChn); })) return;
-        box.SetFocus();
-        box.setText(std::to_string(app.Adj_defaults(col, row)));
-        if (verdict == adj_rules::Number::Not_digits) return;
-        // Store what the box holds now.
-        if (adj_rules::Check_number(box.Text(), max, v) != adj_rules::Number::Ok) return;
+    if (verdict == adj_rules::Number::Ok) {
+        app.Adj_table(col, row) = static_cast<int16_t>(v);
+        return;
     }
-    app.Adj_table(col, row) = static_cast<int16_t>(v);
+    Commit_judged([&] { MsgBox(Range_message(max), ui::vbInformation, link_text::kTitleChn); },
+                  [&] {
+                      box.SetFocus();
+                      box.setText(std::to_string(app.Adj_defaults(col, row)));
+                      if (verdict == adj_rules::Number::Not_digits) return;
+                      // Store what the box holds now.
+                      if (adj_rules::Check_number(box.Text(), max, v) == adj_rules::Number::Ok)
+                          app.Adj_table(col, row) = static_cast<int16_t>(v);
+                  });
 }
 
 // The power boxes store into the columns of the page shown (high power 0
@@ -112,13 +116,15 @@ void frm_Adj_Txp::Range_leave(int i, bool low_box) {
     ui::TextBox& box = low_box ? Text_Freq_L[b] : Text_Freq_H[b];
     if (r.message != 0) {
         const link_text::Pair& m = kRangeMessages[r.message - 1];
-        if (!Commit_message([&] {
+        Commit_judged(
+            [&] {
                 MsgBox(L(app.Lang_chinese, m.chn, m.eng), ui::vbExclamation,
                        L(app.Lang_chinese, link_text::kTitleChn, link_text::kTitleEngP));
-            }))
-            return;
-        box.setText(std::to_string(r.reset_to));
-        box.SetFocus();
+            },
+            [&] {
+                box.setText(std::to_string(r.reset_to));
+                box.SetFocus();
+            });
         return;
     }
     if (!r.store || !edited) return;

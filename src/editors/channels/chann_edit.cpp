@@ -216,15 +216,19 @@ void frm_chann::Commit_rx(int r, std::string t) {
         Set_cell(r, kColTxFreq, "");
         Erase_chann(r);
     } else {
-        if (!Commit_message([&] { Link.Msg(T::kRxRange); })) return;
-        t = A_low_text(lim);
-        Set_cell(r, kColRxFreq, t);
-        if (!Chann_used(img, k)) {
-            Set_chann_defaults(r);
-            std::string tx = t;
-            store_freq(tx, img, k, chann_field::Tx_freq);
-        }
-        store_freq(t, img, k, chann_field::Rx_freq);
+        Commit_judged([&] { Link.Msg(T::kRxRange); },
+                      [&] {
+                          t = A_low_text(lim);
+                          Set_cell(r, kColRxFreq, t);
+                          if (!Chann_used(img, k)) {
+                              Set_chann_defaults(r);
+                              std::string tx = t;
+                              store_freq(tx, img, k, chann_field::Tx_freq);
+                          }
+                          store_freq(t, img, k, chann_field::Rx_freq);
+                          Show_chann_row(r);
+                      });
+        return;
     }
     Show_chann_row(r);
 }
@@ -234,7 +238,7 @@ void frm_chann::Commit_tx(int r, std::string t) {
     MemImage& img = app.Mem_image;
     const ValidationLimits lim = app.limits();
     if (!Chann_used(img, k) && !Trim(t).empty()) {
-        if (Commit_message([&] { Link.Msg(T::kRxFirst); })) Text_Edit.setText("");
+        Commit_judged([&] { Link.Msg(T::kRxFirst); }, [&] { Text_Edit.setText(""); });
         return;
     }
     if (!Leave_rule_refuses(Val(t), lim)) {
@@ -247,12 +251,16 @@ void frm_chann::Commit_tx(int r, std::string t) {
         chann_field::Tx_freq.fill(img, k, kErased);
         chann_field::Tx_tone.fill(img, k, kErased);
     } else {
-        if (!Commit_message([&] { Link.Msg(T::kTxRange); })) return;
-        t = A_low_text(lim);
-        Set_cell(r, kColTxFreq, t);
-        Set_cell(r, kColTxTone, "OFF");
-        store_freq(t, img, k, chann_field::Tx_freq);
-        chann_field::Tx_tone.fill(img, k, kErased);
+        Commit_judged([&] { Link.Msg(T::kTxRange); },
+                      [&] {
+                          t = A_low_text(lim);
+                          Set_cell(r, kColTxFreq, t);
+                          Set_cell(r, kColTxTone, "OFF");
+                          store_freq(t, img, k, chann_field::Tx_freq);
+                          chann_field::Tx_tone.fill(img, k, kErased);
+                          Show_chann_row(r);
+                      });
+        return;
     }
     Show_chann_row(r);
 }
@@ -280,14 +288,17 @@ void frm_chann::Commit_tone(int r, int col, const std::string& c) {
 }
 
 void frm_chann::Commit_name(int r, const std::string& typed) {
-    if (Chann_name_length(typed) > 6 &&
-        !Commit_message([&] { Link.Msg(T::kNameLong, link_text::kTitleEngP); }))
-        return;
-    // A channel not in use keeps no name.
-    const std::string t = Trim(Cell(r, kColBand)).empty() ? std::string() : typed;
-    const std::string cell = Chann_name_cell(t);
-    Set_cell(r, kColName, cell);
-    Store_chann_name(app.Mem_image, r - 1, cell);
+    auto store = [&] {
+        // A channel not in use keeps no name.
+        const std::string t = Trim(Cell(r, kColBand)).empty() ? std::string() : typed;
+        const std::string cell = Chann_name_cell(t);
+        Set_cell(r, kColName, cell);
+        Store_chann_name(app.Mem_image, r - 1, cell);
+    };
+    if (Chann_name_length(typed) > 6)
+        Commit_judged([&] { Link.Msg(T::kNameLong, link_text::kTitleEngP); }, store);
+    else
+        store();
 }
 
 // ---- Enter in the text box ----
@@ -324,53 +335,71 @@ void frm_chann::Enter_rx(int r, std::string t, bool changed) {
     }
     const ValidationLimits lim = app.limits();
     const bool used = Chann_used(app.Mem_image, r - 1);
+    auto go_on = [&] {
+        Text_Edit.setText(Cell(r, kColRxFreq));
+        if (Cell(r, kColTxFreq).empty()) Set_cell(r, kColTxFreq, Cell(r, kColRxFreq));
+        // Leaving the cell commits it; the editing goes on with the transmit
+        // frequency.
+        MSF_Chann.setCol(kColTxFreq);
+        Place_cell_editor();
+    };
     if (!Enter_rule_refuses(Val(t), lim)) {
         if (!used) Set_chann_defaults(r);
         Set_cell(r, kColRxFreq, Enter_freq_text(t));
     } else if (!Trim(t).empty()) {
-        if (!Commit_message([&] { Link.Msg(T::kRxRange); })) return;
-        Set_cell(r, kColRxFreq, A_low_text(lim));
-        if (!used) Set_chann_defaults(r);
+        Commit_judged([&] { Link.Msg(T::kRxRange); },
+                      [&] {
+                          Set_cell(r, kColRxFreq, A_low_text(lim));
+                          if (!used) Set_chann_defaults(r);
+                          go_on();
+                      });
+        return;
     } else {
         Set_cell(r, kColRxFreq, "");
         Set_cell(r, kColTxFreq, "");
         Erase_chann(r);
     }
-    Text_Edit.setText(Cell(r, kColRxFreq));
-    if (Cell(r, kColTxFreq).empty()) Set_cell(r, kColTxFreq, Cell(r, kColRxFreq));
-    // Leaving the cell commits it; the editing goes on with the transmit
-    // frequency.
-    MSF_Chann.setCol(kColTxFreq);
-    Place_cell_editor();
+    go_on();
 }
 
 void frm_chann::Enter_tx(int r, std::string t, bool changed) {
     const ValidationLimits lim = app.limits();
+    auto go_on = [&] {
+        if (changed) Text_Edit.setText(Cell(r, kColTxFreq));
+        if (Trim(Cell(r, kColRxFreq)).empty() && Trim(Cell(r, kColTxFreq)).empty()) {
+            // Nothing on this row: on to the band of the next channel.
+            MSF_Chann.setCol(kColBand);
+            if (MSF_Chann.Row() < app.Chann_count) MSF_Chann.setRow(MSF_Chann.Row() + 1);
+        } else {
+            MSF_Chann.setCol(kColRxTone);
+        }
+        Place_cell_editor();
+    };
     if (!changed) {
         // Nothing to check: the editing moves on as below.
     } else if (!Chann_used(app.Mem_image, r - 1) && !Trim(t).empty()) {
-        if (!Commit_message([&] { Link.Msg(T::kRxFirst); })) return;
-        Text_Edit.setText("");
+        Commit_judged([&] { Link.Msg(T::kRxFirst); },
+                      [&] {
+                          Text_Edit.setText("");
+                          go_on();
+                      });
+        return;
     } else if (!Enter_rule_refuses(Val(t), lim)) {
         Set_cell(r, kColTxFreq, Enter_freq_text(t));
     } else if (!Trim(t).empty()) {
-        if (!Commit_message([&] { Link.Msg(T::kTxRange); })) return;
-        Set_cell(r, kColTxFreq, A_low_text(lim));
-        Set_cell(r, kColTxTone, "OFF");
-        chann_field::Tx_tone.fill(app.Mem_image, r - 1, kErased);
+        Commit_judged([&] { Link.Msg(T::kTxRange); },
+                      [&] {
+                          Set_cell(r, kColTxFreq, A_low_text(lim));
+                          Set_cell(r, kColTxTone, "OFF");
+                          chann_field::Tx_tone.fill(app.Mem_image, r - 1, kErased);
+                          go_on();
+                      });
+        return;
     } else {
         Set_cell(r, kColTxFreq, "");
         Set_cell(r, kColTxTone, "");
     }
-    if (changed) Text_Edit.setText(Cell(r, kColTxFreq));
-    if (Trim(Cell(r, kColRxFreq)).empty() && Trim(Cell(r, kColTxFreq)).empty()) {
-        // Nothing on this row: on to the band of the next channel.
-        MSF_Chann.setCol(kColBand);
-        if (MSF_Chann.Row() < app.Chann_count) MSF_Chann.setRow(MSF_Chann.Row() + 1);
-    } else {
-        MSF_Chann.setCol(kColRxTone);
-    }
-    Place_cell_editor();
+    go_on();
 }
 
 }  // namespace bx

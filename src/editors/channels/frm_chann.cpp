@@ -19,7 +19,12 @@ namespace {
 constexpr EditorRow kChannRow{.link = &link_rows::frm_chann,
                               .width_div = 1.06f,
                               .height_div = 1.26f,
-                              .close = link_text::kNoClose};
+                              .close = link_text::kNoClose,
+                              // The channels and their names, each with the
+                              // editor's record 200 after them.
+                              .data = {DataSet::Image,
+                                       {area::kChann.first, area::kChann.last + 1},
+                                       {area::kChannName.first, area::kChannName.last + 1}}};
 
 namespace T {
 constexpr link_text::Pair kNoClear{"正在进行读写操作,请勿进行清除操作 ！,", "Read-write operating，don't clear operate .,"};

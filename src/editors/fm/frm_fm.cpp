@@ -22,7 +22,8 @@ constexpr EditorRow kFmRow{.link = &link_rows::frm_FM,
                            .width_div = 1.8f,
                            .height_div = 1.5f,
                            .top_div = 1.5f,
-                           .close = link_text::kNoClose};
+                           .close = link_text::kNoClose,
+                           .data = {DataSet::Image, area::kFm}};
 
 namespace T {
 constexpr link_text::Pair kNoClear{"正在进行读写操作,请勿进行清除操作 ！,", "Read-write operating，don't clear operate .,"};
@@ -191,18 +192,29 @@ void frm_FM::Commit_fm_cell(int c, const std::string& t) {
         if (x >= Fm_low_limit && x <= Fm_high_limit) {
             MSF_Chann.setTextMatrix(Edit_row, kFmColFreq, Fm_freq_cell(t));
         } else if (!Trim(t).empty()) {
-            if (!Commit_message([&] { Link.Msg(T::kRange); })) return;
-            MSF_Chann.setTextMatrix(Edit_row, kFmColFreq, Fm_freq_cell(std::to_string(Fm_low_limit)));
+            Commit_judged([&] { Link.Msg(T::kRange); },
+                          [&] {
+                              MSF_Chann.setTextMatrix(Edit_row, kFmColFreq,
+                                                      Fm_freq_cell(std::to_string(Fm_low_limit)));
+                              Store_fm_row(Edit_row);
+                          });
+            return;
         } else {
             MSF_Chann.setTextMatrix(Edit_row, kFmColFreq, "");
             MSF_Chann.setTextMatrix(Edit_row, kFmColName, "");
         }
     } else if (c == kFmColName) {
-        if (Fm_name_length(t) > 6 && !Commit_message([&] { Link.Msg(T::kNameLong, link_text::kTitleEngP); }))
-            return;
-        // A preset without a frequency keeps no name.
-        const std::string m = MSF_Chann.TextMatrix(Edit_row, kFmColFreq).empty() ? std::string() : t;
-        MSF_Chann.setTextMatrix(Edit_row, kFmColName, Fm_name_cell(m));
+        auto store_name = [&] {
+            // A preset without a frequency keeps no name.
+            const std::string m = MSF_Chann.TextMatrix(Edit_row, kFmColFreq).empty() ? std::string() : t;
+            MSF_Chann.setTextMatrix(Edit_row, kFmColName, Fm_name_cell(m));
+            Store_fm_row(Edit_row);
+        };
+        if (Fm_name_length(t) > 6)
+            Commit_judged([&] { Link.Msg(T::kNameLong, link_text::kTitleEngP); }, store_name);
+        else
+            store_name();
+        return;
     }
     Store_fm_row(Edit_row);
 }

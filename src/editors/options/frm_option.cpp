@@ -16,7 +16,10 @@ namespace {
 
 // The window's size from the main window; its refusals while its own
 // exchange runs are the editors' usual ones.
-constexpr EditorRow kOptionRow{.link = &link_rows::frm_option, .width_div = 1.48f, .height_div = 1.16f};
+constexpr EditorRow kOptionRow{.link = &link_rows::frm_option,
+                               .width_div = 1.48f,
+                               .height_div = 1.16f,
+                               .data = {DataSet::Image, area::kOptionArea}};
 
 constexpr int kListH = 330;   // a list or text box, twips
 constexpr int kLabelH = 285;  // a one-line label

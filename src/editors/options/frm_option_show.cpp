@@ -188,14 +188,21 @@ void frm_option::Freq_commit(int v) {
     double low = 0, high = 0;
     Picked_limits(v, low, high);
     const options::FreqCommit c = options::Commit_freq(f.Text_Freq->Text(), low, high);
-    if (c.out_of_range) {
-        if (!Commit_message([&] { app.rt.MsgBox("当前工作频率超出范围 ！", ui::vbExclamation, "操作提示"); })) return;
-        Set_focus(*f.Text_Freq);
+    auto store = [&] {
+        f.Text_Freq->setText(c.text);
+        if (c.digits) Vfo_rec::Freq.put(app.Mem_image, v, *c.digits);
+        f.lists[options::Band_row()]->setListIndex(options::Band_of(Vfo_rec::Freq.ref(app.Mem_image, v, 0)));
+        Show_option_data();
+    };
+    if (!c.out_of_range) {
+        store();
+        return;
     }
-    f.Text_Freq->setText(c.text);
-    if (c.digits) Vfo_rec::Freq.put(app.Mem_image, v, *c.digits);
-    f.lists[options::Band_row()]->setListIndex(options::Band_of(Vfo_rec::Freq.ref(app.Mem_image, v, 0)));
-    Show_option_data();
+    Commit_judged([&] { app.rt.MsgBox("当前工作频率超出范围 ！", ui::vbExclamation, "操作提示"); },
+                  [&] {
+                      Set_focus(*f.Text_Freq);
+                      store();
+                  });
 }
 
 void frm_option::Text_Freq_KeyPress(int v, int& KeyAscii) {
@@ -206,13 +213,15 @@ void frm_option::Text_Freq_KeyPress(int v, int& KeyAscii) {
 void frm_option::Text_Freq_Change(int v) {
     ui::TextBox& box = *vfo_[static_cast<size_t>(v)].Text_Freq;
     if (ui::utf8_length(box.Text()) <= options::kFreqBoxMax) return;
-    if (!Commit_message([&] {
+    Commit_judged(
+        [&] {
             app.rt.MsgBox(T("频率超出范围 ！", "Over the range of  frequency ."), ui::vbExclamation,
                           T("操作提示", "Operate prompt"));
-        }))
-        return;
-    box.setText("");
-    Set_focus(box);
+        },
+        [&] {
+            box.setText("");
+            Set_focus(box);
+        });
 }
 
 void frm_option::Text_Freq_LostFocus(int v) { Freq_commit(v); }
@@ -261,8 +270,8 @@ void frm_option::Text_ANI_LostFocus() {
         text = T(" 身份码的有效数字为 00000 - 99999 ", " Available ANI ID code from 00000 to 99999. ");
         break;
     }
-    app.rt.MsgBox(text, ui::vbExclamation, T("操作提示", "Operate Prompt"));
-    Set_focus(Text_ANI);
+    Commit_judged([&] { app.rt.MsgBox(text, ui::vbExclamation, T("操作提示", "Operate Prompt")); },
+                  [&] { Set_focus(Text_ANI); });
 }
 
 void frm_option::Set_focus(ui::TextBox& box) { box.focus(); }

@@ -31,7 +31,8 @@ inline constexpr EditorRow kTwoToneRow{.link = &link_rows::frm_2tone,
                                        .height_div = 1.25f,
                                        .busy = link_text::kBusy,
                                        .close = link_text::kBusy,
-                                       .unload = link_text::kBusy};
+                                       .unload = link_text::kBusy,
+                                       .data = {DataSet::Image, area::kSig2tone}};
 
 class frm_2tone : public EditorWindow {
 public:
@@ -141,7 +142,6 @@ private:
     std::array<ui::TextBox*, 4> tone_boxes_{&Text_A, &Text_B, &Text_C, &Text_D};
     // What the display last put into each tone box.
     std::array<std::string, 4> tone_shown_;
-    std::string Decode_combo_text;
 };
 
 }  // namespace bx

@@ -48,8 +48,7 @@ void frm_2tone::Wire_editing() {
     MSF_Decode.Scroll = [this] { Show_2tone_cells(); };
     Combo_Decode.Click = [this] { Combo_Decode_Click(); };
     // Typed text is undone at once: only a pick changes the value.
-    Combo_Decode.GotFocus = [this] { Decode_combo_text = Combo_Decode.Text(); };
-    Combo_Decode.Change = [this] { Combo_Decode.setText(Decode_combo_text); };
+    Combo_Decode.Change = [this] { Combo_Decode.setText(Put_back_text(Dec_overlay)); };
     for (int k = 0; k < 4; ++k) {
         Tone_box(k).KeyPress = [this, k](int& KeyAscii) { Tone_KeyPress(k, KeyAscii); };
         Tone_box(k).LostFocus = [this, k] { Tone_LostFocus(k); };
@@ -96,18 +95,24 @@ void frm_2tone::MSF_Encode_LeaveCell() {
 
 void frm_2tone::Encode_commit(int n, int c) {
     const auto hz = two_tone::Enc_tone_value(Val(Text_Encode.Text()));
-    if (hz) {
-        MSF_Encode.setTextMatrix(n, c, std::to_string(*hz) + ".0");
-    } else if (!Trim(Text_Encode.Text()).empty()) {
-        if (!Commit_message([&] { Range_message(); })) return;
+    auto store = [&] {
+        Text_Encode.setVisible(false);
+        const Field& f = c == 1 ? Enc::Tone_1 : Enc::Tone_2;
+        f.set(app.Mem_image, n - 1, Text_Encode.Text().empty() || !hz ? 0 : *hz);
+        Show_2tone_data();
+        Text_Encode.setVisible(false);
         Text_Encode.setText("");
+    };
+    if (hz) MSF_Encode.setTextMatrix(n, c, std::to_string(*hz) + ".0");
+    if (hz || Trim(Text_Encode.Text()).empty()) {
+        store();
+        return;
     }
-    Text_Encode.setVisible(false);
-    const Field& f = c == 1 ? Enc::Tone_1 : Enc::Tone_2;
-    f.set(app.Mem_image, n - 1, Text_Encode.Text().empty() || !hz ? 0 : *hz);
-    Show_2tone_data();
-    Text_Encode.setVisible(false);
-    Text_Encode.setText("");
+    Commit_judged([&] { Range_message(); },
+                  [&] {
+                      Text_Encode.setText("");
+                      store();
+                  });
 }
 
 // ---- decode grid ----
@@ -131,9 +136,8 @@ void frm_2tone::Open_2tone_decode_cell() {
         Combo_Decode.AddItem(item);
     const int pos = col.fields[two_tone::Dec_decoder(c)].get(app.Mem_image, r - 1) - col.store_offset;
     const bool listed = pos >= 0 && pos < Combo_Decode.ListCount();
-    Decode_combo_text = listed ? Combo_Decode.List(pos) : std::string();
     Combo_Decode.setListIndex(listed ? pos : -1);
-    Combo_Decode.setText(Decode_combo_text);
+    Combo_Decode.setText(listed ? Combo_Decode.List(pos) : std::string());
     Dec_overlay.place();
     Dec_overlay.mark_opened();
 }
@@ -145,7 +149,7 @@ void frm_2tone::Combo_Decode_Click() {
     if (r < 1 || c < 1 || Combo_Decode.ListIndex() < 0) return;
     const two_tone::DecColumn& col = two_tone::Dec_column(c);
     col.fields[two_tone::Dec_decoder(c)].set(app.Mem_image, r - 1, Combo_Decode.ListIndex() + col.store_offset);
-    Decode_combo_text = Combo_Decode.Text();
+    Dec_overlay.mark_picked();
 }
 
 // Nothing is stored here: the image holds the user's pick already. The cell
@@ -190,13 +194,21 @@ void frm_2tone::Tone_LostFocus(int k) {
     } else if (hz) {
         Store_2tone_freq(app.Mem_image, e, k, *hz, app.Tone_tick_ms);
     } else {
+        auto clear = [&] {
+            Tones::Freq[k].set(app.Mem_image, e, 0xFFFF);
+            Tones::Period[k].set(app.Mem_image, e, 0xFFFF);
+        };
         if (!Trim(box.Text()).empty()) {
-            if (!Commit_message([&] { Range_message(); })) return;
-            box.setText("");
-            box.SetFocus();
+            if (!Commit_judged([&] { Range_message(); },
+                               [&] {
+                                   box.setText("");
+                                   box.SetFocus();
+                                   clear();
+                               }))
+                return;
+        } else {
+            clear();
         }
-        Tones::Freq[k].set(app.Mem_image, e, 0xFFFF);
-        Tones::Period[k].set(app.Mem_image, e, 0xFFFF);
     }
     Show_2tone_data();
 }

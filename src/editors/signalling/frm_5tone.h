@@ -37,7 +37,8 @@ inline constexpr EditorRow kFiveToneRow{.link = &link_rows::frm_5tone,
                                         .height_div = 1.25f,
                                         .busy = link_text::kBusy,
                                         .close = link_text::kBusy,
-                                        .unload = link_text::kBusy};
+                                        .unload = link_text::kBusy,
+                                        .data = {DataSet::Image, area::kSig5tone}};
 
 class frm_5tone : public EditorWindow {
 public:

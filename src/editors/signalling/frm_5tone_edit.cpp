@@ -185,9 +185,12 @@ void frm_5tone::MSF_Encode_LeaveCell() {
             case five_tone::FrameLeave::Keep: break;
             case five_tone::FrameLeave::Refuse: {
                 const int16_t chn = app.Lang_chinese;
-                MsgBox(L(chn, kFiveDigits.chn, kFiveDigits.eng), ui::vbExclamation,
-                       L(chn, link_text::kTitleChn, kFiveDigitsTitleEng));
-                Text_Encode.SetFocus();
+                Commit_judged(
+                    [&] {
+                        MsgBox(L(chn, kFiveDigits.chn, kFiveDigits.eng), ui::vbExclamation,
+                               L(chn, link_text::kTitleChn, kFiveDigitsTitleEng));
+                    },
+                    [&] { Text_Encode.SetFocus(); });
                 return;
             }
         }

@@ -28,7 +28,8 @@ constexpr EditorRow kDtmfRow{.link = &link_rows::frm_dtmf,
                              .busy = link_text::kBusy,
                              .close = link_text::kBusy,
                              .unload = editor_text::kNoCloseWindow,
-                             .eng_title = link_text::kTitleEng};
+                             .eng_title = link_text::kTitleEng,
+                             .data = {DataSet::Image, area::kDtmf}};
 
 // The digits the group-call and separator lists offer.
 constexpr const char* kDigitItems[] = {"*", "#", "A", "B", "C", "D"};

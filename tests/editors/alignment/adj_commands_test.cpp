@@ -5,6 +5,7 @@
 
 #include "adj_support.h"
 #include "model/adj_file.h"
+#include "model/datafile.h"
 #include "shell/dialogs.h"
 #include "support/tempdir.h"
 
@@ -32,6 +33,21 @@ protected:
     }
     // Lets the poll run once.
     void poll() { p.rt.sim.run_for(500); }
+    // A confirmed alignment dialog's request, as the dialog hands it over.
+    void request(bool save, const std::string& path, const bx::AdjTable& table = {}) {
+        p.app.Adj_file_requests.push_back({save, path, table});
+    }
+    void load(const std::string& path) { request(false, path); }
+    void save(const std::string& path) { request(true, path, p.app.Adj_table); }
+    // The alignment dialog confirmed on the test folder with `name`.
+    void confirm(const char* form, const std::string& name) {
+        auto* d = dynamic_cast<bx::FileDialog*>(p.app.Form_named(form));
+        ASSERT_NE(d, nullptr);
+        if (!d->Loaded()) bx::App::Open(*d);
+        ASSERT_TRUE(d->Dir1.setPath(dir.path()));
+        d->Text1.enter(name);
+        d->Command_enter.click();
+    }
 };
 
 TEST_F(AdjCommands, DefaultRestoresEveryCellAndResetsTheBar) {
@@ -111,38 +127,38 @@ TEST_F(AdjCommands, ProgramEndMidWriteLeavesNoTimerOrPort) {
     EXPECT_EQ(p.rt.recorder.shown.size(), 1u);
 }
 
-TEST_F(AdjCommands, PollLoadsThenSavesAndRedrawsThePage) {
+TEST_F(AdjCommands, PollServesInOrderAndRedrawsThePage) {
     ASSERT_FALSE(bx::Save_adj_file(dir / "in.adj", other_table()));
     w.ProgressBar1.setVisible(true);
     w.Label_tr_count.setCaption("x");
-    p.app.Data_file_name = dir / "in.adj";
-    p.app.File_open_request = -1;
-    p.app.File_save_request = -1;
+    load(dir / "in.adj");
+    save(dir / "in.adj");  // the table as it stands now, not the one loaded
+    save(dir / "out.adj");
     p.rt.sim.run_for(499);
-    EXPECT_EQ(p.app.File_open_request, -1);  // the poll runs every 500 ms
+    EXPECT_EQ(p.app.Adj_file_requests.size(), 3u);  // the poll runs every 500 ms
     p.rt.sim.run_for(1);
-    EXPECT_EQ(p.app.File_open_request, 0);
-    EXPECT_EQ(p.app.File_save_request, 0);
+    EXPECT_TRUE(p.app.Adj_file_requests.empty());
     EXPECT_EQ(p.app.Adj_table, other_table());
     EXPECT_EQ(w.Text1[15].Text(), "15");
     EXPECT_EQ(w.Text1[3].Text(), "3");
     EXPECT_FALSE(w.ProgressBar1.Visible());
     EXPECT_EQ(w.Label_tr_count.Caption(), "");
-    // The load first, then the save of the table it loaded.
-    EXPECT_EQ(p.texts(), (std::vector<std::string>{kLoaded, kSaved}));
+    // The load first, then each save of the table it was confirmed with.
+    EXPECT_EQ(p.texts(), (std::vector<std::string>{kLoaded, kSaved, kSaved}));
     EXPECT_EQ(p.rt.recorder.shown[0].title, "Operate Prompt");
     EXPECT_EQ(p.rt.recorder.shown[0].style, ui::vbExclamation);
-    bx::AdjTable back;
-    ASSERT_FALSE(bx::Load_adj_file(dir / "in.adj", back));
-    EXPECT_EQ(back, other_table());
+    for (const char* name : {"in.adj", "out.adj"}) {
+        bx::AdjTable back;
+        ASSERT_FALSE(bx::Load_adj_file(dir / name, back));
+        EXPECT_EQ(back, p.app.Adj_defaults) << name;
+    }
 }
 
 TEST_F(AdjCommands, LoadedCellsOutsideTheirBoxesTakeFactoryValues) {
     bx::AdjTable t = p.app.Adj_defaults;
     t(0, 2) = 20;
     ASSERT_FALSE(bx::Save_adj_file(dir / "bad.adj", t));
-    p.app.Data_file_name = dir / "bad.adj";
-    p.app.File_open_request = -1;
+    load(dir / "bad.adj");
     poll();
     EXPECT_EQ(p.texts(), (std::vector<std::string>{" 输入数字范围为 0 - 15 ！", kLoaded}));
     EXPECT_EQ(p.app.Adj_table, p.app.Adj_defaults);
@@ -160,8 +176,7 @@ TEST_F(AdjCommands, BadFilesAndFailedSavesChangeNothing) {
     for (const char* name : {"short.adj", "word.adj", "big.adj", "missing.adj"}) {
         SCOPED_TRACE(name);
         p.rt.recorder.clear();
-        p.app.Data_file_name = dir / name;
-        p.app.File_open_request = -1;
+        load(dir / name);
         poll();
         ASSERT_EQ(p.rt.recorder.shown.size(), 1u);
         EXPECT_NE(p.texts()[0].find("Nothing was loaded."), std::string::npos) << p.texts()[0];
@@ -173,12 +188,11 @@ TEST_F(AdjCommands, BadFilesAndFailedSavesChangeNothing) {
     }
     // A save into a missing folder: an error, no success box.
     p.rt.recorder.clear();
-    p.app.Data_file_name = dir / "no/such/folder/out.adj";
-    p.app.File_save_request = -1;
+    save(dir / "no/such/folder/out.adj");
     poll();
     ASSERT_EQ(p.rt.recorder.shown.size(), 1u);
     EXPECT_NE(p.texts()[0].find("Nothing was saved."), std::string::npos) << p.texts()[0];
-    EXPECT_EQ(p.app.File_save_request, 0);
+    EXPECT_TRUE(p.app.Adj_file_requests.empty());
 }
 
 TEST_F(AdjCommands, LoadWaitsForTheWindowsOwnExchangeSaveDoesNot) {
@@ -187,54 +201,125 @@ TEST_F(AdjCommands, LoadWaitsForTheWindowsOwnExchangeSaveDoesNot) {
     w.Command_Write.click();
     ASSERT_TRUE(w.Busy());
     p.rt.recorder.clear();
-    p.app.Data_file_name = dir / "in.adj";
-    p.app.File_open_request = -1;
+    load(dir / "in.adj");
     p.rt.sim.run_for(500);
-    EXPECT_EQ(p.app.File_open_request, 0);
-    ASSERT_TRUE(w.Pending_load());
-    EXPECT_EQ(*w.Pending_load(), dir / "in.adj");
+    ASSERT_EQ(p.app.Adj_file_requests.size(), 1u);
+    EXPECT_EQ(p.app.Adj_file_requests.front().path, dir / "in.adj");
     EXPECT_EQ(p.app.Adj_table, p.app.Adj_defaults);
-    // A save is served at once; the name of the waiting load is kept.
-    p.app.Data_file_name = dir / "out.adj";
-    p.app.File_save_request = -1;
+    // A save is served at once; the waiting load keeps its own file.
+    save(dir / "out.adj");
     p.rt.sim.run_for(500);
     EXPECT_EQ(p.texts(), std::vector<std::string>{kSaved});
     EXPECT_TRUE(std::filesystem::exists(dir / "out.adj"));
     EXPECT_EQ(p.app.Adj_table, p.app.Adj_defaults);
+    ASSERT_EQ(p.app.Adj_file_requests.size(), 1u);
+    EXPECT_EQ(p.app.Adj_file_requests.front().path, dir / "in.adj");
     // Once the exchange has given up, the next poll loads.
     ASSERT_TRUE(p.rt.sim.run_until([&] { return !w.Busy(); }, 60000));
     p.rt.recorder.clear();
     p.rt.sim.run_for(500);
-    EXPECT_FALSE(w.Pending_load());
+    EXPECT_TRUE(p.app.Adj_file_requests.empty());
     EXPECT_EQ(p.app.Adj_table, other_table());
     EXPECT_EQ(p.texts(), std::vector<std::string>{kLoaded});
 }
 
-TEST_F(AdjCommands, RequestsWaitForTheWindowAndDialogsRaiseThem) {
+TEST_F(AdjCommands, DialogsHandTheirRequestToThePoll) {
     ASSERT_FALSE(bx::Save_adj_file(dir / "in.adj", other_table()));
-    w.Command_close.click();
-    p.app.Data_file_name = dir / "in.adj";
-    p.app.File_open_request = -1;
-    p.rt.sim.run_for(2000);
-    EXPECT_EQ(p.app.File_open_request, -1);
-    p.main().frm_adj_Click();
-    poll();
-    EXPECT_EQ(p.app.Adj_table, other_table());
-    // Save opens the save dialog; its OK raises the request the poll serves.
-    p.rt.recorder.clear();
+    // Save opens the save dialog; its Confirm hands the poll a request
+    // with its own file and the table as it stands at Confirm.
     w.Command_save.click();
-    auto* save = dynamic_cast<bx::FileDialog*>(p.app.Form_named("Form_save_adj"));
-    ASSERT_NE(save, nullptr);
-    ASSERT_TRUE(save->Loaded());
-    ASSERT_TRUE(save->Dir1.setPath(dir.path()));
-    save->Text1.enter("copy.adj");
-    save->Command_enter.click();
-    EXPECT_EQ(p.app.File_save_request, -1);
+    ASSERT_TRUE(p.app.Form_named("Form_save_adj")->Loaded());
+    const bx::AdjTable at_confirm = p.app.Adj_table;
+    confirm("Form_save_adj", "copy.adj");
+    EXPECT_FALSE(p.app.Form_named("Form_save_adj")->Loaded());
+    ASSERT_EQ(p.app.Adj_file_requests.size(), 1u);
+    w.Text1[0].enter("9");  // an edit after the Confirm is not saved
     poll();
     EXPECT_EQ(p.texts(), std::vector<std::string>{kSaved});
     bx::AdjTable back;
     ASSERT_FALSE(bx::Load_adj_file(dir / "copy.adj", back));
-    EXPECT_EQ(back, other_table());
+    EXPECT_EQ(back, at_confirm);
+    // Both dialogs confirmed before the poll: served in that order, so the
+    // table saved is the one that stood before the load.
+    p.rt.recorder.clear();
+    w.Command_save.click();
+    w.Command_open.click();
+    const bx::AdjTable before = p.app.Adj_table;
+    confirm("Form_save_adj", "before.adj");
+    confirm("Form_open_adj", "in.adj");
+    poll();
+    EXPECT_EQ(p.texts(), (std::vector<std::string>{kSaved, kLoaded}));
+    ASSERT_FALSE(bx::Load_adj_file(dir / "before.adj", back));
+    EXPECT_EQ(back, before);
+    EXPECT_EQ(p.app.Adj_table, other_table());
+}
+
+// A request confirmed after its editor closed, or waiting as it closes, is
+// served at once with its own file: a later data-file dialog neither
+// serves it nor has it served against the data file.
+TEST_F(AdjCommands, ARequestNeverOutlivesItsEditor) {
+    ASSERT_FALSE(bx::Save_adj_file(dir / "in.adj", other_table()));
+    const std::string data_file = bx::Data_file_text(p.app.Mem_image);
+    dir.write("important.dat", data_file);
+    // The save dialog confirmed after the editor closed: saved at once.
+    w.Command_save.click();
+    w.Command_close.click();
+    ASSERT_FALSE(w.Loaded());
+    p.rt.recorder.clear();
+    confirm("Form_save_adj", "table.adj");
+    EXPECT_EQ(p.texts(), std::vector<std::string>{kSaved});
+    EXPECT_TRUE(p.app.Adj_file_requests.empty());
+    bx::AdjTable back;
+    ASSERT_FALSE(bx::Load_adj_file(dir / "table.adj", back));
+    EXPECT_EQ(back, p.app.Adj_defaults);
+    // The open dialog likewise: loaded at once; a file that cannot be
+    // loaded is reported and the dialog stays for another choice.
+    p.rt.recorder.clear();
+    confirm("Form_open_adj", "missing.adj");
+    ASSERT_EQ(p.rt.recorder.shown.size(), 1u);
+    EXPECT_NE(p.texts()[0].find("Nothing was loaded."), std::string::npos) << p.texts()[0];
+    EXPECT_TRUE(p.app.Form_named("Form_open_adj")->Loaded());
+    EXPECT_EQ(p.app.Adj_table, p.app.Adj_defaults);
+    p.rt.recorder.clear();
+    confirm("Form_open_adj", "in.adj");
+    EXPECT_FALSE(p.app.Form_named("Form_open_adj")->Loaded());
+    EXPECT_EQ(p.texts(), std::vector<std::string>{kLoaded});
+    EXPECT_EQ(p.app.Adj_table, other_table());
+    // A request still waiting when the editor closes is served as it closes.
+    p.main().frm_adj_Click();
+    save(dir / "closing.adj");
+    p.rt.recorder.clear();
+    p.w().Command_close.click();
+    EXPECT_EQ(p.texts(), std::vector<std::string>{kSaved});
+    EXPECT_TRUE(p.app.Adj_file_requests.empty());
+    // The data-file dialogs afterwards, then the editor again: the data
+    // file is neither overwritten with a table nor loaded as one.
+    auto data_dialogs = [&] {
+        for (const char* form : {"Form_open_chann", "Form_save_chann"}) {
+            auto* d = dynamic_cast<bx::FileDialog*>(p.app.Form_named(form));
+            bx::App::Open(*d);
+            ASSERT_TRUE(d->Dir1.setPath(dir.path()));
+            d->Text1.enter("important.dat");
+            d->Command_enter.click();
+        }
+    };
+    data_dialogs();
+    p.main().frm_adj_Click();
+    p.rt.recorder.clear();
+    p.rt.sim.run_for(2000);
+    EXPECT_TRUE(p.rt.recorder.shown.empty());
+    EXPECT_EQ(dir.read("important.dat"), data_file);
+    EXPECT_EQ(p.app.Adj_table, other_table());
+    // An alignment Save, then the data-file dialogs before the poll: the
+    // table goes to its own file.
+    p.w().Command_save.click();
+    confirm("Form_save_adj", "late.adj");
+    data_dialogs();
+    poll();
+    EXPECT_EQ(dir.read("important.dat"), data_file);
+    bx::AdjTable late;
+    ASSERT_FALSE(bx::Load_adj_file(dir / "late.adj", late));
+    EXPECT_EQ(late, other_table());
 }
 
 }  // namespace

@@ -108,8 +108,7 @@ TEST_F(AdjEdit, TypedLimitGoesWithALoad) {
     const std::string path = dir / "adj.dat";
     ASSERT_FALSE(bx::Save_adj_file(path, file));
     w.Text_Freq_L[1].enter("450");
-    p.app.Data_file_name = path;
-    p.app.File_open_request = 1;
+    p.app.Adj_file_requests.push_back({false, path, {}});
     p.rt.sim.run_for(600);
     EXPECT_EQ(w.Text_Freq_L[1].Text(), " 420");
     w.Text_user_PassWord.focus();
