@@ -87,8 +87,9 @@ protected:
         connect(le, &QLineEdit::textEdited, this, [this, le](const QString& t) {
             if (!showing_ && live()) judge_widget_edit(le, t);
         });
+        // Not while an action runs on the control: the widget follows it then.
         auto moved = [this, le] {
-            if (!showing_ && live()) {
+            if (!showing_ && !user_action_ && live()) {
                 const EditSpot at = spot_of(le);
                 entry().user_selects(at.start, at.len);
             }
