@@ -1,13 +1,19 @@
 // Renderers of text boxes, combo boxes and list boxes. The widgets never
 // edit by themselves: typed keys go through the control's typing rules
 // (ui::TextEntry) at the cursor, and the cursor goes where the control says.
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QInputMethod>
 #include <QInputMethodEvent>
+#include <QKeySequence>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPainter>
+#include <QPointer>
 #include <QSignalBlocker>
 #include <QStyleOptionFrame>
 #include <QStyleOptionComboBox>
@@ -15,6 +21,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
 #include <type_traits>
 #include <vector>
 
@@ -38,12 +45,16 @@ int utf16_pos(const QString& text, int chars) {
 
 // ---- typing into a text box or an editable combo ----
 //
-// The widget never edits by itself: every character goes through the
-// control's typing rules (ui::TextEntry), where the cursor or selection is,
-// and a refused key leaves the widget's text, selection and cursor as they
-// were. An edit the control makes for the user is shown as an edit of the
-// widget (its stretch replaced), so the widget's undo history holds the
-// user's edits; a text set by code replaces the history.
+// The control (ui::TextEntry) owns the text, the selection and the undo
+// history; the line edit only shows them. Typed keys go to the control's
+// typing rules where the cursor or selection is; whatever the line edit
+// would change by itself (a paste by keys, context menu, middle button or
+// drop, a cut, an input method) becomes a proposed edit the control judges
+// as typing; Undo and Redo (keys and context menu) step through the
+// control's history. After each of them the line edit is set back to the
+// control's text and selection, so it never keeps a history or a text of
+// its own. The user moving the cursor or the selection is the control's
+// selection moving.
 
 // The selection (or the cursor, len 0) of a line edit, in characters.
 struct EditSpot {
@@ -58,8 +69,9 @@ EditSpot spot_of(const QLineEdit* le) {
 }
 
 // What a text box and an editable combo's text part share: the typing, the
-// widget's own edits (paste, cut, undo and redo) judged by the typing rules,
-// the text and selection shown, and Up and Down offered to the control.
+// widget's own edits judged by the typing rules, undo and redo, input
+// methods, the text and selection shown, and Up and Down offered to the
+// control.
 class EntryView : public ControlView {
 public:
     EntryView(ui::Control& c, FormView& f) : ControlView(c, f) {}
@@ -68,65 +80,53 @@ protected:
     virtual ui::TextEntry& entry() const = 0;
     virtual ui::Focusable& focusable() const = 0;
 
-    // Watches line edit le: keys, input method, mouse; its own edits.
+    // Watches line edit le: keys, input method, mouse; its own edits and
+    // the user's cursor.
     void watch(QLineEdit* le) {
         le->installEventFilter(this);
-        // Edits that are no typed keys (paste, cut, undo, redo, a dropped
-        // text) are judged by the typing rules like the keys would be.
         connect(le, &QLineEdit::textEdited, this, [this, le](const QString& t) {
-            if (!showing_) judge_widget_edit(le, t);
+            if (!showing_ && live()) judge_widget_edit(le, t);
         });
+        // Not while an action runs on the control: the widget follows it then.
+        auto moved = [this, le] {
+            if (!showing_ && !user_action_ && live()) {
+                const EditSpot at = spot_of(le);
+                entry().user_selects(at.start, at.len);
+            }
+        };
+        connect(le, &QLineEdit::cursorPositionChanged, this, moved);
+        connect(le, &QLineEdit::selectionChanged, this, moved);
     }
 
-    // Shows the control's text in le: within a user's action as an edit of
-    // the differing stretch (kept in the undo history), otherwise as a new
-    // text.
+    // Shows a text the program gave the control (the cursor at its end, as
+    // the control puts it). During a user's action the control's text and
+    // selection are shown when it ends.
     void show_text(QLineEdit* le, const QString& want) {
-        if (le->text() == want || holding_) return;
+        if (user_action_ || le->text() == want) return;
         showing_ = true;
-        if (user_action_) {
-            const QString have = le->text();
-            qsizetype pre = 0;
-            while (pre < have.size() && pre < want.size() && have[pre] == want[pre]) ++pre;
-            if (pre > 0 && have[pre - 1].isHighSurrogate()) --pre;
-            qsizetype suf = 0;
-            while (suf < have.size() - pre && suf < want.size() - pre &&
-                   have[have.size() - 1 - suf] == want[want.size() - 1 - suf])
-                ++suf;
-            if (suf > 0 && have[have.size() - suf].isLowSurrogate()) --suf;
-            const int removed = static_cast<int>(have.size() - pre - suf);
-            const QString inserted = want.mid(pre, want.size() - pre - suf);
-            if (inserted.isEmpty() && removed <= 2 && have.mid(pre, removed).toUcs4().size() == 1) {
-                // One character gone: as Backspace takes it, so undo steps
-                // over it as over a typed Backspace.
-                le->setCursorPosition(static_cast<int>(pre) + removed);
-                le->backspace();
-            } else {
-                le->setSelection(static_cast<int>(pre), removed);
-                le->insert(inserted);
-            }
-        }
-        if (le->text() != want) le->setText(want);
+        le->setText(want);
         showing_ = false;
     }
 
-    // Shows the selection code gave the control (a cell editor opening). It
-    // begins a new edit: the undo history starts anew, so an undo never
-    // brings back what the box held over another cell.
+    // Shows the selection code gave the control (a cell editor opening).
     void show_selection(QLineEdit* le) {
-        const QString t = le->text();
-        {
-            QSignalBlocker block(le);
-            showing_ = true;
-            le->setText(QString());
-            le->setText(t);
-            showing_ = false;
-        }
-        const int a = utf16_pos(t, entry().SelStart());
-        const int b = utf16_pos(t, entry().SelStart() + entry().SelLength());
-        if (b > a) le->setSelection(a, b - a);
-        else le->setCursorPosition(a);
+        show_entry(le);
         presses_since_select_ = 0;
+    }
+
+    // The line edit scrolled to the beginning of its text; the control's
+    // cursor stays where it is.
+    void show_beginning(QLineEdit* le) {
+        showing_ = true;
+        le->setCursorPosition(0);
+        showing_ = false;
+    }
+
+    // The composition, if one is open, is dropped (the focus left).
+    void drop_composition() {
+        if (!entry().composing()) return;
+        entry().drop_composition();
+        QGuiApplication::inputMethod()->reset();
     }
 
     // An event reaching le (or the list holding it). Returns whether it was
@@ -139,15 +139,8 @@ protected:
             auto* ke = static_cast<QKeyEvent*>(e);
             return arrow_key(ke) || route_key(le, ke);
         }
-        case QEvent::InputMethod: {
-            auto* ie = static_cast<QInputMethodEvent*>(e);
-            const QString commit = ie->commitString();
-            if (commit.isEmpty()) return false;
-            ie->setCommitString(QString());
-            for (char32_t cp : commit.toUcs4())
-                if (cp >= 0x20) edit_at(le, static_cast<int>(cp), false);
-            return false;
-        }
+        case QEvent::InputMethod: input_method(le, static_cast<QInputMethodEvent*>(e)); return true;
+        case QEvent::ContextMenu: context_menu(le, static_cast<QContextMenuEvent*>(e)); return true;
         case QEvent::MouseButtonPress:
             if (presses_since_select_ >= 0) ++presses_since_select_;
             return false;
@@ -180,30 +173,58 @@ protected:
     EditSpot spot_;
 
 private:
-    // A user's action on the control: what it does to the text shows as
-    // the user's edit.
-    void user_action(const std::function<void()>& action) {
+    // A user's action on the control, then the line edit shows the
+    // control's text and selection.
+    void user_action(QLineEdit* le, const std::function<void()>& action) {
+        const QPointer<QLineEdit> guard(le);
         const bool outer = user_action_;
         user_action_ = true;
         forward(action);
         user_action_ = outer;
+        if (!outer && guard && live()) show_entry(le);
+    }
+
+    // The line edit set to the control's text and selection. Setting the
+    // text also empties the line edit's own undo history.
+    void show_entry(QLineEdit* le) {
+        const QString want = qs(entry_text());
+        showing_ = true;
+        le->setText(want);
+        const int a = utf16_pos(want, entry().SelStart());
+        const int b = utf16_pos(want, entry().SelStart() + entry().SelLength());
+        if (b > a) le->setSelection(a, b - a);
+        else le->setCursorPosition(a);
+        showing_ = false;
     }
 
     void edit_at(QLineEdit* le, int key, bool del) {
         const EditSpot at = spot_of(le);
-        int cursor = -1;
         ui::TextEntry& en = entry();
-        user_action([&] { cursor = del ? en.delete_at(at.start, at.len) : en.type_at(key, at.start, at.len); });
-        if (cursor >= 0 && live()) le->setCursorPosition(utf16_pos(le->text(), cursor));
+        user_action(le, [&] { del ? en.delete_at(at.start, at.len) : en.type_at(key, at.start, at.len); });
+    }
+
+    // Undo (dir -1) or Redo (+1), from a key or the context menu.
+    void step_history(QLineEdit* le, int dir) {
+        if (le->isReadOnly()) return;
+        ui::TextEntry& en = entry();
+        user_action(le, [&] { dir < 0 ? en.undo() : en.redo(); });
     }
 
     // A key pressed in the line edit. Returns whether it was taken.
     bool route_key(QLineEdit* le, QKeyEvent* ke) {
-        // Ctrl+Y redoes on every desktop, as Ctrl+Shift+Z does.
-        if (ke->key() == Qt::Key_Y && ke->modifiers() == Qt::ControlModifier) {
-            le->redo();
+        if (ke->matches(QKeySequence::Undo)) {
+            step_history(le, -1);
             return true;
         }
+        // Ctrl+Y redoes on every desktop, as Ctrl+Shift+Z does.
+        if (ke->matches(QKeySequence::Redo) || (ke->key() == Qt::Key_Y && ke->modifiers() == Qt::ControlModifier)) {
+            step_history(le, 1);
+            return true;
+        }
+        // The clipboard keys (Shift+Delete cuts, Shift+Insert pastes) are
+        // the line edit's: it copies, and its edit is judged.
+        if (ke->matches(QKeySequence::Cut) || ke->matches(QKeySequence::Copy) || ke->matches(QKeySequence::Paste))
+            return false;
         if (ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
         switch (ke->key()) {
         case Qt::Key_Return:
@@ -222,15 +243,62 @@ private:
         return true;
     }
 
+    // An input method's event. The line edit never sees it: a composition
+    // changes nothing on screen or stored until it commits, and its commit
+    // is typed over the selection that stood when it began (control layer).
+    void input_method(QLineEdit* le, QInputMethodEvent* ie) {
+        const QString commit = ie->commitString();
+        ui::TextEntry& en = entry();
+        if (!commit.isEmpty() || ie->replacementLength() > 0) {
+            // Where the input method replaces characters around the cursor,
+            // in characters.
+            const QString t = le->text();
+            const int cur = le->cursorPosition();
+            const int from = char_pos(t, cur + ie->replacementStart()) - char_pos(t, cur);
+            const int len = char_pos(t, cur + ie->replacementStart() + ie->replacementLength()) -
+                            char_pos(t, cur + ie->replacementStart());
+            user_action(le, [&] { en.commit_composition(ss(commit), from, len); });
+        }
+        if (!live()) return;
+        if (ie->preeditString().isEmpty()) {
+            en.drop_composition();
+        } else if (!en.composing()) {
+            const EditSpot at = spot_of(le);
+            en.compose(at.start, at.len);
+        }
+    }
+
+    // The line edit's context menu, its Undo and Redo stepping through the
+    // control's history; its other items are the line edit's own edits,
+    // judged as every other.
+    void context_menu(QLineEdit* le, QContextMenuEvent* ce) {
+        const QPointer<QLineEdit> guard(le);
+        const std::unique_ptr<QMenu> menu(le->createStandardContextMenu());
+        // The menu's Undo and Redo are the items that show their keys.
+        auto keys = [](QKeySequence::StandardKey k) {
+            return QLatin1Char('\t') + QKeySequence(k).toString(QKeySequence::NativeText);
+        };
+        const QString undo_keys = keys(QKeySequence::Undo), redo_keys = keys(QKeySequence::Redo);
+        for (QAction* a : menu->actions()) {
+            const int dir = a->text().endsWith(undo_keys) ? -1 : a->text().endsWith(redo_keys) ? 1 : 0;
+            if (dir == 0) continue;
+            a->setObjectName(dir < 0 ? QStringLiteral("edit-undo") : QStringLiteral("edit-redo"));
+            a->disconnect();
+            a->setEnabled(!le->isReadOnly() && (dir < 0 ? entry().can_undo() : entry().can_redo()));
+            connect(a, &QAction::triggered, this, [this, guard, dir] {
+                if (guard && live()) step_history(guard, dir);
+            });
+        }
+        menu->exec(ce->globalPos());
+    }
+
     // An edit the line edit made by itself: a paste (keys, context menu,
-    // middle button, a dropped text), a cut, an undo or redo. It replaced
-    // one stretch of the control's text by another: the selection the
-    // widget had just before (`spot_`, noted as every event reached it)
-    // when the new text fits it, otherwise the stretch where old and new
-    // text differ. The control judges it as the user's Delete over the
-    // removed stretch, or as a paste of the inserted one over it, by its
-    // typing rules; afterwards the widget shows the control's text, as an
-    // edit of its own, whatever was refused.
+    // middle button, a dropped text) or a cut. It replaced one stretch of
+    // the control's text by another: the selection the widget had just
+    // before (`spot_`, noted as every event reached it) when the new text
+    // fits it, otherwise the stretch where old and new text differ. The
+    // control judges it as the user's Delete over the removed stretch, or
+    // as a paste of the inserted one over it, by its typing rules.
     void judge_widget_edit(QLineEdit* le, const QString& edited) {
         const auto a = qs(entry_text()).toUcs4();
         const auto b = edited.toUcs4();
@@ -254,33 +322,21 @@ private:
         const QString inserted =
             QString::fromUcs4(reinterpret_cast<const char32_t*>(b.constData()) + start, inserted_len);
         const int s = static_cast<int>(start), r = static_cast<int>(removed);
-        int cursor = -1;
         ui::TextEntry& en = entry();
-        // The widget shows the control's text once the control has judged
-        // the whole edit (a paste is judged key by key): the steps between
-        // are no edits of the widget, which would end its redo.
-        holding_ = true;
-        user_action([&] {
-            if (inserted.isEmpty())
-                cursor = r > 0 ? en.cut_at(s, r) : -1;
-            else
-                cursor = en.paste_at(ss(inserted), s, r);
+        user_action(le, [&] {
+            if (inserted.isEmpty()) {
+                if (r > 0) en.cut_at(s, r);
+            } else {
+                en.paste_at(ss(inserted), s, r);
+            }
         });
-        holding_ = false;
-        if (!live()) return;
-        const bool outer = user_action_;
-        user_action_ = true;
-        show_text(le, qs(entry_text()));
-        user_action_ = outer;
-        le->setCursorPosition(utf16_pos(le->text(), cursor >= 0 ? cursor : s));
-        spot_ = spot_of(le);
+        if (live()) spot_ = spot_of(le);
     }
 
     virtual std::string entry_text() const = 0;
 
     bool user_action_ = false;  // a user's action on the control runs
     bool showing_ = false;      // the widget shows the control's text: no edit of the user's
-    bool holding_ = false;      // the control judges a widget's edit: its text shows after
     // Mouse presses on the widget since code selected its text; -1 once a
     // key or more presses came.
     int presses_since_select_ = -1;
@@ -301,6 +357,12 @@ public:
         if (any(prop, {"PasswordChar"})) {
             const auto mode = c.PasswordChar().empty() ? QLineEdit::Normal : QLineEdit::Password;
             if (w_->echoMode() != mode) w_->setEchoMode(mode);
+            // The mask is the control's own character.
+            const auto mask = qs(c.PasswordChar()).toUcs4();
+            const QString sheet =
+                mask.isEmpty() ? QString()
+                               : QStringLiteral("QLineEdit { lineedit-password-character: %1; }").arg(mask.front());
+            if (w_->styleSheet() != sheet) w_->setStyleSheet(sheet);
         }
         if (any(prop, {"Alignment"}))
             if (const Qt::Alignment a = horizontal(c.Alignment()) | Qt::AlignVCenter; w_->alignment() != a) w_->setAlignment(a);
@@ -309,8 +371,8 @@ public:
     bool eventFilter(QObject*, QEvent* e) override {
         if (!live()) return false;
         switch (e->type()) {
-        case QEvent::FocusIn:
-        case QEvent::FocusOut: forward_focus(*this, box(), w_, e); return false;
+        case QEvent::FocusOut: drop_composition(); [[fallthrough]];
+        case QEvent::FocusIn: forward_focus(*this, box(), w_, e); return false;
         default:
             if (left_click_inside(w_, e))
                 forward([this] {
@@ -436,7 +498,7 @@ public:
             if (w_->currentIndex() != c.ListIndex()) w_->setCurrentIndex(c.ListIndex());
             if (le) show_text(le, qs(c.Text()));
             // A text wider than the box shows its beginning while the user is elsewhere.
-            if (le && !le->hasFocus()) le->setCursorPosition(0);
+            if (le && !le->hasFocus()) show_beginning(le);
         }
         if (any(prop, {"Locked"}))
             if (QLineEdit* le = w_->lineEdit(); le && le->isReadOnly() != c.Locked()) le->setReadOnly(c.Locked());
@@ -447,8 +509,8 @@ public:
         if (!live()) return false;
         QLineEdit* le = w_->lineEdit();
         switch (e->type()) {
-        case QEvent::FocusIn:
-        case QEvent::FocusOut: forward_focus(*this, combo(), w_, e); return false;
+        case QEvent::FocusOut: drop_composition(); [[fallthrough]];
+        case QEvent::FocusIn: forward_focus(*this, combo(), w_, e); return false;
         case QEvent::Wheel: return pass_wheel_on(e);
         default: break;
         }

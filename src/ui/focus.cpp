@@ -7,6 +7,7 @@ void Focusable::SetFocus() {
     if (f.focus_ == this || !usable() || f.Focus_held()) return;
     if (Focusable* old = f.focus_) {
         f.focus_ = nullptr;
+        old->focus_leaving();
         old->changed("Focus");
         fire(old->LostFocus);
         if (f.focus_ || !usable()) return;  // the handler moved it, or this control went
@@ -20,6 +21,7 @@ void Focusable::blur() {
     Form& f = owner();
     if (f.focus_ != this) return;
     f.focus_ = nullptr;
+    focus_leaving();
     changed("Focus");
     fire(LostFocus);
 }

@@ -36,6 +36,10 @@ public:
     std::function<bool(int dir)> on_arrow;
 
     Event GotFocus, LostFocus;
+
+protected:
+    // The focus is leaving the control, before LostFocus.
+    virtual void focus_leaving() {}
 };
 
 }  // namespace ui

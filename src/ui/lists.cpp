@@ -138,6 +138,11 @@ int ComboBox::paste_at(const std::string& chars, int start, int len) {
     return utf8_length(p.Text);
 }
 
+void ComboBox::entry_restore(const std::string& text) {
+    if (const int i = find(text); i >= 0 && i != index_) pick(i);
+    else setText(text);
+}
+
 bool ComboBox::entry_may_remove(const std::vector<std::string>& removed) {
     // Asked of the key filter at the list's end, where the characters would
     // be typed back; the filter judges characters, not places.

@@ -40,6 +40,7 @@ protected:
     bool entry_editable() const override { return !p.Locked; }
     int entry_max_length() const override { return p.MaxLength; }
     void entry_changed(const char* prop) override { changed(prop); }
+    void focus_leaving() override { drop_composition(); }
     P p;
 };
 
@@ -127,6 +128,10 @@ protected:
     void entry_set_text(const std::string& v) override { setText(v); }
     bool entry_editable() const override { return !p.Locked && p.Style == 0; }
     void entry_changed(const char* prop) override { changed(prop); }
+    // Undo or Redo: an item's text comes back as a pick of it, as a paste
+    // of it would.
+    void entry_restore(const std::string& text) override;
+    void focus_leaving() override { drop_composition(); }
     P p;
 };
 

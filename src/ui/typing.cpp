@@ -7,6 +7,89 @@
 
 namespace ui {
 
+namespace {
+
+// The most undo steps a box keeps; the oldest go first.
+constexpr size_t kUndoSteps = 100;
+
+bool control_char(int key) { return key < 0x20 || key == 0x7F; }
+
+// Byte offset of character position `chars` in s (its end past the last).
+size_t byte_at(const std::string& s, int chars) {
+    size_t i = 0;
+    for (int n = 0; n < chars && i < s.size(); ++n) {
+        ++i;
+        while (i < s.size() && (static_cast<unsigned char>(s[i]) & 0xC0) == 0x80) ++i;
+    }
+    return i;
+}
+
+// s without its last character.
+std::string without_last(const std::string& s) {
+    size_t i = s.size();
+    while (i > 0 && (static_cast<unsigned char>(s[i - 1]) & 0xC0) == 0x80) --i;
+    return s.substr(0, i > 0 ? i - 1 : 0);
+}
+
+std::vector<int> codes_of(const std::string& chars, bool skip_control) {
+    std::vector<int> keys;
+    for (const std::string& ch : utf8_chars(chars))
+        if (const int key = utf8_code(ch); !skip_control || !control_char(key)) keys.push_back(key);
+    return keys;
+}
+
+}  // namespace
+
+TextEntry::UserEdit::UserEdit(TextEntry& e) : e_(e), serial_(e.history_serial_) {
+    if (e_.edit_depth_++ > 0) return;
+    e_.edit_kind_ = EditKind::Other;
+    if (e_.history_.empty()) {
+        e_.history_.push_back(e_.state());
+        e_.at_ = 0;
+        e_.last_kind_ = EditKind::Other;
+    }
+}
+
+TextEntry::UserEdit::~UserEdit() {
+    if (--e_.edit_depth_ > 0) return;
+    if (e_.history_serial_ != serial_) {
+        // The program gave the box a new text or selection meanwhile (the
+        // editor moved on to another cell): a new history from there.
+        e_.history_.clear();
+        return;
+    }
+    if (e_.history_.empty()) return;
+    const std::string& now = e_.entry_text();
+    if (now == e_.history_[e_.at_].text) return;  // nothing changed
+    if (restoring < e_.history_.size() && e_.history_[restoring].text == now) {
+        // The step brought its text back: the history moves there.
+        e_.at_ = restoring;
+        e_.clamp_selection(e_.history_[restoring].sel_start, e_.history_[restoring].sel_len);
+        e_.last_kind_ = EditKind::Other;
+        return;
+    }
+    const State& last = e_.history_[e_.at_];
+    const bool run_goes_on = e_.edit_kind_ != EditKind::Other && e_.edit_kind_ == e_.last_kind_ && e_.at_ > 0 &&
+                             e_.at_ + 1 == e_.history_.size() && e_.edit_len_ == 0 && last.sel_len == 0 &&
+                             e_.edit_start_ == last.sel_start;
+    e_.last_kind_ = e_.edit_kind_;
+    if (run_goes_on) {
+        e_.history_[e_.at_] = e_.state();
+        return;
+    }
+    e_.history_.resize(e_.at_ + 1);
+    e_.history_.push_back(e_.state());
+    if (e_.history_.size() > kUndoSteps + 1) e_.history_.erase(e_.history_.begin());
+    e_.at_ = e_.history_.size() - 1;
+}
+
+void TextEntry::note_edit(EditKind kind, int start, int len) {
+    if (edit_depth_ != 1) return;  // part of a larger edit
+    edit_kind_ = kind;
+    edit_start_ = start;
+    edit_len_ = len;
+}
+
 void TextEntry::type(const std::string& chars) {
     entry_control().focus();
     for (const std::string& ch : utf8_chars(chars)) {
@@ -16,6 +99,7 @@ void TextEntry::type(const std::string& chars) {
 }
 
 void TextEntry::enter(const std::string& text) {
+    UserEdit edit(*this);
     Focusable& c = entry_control();
     c.focus();
     if (c.usable() && entry_editable()) entry_set_text("");
@@ -23,44 +107,84 @@ void TextEntry::enter(const std::string& text) {
 }
 
 int TextEntry::type_at(int key, int start, int len) {
+    UserEdit edit(*this);
     Focusable& c = entry_control();
     c.focus();
     if (!c.usable()) return -1;
     if (key == 13 && press_enter(c.owner())) return -1;
     if (key == 27 && press_escape(c.owner())) return -1;
-    if (KeyPress) {
-        pending_start_ = start;
-        pending_len_ = len;
-        KeyPress(key);
-        pending_start_ = -1;
+    note_edit(key == 8 ? EditKind::Erased : EditKind::Typed, start, len);
+    return judge_keys({key}, start, len);
+}
+
+int TextEntry::judge_keys(const std::vector<int>& keys, int start, int len) {
+    Focusable& c = entry_control();
+    Pending p;
+    int cursor = 0, outside = 0;  // characters before the key's place; outside the selection
+    {
+        const std::string& text = entry_text();
+        const int size = utf8_length(text);
+        cursor = std::clamp(start, 0, size);
+        len = std::clamp(len, 0, size - cursor);
+        const size_t a = byte_at(text, cursor), b = a + byte_at(text.substr(a), len);
+        p.head = text.substr(0, a);
+        p.sel = text.substr(a, b - a);
+        p.tail = text.substr(b);
+        outside = size - len;
     }
-    if (key == 0 || !c.usable() || !entry_editable()) return -1;
-    // The handler may have changed the text: edit what is there now.
-    std::vector<std::string> cs = utf8_chars(entry_text());
-    const int size = static_cast<int>(cs.size());
-    start = std::clamp(start, 0, size);
-    len = std::clamp(len, 0, size - start);
-    if (key == 8) {
-        if (len == 0) {
-            if (start == 0) return -1;
-            --start;
-            len = 1;
+    unsigned serial = text_serial_;
+    const int max = entry_max_length();
+    bool taken = false;
+    for (int key : keys) {
+        if (KeyPress) {
+            pending_ = &p;
+            KeyPress(key);
+            pending_ = nullptr;
+            if (text_serial_ != serial) {
+                // The handler set the box's text itself: the keys go on in
+                // that text, at the same place.
+                serial = text_serial_;
+                const std::string& text = entry_text();
+                const int size = utf8_length(text);
+                cursor = std::min(cursor, size);
+                const int sel = taken ? 0 : std::min(len, size - cursor);
+                const size_t a = byte_at(text, cursor), b = a + byte_at(text.substr(a), sel);
+                p = {text.substr(0, a), text.substr(a, b - a), text.substr(b)};
+                outside = size - sel;
+                taken = false;
+            }
         }
-        cs.erase(cs.begin() + start, cs.begin() + start + len);
-    } else {
-        if (key < 0x20 || key == 0x7F) return -1;  // a control character adds nothing
-        cs.erase(cs.begin() + start, cs.begin() + start + len);
-        const int max = entry_max_length();
-        if (max > 0 && static_cast<int>(cs.size()) >= max) return -1;
-        cs.insert(cs.begin() + start, utf8_encode(key));
-        ++start;
+        if (!c.usable() || !entry_editable()) break;
+        if (key == 0) continue;  // refused
+        if (key == 8) {
+            if (!p.sel.empty()) {
+                p.sel.clear();
+            } else {
+                if (p.head.empty()) continue;
+                p.head = without_last(p.head);
+                --cursor;
+                --outside;
+            }
+            taken = true;
+            continue;
+        }
+        if (control_char(key)) continue;  // a control character adds nothing
+        if (max > 0 && outside >= max) continue;
+        p.sel.clear();
+        p.head += utf8_encode(key);
+        ++cursor;
+        ++outside;
+        taken = true;
     }
-    entry_set_text(join(cs));
-    clamp_selection(start, 0);
-    return start;
+    if (!taken) return -1;
+    entry_set_text(p.head + p.sel + p.tail);
+    clamp_selection(cursor, 0);
+    return sel_start_;
 }
 
 int TextEntry::delete_at(int start, int len) {
+    UserEdit edit(*this);
+    note_edit(EditKind::Erased, start, len);
     Focusable& c = entry_control();
     c.focus();
     if (!c.usable() || !entry_editable()) return -1;
@@ -90,32 +214,82 @@ int TextEntry::delete_at(int start, int len) {
     return start;
 }
 
+int TextEntry::cut_at(int start, int len) {
+    UserEdit edit(*this);  // an edit of its own, no Delete key
+    return len > 0 ? delete_at(start, len) : -1;
+}
+
 int TextEntry::paste_at(const std::string& chars, int start, int len) {
-    int cursor = -1;
-    for (const std::string& ch : utf8_chars(chars)) {
-        const int key = utf8_code(ch);
-        if (key < 0x20 || key == 0x7F) continue;  // a line end or tab types nothing
-        const int at = type_at(key, start, len);
-        if (!entry_control().usable()) break;
-        if (at < 0) continue;  // refused, as the typed key would be
-        cursor = start = at;
-        len = 0;
+    UserEdit edit(*this);
+    Focusable& c = entry_control();
+    c.focus();
+    if (!c.usable()) return -1;
+    // A line end or tab types nothing.
+    return judge_keys(codes_of(chars, true), start, len);
+}
+
+bool TextEntry::can_undo() const { return !history_.empty() && at_ > 0; }
+bool TextEntry::can_redo() const { return !history_.empty() && at_ + 1 < history_.size(); }
+
+int TextEntry::step_history(int dir) {
+    if (dir < 0 ? !can_undo() : !can_redo()) return -1;
+    const std::string before = entry_text();
+    {
+        UserEdit edit(*this);
+        Focusable& c = entry_control();
+        c.focus();
+        if (!c.usable() || !entry_editable() || history_.empty()) return -1;
+        edit.restoring = dir < 0 ? at_ - 1 : at_ + 1;
+        entry_restore(history_[edit.restoring].text);
     }
-    return cursor;
+    return entry_text() == before ? -1 : sel_start_;
+}
+
+void TextEntry::compose(int start, int len) {
+    if (composing_) return;
+    composing_ = true;
+    compose_start_ = start;
+    compose_len_ = len;
+}
+
+int TextEntry::commit_composition(const std::string& chars, int from, int len) {
+    int start = sel_start_, sel = sel_len_;
+    if (composing_) start = compose_start_, sel = compose_len_;
+    composing_ = false;
+    if (sel == 0 && (from != 0 || len != 0)) {
+        // The input method replaces characters around the cursor.
+        const int a = std::max(0, start + from);
+        sel = std::max(0, start + from + len - a);
+        start = a;
+    }
+    if (chars.empty()) return sel > 0 ? delete_at(start, sel) : -1;
+    UserEdit edit(*this);
+    Focusable& c = entry_control();
+    c.focus();
+    if (!c.usable()) return -1;
+    return judge_keys(codes_of(chars, true), start, sel);
 }
 
 bool TextEntry::key_would_pass(int key, int start, int len) {
     if (!KeyPress) return true;
-    pending_start_ = start;
-    pending_len_ = len;
+    const std::string& text = entry_text();
+    const int size = utf8_length(text);
+    start = std::clamp(start, 0, size);
+    len = std::clamp(len, 0, size - start);
+    const size_t a = byte_at(text, start), b = a + byte_at(text.substr(a), len);
+    const Pending p{text.substr(0, a), text.substr(a, b - a), text.substr(b)};
+    pending_ = &p;
     KeyPress(key);
-    pending_start_ = -1;
+    pending_ = nullptr;
     return key != 0;
 }
 
 void TextEntry::text_set_by_code() {
     sel_start_ = utf8_length(entry_text());
     sel_len_ = 0;
+    ++text_serial_;
+    composing_ = false;
+    if (edit_depth_ == 0) history_.clear();
 }
 
 void TextEntry::clamp_selection(int start, int len) {
@@ -126,23 +300,18 @@ void TextEntry::clamp_selection(int start, int len) {
 
 void TextEntry::Select(int start, int len) {
     clamp_selection(start, len);
+    composing_ = false;
+    if (edit_depth_ == 0) history_.clear();
+    else ++history_serial_;
     entry_changed("Sel");
 }
 
 std::string TextEntry::Text_if_typed(int key) const {
-    std::vector<std::string> cs = utf8_chars(entry_text());
-    if (pending_start_ < 0) return join(cs);
-    const int size = static_cast<int>(cs.size());
-    int start = std::clamp(pending_start_, 0, size);
-    int len = std::clamp(pending_len_, 0, size - start);
-    if (key == 8) {
-        if (len == 0 && start > 0) --start, len = 1;
-        cs.erase(cs.begin() + start, cs.begin() + start + len);
-    } else if (key >= 0x20 && key != 0x7F) {
-        cs.erase(cs.begin() + start, cs.begin() + start + len);
-        cs.insert(cs.begin() + start, utf8_encode(key));
-    }
-    return join(cs);
+    if (!pending_) return entry_text();
+    const Pending& p = *pending_;
+    if (key == 8) return (p.sel.empty() ? without_last(p.head) : p.head) + p.tail;
+    if (control_char(key)) return p.head + p.sel + p.tail;
+    return p.head + utf8_encode(key) + p.tail;
 }
 
 }  // namespace ui

@@ -2,10 +2,15 @@
 // them, so the front end's focus, wheel and key handling are what is tested.
 #pragma once
 
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QRect>
+#include <QTimer>
 #include <QWheelEvent>
 #include <QWidget>
 
@@ -51,6 +56,35 @@ inline void key(QWidget* w, int k, Qt::KeyboardModifiers mods = Qt::NoModifier) 
 inline void wheel(QWidget* w, QPoint at, int notches) {
     QWheelEvent ev(QPointF(at), w->mapToGlobal(QPointF(at)), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
                    Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w, &ev);
+    settle();
+}
+
+// An input method's event in w: a composition shown as `preedit` (empty:
+// none), committing `commit` (empty: nothing), then the front end settles.
+inline void input_method(QWidget* w, const QString& preedit, const QString& commit = QString()) {
+    QInputMethodEvent ev(preedit, {});
+    if (!commit.isEmpty()) ev.setCommitString(commit);
+    QApplication::sendEvent(w, &ev);
+    settle();
+}
+
+// The item named `name` ("edit-undo", "edit-redo", "edit-paste" ...) of
+// w's context menu chosen, as a user opening the menu by keyboard and
+// clicking it would; then the front end settles.
+inline void context_menu_item(QWidget* w, const QString& name) {
+    QTimer::singleShot(0, [name] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            auto* menu = qobject_cast<QMenu*>(top);
+            if (!menu || !menu->isVisible()) continue;
+            QAction* chosen = nullptr;
+            for (QAction* a : menu->actions())
+                if (a->objectName() == name && a->isEnabled()) chosen = a;
+            menu->close();
+            if (chosen) chosen->trigger();
+        }
+    });
+    QContextMenuEvent ev(QContextMenuEvent::Keyboard, w->rect().center(), w->mapToGlobal(w->rect().center()));
     QApplication::sendEvent(w, &ev);
     settle();
 }

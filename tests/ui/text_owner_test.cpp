@@ -1,0 +1,220 @@
+// The control owns the text: undo and redo step through its own history of
+// the user's edits, an input method's composition changes nothing until it
+// commits, and a paste is one edit. Each rule over a table of box kinds: a
+// code box (a key filter), a password box, a list's text part.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/controls.h"
+#include "ui/password_box.h"
+#include "ui/sim.h"
+#include "ui/text.h"
+
+namespace {
+
+struct BoxesForm : ui::Form {
+    explicit BoxesForm(ui::Runtime& rt) : ui::Form(rt, "BoxesForm") {}
+    ui::TextBox Text_Code{*this, "Text_Code"};
+    ui::TextBox Text_PassWord{*this, "Text_PassWord"};
+    ui::ComboBox Combo_Tone{*this, "Combo_Tone"};
+    ui::TextBox Text_Other{*this, "Text_Other"};
+};
+
+// One box kind: its control, what it starts with, what a user types there
+// and a character its rules refuse.
+struct Kind {
+    const char* name;
+    ui::TextEntry& entry;
+    ui::Focusable& control;
+    std::function<std::string()> text;
+    const char* start;
+    const char* typed;
+    const char* refused;
+};
+
+struct TextOwner : ::testing::Test {
+    ui::SimRuntime rt;
+    BoxesForm f{rt};
+    std::vector<std::string> changes;  // the texts Change reported, per box name
+    int clicks = 0;
+    void SetUp() override {
+        f.Load();
+        // A DTMF-like code box: 0-9, A-D, at most eight characters.
+        f.Text_Code.KeyPress = [this](int& k) {
+            const bool ok = (k >= '0' && k <= '9') || (k >= 'A' && k <= 'D') || k == 8;
+            if (!ok || ui::utf8_length(f.Text_Code.Text_if_typed(k)) > 8) k = 0;
+        };
+        f.Text_Code.Change = [this] { changes.push_back("code:" + f.Text_Code.Text()); };
+        f.Text_PassWord.Change = [this] { changes.push_back("pw:" + f.Text_PassWord.Text()); };
+        ui::Use_password_filter(f.Text_PassWord);
+        // A tone list: typed CTCSS digits or a picked item.
+        for (const char* item : {"67.0", "71.9", "D023N"}) f.Combo_Tone.AddItem(item);
+        f.Combo_Tone.KeyPress = [](int& k) {
+            if (!((k >= '0' && k <= '9') || k == '.' || k == 8)) k = 0;
+        };
+        f.Combo_Tone.Change = [this] { changes.push_back("tone:" + f.Combo_Tone.Text()); };
+        f.Combo_Tone.Click = [this] { ++clicks; };
+    }
+    std::vector<Kind> kinds() {
+        return {
+            {"code box", f.Text_Code, f.Text_Code, [this] { return f.Text_Code.Text(); }, "1234", "AB", "?"},
+            {"password box", f.Text_PassWord, f.Text_PassWord, [this] { return f.Text_PassWord.Text(); }, "580317",
+             "AB", "\xe4\xb8\xad"},
+            {"list text", f.Combo_Tone, f.Combo_Tone, [this] { return f.Combo_Tone.Text(); }, "88.5", "67", "x"},
+        };
+    }
+    void set(const Kind& k) {
+        if (&k.entry == &f.Combo_Tone) f.Combo_Tone.setText(k.start);
+        else static_cast<ui::TextBox&>(k.control).setText(k.start);
+    }
+};
+
+// Undo and Redo are the user's edits of the box's own history: a run of
+// typed keys is one step (a cursor moved or a Backspace begins another);
+// the box and its Change agree at every step; Redo brings the undone edit
+// back; a new edit ends the redo; the history starts anew when the program
+// sets the text or the selection.
+TEST_F(TextOwner, UndoAndRedoStepThroughTheUsersEdits) {
+    for (const Kind& k : kinds()) {
+        SCOPED_TRACE(k.name);
+        set(k);
+        k.entry.SelectAll();
+        EXPECT_FALSE(k.entry.can_undo());
+        k.entry.type(k.typed);
+        ASSERT_EQ(k.text(), k.typed);
+        k.entry.type("\b");
+        k.entry.user_selects(0, 0);
+        k.entry.type("1");
+        const std::string typed(k.typed);
+        const std::string one_gone = typed.substr(0, typed.size() - 1);
+        ASSERT_EQ(k.text(), "1" + one_gone);
+        changes.clear();
+        EXPECT_GE(k.entry.undo(), 0);
+        EXPECT_EQ(k.text(), one_gone);
+        EXPECT_GE(k.entry.undo(), 0);
+        EXPECT_EQ(k.text(), typed);
+        EXPECT_GE(k.entry.undo(), 0);
+        EXPECT_EQ(k.text(), k.start);
+        EXPECT_EQ(k.entry.SelLength(), ui::utf8_length(k.start));  // selected, as it was
+        EXPECT_EQ(k.entry.undo(), -1);                             // nothing before
+        EXPECT_EQ(changes.size(), 3u);                             // each step an edit
+        k.entry.type("9");
+        EXPECT_EQ(k.text(), "9");  // typed over the selection it brought back
+        EXPECT_FALSE(k.entry.can_redo());
+        EXPECT_GE(k.entry.undo(), 0);
+        EXPECT_EQ(k.text(), k.start);
+        EXPECT_GE(k.entry.redo(), 0);
+        EXPECT_EQ(k.text(), "9");
+        EXPECT_EQ(changes.back().substr(changes.back().find(':') + 1), "9");
+        // The program's text starts a new history.
+        set(k);
+        EXPECT_FALSE(k.entry.can_undo());
+        k.entry.type("2");
+        k.entry.Select(0, 0);
+        EXPECT_FALSE(k.entry.can_undo());
+    }
+}
+
+// The box's own history brings back texts its filter would not let be
+// typed (a blank frame), and a list's item text as a pick of the item.
+TEST_F(TextOwner, UndoBringsBackWhatTheBoxHeld) {
+    f.Text_Code.setText("     ");
+    f.Text_Code.SelectAll();
+    f.Text_Code.type("12");
+    ASSERT_EQ(f.Text_Code.Text(), "12");
+    f.Text_Code.undo();
+    EXPECT_EQ(f.Text_Code.Text(), "     ");
+    EXPECT_EQ(changes.back(), "code:     ");
+
+    f.Combo_Tone.setListIndex(1);
+    clicks = 0;
+    f.Combo_Tone.SelectAll();
+    f.Combo_Tone.type("6");
+    EXPECT_EQ(f.Combo_Tone.ListIndex(), -1);
+    f.Combo_Tone.undo();
+    EXPECT_EQ(f.Combo_Tone.Text(), "71.9");
+    EXPECT_EQ(f.Combo_Tone.ListIndex(), 1);
+    EXPECT_EQ(clicks, 1);
+    f.Combo_Tone.redo();
+    EXPECT_EQ(f.Combo_Tone.Text(), "6");
+    // A locked box has nothing to step.
+    f.Text_Code.setLocked(true);
+    f.Text_Code.type("3");
+    EXPECT_EQ(f.Text_Code.undo(), -1);
+}
+
+// A composition begun over the selected value changes nothing until it
+// commits; cancelled, or committing what the box refuses, the text, the
+// selection and the image are as they were; a commit the box takes is
+// typed over the selection that stood when it began; the focus leaving
+// drops it.
+TEST_F(TextOwner, ACompositionChangesNothingUntilItCommits) {
+    struct Step {
+        const char* name;
+        std::function<void(ui::TextEntry&, const Kind&)> act;
+        bool typed;  // the text is then what typing `typed` over the selection makes
+    };
+    const Step steps[] = {
+        {"cancelled", [](ui::TextEntry& e, const Kind&) { e.drop_composition(); }, false},
+        {"refused commit", [](ui::TextEntry& e, const Kind& k) { e.commit_composition(k.refused); }, false},
+        {"full-width mark", [](ui::TextEntry& e, const Kind&) { e.commit_composition("\xef\xbc\x9f"); }, false},
+        {"focus left", [this](ui::TextEntry&, const Kind&) { f.Text_Other.SetFocus(); }, false},
+        {"commit", [](ui::TextEntry& e, const Kind& k) { e.commit_composition(k.typed); }, true},
+    };
+    for (const Kind& k : kinds()) {
+        for (const Step& s : steps) {
+            SCOPED_TRACE(std::string(k.name) + ", " + s.name);
+            set(k);
+            k.control.SetFocus();
+            k.entry.SelectAll();
+            changes.clear();
+            k.entry.compose(0, ui::utf8_length(k.start));
+            EXPECT_TRUE(k.entry.composing());
+            EXPECT_EQ(k.text(), k.start);
+            EXPECT_TRUE(changes.empty());
+            s.act(k.entry, k);
+            EXPECT_FALSE(k.entry.composing());
+            EXPECT_EQ(k.text(), s.typed ? k.typed : k.start);
+            EXPECT_EQ(changes.size(), s.typed ? 1u : 0u);
+            if (!s.typed && k.control.focused()) {
+                EXPECT_EQ(k.entry.SelStart(), 0);
+                EXPECT_EQ(k.entry.SelLength(), ui::utf8_length(k.start));
+            }
+        }
+    }
+    // An input method replacing the character before the cursor.
+    f.Text_Code.setText("12A");
+    f.Text_Code.SetFocus();
+    EXPECT_EQ(f.Text_Code.commit_composition("B", -1, 1), 3);
+    EXPECT_EQ(f.Text_Code.Text(), "12B");
+}
+
+// A paste is one edit: its keys judged one by one on the text they make,
+// the text set once (one Change), one undo step; a long paste into a box
+// without a limit is taken whole.
+TEST_F(TextOwner, APasteIsOneEdit) {
+    f.Text_Code.setText("1234");
+    f.Text_Code.Select(1, 2);
+    changes.clear();
+    std::vector<std::string> judged;
+    auto filter = std::move(f.Text_Code.KeyPress);
+    f.Text_Code.KeyPress = [&](int& k) {
+        judged.push_back(f.Text_Code.Text_if_typed(k));
+        filter(k);
+    };
+    EXPECT_EQ(f.Text_Code.paste_at("5x6\n7", 1, 2), 4);
+    EXPECT_EQ(f.Text_Code.Text(), "15674");
+    EXPECT_EQ(judged, (std::vector<std::string>{"154", "15x4", "1564", "15674"}));
+    EXPECT_EQ(changes, std::vector<std::string>{"code:15674"});
+    f.Text_Code.undo();
+    EXPECT_EQ(f.Text_Code.Text(), "1234");
+
+    const std::string longest(32767, '7');
+    f.Text_Other.paste_at(longest, 0, 0);
+    EXPECT_EQ(f.Text_Other.Text(), longest);
+}
+
+}  // namespace
