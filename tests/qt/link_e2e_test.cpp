@@ -19,6 +19,9 @@
 #include "qt/host.h"
 #include "qt_test_app.h"
 #include "radio-sim/radio_sim.h"
+#include "support/test_texts.h"
+
+using namespace bxtest::texts;
 
 TEST(LinkEndToEnd, ReadThenWriteOverAPseudoTerminal) {
     bxtest::qt_app();
@@ -169,12 +172,10 @@ TEST(LinkEndToEnd, ChannelWriteSendsTheImageItBeganWith) {
         << "the write does not get going";
     ch.Command_def.click();
     ch.Command_Clear.click();
-    EXPECT_EQ(run.messages, (std::vector<std::string>{"Read-write operating with transceiver .",
-                                                      "Read-write operating with transceiver ."}));
+    EXPECT_EQ(run.messages, (std::vector<std::string>{kBusy, kBusy}));
     EXPECT_EQ(app.Mem_image, began);
     ASSERT_TRUE(linkrun::Until_reported(ch.Link));
-    ASSERT_EQ(run.messages.size(), 3u);
-    EXPECT_NE(run.messages.back(), "Read-write operating with transceiver .");
+    EXPECT_EQ(run.messages, (std::vector<std::string>{kBusy, kBusy, kWriteDone}));
 
     EXPECT_EQ(run.sim.Stop(), 0);
     std::vector<uint8_t> mem = radiosim::Read_dump(dump.path);

@@ -8,16 +8,14 @@
 #include "editors/signalling/frm_dtmf.h"
 #include "model/datafile.h"
 #include "support/tempdir.h"
+#include "support/test_texts.h"
+
+using namespace bxtest::texts;
 
 using namespace linktest;
 
 namespace {
 
-const char* const kBusy = "Read-write operating with transceiver .";
-const char* const kNoClose = "Read-write operating，don't close the window. ,";
-const char* const kReadDone = "Complete reading data from the transceiver.";
-const char* const kWriteDone = "Complete Written the data to transceiver.";
-const char* const kLoaded = "Succeed fold the parameter from file.";
 
 int addr_of(const Frame& f) { return f.bytes[1] * 256 + f.bytes[2]; }
 
@@ -338,7 +336,7 @@ TEST(ExchangeGuard, ASecondExchangeIsRefusedAndTheFirstKeepsItsBaseAddress) {
     other.Load();
     p.rt.recorder.clear();
     ASSERT_FALSE(other.Link.Read_button());
-    EXPECT_EQ(p.texts(), std::vector<std::string>{"Read-write operating with transceiver ."});
+    EXPECT_EQ(p.texts(), std::vector<std::string>{kBusy});
     ASSERT_TRUE(p.run_until_idle(fm.Link));
     std::vector<Frame> writes = p.frames(Frame::Write);
     ASSERT_EQ(writes.size(), 16u);
