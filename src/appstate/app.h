@@ -207,9 +207,8 @@ public:
     void Image_replaced();
 
     // ---- replaced data ----
-    // Counts the times the data the editors edit was replaced wholesale: a
-    // full read or a data-file load (Image_replaced), an editor's own read,
-    // an alignment file load. A commit that shows a message compares the
+    // Counts the times the whole image was replaced: a full read or a
+    // data-file load (Image_replaced). A commit that shows a message compares the
     // count before and after the box and stores nothing when it changed:
     // what it would store was judged on data that is gone.
     uint64_t Data_generation() const { return data_generation_; }
