@@ -86,7 +86,7 @@ bool Form_setup::Use_port(int port) {
     return true;
 }
 
-void Form_setup::Command1_Click() { App::Unload(*this); }
+void Form_setup::Command1_Click() { App::Try_unload(*this); }
 
 // Cancel means no change: the port of before comes back (its port message
 // shows if it no longer opens), or the scan that was looking for one.

@@ -216,3 +216,22 @@ TEST(LinkEndToEnd, CloseInThePauseWaitsForTheFailureReport) {
     EXPECT_TRUE(w.Loaded());
     EXPECT_EQ(run.sim.Stop(), 0);
 }
+
+// A radio that sends a few bytes behind every reply, at the line's pace: the
+// port is emptied before every frame, the bytes the port layer holds
+// included, so no byte of one reply stands in front of the next. The read
+// and the write run through without a retry.
+TEST(LinkEndToEnd, BytesTrailingEveryReplyNeverShiftTheNext) {
+    bxtest::qt_app();
+    linkrun::Run run;
+    ASSERT_TRUE(run.Start({"--pattern", "--extra", "3", "--pace"})) << run.error;
+    auto& app = *run.app;
+    app.Window(bx::EditorId::frm_option)->Unload();
+    ASSERT_GE(run.Read(""), 0) << run.error;
+    EXPECT_EQ(app.Form_Comm_Read->Link.st.Retries, bx::link_rows::Form_Comm_Read.read_retries);  // no retry
+    EXPECT_EQ(app.Form_Comm_Read->Label_tr_count.Caption(), "Read Data is Ok ！");
+    run.Clear_channel_frequencies();
+    ASSERT_GE(run.Write(""), 0) << run.error;
+    EXPECT_EQ(app.Form_Comm_Write->Label_tr_count.Caption(), "Data Writed ！");
+    EXPECT_EQ(run.sim.Stop(), 0);
+}

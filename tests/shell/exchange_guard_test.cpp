@@ -321,6 +321,44 @@ TEST(ExchangeGuard, PortDialogOkWaitsForTheExchange) {
     }
 }
 
+// The port dialog's Cancel after a failed Confirm puts back the port of
+// before, and with it the identification: not while an exchange runs on
+// the port the Confirm left (it would re-aim it), but once it has ended.
+TEST(ExchangeGuard, PortDialogCancelWaitsForTheExchange) {
+    GuardProgram p;
+    p.main().proc_setup.click();
+    bx::Form_setup& dlg = *p.app.Form_setup;
+    dlg.Option11.click();
+    dlg.Command_ok.click();  // nothing on COM11
+    EXPECT_EQ(p.texts(), std::vector<std::string>{kPortErrorB});
+    ASSERT_TRUE(dlg.Loaded());
+    // The radio of COM10 turns up on COM11; the FM editor reads from it.
+    p.rt.ports.add_port(11, p.radio10.Port());
+    bx::App::Open(p.fm());
+    bx::frm_FM& fm = p.fm();
+    fm.Command_read.click();
+    p.run_to(fm.Link, 3);
+    const int identifications = p.radio.radio.Count(Frame::Program);
+    p.rt.recorder.clear();
+    dlg.Command1.click();
+    EXPECT_EQ(p.texts(), std::vector<std::string>{kBusy});
+    EXPECT_TRUE(dlg.Loaded());
+    EXPECT_EQ(p.app.Comm_port, 11);
+    ASSERT_TRUE(p.run_until_idle(fm.Link));
+    EXPECT_EQ(p.texts(), (std::vector<std::string>{kBusy, "Complete reading the data from transceiver."}));
+    EXPECT_EQ(p.radio.radio.Count(Frame::Program), identifications);
+
+    // Once it has ended the port of before comes back, identified.
+    p.rt.recorder.clear();
+    dlg.Command1.click();
+    EXPECT_FALSE(dlg.Loaded());
+    EXPECT_EQ(p.app.Comm_port, 3);
+    p.rt.sim.run_for(1500);
+    EXPECT_EQ(p.radio.radio.Count(Frame::Program), identifications + 1);
+    EXPECT_EQ(p.main().StatusBar1.Panels(2).Text, "BX5610");
+    EXPECT_TRUE(p.texts().empty());
+}
+
 // A second exchange is refused while one runs, also on another port (here
 // another window's read of DTMF from the radio on COM10, while the FM write
 // runs on COM3); the running one builds every frame from the base address
