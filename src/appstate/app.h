@@ -44,8 +44,10 @@ class Form_Comm_Read;
 class Form_Comm_Write;
 class Form_setup;
 
-// What a window's exchange is doing now, as its probe reports it.
-enum class ExchangeRun { None, Reading, Writing };
+// What a window's exchange is doing now, as its probe reports it: the
+// identification of the radio (which reads and writes none of its memory),
+// a read or a write.
+enum class ExchangeRun { None, Identifying, Reading, Writing };
 
 class App {
     // Declared first, so it outlives every window (and the exchange machine
@@ -180,14 +182,18 @@ public:
     double Band_A_low = 0, Band_A_high = 0, Band_B_low = 0, Band_B_high = 0;
 
     // ---- running exchanges ----
-    // The exchange machine of every window (the identification's aside)
+    // The exchange machine of every window, the identification's included,
     // puts in a probe telling whether its exchange runs and which way, and
     // takes it out when it goes; Add_exchange returns the id that removes it.
     int Add_exchange(std::function<ExchangeRun()> runs);
     void Remove_exchange(int id);
-    // Whether any of them runs: the one place that knows it. Commands that
-    // would change the image an exchange fills, re-aim it, or start a second
-    // exchange refuse while it does.
+    // Whether any of them runs, the identification included: the
+    // one-exchange rule, which the start of every exchange asks
+    // (LinkMachine::May_start).
+    bool Radio_busy() const;
+    // Whether a read or write of the radio's memory runs (the
+    // identification aside): commands that would change the image an
+    // exchange fills or re-aim it refuse while one does.
     bool Exchange_runs() const;
     // Whether a write runs: the commands that rewrite an area wholesale
     // (the editors' Default and Clear) refuse while one does.

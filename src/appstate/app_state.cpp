@@ -132,9 +132,16 @@ int App::Add_exchange(std::function<ExchangeRun()> runs) { return Add_entry(exch
 
 void App::Remove_exchange(int id) { Remove_entry(exchanges_, id); }
 
-bool App::Exchange_runs() const {
+bool App::Radio_busy() const {
     return std::any_of(exchanges_.begin(), exchanges_.end(),
                        [](const auto& e) { return e.second() != ExchangeRun::None; });
+}
+
+bool App::Exchange_runs() const {
+    return std::any_of(exchanges_.begin(), exchanges_.end(), [](const auto& e) {
+        const ExchangeRun r = e.second();
+        return r == ExchangeRun::Reading || r == ExchangeRun::Writing;
+    });
 }
 
 bool App::Write_runs() const {

@@ -18,15 +18,21 @@ namespace bx {
 
 class MainWindow {
 public:
-    // Called once by the main window: its form, its status bar, and what
-    // the port dialog asks of it (open MSC on Comm_port with the port-open
-    // message; identify the radio again on it).
-    void Bind(ui::Form& form, ui::StatusBar& bar, std::function<void()> open_link_port,
-              std::function<void()> restart_identify) {
+    // What the port dialog asks of the main window: open MSC on Comm_port
+    // with the port-open message (which ends the start-up scan: the user has
+    // chosen), identify the radio again on it, whether the start-up scan is
+    // still looking for a port, and that scan started again.
+    struct PortRequests {
+        std::function<void()> open_link_port, restart_identify;
+        std::function<bool()> scanning_ports;
+        std::function<void()> scan_ports;
+    };
+    // Called once by the main window: its form, its status bar, and its
+    // answers to the port dialog.
+    void Bind(ui::Form& form, ui::StatusBar& bar, PortRequests requests) {
         form_ = &form;
         bar_ = &bar;
-        open_link_port_ = std::move(open_link_port);
-        restart_identify_ = std::move(restart_identify);
+        requests_ = std::move(requests);
     }
     bool Bound() const { return form_ != nullptr; }
 
@@ -47,13 +53,15 @@ public:
     void setPanelText(int i, const std::string& text) { bar_->setPanelText(i, text); }
 
     // The port dialog's requests.
-    void Open_link_port() const { open_link_port_(); }
-    void Restart_identify() const { restart_identify_(); }
+    void Open_link_port() const { requests_.open_link_port(); }
+    void Restart_identify() const { requests_.restart_identify(); }
+    bool Scanning_ports() const { return requests_.scanning_ports(); }
+    void Scan_ports() const { requests_.scan_ports(); }
 
 private:
     ui::Form* form_ = nullptr;
     ui::StatusBar* bar_ = nullptr;
-    std::function<void()> open_link_port_, restart_identify_;
+    PortRequests requests_;
 };
 
 }  // namespace bx

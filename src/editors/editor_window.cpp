@@ -103,7 +103,18 @@ bool EditorWindow::Refuse_if_busy() {
     return true;
 }
 
-bool EditorWindow::Refuse_wholesale_change() { return Refuse_while_write_runs(app); }
+void EditorWindow::Wire_wholesale(ui::CommandButton& button, const link_text::Pair* own_busy,
+                                  std::function<void()> act) {
+    button.Click = [this, own_busy, act = std::move(act)] {
+        if (Refuse_while_write_runs(app)) return;
+        if (own_busy && Busy()) {
+            Warn(*own_busy);
+            return;
+        }
+        Drop_cell_editors();
+        act();
+    };
+}
 
 void EditorWindow::Close_button() {
     if (Busy()) {
@@ -124,15 +135,15 @@ void EditorWindow::Close_with_image_dialogs() {
         if (ui::Form* f = Image_dialog(save); f && f->Loaded()) App::Unload(*f);
 }
 
-// One exchange at a time: the window's own busy refusal, or the same text
-// while another window's exchange runs.
+// One exchange at a time (the rule of the exchange start), asked before the
+// window's own checks.
 void EditorWindow::Command_read_Click() {
-    if (Refuse_if_busy() || Refuse_while_exchange_runs(app) || !Read_checks()) return;
+    if (Link.Refuse_if_busy() || !Read_checks()) return;
     Link.Read_button();
 }
 
 void EditorWindow::Command_Write_Click() {
-    if (Refuse_if_busy() || Refuse_while_exchange_runs(app)) return;
+    if (Link.Refuse_if_busy()) return;
     Commit_pending_edit();
     if (!Write_checks()) return;
     Link.Write_button();

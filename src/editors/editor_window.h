@@ -14,8 +14,9 @@
 //   from the main window by the divisors of its EditorRow; ProgressBar1
 //   stays visible (an editor that hides it does so itself);
 // - Busy(), and the busy refusal with the row's text and title; Read and
-//   Write are also refused while any other exchange runs, Default and Clear
-//   while any write runs (Refuse_wholesale_change);
+//   Write are also refused while any other exchange runs (the rule of the
+//   exchange start, LinkMachine::May_start), Default and Clear while any
+//   write runs (Wire_wholesale);
 // - closing: while the window's own exchange runs, its Close button shows
 //   the row's close text, and the close box and the main window's
 //   unload-first commands show its unload text; the window and its exchange
@@ -31,7 +32,7 @@
 //   public:
 //       explicit frm_dtmf(App& app) : EditorWindow(app, "frm_dtmf", kDtmfRow) {
 //           Command_close.Click = [this] { Close_button(); };
-//           Command_def.Click = [this] { if (!Refuse_wholesale_change() && !Refuse_if_busy()) { Drop_cell_editors(); /* defaults */ } };
+//           Wire_wholesale(Command_def, &Editor_row().busy, [this] { /* defaults */ });
 //       }
 //       ui::CommandButton Command_close{*this, "Command_close"};
 //       ...
@@ -54,9 +55,9 @@
 //   which store nothing for a cell left with the text it opened with;
 // - whenever the rows are rebuilt from the image, the open cell editors are
 //   dropped unstored first: before Read_complete, before Image_replaced,
-//   and in Form_Activate (an editor overriding it calls this one first); an
-//   editor's own Default and Clear call Drop_cell_editors first; a grid
-//   that scrolls drops its overlays itself;
+//   and in Form_Activate (an editor overriding it calls this one first);
+//   Default and Clear (Wire_wholesale) drop them first; a grid that scrolls
+//   drops its overlays itself;
 // - every loaded editor follows the image-replaced notice (a full read, a
 //   data-file load from any window): Image_replaced, after the drop, is
 //   where the editor shows the new image;
@@ -144,11 +145,6 @@ public:
     // Shows the busy refusal when busy; returns whether it did. Default,
     // Open and Save start with it.
     bool Refuse_if_busy();
-    // The start of Default and Clear, which rewrite an area wholesale:
-    // refused while any write runs (the write sends the image it started
-    // with; a wholesale change meanwhile would show what the radio never
-    // got). Returns whether it refused.
-    bool Refuse_wholesale_change();
     // The Close button: refused with the close text while busy; otherwise
     // the window unloads (its port closes).
     void Close_button();
@@ -182,6 +178,15 @@ protected:
     // Hides every cell overlay's editor and forgets its cell, storing
     // nothing: the data under it is about to be redrawn or replaced.
     void Drop_cell_editors();
+
+    // Wires a button that rewrites the window's area wholesale (Default,
+    // Clear). Its click is refused with the busy text while any write runs
+    // (the write sends the image it started with; a change meanwhile would
+    // show what the radio never got); then, while the window's own exchange
+    // runs, with `own_busy` (none: the command acts during the window's own
+    // read); otherwise the open cell editors are dropped unstored and `act`
+    // runs.
+    void Wire_wholesale(ui::CommandButton& button, const link_text::Pair* own_busy, std::function<void()> act);
 
     // Sizes and places the window from the main window by the row's divisors.
     void Place_from_main();

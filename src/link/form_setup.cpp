@@ -48,7 +48,6 @@ void Form_setup::Form_Load() {
     m.Centre(*this, 500);
     Place_controls();
     Show_port_tips();
-    port_before_ = app.Comm_port;
     port_changed_ = false;
     for (ui::OptionButton* o : options()) o->setValue(false);
     if (app.Comm_port >= 1 && app.Comm_port <= 12) options()[static_cast<size_t>(app.Comm_port - 1)]->setValue(true);
@@ -63,6 +62,10 @@ void Form_setup::Command_ok_Click() {
     for (ui::OptionButton* o : options()) {
         if (o->Value()) port = k;
         ++k;
+    }
+    if (!port_changed_) {
+        port_before_ = app.Comm_port;
+        scan_before_ = app.main_window.Scanning_ports();
     }
     if (!Use_port(port)) {
         port_changed_ = true;
@@ -83,14 +86,21 @@ bool Form_setup::Use_port(int port) {
     return true;
 }
 
-void Form_setup::Command1_Click() { App::Unload(*this); }
+void Form_setup::Command1_Click() { App::Try_unload(*this); }
 
 // Cancel means no change: the port of before comes back (its port message
-// shows if it no longer opens). At the program's end nothing is reopened.
-void Form_setup::Form_Unload(int& /*Cancel*/) {
+// shows if it no longer opens), or the scan that was looking for one.
+void Form_setup::Form_Unload(int& Cancel) {
     if (!port_changed_ || UnloadMode() == ui::vbFormMDIForm) return;
+    if (Refuse_while_exchange_runs(app)) {
+        Cancel = 1;
+        return;
+    }
     port_changed_ = false;
-    Use_port(port_before_);
+    if (scan_before_)
+        app.main_window.Scan_ports();
+    else
+        Use_port(port_before_);
 }
 
 // Each port button names the device its port stands for on this system and

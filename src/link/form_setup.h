@@ -37,8 +37,12 @@ protected:
     void Build() override;
     void Form_Load() override;
     // Closing the dialog any way but a Confirm that worked (Cancel, the
-    // close box) after a failed Confirm puts back the port that was in use
-    // when the dialog opened, identified as a Confirm of it would.
+    // close box) after a failed Confirm puts back what was in force before
+    // that Confirm: the port in use, identified as a Confirm of it would,
+    // or, when the start-up scan was still looking for a port, that scan
+    // started again (no port had been chosen). Refused with the busy text
+    // while a read or write of the radio's memory runs (it would re-aim it);
+    // at the program's end nothing is put back.
     void Form_Unload(int& Cancel) override;
 
 private:
@@ -51,9 +55,11 @@ private:
     // does; returns whether the port opened.
     bool Use_port(int port);
 
-    // The port in use when the dialog opened, and whether a Confirm has
-    // left another (or no working) port in its place.
+    // What was in force before the dialog's first failed Confirm (the port
+    // in use, or the start-up scan), and whether a Confirm has left another
+    // (or no working) port in its place.
     int16_t port_before_ = 0;
+    bool scan_before_ = false;
     bool port_changed_ = false;
 };
 

@@ -121,7 +121,7 @@ void Form_Write_PassWord::Text_Old_PassWord_Change() { Set_blank(PassWord_old, T
 
 void Form_Write_PassWord::Command_Write_Click() {
     // One exchange at a time: refused, and nothing typed is taken.
-    if (Refuse_while_exchange_runs(app)) return;
+    if (Link.Refuse_if_busy()) return;
     const auto new1 = ui::Password_slots(Text_New_Password_1.Text());
     const auto new2 = ui::Password_slots(Text_New_PassWord_2.Text());
     if (new1 != new2) {
@@ -134,7 +134,7 @@ void Form_Write_PassWord::Command_Write_Click() {
 }
 
 void Form_Write_PassWord::Start_password_exchange() {
-    if (Busy()) return;
+    if (!Link.May_start(LinkMachine::Begin::User)) return;
     // A time-out or pause left over from a failed exchange must not act on
     // this one.
     Timer2.setEnabled(false);
@@ -151,12 +151,6 @@ void Form_Write_PassWord::Start_password_exchange() {
 void Form_Write_PassWord::Comm_open() { Link.Open_link_port(); }
 
 void Form_Write_PassWord::Send_frame() { Link.Arm_send_pump(); }
-
-void Form_Write_PassWord::Stop_link_timers() {
-    Timer1.setEnabled(false);
-    Timer2.setEnabled(false);
-    Timer3.setEnabled(false);
-}
 
 // ---- receive ----
 
@@ -210,10 +204,7 @@ void Form_Write_PassWord::Record_stage() {
     app.PassWord_radio.fill(0);
     for (int i = 0; i < received; ++i) app.PassWord_radio[static_cast<size_t>(i)] = rx[first + i];
     if (!PassWord_passes(app.PassWord_radio.data(), received, PassWord_old.data())) {
-        MSC.setPortOpen(false);
-        Stop_link_timers();
-        Link.st.Write_busy = 0;
-        Link.Report([this] { Msg(kOldError, link_text::kTitleEngP); });
+        Link.End([this] { Msg(kOldError, link_text::kTitleEngP); });
         return;
     }
     Timer2.setEnabled(false);
@@ -229,18 +220,15 @@ void Form_Write_PassWord::Record_stage() {
 }
 
 void Form_Write_PassWord::Answer_stage(uint8_t answer) {
-    Stop_link_timers();
-    Link.st.Write_busy = 0;
-    if (MSC.PortOpen()) MSC.setPortOpen(false);
     if (answer != frame::Ack) {
         // The record was not written: the window stays for another try.
-        Link.Report([this] { Msg(link_text::kFailConnect, link_text::kTitleEng); });
+        Link.End([this] { Msg(link_text::kFailConnect, link_text::kTitleEng); });
         return;
     }
     Close_request = -1;
     Timer4.setEnabled(true);
     const uint64_t shown_by = loads_;
-    Link.Report([this] { Msg(kSuccess, link_text::kTitleEngP); });
+    Link.End([this] { Msg(kSuccess, link_text::kTitleEngP); });
     // Timer4 may have closed the window while the box was open, and the menu
     // may have opened it anew: only the window that showed the box empties.
     if (!Loaded() || loads_ != shown_by) return;

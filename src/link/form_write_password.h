@@ -66,7 +66,6 @@ private:
     void Ident_stage();
     void Record_stage();
     void Answer_stage(uint8_t answer);
-    void Stop_link_timers();
     void Msg(const link_text::Pair& t, const char* eng_title);
 
     // Counts the loads, so that what follows a message box acts only on the

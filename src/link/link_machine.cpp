@@ -11,29 +11,32 @@ namespace bx {
 using namespace link_timing;
 
 LinkMachine::LinkMachine(App& a, const Link_params& r, Controls c) : app(a), row(r), c_(c) {
-    // The identification reads and writes nothing of the radio's memory,
-    // and the port dialog restarts it itself.
-    if (!row.ident_only)
-        exchange_id_ = app.Add_exchange([this] {
-            if (!Running()) return ExchangeRun::None;
-            return st.Write_mode != 0 ? ExchangeRun::Writing : ExchangeRun::Reading;
-        });
+    exchange_id_ = app.Add_exchange([this] {
+        if (!Running()) return ExchangeRun::None;
+        if (row.ident_only) return ExchangeRun::Identifying;
+        return st.Write_mode != 0 ? ExchangeRun::Writing : ExchangeRun::Reading;
+    });
 }
 
-LinkMachine::~LinkMachine() {
-    if (exchange_id_ != 0) app.Remove_exchange(exchange_id_);
-}
+LinkMachine::~LinkMachine() { app.Remove_exchange(exchange_id_); }
 
 // A window closed by force (its controls discarded) runs nothing, whatever
 // its flags still say.
 bool LinkMachine::Running() const {
-    return c_.MSC.owner().Loaded() && (st.Busy() || c_.Timer3.running() || reporting_ > 0);
+    return c_.MSC.owner().Loaded() && (held_ || st.Busy() || c_.Timer3.running() || reporting_ > 0);
 }
 
-void LinkMachine::Report(const std::function<void()>& show) {
+void LinkMachine::End(const std::function<void()>& show) {
+    Finish();
     ++reporting_;
     if (show) show();
     --reporting_;
+}
+
+bool LinkMachine::May_start(Begin how) {
+    if (!Running() && !app.Radio_busy()) return true;
+    if (how == Begin::User) Msg(link_text::kBusy);
+    return false;
 }
 
 const char* LinkMachine::T(const link_text::Pair& t) const { return L(app.Lang_chinese, t.chn, t.eng); }
@@ -85,16 +88,17 @@ void LinkMachine::Reset() {
 
 // ---- exchange start and send pump ----
 
-void LinkMachine::Start_read_exchange() { Start_exchange(false); }
-void LinkMachine::Start_write_exchange() { Start_exchange(true); }
-
-void LinkMachine::Start_exchange(bool write) {
-    if (st.Busy()) return;
+bool LinkMachine::Start(bool write, Begin how) {
+    if (!May_start(how)) return false;
+    if (how != Begin::Retry) {
+        st.Retries = static_cast<decltype(st.Retries)>(write ? row.write_retries : row.read_retries);
+        if (write) Take_write_snapshot();
+    }
     // A time-out or pause left over from an earlier attempt must not act on
     // this exchange.
     Stop_timers();
     if (!c_.MSC.PortOpen()) Open_link_port();
-    if (app.Comm_port_err != 0) return;
+    if (app.Comm_port_err != 0) return false;
     st.Link_ok = 0;
     st.Identified = 0;
     st.Block_reading = 0;
@@ -118,6 +122,7 @@ void LinkMachine::Start_exchange(bool write) {
     st.Write_busy = write ? -1 : 0;
     st.Read_busy = write ? 0 : -1;
     Arm_send_pump();
+    return true;
 }
 
 void LinkMachine::Arm_send_pump() {
@@ -132,8 +137,9 @@ void LinkMachine::Timer1_Timer() {
     ui::SerialPort& MSC = c_.MSC;
     // The radio speaks only when asked, so whatever waits as a frame starts
     // is left over from the previous reply (the byte behind the password
-    // record, for one): it must not shift the next reply.
-    if (st.Send_pos == 0) MSC.setInBufferCount(0);
+    // record, bytes trailing a reply): it must not shift the next reply,
+    // also what the port layer holds and has not handed over yet.
+    if (st.Send_pos == 0) MSC.Flush_input();
     if (row.one_byte_pump) {
         c_.Timer1.setInterval(row.pump_next_ms);
         if (st.Send_pos < st.Send_len) {
@@ -190,17 +196,17 @@ void LinkMachine::Timer3_Timer() {
         return;
     }
     --st.Retries;
-    if (st.Write_mode != 0)
-        Start_write_exchange();
-    else
-        Start_read_exchange();
+    if (Start(st.Write_mode != 0, Begin::Retry)) return;
     // The port is gone (its message has shown): the exchange did not
-    // complete, and the window says so.
-    if (!st.Busy()) Report_failure();
+    // complete, and the window says so; the identification ends with the
+    // port message alone, the status bar as it was. A retry refused because
+    // another exchange holds the radio ends quietly (that exchange
+    // identifies the radio itself).
+    if (app.Comm_port_err != 0 && !row.ident_only) Report_failure();
 }
 
 void LinkMachine::Report_failure() {
-    Report([this] {
+    End([this] {
         if (On_failure)
             On_failure();
         else
@@ -328,11 +334,7 @@ void LinkMachine::PassWord_stage(int taken) {
     app.PassWord_radio.fill(0);
     for (int i = 0; i < received; ++i) app.PassWord_radio[static_cast<size_t>(i)] = rx[k + 4 + i];
     if (!PassWord_passes(app.PassWord_radio.data(), received, app.PassWord_typed.data())) {
-        Close_port();
-        Stop_timers();
-        st.Write_busy = 0;
-        st.Read_busy = 0;
-        Report([this] { Msg(link_text::kPassWordError, link_text::kTitleEngP); });
+        End([this] { Msg(link_text::kPassWordError, link_text::kTitleEngP); });
         return;
     }
     Mark_identified();
@@ -433,8 +435,7 @@ void LinkMachine::Read_phase() {
     std::copy(reply.begin(), reply.end(), dst.begin());
     Send_ack();
     if (c > st.Blocks_total) {
-        Finish();
-        Report(On_read_complete);
+        Read_done();
         return;
     }
     const int addr = base_addr_ + (c - 1) * frame::kBlockBytes;
@@ -459,8 +460,7 @@ void LinkMachine::Write_phase() {
     c_.Timer2.setEnabled(false);
     const int c = st.Block_no;
     if (c >= st.Records_total) {
-        Finish();
-        Report(On_write_complete);
+        Write_done();
         return;
     }
     if (On_write_progress) {
@@ -479,29 +479,15 @@ void LinkMachine::Write_phase() {
 
 // ---- buttons ----
 
-bool LinkMachine::Refuse_if_busy() {
-    if (!Running() && !app.Exchange_runs()) return false;
-    Msg(link_text::kBusy);
-    return true;
-}
-
 bool LinkMachine::Read_button() { return Start_button(false); }
 
 bool LinkMachine::Write_button() { return Start_button(true); }
 
-// A Read or Write button: refused while this or another exchange runs;
-// otherwise the exchange starts with the row's retries (a write from the
-// copy it takes now) and, once its port is open, the progress shows.
+// A Read or Write button: the exchange starts (refused while this or
+// another exchange runs; a write from the copy it takes now) and, once its
+// port is open, the progress shows.
 bool LinkMachine::Start_button(bool write) {
-    if (Refuse_if_busy()) return false;
-    st.Retries = static_cast<decltype(st.Retries)>(write ? row.write_retries : row.read_retries);
-    if (write) {
-        Take_write_snapshot();
-        Start_write_exchange();
-    } else {
-        Start_read_exchange();
-    }
-    if (app.Comm_port_err != 0) return false;
+    if (!Start(write, Begin::User)) return false;
     Show_progress(0, T(link_text::kConnecting));
     return true;
 }

@@ -99,8 +99,17 @@ public:
 
     // ---- the machine's operations ----
     void Open_link_port();
-    void Start_read_exchange();
-    void Start_write_exchange();
+    // Who starts an exchange: the user (a Read, Write or Modify button), the
+    // program (the identification at start-up and after the port dialog),
+    // or the machine's own retry after a pause.
+    enum class Begin { User, Program, Retry };
+    // The start every exchange passes, its first attempt and each retry.
+    // Refused while this or another exchange runs (May_start); otherwise a
+    // first attempt takes the row's retries (a write also the copy it will
+    // send), and the port opens and the request goes out. Returns whether
+    // the exchange runs now (false: refused, or the port did not open and
+    // its message has shown).
+    bool Start(bool write, Begin how);
     void Arm_send_pump();
     void Timer1_Timer();
     void Timer2_Timer();
@@ -117,21 +126,34 @@ public:
     // buffer); only bytes arriving after that can answer it.
     bool Frame_delivered() const;
 
-    // The busy refusal when this or any other exchange runs (one exchange
-    // at a time); returns whether it was shown.
-    bool Refuse_if_busy();
+    // The one-exchange rule: whether an exchange may start now, that is
+    // neither this one nor any other (the identification included) runs.
+    // When it may not, a user's start shows the busy text and the others
+    // end quietly. Every start asks it (Start, and the password window's own
+    // start); an entry point asks Refuse_if_busy before its own checks.
+    bool May_start(Begin how);
+    // The busy refusal of a user's start; returns whether it was shown.
+    bool Refuse_if_busy() { return !May_start(Begin::User); }
+    // Holds the exchange as running before its start (the identification
+    // while the start-up scan looks for its port), so no other exchange
+    // starts meanwhile.
+    void Hold(bool on) { held_ = on; }
 
     // The exchange runs: from its start until its end has been reported,
     // the pause after a time-out (before the retry or the failure report)
-    // and the report's own box included. Every machine but the
-    // identification's tells the application (App::Exchange_runs). Closing
+    // and the report's own box included, and while held. Every machine
+    // tells the application (App::Radio_busy, App::Exchange_runs). Closing
     // the window, a second exchange and the wholesale commands during a
     // write all go by this.
     bool Running() const;
 
-    // Shows the exchange's report (its completion, failure or refusal box
-    // and texts): the exchange counts as running until show returns.
-    void Report(const std::function<void()>& show);
+    // The one way an exchange ends with a report (its completion, failure
+    // or refusal box and texts): timers off, busy flags clear, port closed,
+    // then show() runs, and the exchange counts as running until it returns.
+    void End(const std::function<void()>& show);
+    // The read or write is complete: End with the window's hook.
+    void Read_done() { End(On_read_complete); }
+    void Write_done() { End(On_write_complete); }
 
     // The base radio address of the exchange, set by its start: every frame
     // of the exchange is built from it, whatever another exchange starts
@@ -211,8 +233,9 @@ protected:
 private:
     int base_addr_ = 0;
     int exchange_id_ = 0;
-    // Nested report boxes shown (Report).
+    // Nested report boxes shown (End).
     int reporting_ = 0;
+    bool held_ = false;
     // What the write started last sends: the image and the window's own
     // records (Data_phase.Write_record) as they stood at its start.
     std::unique_ptr<MemImage> sent_image_;
@@ -223,7 +246,6 @@ private:
     // The retries are used up, or a retry found its port gone: the
     // window's failure report.
     void Report_failure();
-    void Start_exchange(bool write);
     void Stop_timers();
     void Close_port();
     // The pump has handed the frame's last byte to the port: the reply
@@ -244,10 +266,11 @@ private:
 // slots 0..5 (blank-padded; characters beyond the sixth are left out).
 void Store_typed_password(App& app, const std::string& text);
 
-// The busy refusal of a command that must not act while any exchange runs
-// (the main window's Open, the data-file load, the port dialog's OK, every
-// exchange start): shows "Read-write operating with transceiver ." and
-// returns true when one runs.
+// The busy refusal of a command that must not act while a read or write of
+// the radio's memory runs (the main window's Open, the data-file load, the
+// port dialog's OK and Cancel): shows "Read-write operating with
+// transceiver ." and returns true when one runs. An exchange start asks
+// LinkMachine::May_start instead.
 bool Refuse_while_exchange_runs(App& app);
 // The same refusal while a write runs (the editors' Default and Clear,
 // which rewrite an area wholesale).

@@ -211,13 +211,17 @@ bool FormView::eventFilter(QObject* o, QEvent* e) {
         switch (e->type()) {
         case QEvent::Close: {
             if (host.closing()) return false;
-            e->ignore();
+            // The form decides; Qt hears what it decided, so a close the form
+            // did not cancel counts as done (the application's quit, which
+            // closes every window, goes on only when each one closed).
+            bool closed = true;
             if (main_window) {
-                host.main_close_requested();
+                host.main_close_requested();  // the program's end, never refused
             } else {
                 QtFormHost::Action scope(host);
-                form.Unload(false, ui::vbFormControlMenu);  // Cancel keeps it open
+                closed = form.Unload(false, ui::vbFormControlMenu);  // Cancel keeps it open
             }
+            e->setAccepted(closed);
             return true;
         }
         case QEvent::Move:

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMetaObject>
+#include <QPointer>
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
@@ -132,8 +133,13 @@ int box_answer(QMessageBox::StandardButton b, int style) {
 
 }  // namespace
 
+// The box lives on the heap and is watched: ending the program while it
+// runs its loop may delete it with its parent window, and then it is not
+// deleted a second time here (its answer is that of a box closed without a
+// button).
 int QtMsgService::show(const std::string& text, int style, const std::string& title) {
-    QMessageBox box(parent ? parent() : nullptr);
+    QPointer<QMessageBox> owned = new QMessageBox(parent ? parent() : nullptr);
+    QMessageBox& box = *owned;
     box.setIcon(box_icon(style));
     box.setWindowTitle(title.empty() ? QCoreApplication::applicationName() : QString::fromStdString(title));
     box.setTextFormat(Qt::PlainText);
@@ -146,11 +152,16 @@ int QtMsgService::show(const std::string& text, int style, const std::string& ti
     box.setWindowModality(Qt::ApplicationModal);
     if (on_open) {
         auto hook = on_open;
-        QTimer::singleShot(0, &box, [hook, &box] { hook(box); });
+        QTimer::singleShot(0, &box, [hook, owned] {
+            if (owned) hook(*owned);
+        });
     }
     box.exec();
-    QAbstractButton* clicked = box.clickedButton();
-    return box_answer(clicked ? box.standardButton(clicked) : QMessageBox::NoButton, style);
+    if (!owned) return box_answer(QMessageBox::NoButton, style);
+    QAbstractButton* clicked = owned->clickedButton();
+    const int answer = box_answer(clicked ? owned->standardButton(clicked) : QMessageBox::NoButton, style);
+    delete owned.data();
+    return answer;
 }
 
 // ---- QtRuntime ----

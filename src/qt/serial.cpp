@@ -103,6 +103,15 @@ int QtSerialDevice::pending_out() const {
     return n;
 }
 
+// The bytes read but not delivered, those Qt holds unread, and the
+// driver's input queue.
+void QtSerialDevice::discard_input() {
+    pending_.clear();
+    if (closed_ || !port_.isOpen()) return;
+    port_.readAll();
+    port_.clear(QSerialPort::Input);
+}
+
 void QtSerialDevice::close() {
     closed_ = true;
     pending_.clear();

@@ -49,6 +49,7 @@ public:
     bool open(const QString& path, const LineSettings& settings);
     void write(const std::vector<uint8_t>& bytes) override;
     int pending_out() const override;
+    void discard_input() override;
     void close() override;
 
 private:

@@ -53,7 +53,11 @@ MDImain::MDImain(App& a) : ui::Form(a.rt, "MDImain"), app(a) {
     about.Click = [this] { about_Click(); };
     Menu_Exit.Click = [this] { Menu_Exit_Click(); };
     Toolbar1.ButtonClick = [this](const ui::Toolbar::Button& b) { Toolbar1_ButtonClick(b); };
-    app.main_window.Bind(*this, StatusBar1, [this] { Open_link_port(); }, [this] { Restart_identify(); });
+    app.main_window.Bind(*this, StatusBar1,
+                         {.open_link_port = [this] { Open_link_port(); },
+                          .restart_identify = [this] { Restart_identify(); },
+                          .scanning_ports = [this] { return Scanning_ports(); },
+                          .scan_ports = [this] { Scan_ports(); }});
 }
 
 std::vector<ui::MenuItem*> MDImain::menu_bar() const {
@@ -212,37 +216,52 @@ void MDImain::Form_Load() {
     // 21: the options editor, once it is in the program.
     if (ui::Form* f = a.Window(EditorId::frm_option)) App::Open(*f);
     // 11-12, then 16: the quiet port scan from COM8 down, one port a turn
-    // of the event loop, so the window paints and answers while ports are
-    // tried, however long a port takes to open; its end starts the
-    // identification. Nothing of the image or the windows depends on it.
-    scanning_ports_ = true;
-    rt().loop().post([this] { Scan_ports(8); });
+    // of the event loop, so the window paints and answers between the
+    // ports; its end starts the identification. Nothing of the image or the
+    // windows depends on it.
+    Scan_ports();
 }
 
-// One port of the start-up scan, then the next on a later turn of the loop.
-// The scan ends at the first port that opens, or at COM1; it stops early,
-// leaving the port as it is, when the program ends or another port has
-// been chosen meanwhile (the port dialog, which restarts the
-// identification itself).
-void MDImain::Scan_ports(int port) {
-    scanning_ports_ = false;
-    if (!Loaded()) return;
-    if (port < 8 && app.Comm_port != port + 1) return;
-    app.Comm_port = static_cast<int16_t>(port);
-    Comm_open_quiet();
+void MDImain::Scan_ports() {
+    Link.Reset();
+    ++scan_run_;
+    scan_port_ = 8;
+    Link.Hold(true);
+    rt().loop().post([this, run = scan_run_] { Scan_step(run); });
+}
+
+void MDImain::End_scan() {
+    ++scan_run_;
+    scan_port_ = 0;
+    Link.Hold(false);
+}
+
+// One port of the scan, then the next on a later turn of the loop. The scan
+// ends at the first port that opens, or at COM1; a step of a scan that has
+// ended (or been started again) does nothing.
+void MDImain::Scan_step(int run) {
+    if (run != scan_run_ || scan_port_ == 0) return;
+    if (!Loaded()) {
+        End_scan();
+        return;
+    }
+    const int port = scan_port_;
+    Comm_open_quiet(port);
     if (app.Comm_port_err != 0 && port > 1) {
-        scanning_ports_ = true;
-        rt().loop().post([this, port] { Scan_ports(port - 1); });
+        --scan_port_;
+        rt().loop().post([this, run] { Scan_step(run); });
         return;
     }
     // The scan only probes; the identification opens the port again.
     if (MSC.PortOpen()) MSC.setPortOpen(false);
+    End_scan();
+    app.Comm_port = static_cast<int16_t>(port);
     Restart_identify();
 }
 
-void MDImain::Comm_open_quiet() {
+void MDImain::Comm_open_quiet(int port) {
     app.Comm_port_err = 0;
-    Set_link_port(MSC, app.Comm_port);
+    Set_link_port(MSC, port);
     if (!MSC.setPortOpen(true)) app.Comm_port_err = -1;
 }
 
@@ -327,12 +346,21 @@ bool MDImain::Editor_command(const std::string& source) {
 
 // ---- identification of the radio ----
 
+// The identification under way on the port of before (in its pause, say)
+// ends here, so nothing of it acts on the port chosen now.
+void MDImain::Open_link_port() {
+    End_scan();
+    Link.Reset();
+    Link.Open_link_port();
+}
+
+// The identification under way (on the port of before) ends here; the new
+// one is an exchange like any other, refused quietly while another holds
+// the radio.
 void MDImain::Restart_identify() {
-    if (MSC.PortOpen()) MSC.setPortOpen(false);
-    Link.st.Write_busy = 0;
-    Link.st.Read_busy = 0;
-    Link.st.Retries = 2;
-    Link.Start_read_exchange();
+    End_scan();
+    Link.Reset();
+    Link.Start(false, LinkMachine::Begin::Program);
 }
 
 // The radio answered: the status bar and the limits are set by now.

@@ -55,17 +55,26 @@ public:
     // The top-level menus, in display order.
     std::vector<ui::MenuItem*> menu_bar() const;
 
-    // Opens MSC on Comm_port with the link settings, showing nothing;
+    // Opens MSC on a port with the link settings, showing nothing;
     // Comm_port_err tells whether it failed.
-    void Comm_open_quiet();
-    // The start-up's quiet port scan from COM<port> down, one port a turn of
-    // the event loop; the identification starts at its end.
-    void Scan_ports(int port);
-    // From the start-up's load until the scan has ended.
-    bool Scanning_ports() const { return scanning_ports_; }
+    void Comm_open_quiet(int port);
+    // The start-up's quiet port scan from COM8 down, one port a turn of the
+    // event loop, with a cursor of its own: Comm_port takes the port it
+    // found only at its end, where the identification starts. Meanwhile the
+    // identification counts as running (no other exchange starts); the port
+    // dialog choosing a port and the program's end stop it. Starting it
+    // again drops a scan under way.
+    void Scan_ports();
+    // From the scan's start until it has ended.
+    bool Scanning_ports() const { return scan_port_ != 0; }
+    // The port the scan tries next (0: no scan).
+    int Scan_port() const { return scan_port_; }
 
-    // The identification of the radio on Comm_port.
-    void Open_link_port() { Link.Open_link_port(); }
+    // The identification of the radio on Comm_port. The open ends a scan
+    // under way (a port has been chosen).
+    void Open_link_port();
+    // Starts the identification afresh, unless another exchange holds the
+    // radio (that one identifies it itself).
     void Restart_identify();
     void MSC_OnComm() { Link.MSC_OnComm(); }
     void Timer1_Timer() { Link.Timer1_Timer(); }
@@ -109,7 +118,12 @@ protected:
     void Form_Load() override;  // the start-up sequence
 
 private:
-    bool scanning_ports_ = false;
+    void Scan_step(int run);
+    void End_scan();
+    // The port the scan tries next (0: no scan) and which scan a step
+    // posted on the loop belongs to.
+    int scan_port_ = 0;
+    int scan_run_ = 0;
 };
 
 // Panel shares of the screen width, in percent, panels 1 to 11.

@@ -97,6 +97,11 @@ void SerialPort::setInBufferCount(int n) {
     if (n == 0) in_.clear();
 }
 
+void SerialPort::Flush_input() {
+    in_.clear();
+    if (dev_) dev_->discard_input();
+}
+
 std::vector<uint8_t> SerialPort::Input() {
     size_t n = p.InputLen <= 0 ? in_.size() : std::min<size_t>(p.InputLen, in_.size());
     std::vector<uint8_t> out(in_.begin(), in_.begin() + static_cast<long>(n));

@@ -73,6 +73,11 @@ public:
     int InBufferCount() const { return static_cast<int>(in_.size()); }
     // Setting 0 discards everything received and not yet taken.
     void setInBufferCount(int n);
+    // Empties the input list and what the device holds received but not
+    // yet handed over (read, or in the system's queue), so nothing that came
+    // in before can come in behind. Only where no answer can be on its way:
+    // before a frame goes out.
+    void Flush_input();
     int OutBufferCount() const { return dev_ ? dev_->pending_out() : 0; }
     // Takes InputLen bytes (all when 0) from the input buffer.
     std::vector<uint8_t> Input();

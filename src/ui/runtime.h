@@ -45,6 +45,9 @@ public:
     virtual void write(const std::vector<uint8_t>& bytes) = 0;
     // Bytes handed to write() that have not left yet.
     virtual int pending_out() const { return 0; }
+    // Drops every byte received and not yet handed to on_byte: those the
+    // device has read and those still waiting in the system's input queue.
+    virtual void discard_input() {}
     // Closes the device at once; no byte is delivered after it. The object
     // itself may be destroyed later (it can be in the middle of a delivery).
     virtual void close() = 0;

@@ -46,6 +46,7 @@ public:
     ~OpenPort() override { free_port(); }
     void write(const std::vector<uint8_t>& bytes) override { dev_->write(bytes); }
     int pending_out() const override { return dev_->pending_out(); }
+    void discard_input() override { dev_->discard_input(); }
     void close() override {
         free_port();
         dev_->close();

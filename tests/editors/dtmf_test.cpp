@@ -3,6 +3,9 @@
 #include "editors/signalling/frm_dtmf.h"
 #include "link/link_support.h"
 #include "model/defaults.h"
+#include "support/test_texts.h"
+
+using namespace bxtest::texts;
 
 using namespace linktest;
 
@@ -220,7 +223,7 @@ TEST(DtmfEditor, OwnExchangeAndTheBusyRules) {
     for (ui::CommandButton* b : {&w.Command_close, &w.Command_def, &w.Command_open, &w.Command_save}) b->click();
     bx::App::Try_unload(w);
     ASSERT_EQ(p.texts().size(), 5u);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(p.texts()[i], "Read-write operating with transceiver .");
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(p.texts()[i], kBusy);
     EXPECT_EQ(p.texts()[4], "Read-write operating，don't close the window.,");
     EXPECT_TRUE(w.Loaded());
     p.rt.recorder.clear();

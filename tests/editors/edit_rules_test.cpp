@@ -14,6 +14,9 @@
 #include "model/defaults.h"
 #include "shell/frmabout.h"
 #include "support/tempdir.h"
+#include "support/test_texts.h"
+
+using namespace bxtest::texts;
 
 using namespace editortest;
 using bx::kColName;
@@ -74,9 +77,6 @@ void save_file(const bxtest::TempDir& dir, bx::MemImage img) {
     ASSERT_FALSE(bx::Save_data_file(dir / "image.dat", img));
 }
 
-const char* const kReadDone = "Complete reading data from the transceiver.";
-const char* const kLoaded = "Succeed fold the parameter from file.";
-const char* const kWriteDone = "Complete Written the data to transceiver.";
 
 }  // namespace
 

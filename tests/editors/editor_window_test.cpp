@@ -12,13 +12,14 @@
 #include "editors/editor_window.h"
 #include "link/link_support.h"
 #include "shell/mdimain.h"
+#include "support/test_texts.h"
+
+using namespace bxtest::texts;
 
 using namespace linktest;
 
 namespace {
 
-const char* const kNoCloseButton = "Read-write operating，don't close the window. ,";
-const char* const kNoCloseWindow = "Read-write operating，don't close the window.,";
 
 constexpr bx::EditorRow kChannRow{.link = &bx::link_rows::frm_chann,
                                   .width_div = 1.06f,
@@ -86,7 +87,7 @@ TEST_F(EditorWindowTest, ClosingWhileReadingIsRefused) {
         const char* text;
     };
     const Path paths[] = {
-        {"Close button", [](EditorProgram& p) { p.chann->Command_close.click(); }, kNoCloseButton},
+        {"Close button", [](EditorProgram& p) { p.chann->Command_close.click(); }, kNoClose},
         {"close box", [](EditorProgram& p) { p.chann->Unload(false, ui::vbFormControlMenu); }, kNoCloseWindow},
         {"FM command", [](EditorProgram& p) { p.main().fm_chann_edit.click(); }, kNoCloseWindow},
         {"toolbar edit_chann", [](EditorProgram& p) { p.main().Toolbar1.click("edit_chann"); }, kNoCloseWindow},
@@ -162,7 +163,7 @@ TEST_F(EditorWindowTest, PlacedFromTheMainWindowAndReadRefusedWhileBusy) {
     p.rt.recorder.clear();
     p.fm->Command_Write.click();
     p.fm->Command_read.click();
-    EXPECT_EQ(p.shown("Read-write operating with transceiver ."), 2);
+    EXPECT_EQ(p.shown(kBusy), 2);
     EXPECT_TRUE(p.run_until_idle(p.fm->Link));
     EXPECT_EQ(p.fm->reads_done, 1);
 }

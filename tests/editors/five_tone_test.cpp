@@ -15,12 +15,14 @@
 #include "model/datafile.h"
 #include "shell/dialogs.h"
 #include "support/tempdir.h"
+#include "support/test_texts.h"
+
+using namespace bxtest::texts;
 
 using namespace fivetonetest;
 
 namespace {
 
-const char* const kBusy = "Read-write operating with transceiver .";
 
 std::vector<std::string> Labels(bx::frm_5tone& w) {
     std::vector<std::string> out;

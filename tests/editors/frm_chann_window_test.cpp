@@ -4,6 +4,9 @@
 #include "editors/chann_support.h"
 #include "editors/channels/chann_columns.h"
 #include "editors/channels/chann_link.h"
+#include "support/test_texts.h"
+
+using namespace bxtest::texts;
 
 using namespace editortest;
 using bx::kColBand;
@@ -114,10 +117,10 @@ TEST(ChannWindow, RefusalsWhileItsExchangeRuns) {
     EXPECT_FALSE(w.Unload(false, ui::vbFormControlMenu));
     EXPECT_EQ(p.texts(), (std::vector<std::string>{
                              "Read-write operating，don't clear operate .,",
-                             "Read-write operating with transceiver .",
-                             "Read-write operating with transceiver .",
-                             "Read-write operating with transceiver .",
-                             "Read-write operating with transceiver .",
+                             kBusy,
+                             kBusy,
+                             kBusy,
+                             kBusy,
                              "Read-write operating，don't close the window. ,",
                              "Read-write operating，don't close the window.,",
                          }));

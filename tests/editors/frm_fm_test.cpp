@@ -2,6 +2,9 @@
 // commands and refusals, and its Read and Write on the simulated radio.
 #include "editors/chann_support.h"
 #include "editors/fm/fm_rows.h"
+#include "support/test_texts.h"
+
+using namespace bxtest::texts;
 
 using namespace editortest;
 using bx::kFmColFreq;
@@ -185,8 +188,8 @@ TEST(FmWindow, CommandsAndRefusals) {
     EXPECT_FALSE(w.Unload(false, ui::vbFormControlMenu));
     EXPECT_EQ(p.texts(), (std::vector<std::string>{
                              "Read-write operating，don't clear operate .,",
-                             "Read-write operating with transceiver .",
-                             "Read-write operating with transceiver .",
+                             kBusy,
+                             kBusy,
                              "Read-write operating，don't close the window. ,",
                              "Read-write operating，don't close the window.,",
                          }));

@@ -8,6 +8,9 @@
 #include "model/option_offsets.h"
 #include "shell/dialogs.h"
 #include "shell/mdimain.h"
+#include "support/test_texts.h"
+
+using namespace bxtest::texts;
 
 using namespace optionstest;
 
@@ -233,7 +236,7 @@ TEST(OptionsWindow, NothingActsWhileItsExchangeRuns) {
     w.Command_read.click();
     w.Command_close.click();
     EXPECT_FALSE(w.Unload(false, ui::vbFormControlMenu));  // the close box
-    const std::string busy = "Read-write operating with transceiver .";
+    const std::string busy = kBusy;
     const std::string no_close = "Read-write operating，don't close the window.,";
     EXPECT_EQ(p.texts(), (std::vector<std::string>{"正在与对讲机进行读写操作 ！", busy, busy, busy, busy,
                                                    no_close, no_close}));

@@ -5,6 +5,9 @@
 #include "editors/channels/chann_columns.h"
 #include "editors/options/frm_option.h"
 #include "model/freq_codec.h"
+#include "support/test_texts.h"
+
+using namespace bxtest::texts;
 
 using namespace editortest;
 using bx::kColRxFreq;
@@ -13,7 +16,6 @@ using bx::kColTxFreq;
 namespace {
 
 const char* const kRefused = "Channel 0that Receiving or transmitting frequency  out of frequency limitation range ";
-const char* const kWriteDone = "Complete Written the data to transceiver.";
 const char* const kRxRange = "Over the range of receive frequency .";
 const char* const kVfoRange = "当前工作频率超出范围 ！";
 

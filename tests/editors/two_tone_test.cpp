@@ -11,13 +11,15 @@
 #include "model/layouts.h"
 #include "link/link_support.h"
 #include "shell/mdimain.h"
+#include "support/test_texts.h"
+
+using namespace bxtest::texts;
 
 using namespace linktest;
 
 namespace {
 
 const char* const kRange = "Frequency range 300Hz to 3000Hz";
-const char* const kBusy = "Read-write operating with transceiver .";
 
 struct TwoToneProgram : RadioProgram {
     bx::frm_2tone& w() { return *app.Editor<bx::EditorId::frm_2tone>(); }

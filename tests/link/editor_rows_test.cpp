@@ -3,6 +3,9 @@
 // send, count and show. The editor windows come later; a bare window with
 // the machine's controls stands in for each.
 #include "link_support.h"
+#include "support/test_texts.h"
+
+using namespace bxtest::texts;
 
 using namespace linktest;
 
@@ -20,15 +23,13 @@ struct RowCase {
     const char* port_title;
 };
 
-const char* const kPortA = "Communication port is error, please setting right communication port . ！";
-const char* const kPortB = "Communication Port Open Error ！";
 
 const RowCase kRows[] = {
-    {bx::link_rows::frm_FM, 0x3000, 4, 0x3000, 16, 0, 3, 3, 3000, kPortA, "Operate prompt"},
-    {bx::link_rows::frm_option, 0x0E00, 8, 0x0E00, 32, 0, 3, 3, 3000, kPortB, "Operate Prompt"},
-    {bx::link_rows::frm_2tone, 0x2D00, 12, 0x2D00, 48, 1, 3, 3, 3000, kPortB, "Operate Prompt"},
-    {bx::link_rows::frm_5tone, 0x2400, 8, 0x2000, 96, 1, 3, 3, 3000, kPortB, "Operate Prompt"},
-    {bx::link_rows::frm_dtmf, 0x2900, 8, 0x2900, 32, 0, 3, 3, 3000, kPortB, "Operate Prompt"},
+    {bx::link_rows::frm_FM, 0x3000, 4, 0x3000, 16, 0, 3, 3, 3000, kPortErrorA, "Operate prompt"},
+    {bx::link_rows::frm_option, 0x0E00, 8, 0x0E00, 32, 0, 3, 3, 3000, kPortErrorB, "Operate Prompt"},
+    {bx::link_rows::frm_2tone, 0x2D00, 12, 0x2D00, 48, 1, 3, 3, 3000, kPortErrorB, "Operate Prompt"},
+    {bx::link_rows::frm_5tone, 0x2400, 8, 0x2000, 96, 1, 3, 3, 3000, kPortErrorB, "Operate Prompt"},
+    {bx::link_rows::frm_dtmf, 0x2900, 8, 0x2900, 32, 0, 3, 3, 3000, kPortErrorB, "Operate Prompt"},
 };
 
 }  // namespace
@@ -103,7 +104,7 @@ TEST(EditorRows, RetriesPauseAndPortText) {
         const char* port_text;
         const char* port_title;
     };
-    std::vector<RetryCase> cases{{bx::link_rows::frm_chann, 3, 1, 1500, kPortA, "Operate prompt"}};
+    std::vector<RetryCase> cases{{bx::link_rows::frm_chann, 3, 1, 1500, kPortErrorA, "Operate prompt"}};
     for (const RowCase& c : kRows)
         cases.push_back({c.row, c.read_retries, c.write_retries, c.pause_ms, c.port_text, c.port_title});
     for (const RetryCase& c : cases) {

@@ -1,7 +1,11 @@
 // The main window's identification of the radio at start-up.
+#include "editors/signalling/frm_dtmf.h"
+#include "link/form_write_password.h"
 #include "link_support.h"
+#include "support/test_texts.h"
 
 using namespace linktest;
+using namespace bxtest::texts;
 
 namespace {
 const std::vector<uint8_t> kProgram(bx::Cmd_program.begin(), bx::Cmd_program.end());
@@ -100,4 +104,133 @@ TEST(Identify, InChineseTheFailureTexts) {
     EXPECT_EQ(p.rt.recorder.shown[0].title, "操作提示");
     EXPECT_EQ(p.main().StatusBar1.Panels(3).Text, "状态:");
     EXPECT_EQ(p.main().StatusBar1.Panels(4).Text, "联机故障 ！");
+}
+
+// The identification is an exchange like any other: while it runs (here in
+// its pause after a silent first attempt) every exchange start is refused
+// with the busy text and opens no port, a window of the test's own that
+// calls the machine without a guard of its own included. The
+// identification's retry then finds the radio, no failure shows, and the
+// same start afterwards runs to its own report.
+TEST(Identify, ItsPauseRefusesEveryOtherExchange) {
+    enum class Entry { ProgramRead, ProgramWrite, EditorWrite, Modify, OwnWindow };
+    struct Case {
+        const char* what;
+        Entry entry;
+        const char* report;  // the report of the start once the radio is identified
+    } cases[] = {
+        {"Program > Read", Entry::ProgramRead, kReadDone},
+        {"Program > Write", Entry::ProgramWrite, kWriteDone},
+        {"the DTMF editor's Write", Entry::EditorWrite, "Complete Written DTMF Signal parameters to the transceiver."},
+        {"PassWord's Modify", Entry::Modify, "PassWord Modify Success ! "},
+        {"a window without a guard of its own", Entry::OwnWindow, nullptr},
+    };
+    for (const Case& c : cases) {
+        RadioProgram p(3, radiosim::Memory::InUse);
+        p.radio.radio.faults.silent = true;
+        p.start();
+        p.close_options_window();
+        BareLinkWindow own(p.app, bx::link_rows::frm_dtmf);
+        own.Load();
+        auto& dtmf = *p.app.Editor<bx::EditorId::frm_dtmf>();
+        auto& pw = *p.app.Editor<bx::EditorId::Form_Write_PassWord>();
+        ASSERT_TRUE(p.rt.sim.run_until([&] { return p.main().Timer3.running(); }, 10000)) << c.what;
+        p.radio.radio.faults.silent = false;
+        // Returns the machine of the start, and whether it started.
+        auto start = [&]() -> std::pair<const bx::LinkMachine*, bool> {
+            switch (c.entry) {
+            case Entry::ProgramRead:
+                p.main().Prog_read.click();
+                p.rd().Command_read.click();
+                return {&p.rd().Link, p.rd().Link.Running()};
+            case Entry::ProgramWrite:
+                p.main().Prog_write.click();
+                p.wr().Command_Write.click();
+                return {&p.wr().Link, p.wr().Link.Running()};
+            case Entry::EditorWrite:
+                bx::App::Open(dtmf);
+                dtmf.Command_Write.click();
+                return {&dtmf.Link, dtmf.Link.Running()};
+            case Entry::Modify:
+                p.main().PC_PassWord.click();
+                pw.Command_Write.click();
+                return {&pw.Link, pw.Link.Running()};
+            case Entry::OwnWindow: return {&own.Link, own.Link.Read_button()};
+            }
+            return {nullptr, false};
+        };
+        auto [m, started] = start();
+        EXPECT_FALSE(started) << c.what;
+        EXPECT_EQ(p.texts(), std::vector<std::string>{kBusy}) << c.what;
+        EXPECT_FALSE(m->c().MSC.PortOpen()) << c.what;
+
+        // The identification's retry: the radio shows in the status bar, and
+        // nothing but the refusal has been said.
+        ASSERT_TRUE(p.run_until_idle(p.main().Link)) << c.what;
+        EXPECT_EQ(p.main().StatusBar1.Panels(2).Text, "BX5610") << c.what;
+        EXPECT_EQ(p.main().StatusBar1.Panels(4).Text, "RADSIM--000001--0001") << c.what;
+        EXPECT_EQ(p.frames(Frame::Program).size(), 2u) << c.what;
+        EXPECT_EQ(p.texts(), std::vector<std::string>{kBusy}) << c.what;
+
+        // Now the start runs to its own report, the status bar as it was.
+        p.rt.recorder.clear();
+        std::tie(m, started) = start();
+        EXPECT_TRUE(started) << c.what;
+        ASSERT_TRUE(p.run_until_idle(*m)) << c.what;
+        if (c.report) EXPECT_EQ(p.texts(), std::vector<std::string>{c.report}) << c.what;
+        else EXPECT_TRUE(p.texts().empty()) << c.what;
+        EXPECT_EQ(p.main().StatusBar1.Panels(4).Text, "RADSIM--000001--0001") << c.what;
+        own.Unload();
+    }
+}
+
+// A retry of the identification whose port no longer opens ends with the
+// port message alone: no failure report, the status bar as it was.
+TEST(Identify, ARetryWithoutItsPortEndsWithThePortMessage) {
+    RadioProgram p;
+    p.radio.radio.faults.silent = true;
+    p.start();
+    ASSERT_TRUE(p.rt.sim.run_until([&] { return p.main().Timer3.running(); }, 10000));
+    std::vector<std::string> panels;
+    for (int k = 1; k <= 11; ++k) panels.push_back(p.main().StatusBar1.Panels(k).Text);
+    p.rt.ports.remove_port(3);
+    p.rt.sim.run_for(20000);
+    EXPECT_EQ(p.texts(), std::vector<std::string>{kPortErrorB});
+    for (int k = 1; k <= 11; ++k) EXPECT_EQ(p.main().StatusBar1.Panels(k).Text, panels[k - 1]) << k;
+    EXPECT_FALSE(p.main().Link.Running());
+    EXPECT_FALSE(p.app.Radio_busy());
+}
+
+// The port dialog during a slow start-up scan: a Confirm that fails and its
+// Cancel put back no port the user never chose; the scan starts again and
+// finds the radio. Meanwhile the scan counts as the identification: a read
+// is refused.
+TEST(Identify, ThePortDialogDuringTheScanPutsBackTheScan) {
+    RadioProgram p;
+    p.rt.ports.during_open = [&](int) {
+        for (int i = 0; i < 200; ++i) p.rt.sim.busy_wait();
+    };
+    p.app.Start();
+    ASSERT_TRUE(p.rt.sim.run_until([&] { return p.rt.ports.attempts.size() >= 2; }, 10000));
+    ASSERT_TRUE(p.main().Scanning_ports());
+    p.main().Prog_read.click();
+    p.rd().Command_read.click();
+    EXPECT_FALSE(p.rd().Link.Running());
+    EXPECT_EQ(p.texts(), std::vector<std::string>{kBusy});
+
+    p.main().proc_setup.click();
+    bx::Form_setup& dlg = *p.app.Form_setup;
+    ASSERT_TRUE(dlg.Loaded());
+    dlg.options()[10]->setValue(true);  // COM11: nothing there
+    p.rt.recorder.clear();
+    dlg.Command_ok.click();
+    EXPECT_EQ(p.texts(), std::vector<std::string>{kPortErrorB});
+    EXPECT_FALSE(p.main().Scanning_ports());
+    dlg.Command1.click();
+    EXPECT_FALSE(dlg.Loaded());
+    ASSERT_TRUE(p.main().Scanning_ports());
+    p.rt.ports.during_open = nullptr;
+    ASSERT_TRUE(p.rt.sim.run_until([&] { return p.main().StatusBar1.Panels(2).Text == "BX5610"; }, 20000));
+    EXPECT_EQ(p.app.Comm_port, 3);
+    EXPECT_EQ(p.texts(), std::vector<std::string>{kPortErrorB});  // nothing more
 }

@@ -4,14 +4,14 @@
 // pass for an Ack.
 #include "link_support.h"
 #include "model/memory_map.h"
+#include "support/test_texts.h"
+
+using namespace bxtest::texts;
 
 using namespace linktest;
 
 namespace {
 
-const char* const kReadDone = "Complete reading data from the transceiver.";
-const char* const kWriteDone = "Complete Written the data to transceiver.";
-const char* const kFail = "Fail connect with transceiver.";
 
 // The password reply is the Ack and a 20-byte frame, of which the program
 // takes 20: its last byte is the one left over. Delays around the send
@@ -61,7 +61,7 @@ TEST(LateByte, WriteWindowNeverRunsAnAckAhead) {
             EXPECT_EQ(p.radio.radio.Count(Frame::Write), 784) << name(c);
             for (int r = 0; r < 784; ++r) ASSERT_EQ(p.radio_record(r), p.image_record(r)) << name(c) << " record " << r;
         } else {
-            EXPECT_EQ(p.texts()[0], kFail) << name(c);
+            EXPECT_EQ(p.texts()[0], kFailConnect) << name(c);
         }
         // With the stale byte dropped, these delays all complete.
         EXPECT_EQ(p.texts()[0], kWriteDone) << name(c);

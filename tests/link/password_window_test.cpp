@@ -2,6 +2,9 @@
 // password record, the record written back with the new password 1.
 #include "link/form_write_password.h"
 #include "link_support.h"
+#include "support/test_texts.h"
+
+using namespace bxtest::texts;
 
 using namespace linktest;
 
@@ -235,7 +238,7 @@ TEST(PassWordWindow, SilentRadioFailsOnceAndModifyDuringThePauseIsRefused) {
     p.fill("", "xyz", "xyz");
     p.pw().Command_Write.click();
     p.rt.sim.run_for(20000);
-    EXPECT_EQ(p.texts(), (std::vector<std::string>{"Read-write operating with transceiver .",
+    EXPECT_EQ(p.texts(), (std::vector<std::string>{kBusy,
                                                    "Fail connect with transceiver."}));
     p.rt.recorder.clear();
     p.pw().Command_Write.click();
@@ -316,7 +319,7 @@ TEST(PassWordWindow, ModifyCloseAndMenuWhileTheExchangeRuns) {
     p.pw().Command_Cancel.click();
     p.pw().Unload(false, ui::vbFormControlMenu);
     p.main().PC_PassWord.click();
-    EXPECT_EQ(p.texts(), (std::vector<std::string>{"Read-write operating with transceiver .",
+    EXPECT_EQ(p.texts(), (std::vector<std::string>{kBusy,
                                                    "Read-write operating，don't close the window. ,",
                                                    "Read-write operating，don't close the window. ,"}));
     EXPECT_EQ(p.rt.recorder.shown[1].title, "Operate prompt");

@@ -1,6 +1,9 @@
 // The read and write windows against the simulated radio.
 #include "link_support.h"
 #include "model/five_tone.h"
+#include "support/test_texts.h"
+
+using namespace bxtest::texts;
 
 using namespace linktest;
 
@@ -161,7 +164,7 @@ TEST(ReadWindow, BusyRefusalsAndCancel) {
     ASSERT_TRUE(p.rd().Link.st.Read_busy);
     p.rd().Command_read.click();
     p.rd().Command_Cancel.click();
-    EXPECT_EQ(p.texts(), (std::vector<std::string>{"Read-write operating with transceiver .",
+    EXPECT_EQ(p.texts(), (std::vector<std::string>{kBusy,
                                                    "Read-write operating，don't close the window. ,"}));
     EXPECT_TRUE(p.rd().Loaded());
     ASSERT_TRUE(p.run_until_idle(p.rd().Link));
@@ -184,7 +187,7 @@ TEST(ReadWindow, RefusalBoxOpenAcrossTheCompletion) {
     p.rt.recorder.hold_ms = 60000;
     p.rd().Command_read.click();  // returns once the refusal box is closed
     p.rt.recorder.hold_ms = 0;
-    EXPECT_EQ(p.texts(), (std::vector<std::string>{"Read-write operating with transceiver .",
+    EXPECT_EQ(p.texts(), (std::vector<std::string>{kBusy,
                                                    "Complete reading data from the transceiver."}));
     auto& rd = p.rd();
     EXPECT_FALSE(rd.Link.st.Busy());
@@ -253,7 +256,7 @@ TEST(ReadWindow, ReadDuringThePauseIsRefusedAndTheRetryGoesOn) {
     p.rd().Command_read.click();
     EXPECT_FALSE(p.rd().Link.st.Read_busy);
     ASSERT_TRUE(p.run_until_idle(p.rd().Link));
-    EXPECT_EQ(p.texts(), (std::vector<std::string>{"Read-write operating with transceiver .",
+    EXPECT_EQ(p.texts(), (std::vector<std::string>{kBusy,
                                                    "Complete reading data from the transceiver."}));
     EXPECT_EQ(p.frames(Frame::Program).size(), 3u);  // identification, the silent one, the retry
 }
@@ -442,7 +445,7 @@ TEST(WriteWindow, RefusedWhileAnotherWindowsExchangeRuns) {
     p.rt.sim.run_for(300);
     p.main().Prog_write.click();
     p.wr().Command_Write.click();
-    EXPECT_EQ(p.texts(), std::vector<std::string>{"Read-write operating with transceiver ."});
+    EXPECT_EQ(p.texts(), std::vector<std::string>{kBusy});
     EXPECT_FALSE(p.wr().MSC.PortOpen());
     EXPECT_TRUE(p.rt.ports.is_open(3));
     EXPECT_EQ(p.rt.ports.open(3, "9600,N,8,1"), nullptr);

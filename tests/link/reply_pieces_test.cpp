@@ -8,14 +8,14 @@
 #include "link/form_write_password.h"
 #include "link_support.h"
 #include "model/memory_map.h"
+#include "support/test_texts.h"
+
+using namespace bxtest::texts;
 
 using namespace linktest;
 
 namespace {
 
-const char* const kReadDone = "Complete reading data from the transceiver.";
-const char* const kWriteDone = "Complete Written the data to transceiver.";
-const char* const kFail = "Fail connect with transceiver.";
 
 constexpr double kByteMs = 1000.0 / 960.0;
 
@@ -110,7 +110,7 @@ TEST(ReplyPieces, ReadWindowReadsTheRadiosMemory) {
             for (int r = 0; r <= 787; ++r) ASSERT_EQ(p.image_record(r), p.radio_record(r)) << Name(c) << " record " << r;
         } else {
             ++failed;
-            EXPECT_EQ(p.texts(), std::vector<std::string>{kFail}) << Name(c);
+            EXPECT_EQ(p.texts(), std::vector<std::string>{kFailConnect}) << Name(c);
             EXPECT_TRUE(p.app.Mem_image == before) << Name(c);
         }
     }
@@ -138,7 +138,7 @@ TEST(ReplyPieces, WriteWindowWritesTheImage) {
             for (int r = 0; r < 784; ++r) ASSERT_EQ(p.radio_record(r), p.image_record(r)) << Name(c) << " record " << r;
         } else {
             ++failed;
-            EXPECT_EQ(p.texts(), std::vector<std::string>{kFail}) << Name(c);
+            EXPECT_EQ(p.texts(), std::vector<std::string>{kFailConnect}) << Name(c);
             EXPECT_EQ(p.radio.radio.Count(Frame::Write), 0) << Name(c);
             EXPECT_TRUE(p.radio.radio.mem == radio_before) << Name(c);
         }
@@ -165,7 +165,7 @@ TEST(ReplyPieces, EditorRowReadsAndWritesItsArea) {
         ASSERT_TRUE(p.run_until_idle(w.Link, 60000)) << Name(c);
         EXPECT_TRUE(Idle(w)) << Name(c);
         if (want == Outcome::Fails) {
-            EXPECT_EQ(p.texts(), std::vector<std::string>{kFail}) << Name(c);
+            EXPECT_EQ(p.texts(), std::vector<std::string>{kFailConnect}) << Name(c);
             continue;
         }
         EXPECT_EQ(p.texts(), std::vector<std::string>{}) << Name(c);
@@ -208,7 +208,7 @@ TEST(ReplyPieces, PassWordWindowChangesThePassword) {
             EXPECT_EQ(p.texts(), std::vector<std::string>{"PassWord Modify Success ! "}) << Name(c);
             EXPECT_EQ(std::string(pw.begin(), pw.begin() + 12), "N3w   other ") << Name(c);
         } else {
-            EXPECT_EQ(p.texts(), std::vector<std::string>{kFail}) << Name(c);
+            EXPECT_EQ(p.texts(), std::vector<std::string>{kFailConnect}) << Name(c);
             EXPECT_EQ(std::string(pw.begin(), pw.begin() + 12), "secretother ") << Name(c);
             EXPECT_FALSE(w.Busy()) << Name(c);
             EXPECT_FALSE(w.MSC.PortOpen()) << Name(c);

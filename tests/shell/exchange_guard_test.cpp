@@ -8,16 +8,14 @@
 #include "editors/signalling/frm_dtmf.h"
 #include "model/datafile.h"
 #include "support/tempdir.h"
+#include "support/test_texts.h"
+
+using namespace bxtest::texts;
 
 using namespace linktest;
 
 namespace {
 
-const char* const kBusy = "Read-write operating with transceiver .";
-const char* const kNoClose = "Read-write operating，don't close the window. ,";
-const char* const kReadDone = "Complete reading data from the transceiver.";
-const char* const kWriteDone = "Complete Written the data to transceiver.";
-const char* const kLoaded = "Succeed fold the parameter from file.";
 
 int addr_of(const Frame& f) { return f.bytes[1] * 256 + f.bytes[2]; }
 
@@ -323,6 +321,44 @@ TEST(ExchangeGuard, PortDialogOkWaitsForTheExchange) {
     }
 }
 
+// The port dialog's Cancel after a failed Confirm puts back the port of
+// before, and with it the identification: not while an exchange runs on
+// the port the Confirm left (it would re-aim it), but once it has ended.
+TEST(ExchangeGuard, PortDialogCancelWaitsForTheExchange) {
+    GuardProgram p;
+    p.main().proc_setup.click();
+    bx::Form_setup& dlg = *p.app.Form_setup;
+    dlg.Option11.click();
+    dlg.Command_ok.click();  // nothing on COM11
+    EXPECT_EQ(p.texts(), std::vector<std::string>{kPortErrorB});
+    ASSERT_TRUE(dlg.Loaded());
+    // The radio of COM10 turns up on COM11; the FM editor reads from it.
+    p.rt.ports.add_port(11, p.radio10.Port());
+    bx::App::Open(p.fm());
+    bx::frm_FM& fm = p.fm();
+    fm.Command_read.click();
+    p.run_to(fm.Link, 3);
+    const int identifications = p.radio.radio.Count(Frame::Program);
+    p.rt.recorder.clear();
+    dlg.Command1.click();
+    EXPECT_EQ(p.texts(), std::vector<std::string>{kBusy});
+    EXPECT_TRUE(dlg.Loaded());
+    EXPECT_EQ(p.app.Comm_port, 11);
+    ASSERT_TRUE(p.run_until_idle(fm.Link));
+    EXPECT_EQ(p.texts(), (std::vector<std::string>{kBusy, "Complete reading the data from transceiver."}));
+    EXPECT_EQ(p.radio.radio.Count(Frame::Program), identifications);
+
+    // Once it has ended the port of before comes back, identified.
+    p.rt.recorder.clear();
+    dlg.Command1.click();
+    EXPECT_FALSE(dlg.Loaded());
+    EXPECT_EQ(p.app.Comm_port, 3);
+    p.rt.sim.run_for(1500);
+    EXPECT_EQ(p.radio.radio.Count(Frame::Program), identifications + 1);
+    EXPECT_EQ(p.main().StatusBar1.Panels(2).Text, "BX5610");
+    EXPECT_TRUE(p.texts().empty());
+}
+
 // A second exchange is refused while one runs, also on another port (here
 // another window's read of DTMF from the radio on COM10, while the FM write
 // runs on COM3); the running one builds every frame from the base address
@@ -338,7 +374,7 @@ TEST(ExchangeGuard, ASecondExchangeIsRefusedAndTheFirstKeepsItsBaseAddress) {
     other.Load();
     p.rt.recorder.clear();
     ASSERT_FALSE(other.Link.Read_button());
-    EXPECT_EQ(p.texts(), std::vector<std::string>{"Read-write operating with transceiver ."});
+    EXPECT_EQ(p.texts(), std::vector<std::string>{kBusy});
     ASSERT_TRUE(p.run_until_idle(fm.Link));
     std::vector<Frame> writes = p.frames(Frame::Write);
     ASSERT_EQ(writes.size(), 16u);

@@ -7,16 +7,14 @@
 #include "editors/chann_support.h"
 #include "editors/options/frm_option.h"
 #include "link/form_write_password.h"
+#include "support/test_texts.h"
+
+using namespace bxtest::texts;
 
 using namespace linktest;
 
 namespace {
 
-const char* const kBusy = "Read-write operating with transceiver .";
-const char* const kNoClose = "Read-write operating，don't close the window. ,";
-const char* const kNoCloseWindow = "Read-write operating，don't close the window.,";
-const char* const kFail = "Fail connect with transceiver.";
-const char* const kPortError = "Communication port is error, please setting right communication port . ！";
 
 // A program with the simulated radio on COM3, identified, the options window
 // closed (its display rule would store out-of-list settings back).
@@ -112,7 +110,11 @@ TEST(ExchangeRules, WholesaleCommandsWaitForAWriteAndTheWriteSendsItsImage) {
         if (c.writer != Writer::ProgramRead) {
             EXPECT_TRUE(p.radio_holds(began, first, last)) << c.what;
         }
-        EXPECT_NE(p.texts().back(), kBusy) << c.what;  // the write's own completion
+        // The exchange's own report ends it.
+        const char* report = c.writer == Writer::Fm            ? "Complete Written FM parameters to the transceiver."
+                             : c.writer == Writer::ProgramRead ? kReadDone
+                                                               : kWriteDone;
+        EXPECT_EQ(p.texts().back(), report) << c.what;
     }
 }
 
@@ -177,7 +179,7 @@ TEST(ExchangeRules, ClosesInThePauseAreRefusedUntilTheReport) {
         EXPECT_EQ(p.texts(), std::vector<std::string>{c.text}) << c.what;
         EXPECT_TRUE(w->Loaded()) << c.what;
         ASSERT_TRUE(p.until_reported(w->Link)) << c.what;
-        EXPECT_EQ(p.texts().back(), kFail) << c.what;
+        EXPECT_EQ(p.texts().back(), kFailConnect) << c.what;
         EXPECT_TRUE(w->Loaded()) << c.what;
         // Reported: now it closes.
         EXPECT_TRUE(bx::App::Try_unload(*w)) << c.what;
@@ -233,7 +235,7 @@ TEST(ExchangeRules, APortLostMidWriteIsAFailedWrite) {
     p.radio.radio.faults.vanish_after = 12;
     p.fm().Command_Write.click();
     ASSERT_TRUE(p.until_reported(p.fm().Link));
-    EXPECT_EQ(p.texts(), (std::vector<std::string>{kPortError, kFail}));
+    EXPECT_EQ(p.texts(), (std::vector<std::string>{kPortErrorA, kFailConnect}));
     EXPECT_EQ(p.fm().Label_tr_count.Caption(), "Communication fault.");
 }
 

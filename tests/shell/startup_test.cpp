@@ -101,8 +101,10 @@ TEST(Startup, ThePortScanRunsOnTheEventLoop) {
     p.rt.ports.during_open = [&](int) {
         for (int i = 0; i < 200; ++i) p.rt.sim.busy_wait();
     };
-    std::vector<int> seen;  // the port the scan is at, at each tick
-    const int timer = p.rt.sim.add_timer(100, [&] { seen.push_back(p.app.Comm_port); });
+    std::vector<int> seen;  // the port the scan tried last, at each tick
+    const int timer = p.rt.sim.add_timer(100, [&] {
+        if (!p.rt.ports.attempts.empty()) seen.push_back(p.rt.ports.attempts.back().first);
+    });
     p.app.Start();
     EXPECT_TRUE(p.main().Loaded());
     EXPECT_TRUE(p.rt.ports.attempts.empty());

@@ -84,7 +84,7 @@ frm_Adj_Txp::frm_Adj_Txp(App& a) : EditorWindow(a, "frm_Adj_Txp", kAdjRow) {
     ui::Use_password_filter(Text_Super_PassWord);
 
     TabStrip1.Click = [this] { TabStrip1_Click(); };
-    Command_def.Click = [this] { Command_def_Click(); };
+    Wire_wholesale(Command_def, &Editor_row().busy, [this] { Command_def_Click(); });
     Command_open.Click = [this] { Command_open_Click(); };
     Command_save.Click = [this] { Command_save_Click(); };
     Command_close.Click = [this] { Command_close_Click(); };
@@ -149,7 +149,6 @@ void frm_Adj_Txp::Select_page(int page) {
 }
 
 void frm_Adj_Txp::Command_def_Click() {
-    if (Refuse_wholesale_change() || Refuse_if_busy()) return;
     Clear_progress();
     Load_adj_defaults(app.Adj_defaults);
     app.Adj_table = app.Adj_defaults;

@@ -55,8 +55,7 @@ void read_reply(LinkMachine& m) {
     } else {
         app.Pair_toggle = 0;
         if (m.st.Block_no > m.st.Blocks_total) {
-            m.Finish();
-            m.Report(m.On_read_complete);
+            m.Read_done();
             return;
         }
         request_block(m, m.Base_addr() + frame::kBlockBytes * (c - 1));
@@ -94,8 +93,7 @@ void write_reply(LinkMachine& m) {
     }
     app.Pair_toggle = 0;
     if (c > m.st.Records_total) {
-        m.Finish();
-        m.Report(m.On_write_complete);
+        m.Write_done();
         return;
     }
     m.Show_progress(c * 100 / m.st.Records_total, L(app.Lang_chinese, "正在写入  ", "Writeing  ") +

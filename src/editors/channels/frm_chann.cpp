@@ -41,8 +41,9 @@ frm_chann::frm_chann(App& a)
     : EditorWindow(a, "frm_chann", kChannRow) {
     Command_open.Click = [this] { Command_open_Click(); };
     Command_save.Click = [this] { Command_save_Click(); };
-    Command_def.Click = [this] { Command_def_Click(); };
-    Command_Clear.Click = [this] { Command_Clear_Click(); };
+    // Default acts during the window's own read too; Clear waits for it.
+    Wire_wholesale(Command_def, nullptr, [this] { Command_def_Click(); });
+    Wire_wholesale(Command_Clear, &T::kNoClear, [this] { Command_Clear_Click(); });
     Command_close.Click = [this] { Command_close_Click(); };
     // Every exchange of this window starts its pairs with the channel area.
     // (Only a click that started the exchange: a refused one leaves the
@@ -195,19 +196,11 @@ void frm_chann::Erase_chann_keep_band(int row) {
 // ---- commands ----
 
 void frm_chann::Command_def_Click() {
-    if (Refuse_wholesale_change()) return;
-    Drop_cell_editors();
     Load_chann_defaults(app.Mem_image);
     Show_all_rows();
 }
 
 void frm_chann::Command_Clear_Click() {
-    if (Refuse_wholesale_change()) return;
-    if (Busy()) {
-        Warn(T::kNoClear);
-        return;
-    }
-    Drop_cell_editors();
     Clear_progress();
     for (int r = 1; r <= app.Chann_count; ++r) {
         for (int c : {kColRxFreq, kColTxFreq, kColOptSig}) Set_cell(r, c, "");

@@ -42,8 +42,9 @@ frm_FM::frm_FM(App& a) : EditorWindow(a, "frm_FM", kFmRow) {
     MSF_Chann.LeaveCell = [this] { MSF_Chann_LeaveCell(); };
     MSF_Chann.Scroll = [this] { MSF_Chann_Scroll(); };
     Text_Edit.KeyPress = [this](int& k) { Text_Edit_KeyPress(k); };
-    Command_def.Click = [this] { Command_def_Click(); };
-    Command_Clear.Click = [this] { Command_Clear_Click(); };
+    // Default acts during the window's own read too; Clear waits for it.
+    Wire_wholesale(Command_def, nullptr, [this] { Command_def_Click(); });
+    Wire_wholesale(Command_Clear, &T::kNoClear, [this] { Command_Clear_Click(); });
     Command_open.Click = [this] { Command_open_Click(); };
     Command_save.Click = [this] { Command_save_Click(); };
     Command_close.Click = [this] { Command_close_Click(); };
@@ -228,19 +229,11 @@ void frm_FM::Store_fm_row(int n) {
 // ---- commands ----
 
 void frm_FM::Command_def_Click() {
-    if (Refuse_wholesale_change()) return;
-    Drop_cell_editors();
     Load_fm_defaults(app.Mem_image);
     Show_fm_presets();
 }
 
 void frm_FM::Command_Clear_Click() {
-    if (Refuse_wholesale_change()) return;
-    if (Busy()) {
-        Warn(T::kNoClear);
-        return;
-    }
-    Drop_cell_editors();
     Clear_progress();
     for (int i = 0; i < layout::Fm_record::Records.count; ++i) {
         layout::Fm_record::Freq.fill(app.Mem_image, i, 0);

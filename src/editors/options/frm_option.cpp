@@ -81,7 +81,7 @@ frm_option::frm_option(App& a)
                     {&Text_ANI, [this] { Text_ANI_LostFocus(); }, {}}}};
     for (EditBox& e : edit_boxes_) e.box->GotFocus = [&e] { e.shown = e.box->Text(); };
 
-    Command_def.Click = [this] { Command_def_Click(); };
+    Wire_wholesale(Command_def, &Editor_row().busy, [this] { Command_def_Click(); });
     Command_close.Click = [this] { Close_button(); };
     Command_open.Click = [this] { Command_open_Click(); };
     Command_save.Click = [this] { Command_save_Click(); };
@@ -394,7 +394,6 @@ void frm_option::Place_controls() {
 // ---- buttons ----
 
 void frm_option::Command_def_Click() {
-    if (Refuse_wholesale_change() || Refuse_if_busy()) return;
     Clear_progress();
     app.Chann_count = 200;
     Load_option_defaults(app.Option_settings, app.Mem_image);

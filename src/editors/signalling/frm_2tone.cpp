@@ -61,7 +61,7 @@ int Twips(double v) { return static_cast<int>(std::lround(v)); }
 frm_2tone::frm_2tone(App& a) : EditorWindow(a, "frm_2tone", kTwoToneRow) {
     TabStrip1.Click = [this] { TabStrip1_Click(); };
     Command_close.Click = [this] { Close_button(); };
-    Command_def.Click = [this] { Command_def_Click(); };
+    Wire_wholesale(Command_def, &Editor_row().busy, [this] { Command_def_Click(); });
     Command_open.Click = [this] { Command_open_Click(); };
     Command_save.Click = [this] { Command_save_Click(); };
     // The four lists take no typed key and store the picked position.
@@ -257,8 +257,6 @@ void frm_2tone::TabStrip1_Click() {
 }
 
 void frm_2tone::Command_def_Click() {
-    if (Refuse_wholesale_change() || Refuse_if_busy()) return;
-    Drop_cell_editors();
     Clear_progress();
     Load_2tone_defaults(app.Mem_image, app.Tone_tick_ms);
     Show_2tone_data();

@@ -41,7 +41,7 @@ enum class Typed {
 frm_5tone::frm_5tone(App& a) : EditorWindow(a, "frm_5tone", kFiveToneRow) {
     TabStrip1.Click = [this] { TabStrip1_Click(); };
     Command_close.Click = [this] { Close_button(); };
-    Command_def.Click = [this] { Command_def_Click(); };
+    Wire_wholesale(Command_def, &Editor_row().busy, [this] { Command_def_Click(); });
     Command_open.Click = [this] { Command_open_Click(); };
     Command_save.Click = [this] { Command_save_Click(); };
     Wire_editing();
@@ -204,9 +204,7 @@ void frm_5tone::TabStrip1_Click() {
 }
 
 void frm_5tone::Command_def_Click() {
-    if (Refuse_wholesale_change() || Refuse_if_busy()) return;
     Clear_progress();
-    Drop_cell_editors();
     Load_5tone_defaults(app.Mem_image);
     Show_5tone_data();
 }

@@ -75,7 +75,7 @@ frm_dtmf::frm_dtmf(App& a) : EditorWindow(a, "frm_dtmf", kDtmfRow) {
     for (const BitBox& b : bit_boxes_) b.box->Click = [this, &b] { Bit_click(b); };
     Check_Ctrl_En.Click = [this] { Check_Ctrl_En_Click(); };
     Command_close.Click = [this] { Command_close_Click(); };
-    Command_def.Click = [this] { Command_def_Click(); };
+    Wire_wholesale(Command_def, &Editor_row().busy, [this] { Command_def_Click(); });
     Command_open.Click = [this] { Command_open_Click(); };
     Command_save.Click = [this] { Command_save_Click(); };
 }
@@ -189,7 +189,6 @@ void frm_dtmf::Set_id_controls_enabled(bool on) {
 void frm_dtmf::Command_close_Click() { Close_button(); }
 
 void frm_dtmf::Command_def_Click() {
-    if (Refuse_wholesale_change() || Refuse_if_busy()) return;
     Load_dtmf_defaults(app.Mem_image);
     Show_dtmf_data();
 }

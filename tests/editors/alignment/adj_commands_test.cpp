@@ -8,13 +8,14 @@
 #include "model/datafile.h"
 #include "shell/dialogs.h"
 #include "support/tempdir.h"
+#include "support/test_texts.h"
+
+using namespace bxtest::texts;
 
 using namespace adjtest;
 
 namespace {
 
-const char* const kBusyEng = "Read-write operating with transceiver .";
-const char* const kNoCloseEng = "Read-write operating，don't close the window.,";
 const char* const kLoaded = "Succeed fold the optional parameters from file.";
 const char* const kSaved = "Complete storing optional parameters.";
 
@@ -77,7 +78,7 @@ TEST_F(AdjCommands, EverythingButEditingIsRefusedWhileItsOwnReadRuns) {
     const bx::AdjTable before = p.app.Adj_table;
     for (ui::CommandButton* b : {&w.Command_read, &w.Command_Write, &w.Command_def, &w.Command_open, &w.Command_save})
         b->click();
-    EXPECT_EQ(p.texts(), std::vector<std::string>(5, kBusyEng));
+    EXPECT_EQ(p.texts(), std::vector<std::string>(5, kBusy));
     EXPECT_EQ(p.rt.recorder.shown[0].style, ui::vbExclamation);
     EXPECT_EQ(p.rt.recorder.shown[0].title, "Operate prompt");
     EXPECT_EQ(p.app.Adj_table, before);
@@ -87,7 +88,7 @@ TEST_F(AdjCommands, EverythingButEditingIsRefusedWhileItsOwnReadRuns) {
     p.rt.recorder.clear();
     w.Command_close.click();
     EXPECT_FALSE(w.Unload(false, ui::vbFormControlMenu));
-    EXPECT_EQ(p.texts(), std::vector<std::string>(2, kNoCloseEng));
+    EXPECT_EQ(p.texts(), std::vector<std::string>(2, kNoCloseWindow));
     EXPECT_EQ(p.rt.recorder.shown[1].title, "Operate prompt");
     EXPECT_TRUE(w.Loaded());
     EXPECT_TRUE(w.MSC.PortOpen());
@@ -118,7 +119,7 @@ TEST_F(AdjCommands, ProgramEndMidWriteLeavesNoTimerOrPort) {
     ASSERT_TRUE(w.Link.st.Write_busy);
     p.rt.recorder.clear();
     p.app.End();
-    EXPECT_EQ(p.texts(), std::vector<std::string>{kNoCloseEng});
+    EXPECT_EQ(p.texts(), std::vector<std::string>{kNoCloseWindow});
     EXPECT_FALSE(w.Loaded());
     EXPECT_FALSE(w.MSC.PortOpen());
     for (ui::Timer* t : {&w.Timer1, &w.Timer2, &w.Timer3, &w.Timer4}) EXPECT_FALSE(t->running()) << t->name();
