@@ -1,7 +1,8 @@
 // What a window below the shell (a link window, an editor, a dialog of the
 // link layer) needs of the main window, without including src/shell: the
-// main window's sizes, centring a window on it, writing a status panel, and
-// the port dialog's two requests. The main window binds it when it is
+// main window's sizes, centring a window on it, writing a status panel, the
+// port dialog's two requests, and committing the edits every editor still
+// shows before the image is written or saved. The main window binds it when it is
 // created; the application object holds it (App::main_window).
 //
 // The language the main window's commands choose is the shared value
@@ -20,13 +21,14 @@ class MainWindow {
 public:
     // Called once by the main window: its form, its status bar, and what
     // the port dialog asks of it (open MSC on Comm_port with the port-open
-    // message; identify the radio again on it).
+    // message; identify the radio again on it), and the editors' commit.
     void Bind(ui::Form& form, ui::StatusBar& bar, std::function<void()> open_link_port,
-              std::function<void()> restart_identify) {
+              std::function<void()> restart_identify, std::function<void()> commit_pending_edits) {
         form_ = &form;
         bar_ = &bar;
         open_link_port_ = std::move(open_link_port);
         restart_identify_ = std::move(restart_identify);
+        commit_pending_edits_ = std::move(commit_pending_edits);
     }
     bool Bound() const { return form_ != nullptr; }
 
@@ -50,10 +52,18 @@ public:
     void Open_link_port() const { open_link_port_(); }
     void Restart_identify() const { restart_identify_(); }
 
+    // Every loaded editor commits the edit it still shows, as leaving it
+    // would: the start of everything that saves or writes the image from a
+    // window other than the editor (the data-file dialogs' Confirm, the
+    // write window's Write).
+    void Commit_pending_edits() const {
+        if (commit_pending_edits_) commit_pending_edits_();
+    }
+
 private:
     ui::Form* form_ = nullptr;
     ui::StatusBar* bar_ = nullptr;
-    std::function<void()> open_link_port_, restart_identify_;
+    std::function<void()> open_link_port_, restart_identify_, commit_pending_edits_;
 };
 
 }  // namespace bx

@@ -53,7 +53,9 @@ MDImain::MDImain(App& a) : ui::Form(a.rt, "MDImain"), app(a) {
     about.Click = [this] { about_Click(); };
     Menu_Exit.Click = [this] { Menu_Exit_Click(); };
     Toolbar1.ButtonClick = [this](const ui::Toolbar::Button& b) { Toolbar1_ButtonClick(b); };
-    app.main_window.Bind(*this, StatusBar1, [this] { Open_link_port(); }, [this] { Restart_identify(); });
+    app.main_window.Bind(
+        *this, StatusBar1, [this] { Open_link_port(); }, [this] { Restart_identify(); },
+        [this] { Commit_all_pending_edits(app); });
 }
 
 std::vector<ui::MenuItem*> MDImain::menu_bar() const {
