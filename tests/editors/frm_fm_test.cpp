@@ -138,6 +138,23 @@ TEST(FmWindow, ANameKeepsItsFormAcrossAReopenAndAFrequencyEdit) {
     EXPECT_TRUE(p.texts().empty());
 }
 
+// A value typed while another window stood in front (a window system that
+// never told the editor it went behind) is committed, not dropped, when the
+// editor comes back.
+TEST(FmWindow, ComingBackCommitsWhatIsStillTyped) {
+    EditorProgram p;
+    p.open_fm();
+    bx::App::Open(*p.app.Form_save_chann);
+    ASSERT_EQ(p.fm().Front(), p.app.Form_save_chann.get());
+    p.fm().MSF_Chann.click(1, kFmColName);
+    p.fm().Text_Edit.enter("zz");
+    p.app.Form_save_chann->Command_close.click();
+    EXPECT_EQ(p.fm().Front(), &p.fm());
+    EXPECT_EQ(fcell(p, 1, kFmColName), "ZZ");
+    EXPECT_EQ(p.image_record(768)[11], 'Z');
+    EXPECT_FALSE(p.fm().Text_Edit.Visible());
+}
+
 TEST(FmWindow, MovesWithoutTheOverlayChangeNothing) {
     EditorProgram p;
     p.open_fm();

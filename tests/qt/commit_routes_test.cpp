@@ -3,7 +3,7 @@
 // ended by Enter, another window coming to the front (a click on its title
 // or contents, a menu or toolbar command, the Save As dialog opened before
 // or after the editor and brought forward, or confirmed without coming
-// forward), the editor's Save, the main window's Save As, Write, Close or
+// forward, the write window's Write), the editor's Save, the main window's Save As, Write, Close or
 // the close box. Each route's image is compared with the one leaving the
 // field gives. Coming back to a grid window by its title gives its grid
 // the keys at the cell it had.
@@ -32,6 +32,7 @@
 #include "editors/signalling/frm_2tone.h"
 #include "editors/signalling/frm_5tone.h"
 #include "editors/signalling/frm_dtmf.h"
+#include "link/form_comm_write.h"
 #include "model/datafile.h"
 #include "model/layouts.h"
 #include "qt_input.h"
@@ -287,9 +288,9 @@ std::vector<FieldKind> kinds() {
 struct Route {
     const char* name;
     std::function<void(Program&, const FieldKind&, ui::Form& mine, ui::Form& other, const std::string& dir)> run;
-    // The Save As dialog stands open before the value is typed: opened
-    // before the editor, or after it.
-    enum Dialog { None, Before_editor, After_editor } dialog = None;
+    // A window stands open before the value is typed: the Save As dialog
+    // opened before the editor or after it, or the write window.
+    enum Dialog { None, Before_editor, After_editor, Write_window } dialog = None;
 };
 
 void save_as_confirm(Program& p, const std::string& dir) {
@@ -350,6 +351,11 @@ std::vector<Route> routes() {
              save_as_confirm(p, dir);
          },
          Route::After_editor},
+        {"the write window's Write, the window not brought forward",
+         [](Program& p, const FieldKind&, ui::Form&, ui::Form&, const std::string&) {
+             click(p.widget(p.app->Form_Comm_Write->Command_Write), QPoint(5, 5));
+         },
+         Route::Write_window},
         {"the window's Save",
          [](Program& p, const FieldKind&, ui::Form& mine, ui::Form&, const std::string& dir) {
              ui::Control* save = mine.control("Command_save");
@@ -408,6 +414,12 @@ TEST_P(CommitRoutes, EveryRouteStoresWhatTheLeaveStores) {
             settle();
         };
         if (r.dialog == Route::Before_editor) open_dialog();
+        if (r.dialog == Route::Write_window) {
+            p.app->MDImain->Prog_write.click();
+            settle();
+            p.rt.forms().main_window()->activateWindow();
+            settle();
+        }
         ui::Form& mine = kind.open(p);
         settle();
         if (r.dialog == Route::After_editor) open_dialog();
