@@ -2,8 +2,8 @@
 // link layer) needs of the main window, without including src/shell: the
 // main window's sizes, centring a window on it, writing a status panel, the
 // port dialog's two requests, and committing the edits every editor still
-// shows before the image is written or saved. The main window binds it when it is
-// created; the application object holds it (App::main_window).
+// shows before the image is written or saved. The main window binds it when
+// it is created; the application object holds it (App::main_window).
 //
 // The language the main window's commands choose is the shared value
 // App::Lang_chinese; a window reads it when it loads, as every window does.
