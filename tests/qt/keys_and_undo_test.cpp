@@ -2,8 +2,9 @@
 // text replaces it in every filtered box, a box laid over a cell opens with
 // its text selected (after a click or a double-click), Ctrl+Z and Ctrl+Y are
 // edits judged and stored as typing is, typed characters over a pick-only
-// list change nothing, and Up and Down over a list laid on a channel cell
-// leave the cell without storing.
+// list change nothing, Up and Down over a list laid on a channel cell
+// leave the cell without storing, PageUp and PageDown over a cell editor
+// page the grid, and no other key over a closed cell list picks.
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
@@ -20,6 +21,7 @@
 
 #include "appstate/app.h"
 #include "editors/alignment/frm_adj_txp.h"
+#include "editors/channels/chann_columns.h"
 #include "editors/channels/frm_chann.h"
 #include "editors/options/frm_option.h"
 #include "editors/signalling/frm_2tone.h"
@@ -450,4 +452,23 @@ TEST(QtKeys, TheGridsKeysOverAClosedCellListPickNothing) {
     const bool down = index + 1 < setting.ListCount();
     key(p.widget(setting), down ? Qt::Key_PageDown : Qt::Key_PageUp);
     EXPECT_EQ(setting.ListIndex(), down ? index + 1 : index - 1);
+}
+
+// PageDown over a typed cell leaves it as Up and Down do (the name is
+// stored) and pages the grid.
+TEST(QtKeys, PageDownOverATypedCellStoresItAndPagesTheGrid) {
+    Program p;
+    put_channel_9(*p.app);
+    bx::frm_chann& w = p.open<bx::EditorId::frm_chann>();
+    QWidget* grid = p.widget(w.MSF_Chann);
+    click(grid, px_rect(w.MSF_Chann.cell_rect(10, bx::kColName)).center());
+    QLineEdit* box = p.line_edit(w.Text_Edit);
+    ASSERT_TRUE(box->isVisible());
+    type(box, "AB");
+    key(box, Qt::Key_PageDown);
+    EXPECT_FALSE(box->isVisible());
+    EXPECT_EQ(w.MSF_Chann.TextMatrix(10, bx::kColName), "AB");
+    EXPECT_GT(w.MSF_Chann.Row(), 11);
+    EXPECT_TRUE(w.MSF_Chann.focused());
+    EXPECT_TRUE(p.boxes.empty()) << p.boxes.front();
 }
