@@ -1,8 +1,9 @@
 // What a window below the shell (a link window, an editor, a dialog of the
 // link layer) needs of the main window, without including src/shell: the
-// main window's sizes, centring a window on it, writing a status panel, and
-// the port dialog's two requests. The main window binds it when it is
-// created; the application object holds it (App::main_window).
+// main window's sizes, centring a window on it, writing a status panel, the
+// port dialog's two requests, and committing the edits every editor still
+// shows before the image is written or saved. The main window binds it when
+// it is created; the application object holds it (App::main_window).
 //
 // The language the main window's commands choose is the shared value
 // App::Lang_chinese; a window reads it when it loads, as every window does.
@@ -27,12 +28,14 @@ public:
         std::function<bool()> scanning_ports;
         std::function<void()> scan_ports;
     };
-    // Called once by the main window: its form, its status bar, and its
-    // answers to the port dialog.
-    void Bind(ui::Form& form, ui::StatusBar& bar, PortRequests requests) {
+    // Called once by the main window: its form, its status bar, its
+    // answers to the port dialog, and the editors' commit.
+    void Bind(ui::Form& form, ui::StatusBar& bar, PortRequests requests,
+              std::function<void()> commit_pending_edits) {
         form_ = &form;
         bar_ = &bar;
         requests_ = std::move(requests);
+        commit_pending_edits_ = std::move(commit_pending_edits);
     }
     bool Bound() const { return form_ != nullptr; }
 
@@ -58,10 +61,19 @@ public:
     bool Scanning_ports() const { return requests_.scanning_ports(); }
     void Scan_ports() const { requests_.scan_ports(); }
 
+    // Every loaded editor commits the edit it still shows, as leaving it
+    // would: the start of everything that saves or writes the image from a
+    // window other than the editor (the data-file dialogs' Confirm, the
+    // write window's Write).
+    void Commit_pending_edits() const {
+        if (commit_pending_edits_) commit_pending_edits_();
+    }
+
 private:
     ui::Form* form_ = nullptr;
     ui::StatusBar* bar_ = nullptr;
     PortRequests requests_;
+    std::function<void()> commit_pending_edits_;
 };
 
 }  // namespace bx

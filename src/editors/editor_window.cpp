@@ -40,7 +40,22 @@ void EditorWindow::Form_Load() {
     Follow_image_replaced();
 }
 
-void EditorWindow::Form_Activate() { Drop_cell_editors(); }
+// Coming back never loses what the user typed: an edit still open (the
+// window behind was never told it went behind, say) is committed as leaving
+// it would, then the overlays go and the window redraws from the image.
+void EditorWindow::Form_Activate() {
+    Commit_pending_edit();
+    Drop_cell_editors();
+    // The keys go on where the user left them: a cell editor the focus left
+    // the window from is gone, so its grid takes them, at its current cell.
+    if (ActiveControl() && ActiveControl()->usable()) return;
+    for (ui::Control* c : controls())
+        if (auto* o = dynamic_cast<ui::CellOverlay*>(c);
+            o && (&o->editor() == ActiveControl() || &o->editor() == FocusLeftFrom())) {
+            o->grid().SetFocus();
+            return;
+        }
+}
 
 // The window now in front keeps the focus: the commit runs as leaving the
 // cell would, but what it does to the focus (a new channel's grid, a box

@@ -55,9 +55,9 @@
 //   which store nothing for a cell left with the text it opened with;
 // - whenever the rows are rebuilt from the image, the open cell editors are
 //   dropped unstored first: before Read_complete, before Image_replaced,
-//   and in Form_Activate (an editor overriding it calls this one first);
-//   Default and Clear (Wire_wholesale) drop them first; a grid that scrolls
-//   drops its overlays itself;
+//   and in Form_Activate, after the pending edit is committed (an editor
+//   overriding it calls this one first); Default and Clear (Wire_wholesale)
+//   drop them first; a grid that scrolls drops its overlays itself;
 // - every loaded editor follows the image-replaced notice (a full read, a
 //   data-file load from any window): Image_replaced, after the drop, is
 //   where the editor shows the new image;
@@ -169,9 +169,9 @@ protected:
     void Build() override;
     void Form_Load() override;
     void Form_Unload(int& Cancel) override;
-    // The open cell editors are dropped (the redraw of an editor that
-    // overrides this follows). Another window in front: the pending edit is
-    // committed.
+    // The pending edit is committed, then the open cell editors are dropped
+    // (the redraw of an editor that overrides this follows). Another window
+    // in front: the pending edit is committed.
     void Form_Activate() override;
     void Form_Deactivate() override;
 

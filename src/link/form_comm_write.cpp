@@ -16,6 +16,8 @@ Form_Comm_Write::Form_Comm_Write(App& a)
 
 void Form_Comm_Write::Command_Write_Click() {
     if (Link.Refuse_if_busy()) return;
+    // The write sends what the editors show, a value still typed included.
+    app.main_window.Commit_pending_edits();
     const int n = Chann_freq_check(app.Mem_image, app.limits());
     if (n < 255) {
         const std::string num = std::to_string(n);

@@ -159,9 +159,16 @@ protected:
         }
     }
 
-    // Up or Down over the control: offered to it first (a cell editor
-    // leaves its cell). Returns whether it was taken.
+    // Up or Down over the control, and PageUp or PageDown with any
+    // modifier: offered to it first (a cell editor leaves its cell; a page
+    // key pages its grid). Returns whether it was taken.
     bool arrow_key(QKeyEvent* ke) {
+        if (ke->key() == Qt::Key_PageUp || ke->key() == Qt::Key_PageDown) {
+            const int dir = ke->key() == Qt::Key_PageUp ? -1 : 1;
+            bool taken = false;
+            forward([this, dir, &taken] { taken = focusable().page(dir); });
+            return taken;
+        }
         if (ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier | Qt::ShiftModifier)) return false;
         if (ke->key() != Qt::Key_Up && ke->key() != Qt::Key_Down) return false;
         const int dir = ke->key() == Qt::Key_Up ? -1 : 1;
@@ -512,6 +519,9 @@ public:
         case QEvent::FocusOut: drop_composition(); [[fallthrough]];
         case QEvent::FocusIn: forward_focus(*this, combo(), w_, e); return false;
         case QEvent::Wheel: return pass_wheel_on(e);
+        case QEvent::KeyPress:
+            if (combo().over_cells() && idle_over_cell(static_cast<QKeyEvent*>(e), le != nullptr)) return true;
+            break;
         default: break;
         }
         if (le) {
@@ -541,6 +551,25 @@ public:
     }
 
 private:
+    // A closed list laid over a grid cell takes only the keys a pick needs:
+    // Alt+Down and F4 open it (inside the opened list the usual keys pick),
+    // and typed characters are judged as over any list. Up, Down, PageUp
+    // and PageDown are the grid's (arrow_key); an arrow with a modifier,
+    // and Home and End over a list without a text part, pick nothing and do
+    // nothing. Returns whether the key is to do nothing.
+    static bool idle_over_cell(const QKeyEvent* ke, bool text_part) {
+        const Qt::KeyboardModifiers mods =
+            ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier | Qt::ShiftModifier);
+        switch (ke->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down: return mods != Qt::NoModifier && !(ke->key() == Qt::Key_Down && mods == Qt::AltModifier);
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Home:
+        case Qt::Key_End: return !text_part;
+        default: return false;
+        }
+    }
     // Characters typed over a list without a text part. Returns whether
     // they were taken (control keys are the widget's).
     bool search_keys(const QString& text) {

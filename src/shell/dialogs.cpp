@@ -161,6 +161,9 @@ void FileDialog::Command_enter_Click() {
     // refused, and the dialog stays for a later try.
     if (params.action == FileDialogAction::Transfer_image && !params.save && Refuse_while_exchange_runs(app))
         return;
+    // What an editor still shows typed belongs in the file: committed as
+    // leaving it would, whether or not this dialog came forward over it.
+    if (params.save) app.main_window.Commit_pending_edits();
     const std::string path = Join_folder(Dir1.Path(), name);
     if (params.action == FileDialogAction::Raise_request) {
         // The alignment file's request carries its own file (and, for a

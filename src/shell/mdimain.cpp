@@ -57,7 +57,8 @@ MDImain::MDImain(App& a) : ui::Form(a.rt, "MDImain"), app(a) {
                          {.open_link_port = [this] { Open_link_port(); },
                           .restart_identify = [this] { Restart_identify(); },
                           .scanning_ports = [this] { return Scanning_ports(); },
-                          .scan_ports = [this] { Scan_ports(); }});
+                          .scan_ports = [this] { Scan_ports(); }},
+                         [this] { Commit_all_pending_edits(app); });
 }
 
 std::vector<ui::MenuItem*> MDImain::menu_bar() const {

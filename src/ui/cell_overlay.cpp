@@ -21,10 +21,10 @@ CellOverlay::CellOverlay(Form& owner, std::string name, Grid& grid, Control& edi
     grid_.on_scroll([this] { drop(); });
 }
 
-bool CellOverlay::leave_by_arrow(int dir) {
+bool CellOverlay::leave_by(Grid::Key k) {
     if (!placed_ || !editor_.Visible() || !grid_.usable()) return false;
     grid_.focus();
-    if (grid_.usable()) grid_.key(dir < 0 ? Grid::Key::Up : Grid::Key::Down);
+    if (grid_.usable()) grid_.key(k);
     // An editor its window left showing over the cell it no longer holds
     // goes (a box kept open on its cell stays).
     if (!placed_ && editor_.Visible()) editor_.setVisible(false);
@@ -59,6 +59,9 @@ bool CellOverlay::edited() const { return placed_ && trimmed(editor_text()) != t
 void CellOverlay::drop() {
     if (editor_.Visible()) editor_.setVisible(false);
     placed_ = false;
+    // A hidden editor keeps no focus: the keys go on from the grid, at the
+    // cell it has.
+    if (&editor_ == owner().ActiveControl()) grid_.SetFocus();
 }
 
 void CellOverlay::place() {
@@ -79,7 +82,8 @@ void CellOverlay::place() {
     // The editor's Up and Down are this overlay's while it lies here (an
     // editor may serve more than one grid).
     if (auto* f = dynamic_cast<Focusable*>(&editor_)) {
-        f->on_arrow = [this](int dir) { return leave_by_arrow(dir); };
+        f->on_arrow = [this](int dir) { return leave_by(dir < 0 ? Grid::Key::Up : Grid::Key::Down); };
+        f->on_page = [this](int dir) { return leave_by(dir < 0 ? Grid::Key::PageUp : Grid::Key::PageDown); };
         f->SetFocus();
     }
     select_text();

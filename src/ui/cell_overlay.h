@@ -15,6 +15,8 @@
 // takes the focus and moves to the row above or below, the window's
 // LeaveCell judges what the editor holds (a list not picked from stores
 // nothing), and an editor the window left showing off its cell is hidden.
+// PageUp and PageDown leave it the same way and page the grid (whose
+// scroll then drops the overlay).
 //
 // It also remembers the text the editor opened with: the cell's text when
 // it was placed, or the editor's own when the window calls mark_opened
@@ -58,7 +60,9 @@ public:
     void hide() { editor_.setVisible(false); }
     // Forgets the cell (the editor stays as it is).
     void release() { placed_ = false; }
-    // Hides the editor and forgets the cell: nothing it holds is stored.
+    // Hides the editor and forgets the cell: nothing it holds is stored. An
+    // editor that has the focus (also one hidden already) gives it to the
+    // grid.
     void drop();
 
     bool placed() const { return placed_; }
@@ -90,7 +94,9 @@ protected:
 
 private:
     void select_text();
-    bool leave_by_arrow(int dir);
+    // Up, Down, PageUp or PageDown over the open editor: the grid takes the
+    // focus and the key.
+    bool leave_by(Grid::Key k);
     Grid& grid_;
     Control& editor_;
     bool placed_ = false;

@@ -13,6 +13,7 @@ void Focusable::SetFocus() {
         if (f.focus_ || !usable()) return;  // the handler moved it, or this control went
     }
     f.focus_ = this;
+    f.focus_left_ = nullptr;
     changed("Focus");
     fire(GotFocus);
 }
@@ -21,6 +22,7 @@ void Focusable::blur() {
     Form& f = owner();
     if (f.focus_ != this) return;
     f.focus_ = nullptr;
+    f.focus_left_ = this;
     focus_leaving();
     changed("Focus");
     fire(LostFocus);

@@ -34,6 +34,14 @@ public:
     bool arrow(int dir) { return on_arrow && usable() && on_arrow(dir); }
     // Set by the one who takes the arrow keys (a cell overlay, its editor).
     std::function<bool(int dir)> on_arrow;
+    // A user pressing PageUp (-1) or PageDown (+1) over the control. Returns
+    // whether it was taken: a cell editor leaves its cell as Up and Down do
+    // and its grid pages; every other control keeps the key.
+    bool page(int dir) { return on_page && usable() && on_page(dir); }
+    std::function<bool(int dir)> on_page;
+    // An editor laid over grid cells (a cell overlay set its keys): the
+    // grid's keys are the grid's, not the editor's.
+    bool over_cells() const { return static_cast<bool>(on_page); }
 
     Event GotFocus, LostFocus;
 

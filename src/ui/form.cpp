@@ -43,7 +43,7 @@ void Form::Load() {
     for (Control* c : controls_) c->reset();
     caption_.clear();
     client_w_ = client_h_ = -1;
-    focus_ = nullptr;
+    focus_ = focus_left_ = nullptr;
     loaded_ = true;
     loading_ = true;
     Build();
@@ -105,7 +105,7 @@ bool Form::Unload(bool force, int mode) {
     if (cancel && !force) return false;
     if (!loaded_) return true;  // Form_Unload unloaded it already
     for (Control* c : controls_) c->discard();
-    focus_ = nullptr;
+    focus_ = focus_left_ = nullptr;
     loaded_ = false;
     loading_ = false;
     bool was_shown = shown_;

@@ -143,6 +143,9 @@ public:
 
     // The control that has the focus, or nullptr.
     Focusable* ActiveControl() const { return focus_; }
+    // The control the focus last left the form from (for another window),
+    // until a control of the form gets it again; nullptr when none.
+    Focusable* FocusLeftFrom() const { return focus_left_; }
 
     // While a hold stands, code giving one of the form's controls the focus
     // changes nothing: a window that commits its edit as another window
@@ -227,6 +230,7 @@ private:
     std::string name_;
     std::vector<Control*> controls_;
     Focusable* focus_ = nullptr;
+    Focusable* focus_left_ = nullptr;
     int focus_hold_ = 0;
     bool loaded_ = false, loading_ = false, shown_ = false, unloading_ = false;
     bool mdi_child_ = true, mdi_form_ = false, fixed_size_ = false;

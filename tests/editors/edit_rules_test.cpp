@@ -253,12 +253,13 @@ TEST(EditRules, ChannelNewChannelFromTheRecord) {
 // The FM grid: open preset 1's cell, maybe type, do X, leave.
 TEST(EditRules, FmCellThenCommandThenLeave) {
     // Preset 1: the factory's name stored from byte 8 (a five-letter name
-    // would be stored from byte 9 by a commit).
+    // would be stored from byte 9 by a commit of the name; a frequency
+    // commit leaves the name's bytes).
     const Bytes factory = cat({0, 8, 8, 9, 0, 0, 0, 0}, {'C', 'C', 'T', 'V', '1', 0xFF, 0xFF, 0xFF});
     const Bytes radio = cat({0, 9, 4, 5, 0, 0, 0, 0}, {0xFF, 0xFF, 0xFF, 'R', 'A', 'D', 0xFF, 0xFF});
     const Bytes file = cat({1, 0, 1, 1, 0, 0, 0, 0}, {0xFF, 0xFF, 0xFF, 'F', 'I', 'L', 'E', 0xFF});
     const Bytes typed_name = cat({0, 8, 8, 9, 0, 0, 0, 0}, {0xFF, 0xFF, 0xFF, 'Z', 'Z', 0xFF, 0xFF, 0xFF});
-    const Bytes typed_freq = cat({0, 9, 6, 0, 0, 0, 0, 0}, {0xFF, 'C', 'C', 'T', 'V', '1', 0xFF, 0xFF});
+    const Bytes typed_freq = cat({0, 9, 6, 0, 0, 0, 0, 0}, {'C', 'C', 'T', 'V', '1', 0xFF, 0xFF, 0xFF});
     constexpr int kPreset = 768;
     using Act = std::function<void(EditorProgram&, const bxtest::TempDir&)>;
     struct Case {

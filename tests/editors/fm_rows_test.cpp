@@ -81,7 +81,8 @@ TEST(FmRows, TypedTextsToCells) {
     };
     const Name names[] = {
         {"radio1", "RADIO1", 6}, {" fm ", "FM", 2},        {"abcdefgh", "ABCDEF", 8},
-        {"a b", "A B", 3},       {"é中x", "éX", 2}, {"", "", 0},
+        {"a b", "AB", 2},        {"é中x", "éX", 2}, {"", "", 0},
+        {"abcdef g", "ABCDEF", 7}, {"a\tb\x7f", "AB\x7f", 3},
     };
     for (const Name& n : names) {
         EXPECT_EQ(Fm_name_cell(n.typed), n.cell) << n.typed;
@@ -102,7 +103,7 @@ TEST(FmRows, CellsToRecord) {
         {"99.99999", "FM", {0, 9, 9, 9, 9, 9, 9, 9, 0xFF, 0xFF, 0xFF, 'F', 'M', 0xFF, 0xFF, 0xFF}},
         {"87.50000", "ABCDE", {0, 8, 7, 5, 0, 0, 0, 0, 0xFF, 'A', 'B', 'C', 'D', 'E', 0xFF, 0xFF}},
         {"108.00000", "ABC", {1, 0, 8, 0, 0, 0, 0, 0, 0xFF, 0xFF, 'A', 'B', 'C', 0xFF, 0xFF, 0xFF}},
-        {"88.9", "A B", {0, 8, 8, 9, 0, 0, 0, 0, 0xFF, 0xFF, 'A', ' ', 'B', 0xFF, 0xFF, 0xFF}},
+        {"88.9", "A B", {0, 8, 8, 9, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 'A', 'B', 0xFF, 0xFF, 0xFF}},
         {"99.6", "é", {0, 9, 9, 6, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xE9, 0xFF, 0xFF, 0xFF, 0xFF}},
         {"", "ABC", {0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
         // Malformed frequency texts leave the digits alone.
@@ -118,4 +119,16 @@ TEST(FmRows, CellsToRecord) {
         EXPECT_EQ(record(img, 783), c.rec) << c.freq << " " << c.name;
         EXPECT_EQ(record(img, 782), old);
     }
+    // The frequency edited, the name not: a preset with a frequency keeps
+    // its name bytes; an empty one takes the cell's name; an emptied
+    // frequency still empties the preset.
+    MemImage img;
+    put(img, 783, old);
+    Store_fm_cells(img, 16, "88.5", "ZZ", true);
+    EXPECT_EQ(record(img, 783), (std::vector<uint8_t>{0, 8, 8, 5, 0, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8}));
+    put(img, 783, std::vector<uint8_t>(16, 0));
+    Store_fm_cells(img, 16, "88.5", "ZZ", true);
+    EXPECT_EQ(record(img, 783), (std::vector<uint8_t>{0, 8, 8, 5, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 'Z', 'Z', 0xFF, 0xFF, 0xFF}));
+    Store_fm_cells(img, 16, "", "ZZ", true);
+    EXPECT_EQ(record(img, 783), (std::vector<uint8_t>{0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
 }

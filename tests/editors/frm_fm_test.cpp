@@ -63,8 +63,10 @@ TEST(FmWindow, Commits) {
         std::vector<uint8_t> rec;
         const char* message;
     };
-    // Preset 1 holds 88.9 MHz "KELVO" (from byte 8); preset 3 is empty.
-    const std::vector<uint8_t> kelvo = {0xFF, 'K', 'E', 'L', 'V', 'O', 0xFF, 0xFF};
+    // Preset 1 holds 88.9 MHz "KELVO" (from byte 8); preset 3 is empty. A
+    // frequency edit keeps the name's bytes; a name commit places the name
+    // by its length.
+    const std::vector<uint8_t> kelvo = {'K', 'E', 'L', 'V', 'O', 0xFF, 0xFF, 0xFF};
     auto with = [](std::vector<uint8_t> digits, std::vector<uint8_t> name) {
         digits.insert(digits.end(), name.begin(), name.end());
         return digits;
@@ -88,6 +90,12 @@ TEST(FmWindow, Commits) {
         {1, kFmColName, "abcdefgh", "88.90000", "ABCDEF", with({0, 8, 8, 9, 0, 0, 0, 0}, {'A', 'B', 'C', 'D', 'E', 'F', 0xFF, 0xFF}),
          "The letter of channel name max 6 bit . "},
         {1, kFmColName, "", "88.90000", "", with({0, 8, 8, 9, 0, 0, 0, 0}, no_name), ""},
+        // Blanks inside are dropped before the cut to six, as the redraw
+        // shows the name.
+        {1, kFmColName, "8 0.5", "88.90000", "80.5", with({0, 8, 8, 9, 0, 0, 0, 0}, {0xFF, 0xFF, '8', '0', '.', '5', 0xFF, 0xFF}), ""},
+        {1, kFmColName, "abc def", "88.90000", "ABCDEF", with({0, 8, 8, 9, 0, 0, 0, 0}, {'A', 'B', 'C', 'D', 'E', 'F', 0xFF, 0xFF}), ""},
+        {1, kFmColName, "abcde fg", "88.90000", "ABCDEF", with({0, 8, 8, 9, 0, 0, 0, 0}, {'A', 'B', 'C', 'D', 'E', 'F', 0xFF, 0xFF}),
+         "The letter of channel name max 6 bit . "},
         {3, kFmColName, "abcdefgh", "", "", with({0, 0, 0, 0, 0, 0, 0, 0}, no_name), "The letter of channel name max 6 bit . "},
         {3, kFmColFreq, "96", "96.00000", "", with({0, 9, 6, 0, 0, 0, 0, 0}, no_name), ""},
     };
@@ -108,6 +116,46 @@ TEST(FmWindow, Commits) {
         EXPECT_FALSE(p.fm().Text_Edit.Visible());
         EXPECT_EQ(p.fm().Text_Edit.Text(), "");
     }
+}
+
+// What a name cell shows after its commit is what the window shows when
+// reopened, and an edit of the preset's frequency leaves the name's bytes.
+TEST(FmWindow, ANameKeepsItsFormAcrossAReopenAndAFrequencyEdit) {
+    const std::vector<uint8_t> name = {0xFF, 0xFF, '8', '0', '.', '5', 0xFF, 0xFF};
+    auto name_bytes = [](EditorProgram& p) {
+        const std::vector<uint8_t> r = p.image_record(768);
+        return std::vector<uint8_t>(r.begin() + 8, r.end());
+    };
+    EditorProgram p;
+    p.open_fm();
+    fm_type(p, 1, kFmColName, "8 0.5");
+    EXPECT_EQ(fcell(p, 1, kFmColName), "80.5");
+    EXPECT_EQ(name_bytes(p), name);
+    p.fm().Command_close.click();
+    p.open_fm();
+    EXPECT_EQ(fcell(p, 1, kFmColName), "80.5");
+    fm_type(p, 1, kFmColFreq, "99.5");
+    EXPECT_EQ(fcell(p, 1, kFmColFreq), "99.50000");
+    EXPECT_EQ(fcell(p, 1, kFmColName), "80.5");
+    EXPECT_EQ(name_bytes(p), name);
+    EXPECT_TRUE(p.texts().empty());
+}
+
+// A value typed while another window stood in front (a window system that
+// never told the editor it went behind) is committed, not dropped, when the
+// editor comes back.
+TEST(FmWindow, ComingBackCommitsWhatIsStillTyped) {
+    EditorProgram p;
+    p.open_fm();
+    bx::App::Open(*p.app.Form_save_chann);
+    ASSERT_EQ(p.fm().Front(), p.app.Form_save_chann.get());
+    p.fm().MSF_Chann.click(1, kFmColName);
+    p.fm().Text_Edit.enter("zz");
+    p.app.Form_save_chann->Command_close.click();
+    EXPECT_EQ(p.fm().Front(), &p.fm());
+    EXPECT_EQ(fcell(p, 1, kFmColName), "ZZ");
+    EXPECT_EQ(p.image_record(768)[11], 'Z');
+    EXPECT_FALSE(p.fm().Text_Edit.Visible());
 }
 
 TEST(FmWindow, MovesWithoutTheOverlayChangeNothing) {

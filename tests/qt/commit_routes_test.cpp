@@ -1,11 +1,13 @@
 // Every route that ends an edit in the real front end stores what leaving
 // the cell or box stores: a value typed into each kind of editor field, then
 // ended by Enter, another window coming to the front (a click on its title
-// or contents, a menu or toolbar command, a file dialog brought forward),
-// the editor's Save, the main window's Save As, Write, Close or the close
-// box. Each route's image is compared with the one leaving the field gives,
-// and that leave must have changed the image, so a commit that stores
-// nothing fails.
+// or contents, a menu or toolbar command, the Save As dialog opened before
+// or after the editor and brought forward, or confirmed without coming
+// forward, the write window's Write), the editor's Save, the main window's
+// Save As, Write, Close or the close box. Each route's image is compared
+// with the one leaving the field gives, and that leave must have changed
+// the image, so a commit that stores nothing fails. Coming back to a grid
+// window by its title gives its grid the keys at the cell it had.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -30,6 +32,8 @@
 #include "editors/options/frm_option.h"
 #include "editors/signalling/frm_2tone.h"
 #include "editors/signalling/frm_5tone.h"
+#include "editors/signalling/frm_dtmf.h"
+#include "link/form_comm_write.h"
 #include "model/datafile.h"
 #include "model/layouts.h"
 #include "qt_input.h"
@@ -170,6 +174,20 @@ std::vector<FieldKind> kinds() {
          },
          [](Program& p) { p.click_cell(p.app->Editor<bx::EditorId::frm_FM>()->MSF_Chann, 6, 0); },
          [](Program& p) { return p.widget(p.app->Editor<bx::EditorId::frm_FM>()->Text_Edit); }, false, nullptr},
+        {"FM station name",
+         [](Program& p) -> ui::Form& {
+             p.app->MDImain->fm_chann_edit.click();
+             return *p.app->Editor<bx::EditorId::frm_FM>();
+         },
+         [](Program& p) {
+             auto& w = *p.app->Editor<bx::EditorId::frm_FM>();
+             p.click_cell(w.MSF_Chann, 1, 2);
+             type(p.widget(w.Text_Edit), "rock");
+             settle();
+         },
+         [](Program& p) { p.click_cell(p.app->Editor<bx::EditorId::frm_FM>()->MSF_Chann, 6, 0); },
+         [](Program& p) { return p.widget(p.app->Editor<bx::EditorId::frm_FM>()->Text_Edit); }, false,
+         [](Program& p) { EXPECT_EQ(p.app->Editor<bx::EditorId::frm_FM>()->MSF_Chann.TextMatrix(1, 2), "ROCK"); }},
         {"2-tone encode tone",
          [](Program& p) -> ui::Form& {
              p.app->MDImain->Sig_2tone.click();
@@ -202,6 +220,46 @@ std::vector<FieldKind> kinds() {
          [](Program& p) { p.click_cell(p.app->Editor<bx::EditorId::frm_5tone>()->MSF_Encode, 3, 0); },
          [](Program& p) { return p.widget(p.app->Editor<bx::EditorId::frm_5tone>()->Text_Encode); }, false,
          nullptr},
+        {"options power-on message line",
+         [](Program& p) -> ui::Form& {
+             p.app->MDImain->sys_edit.click();
+             return *p.app->Editor<bx::EditorId::frm_option>();
+         },
+         [](Program& p) {
+             auto& w = *p.app->Editor<bx::EditorId::frm_option>();
+             QWidget* e = p.widget(w.Text_PON_MSG_U);
+             click(e, QPoint(3, e->height() / 2));
+             key(e, Qt::Key_A, Qt::ControlModifier);
+             type(e, "HI");
+             settle();
+         },
+         [](Program& p) {
+             auto& w = *p.app->Editor<bx::EditorId::frm_option>();
+             QWidget* e = p.widget(w.Text_PON_MSG_D);
+             click(e, QPoint(3, e->height() / 2));
+         },
+         [](Program& p) { return p.widget(p.app->Editor<bx::EditorId::frm_option>()->Text_PON_MSG_U); }, false,
+         nullptr},
+        {"DTMF send code",
+         [](Program& p) -> ui::Form& {
+             p.app->MDImain->Sig_dtmf.click();
+             return *p.app->Editor<bx::EditorId::frm_dtmf>();
+         },
+         [](Program& p) {
+             auto& w = *p.app->Editor<bx::EditorId::frm_dtmf>();
+             QWidget* e = p.widget(w.Text_tx_Encode[2]);
+             click(e, QPoint(3, e->height() / 2));
+             key(e, Qt::Key_A, Qt::ControlModifier);
+             type(e, "7A#");
+             settle();
+         },
+         [](Program& p) {
+             auto& w = *p.app->Editor<bx::EditorId::frm_dtmf>();
+             QWidget* e = p.widget(w.Text_tx_Encode[3]);
+             click(e, QPoint(3, e->height() / 2));
+         },
+         [](Program& p) { return p.widget(p.app->Editor<bx::EditorId::frm_dtmf>()->Text_tx_Encode[2]); }, false,
+         [](Program& p) { EXPECT_EQ(p.app->Editor<bx::EditorId::frm_dtmf>()->Text_tx_Encode[2].Text(), "7A#"); }},
         {"options VFO A frequency",
          [](Program& p) -> ui::Form& {
              p.app->MDImain->sys_edit.click();
@@ -231,6 +289,9 @@ std::vector<FieldKind> kinds() {
 struct Route {
     const char* name;
     std::function<void(Program&, const FieldKind&, ui::Form& mine, ui::Form& other, const std::string& dir)> run;
+    // A window stands open before the value is typed: the Save As dialog
+    // opened before the editor or after it, or the write window.
+    enum Dialog { None, Before_editor, After_editor, Write_window } dialog = None;
 };
 
 void save_as_confirm(Program& p, const std::string& dir) {
@@ -274,11 +335,28 @@ std::vector<Route> routes() {
              settle();
              save_as_confirm(p, dir);
          }},
-        {"the Save As dialog brought forward",
+        {"the Save As dialog opened before the editor, brought forward",
          [](Program& p, const FieldKind&, ui::Form&, ui::Form&, const std::string& dir) {
              click_title(p.top(*p.app->Form_save_chann));
              save_as_confirm(p, dir);
-         }},
+         },
+         Route::Before_editor},
+        {"the Save As dialog opened after the editor, brought forward",
+         [](Program& p, const FieldKind&, ui::Form&, ui::Form&, const std::string& dir) {
+             click_title(p.top(*p.app->Form_save_chann));
+             save_as_confirm(p, dir);
+         },
+         Route::After_editor},
+        {"the Save As dialog opened after the editor, confirmed without coming forward",
+         [](Program& p, const FieldKind&, ui::Form&, ui::Form&, const std::string& dir) {
+             save_as_confirm(p, dir);
+         },
+         Route::After_editor},
+        {"the write window's Write, the window not brought forward",
+         [](Program& p, const FieldKind&, ui::Form&, ui::Form&, const std::string&) {
+             click(p.widget(p.app->Form_Comm_Write->Command_Write), QPoint(5, 5));
+         },
+         Route::Write_window},
         {"the window's Save",
          [](Program& p, const FieldKind&, ui::Form& mine, ui::Form&, const std::string& dir) {
              ui::Control* save = mine.control("Command_save");
@@ -328,19 +406,26 @@ TEST_P(CommitRoutes, EveryRouteStoresWhatTheLeaveStores) {
     for (const Route& r : routes()) {
         SCOPED_TRACE(r.name);
         Program p;
-        const bool forward = std::string(r.name) == "the Save As dialog brought forward";
         ui::Form& other = other_for(p, kind);
         bx::App::Open(other);
         settle();
-        if (forward) {
-            // The dialog stands open; the user goes back to the main window.
+        // The dialog stands open; the user goes back to the main window.
+        auto open_dialog = [&p] {
             p.app->MDImain->File_saveas.click();
+            settle();
+            p.rt.forms().main_window()->activateWindow();
+            settle();
+        };
+        if (r.dialog == Route::Before_editor) open_dialog();
+        if (r.dialog == Route::Write_window) {
+            p.app->MDImain->Prog_write.click();
             settle();
             p.rt.forms().main_window()->activateWindow();
             settle();
         }
         ui::Form& mine = kind.open(p);
         settle();
+        if (r.dialog == Route::After_editor) open_dialog();
         kind.edit(p);
         r.run(p, kind, mine, other, dir.path());
         settle();
@@ -358,5 +443,74 @@ TEST_P(CommitRoutes, EveryRouteStoresWhatTheLeaveStores) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Fields, CommitRoutes, ::testing::Range(0, static_cast<int>(kinds().size())));
+
+}  // namespace
+
+namespace {
+
+// Coming back to a grid window by its title: the keys go to its grid, at
+// the cell the user had (a cell editor open there or not), so the next Down
+// moves one row on from it.
+TEST(ComingBack, ByItsTitleTheGridHasTheKeysAtItsCell) {
+    struct GridWindow {
+        const char* name;
+        std::function<ui::Grid&(Program&)> open;  // the window in front, its grid returned
+        int row, col;
+    };
+    const GridWindow windows[] = {
+        {"channels",
+         [](Program& p) -> ui::Grid& {
+             p.app->MDImain->chann_edit.click();
+             return chann(p).MSF_Chann;
+         },
+         10, bx::kColRxFreq},
+        {"FM presets",
+         [](Program& p) -> ui::Grid& {
+             p.app->MDImain->fm_chann_edit.click();
+             return p.app->Editor<bx::EditorId::frm_FM>()->MSF_Chann;
+         },
+         3, 1},
+        {"2-tone encode",
+         [](Program& p) -> ui::Grid& {
+             p.app->MDImain->Sig_2tone.click();
+             return p.app->Editor<bx::EditorId::frm_2tone>()->MSF_Encode;
+         },
+         4, 1},
+    };
+    for (const GridWindow& gw : windows) {
+        for (bool open_editor : {true, false}) {
+            SCOPED_TRACE(std::string(gw.name) + (open_editor ? ", a cell editor open" : ", the grid moved by keys"));
+            Program p;
+            ui::Form& other = *p.app->Editor<bx::EditorId::frm_option>();
+            bx::App::Open(other);
+            settle();
+            ui::Grid& g = gw.open(p);
+            settle();
+            const bx::MemImage before = p.app->Mem_image;
+            QWidget* grid = p.grid(g);
+            if (open_editor) {
+                p.click_cell(g, gw.row, gw.col);
+            } else {
+                // Opened on the first row, then left by Down for the grid
+                // to move on.
+                p.click_cell(g, 1, gw.col);
+                for (int r = 1; r < gw.row; ++r) key(QApplication::focusWidget(), Qt::Key_Down);
+                ASSERT_EQ(QApplication::focusWidget(), grid);
+            }
+            ASSERT_EQ(g.Row(), gw.row);
+            ASSERT_EQ(g.Col(), gw.col);
+            click_title(p.top(other));
+            click_title(p.top(g.owner()));
+            EXPECT_EQ(QApplication::focusWidget(), grid)
+                << (QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className() : "none");
+            EXPECT_TRUE(g.focused());
+            EXPECT_EQ(g.Row(), gw.row);
+            EXPECT_EQ(g.Col(), gw.col);
+            key(QApplication::focusWidget(), Qt::Key_Down);
+            EXPECT_EQ(g.Row(), gw.row + 1);
+            EXPECT_TRUE(p.app->Mem_image == before);
+        }
+    }
+}
 
 }  // namespace

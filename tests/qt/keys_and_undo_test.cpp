@@ -2,14 +2,16 @@
 // text replaces it in every filtered box, a box laid over a cell opens with
 // its text selected (after a click or a double-click), Ctrl+Z and Ctrl+Y are
 // edits judged and stored as typing is, typed characters over a pick-only
-// list change nothing, and Up and Down over a list laid on a channel cell
-// leave the cell without storing.
+// list change nothing, Up and Down over a list laid on a channel cell
+// leave the cell without storing, PageUp and PageDown over a cell editor
+// page the grid, and no other key over a closed cell list picks.
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMouseEvent>
 
@@ -19,6 +21,7 @@
 
 #include "appstate/app.h"
 #include "editors/alignment/frm_adj_txp.h"
+#include "editors/channels/chann_columns.h"
 #include "editors/channels/frm_chann.h"
 #include "editors/options/frm_option.h"
 #include "editors/signalling/frm_2tone.h"
@@ -337,5 +340,135 @@ TEST(QtKeys, UpAndDownOverAClosedListOnAChannelCellMoveOn) {
     box->hidePopup();
     settle();
     EXPECT_TRUE(p.app->Mem_image == before);
+    EXPECT_TRUE(p.boxes.empty()) << p.boxes.front();
+}
+
+// Every other key over a closed list laid on a grid cell is the grid's:
+// PageUp and PageDown leave the cell with nothing picked and page the grid;
+// an arrow with a modifier, and Home and End, pick nothing and leave the
+// list where it is. A list that is no cell editor keeps the usual keys.
+TEST(QtKeys, TheGridsKeysOverAClosedCellListPickNothing) {
+    struct CellList {
+        const char* name;
+        int row, col;
+        std::function<ui::Grid&(Program&)> open;  // the window up, the grid returned
+        std::function<ui::ComboBox&(Program&)> list;
+    };
+    const CellList lists[] = {
+        {"channel power", 10, 6,
+         [](Program& p) -> ui::Grid& {
+             put_channel_9(*p.app);
+             return p.open<bx::EditorId::frm_chann>().MSF_Chann;
+         },
+         [](Program& p) -> ui::ComboBox& { return p.app->Editor<bx::EditorId::frm_chann>()->Combo_edit; }},
+        {"channel tone, with a text part", 10, 5,
+         [](Program& p) -> ui::Grid& {
+             put_channel_9(*p.app);
+             return p.open<bx::EditorId::frm_chann>().MSF_Chann;
+         },
+         [](Program& p) -> ui::ComboBox& { return p.app->Editor<bx::EditorId::frm_chann>()->Combo_edit; }},
+        {"2-tone decode", 3, 2,
+         [](Program& p) -> ui::Grid& {
+             auto& w = p.open<bx::EditorId::frm_2tone>();
+             w.TabStrip1.click(2);
+             settle();
+             return w.MSF_Decode;
+         },
+         [](Program& p) -> ui::ComboBox& { return p.app->Editor<bx::EditorId::frm_2tone>()->Combo_Decode; }},
+        {"5-tone period", 5, 1, [](Program& p) -> ui::Grid& { return p.open<bx::EditorId::frm_5tone>().MSF_Chann; },
+         [](Program& p) -> ui::ComboBox& { return p.app->Editor<bx::EditorId::frm_5tone>()->Combo_edit; }},
+        {"5-tone code standard", 3, 4,
+         [](Program& p) -> ui::Grid& {
+             // Code 3 with a first frame, so its standard cell opens.
+             for (int b = 0; b < 5; ++b) p.app->Mem_image(594, b) = static_cast<uint8_t>(b + 1);
+             p.app->Mem_image(594, 15) = 0;
+             auto& w = p.open<bx::EditorId::frm_5tone>();
+             w.TabStrip1.click(2);
+             settle();
+             return w.MSF_Encode;
+         },
+         [](Program& p) -> ui::ComboBox& { return p.app->Editor<bx::EditorId::frm_5tone>()->Combo_Encode; }},
+    };
+    struct Key {
+        Qt::Key key;
+        Qt::KeyboardModifiers mods;
+        bool pages;
+    };
+    const Key keys[] = {
+        {Qt::Key_PageDown, Qt::NoModifier, true},   {Qt::Key_PageUp, Qt::NoModifier, true},
+        {Qt::Key_PageDown, Qt::ShiftModifier, true}, {Qt::Key_Up, Qt::ShiftModifier, false},
+        {Qt::Key_Down, Qt::ShiftModifier, false},    {Qt::Key_Down, Qt::MetaModifier, false},
+        {Qt::Key_Down, Qt::ControlModifier, false},  {Qt::Key_Up, Qt::AltModifier, false},
+        {Qt::Key_Home, Qt::NoModifier, false},       {Qt::Key_End, Qt::NoModifier, false},
+    };
+    for (const CellList& l : lists) {
+        SCOPED_TRACE(l.name);
+        Program p;
+        ui::Grid& g = l.open(p);
+        ui::ComboBox& list = l.list(p);
+        auto* box = qobject_cast<QComboBox*>(p.widget(list));
+        ASSERT_NE(box, nullptr);
+        const bx::MemImage before = p.app->Mem_image;
+        const std::string cell = g.TextMatrix(l.row, l.col);
+        for (const Key& k : keys) {
+            SCOPED_TRACE(QKeySequence(static_cast<int>(k.mods) | k.key).toString().toStdString());
+            g.click(l.row, l.col);
+            settle();
+            ASSERT_TRUE(box->isVisible());
+            const int index = list.ListIndex();
+            key(box, k.key, k.mods);
+            EXPECT_FALSE(box->view()->isVisible());
+            EXPECT_TRUE(p.app->Mem_image == before);
+            EXPECT_EQ(g.TextMatrix(l.row, l.col), cell);
+            if (k.pages) {
+                EXPECT_FALSE(box->isVisible());
+                EXPECT_NE(g.Row(), l.row);
+                EXPECT_TRUE(g.focused());
+            } else {
+                EXPECT_TRUE(box->isVisible());
+                EXPECT_EQ(list.ListIndex(), index);
+                EXPECT_EQ(g.Row(), l.row);
+                EXPECT_EQ(g.Col(), l.col);
+            }
+            g.click(l.row, 0);
+            settle();
+        }
+        // Alt+Down opens the list over the cell.
+        g.click(l.row, l.col);
+        settle();
+        key(box, Qt::Key_Down, Qt::AltModifier);
+        EXPECT_TRUE(box->view()->isVisible());
+        box->hidePopup();
+        settle();
+        EXPECT_TRUE(p.app->Mem_image == before);
+        EXPECT_TRUE(p.boxes.empty()) << p.boxes.front();
+    }
+    // A list of its own picks the next item with PageDown, as usual.
+    Program p;
+    auto& w = p.open<bx::EditorId::frm_option>();
+    ui::ComboBox& setting = w.Setting_list(0);
+    setting.SetFocus();
+    const int index = setting.ListIndex();
+    const bool down = index + 1 < setting.ListCount();
+    key(p.widget(setting), down ? Qt::Key_PageDown : Qt::Key_PageUp);
+    EXPECT_EQ(setting.ListIndex(), down ? index + 1 : index - 1);
+}
+
+// PageDown over a typed cell leaves it as Up and Down do (the name is
+// stored) and pages the grid.
+TEST(QtKeys, PageDownOverATypedCellStoresItAndPagesTheGrid) {
+    Program p;
+    put_channel_9(*p.app);
+    bx::frm_chann& w = p.open<bx::EditorId::frm_chann>();
+    QWidget* grid = p.widget(w.MSF_Chann);
+    click(grid, px_rect(w.MSF_Chann.cell_rect(10, bx::kColName)).center());
+    QLineEdit* box = p.line_edit(w.Text_Edit);
+    ASSERT_TRUE(box->isVisible());
+    type(box, "AB");
+    key(box, Qt::Key_PageDown);
+    EXPECT_FALSE(box->isVisible());
+    EXPECT_EQ(w.MSF_Chann.TextMatrix(10, bx::kColName), "AB");
+    EXPECT_GT(w.MSF_Chann.Row(), 11);
+    EXPECT_TRUE(w.MSF_Chann.focused());
     EXPECT_TRUE(p.boxes.empty()) << p.boxes.front();
 }

@@ -150,6 +150,7 @@ void frm_chann::Show_all_rows() {
     // the old ones (and the moves below would commit it).
     Drop_cell_editors();
     const int count = app.Chann_count;
+    const int row = MSF_Chann.Row(), col = MSF_Chann.Col();
     MSF_Chann.setRows(count + 1);
     for (int r = 1; r <= count; ++r) {
         MSF_Chann.setCol(0);
@@ -157,6 +158,9 @@ void frm_chann::Show_all_rows() {
         MSF_Chann.setText(std::to_string(r - 1));
         Show_chann_row(r);
     }
+    // The keys go on from the cell the user had.
+    MSF_Chann.setRow(std::clamp(row, 1, std::max(1, count)));
+    MSF_Chann.setCol(col);
 }
 
 // ---- rows ----

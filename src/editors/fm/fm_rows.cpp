@@ -100,7 +100,7 @@ FmCells Fm_row_cells(const MemImage& img, int n) {
     const std::vector<uint8_t> d = fr::Freq.bytes(img, i);
     out.freq = Cov_Freq(d[0], d[1], d[2], d[3], d[4], d[5], d[6], d[7]);
     for (uint8_t b : fr::Name.bytes(img, i))
-        if (b != 0x20 && b != 0xFF && b >= fm_choice::kNameFirstShown) out.name += utf8_encode(b);
+        if (Fm_name_shows(b)) out.name += utf8_encode(b);
     return out;
 }
 
@@ -121,23 +121,33 @@ std::string Fm_freq_cell(const std::string& typed) {
 
 std::string Fm_low_cell() { return Fm_freq_cell(std::to_string(kFmLowLimit)); }
 
-std::string Fm_name_typed(const std::string& typed) {
-    std::string out;
-    for (const std::string& ch : chars_of(typed))
-        if (utf8_code(ch) <= fm_choice::kNameLastChar) out += ch;
+bool Fm_name_shows(int code) { return code > ' ' && code <= fm_choice::kNameLastChar; }
+
+namespace {
+
+// The characters of a typed name that the preset can store and a redraw
+// shows, in order.
+std::vector<std::string> name_chars(const std::string& typed) {
+    std::vector<std::string> out;
+    for (std::string& ch : chars_of(typed))
+        if (Fm_name_shows(utf8_code(ch))) out.push_back(std::move(ch));
     return out;
 }
 
-int Fm_name_length(const std::string& typed) { return utf8_length(Trim(Fm_name_typed(typed))); }
+}  // namespace
+
+int Fm_name_length(const std::string& typed) { return static_cast<int>(name_chars(typed).size()); }
 
 std::string Fm_name_cell(const std::string& typed) {
-    std::vector<std::string> cs = chars_of(Trim(Fm_name_typed(typed)));
+    std::vector<std::string> cs = name_chars(typed);
     if (cs.size() > 6) cs.resize(6);
     return upper_ascii(join(cs));
 }
 
-void Store_fm_cells(MemImage& img, int n, const std::string& freq_cell, const std::string& name_cell) {
+void Store_fm_cells(MemImage& img, int n, const std::string& freq_cell, const std::string& name_cell,
+                    bool name_untouched) {
     const int i = n - 1;
+    const bool had_freq = fr::Freq.ref(img, i, 0) != 0 || fr::Freq.ref(img, i, 1) != 0 || fr::Freq.ref(img, i, 2) != 0;
     const std::string f = Trim(freq_cell);
     if (f.empty()) {
         fr::Freq.fill(img, i, 0);
@@ -154,8 +164,11 @@ void Store_fm_cells(MemImage& img, int n, const std::string& freq_cell, const st
         digits.resize(8, '0');
         for (int j = 0; j < 8; ++j) fr::Freq.ref(img, i, j) = static_cast<uint8_t>(digits[static_cast<size_t>(j)] - '0');
     }
+    // A preset's name the user did not edit keeps its bytes (a factory name
+    // from byte 8 included); a preset that was empty gets the cell's name.
+    if (name_untouched && had_freq) return;
     fr::Name.fill(img, i, 0xFF);
-    std::vector<std::string> cs = chars_of(Trim(Fm_name_typed(name_cell)));
+    std::vector<std::string> cs = name_chars(name_cell);
     if (cs.empty()) return;
     const size_t k = cs.size() < 6 ? cs.size() : 6;
     const int start = k == 6 ? 8 : k == 5 ? 9 : k >= 3 ? 10 : 11;

@@ -58,12 +58,16 @@ std::string Fm_freq_cell(const std::string& typed);
 // The lowest frequency as its cell shows it (87.00000).
 std::string Fm_low_cell();
 
-// A typed name without the characters that have no single-byte form (above
-// U+00FE): what its length is taken of.
-std::string Fm_name_typed(const std::string& typed);
-// Characters of that name, trimmed: more than 6 earns the name message.
+// Whether a name character (its code) is stored and shown: not a blank nor
+// a control character, and with a single-byte form (up to U+00FE). The
+// redraw of a name skips every other byte, so a commit drops every other
+// character and the cell shows exactly what was stored.
+bool Fm_name_shows(int code);
+// Characters of a typed name that a name can hold: more than 6 earns the
+// name message (the cut drops some).
 int Fm_name_length(const std::string& typed);
-// The name as its cell shows it: trimmed, its first 6 characters, a-z in
+// The name as its cell shows it, which is what it stores: the characters a
+// name can hold (blanks inside dropped), the first 6 of them, a-z in
 // capitals.
 std::string Fm_name_cell(const std::string& typed);
 
@@ -71,7 +75,10 @@ std::string Fm_name_cell(const std::string& typed);
 // preset (digits 0, name bytes 0xFF). A well-formed frequency text (1-3
 // whole digits, ".", 1-5 decimals) stores its digits by place; any other
 // text leaves bytes 0-7 as they are. The name goes to the bytes its length
-// gives (6 from byte 8, 5 from 9, 3-4 from 10, 1-2 from 11), 0xFF around it.
-void Store_fm_cells(MemImage& img, int n, const std::string& freq_cell, const std::string& name_cell);
+// gives (6 from byte 8, 5 from 9, 3-4 from 10, 1-2 from 11), 0xFF around it;
+// with name_untouched (the frequency cell was the one edited) a preset that
+// had a frequency keeps its name bytes as they are.
+void Store_fm_cells(MemImage& img, int n, const std::string& freq_cell, const std::string& name_cell,
+                    bool name_untouched = false);
 
 }  // namespace bx

@@ -217,13 +217,14 @@ void frm_FM::Commit_fm_cell(int c, const std::string& t) {
             store_name();
         return;
     }
-    Store_fm_row(Edit_row);
+    Store_fm_row(Edit_row, c == kFmColFreq);
 }
 
-void frm_FM::Store_fm_row(int n) {
+void frm_FM::Store_fm_row(int n, bool name_untouched) {
     const int preset = Preset_of_row(n);
     if (preset < 0) return;
-    Store_fm_cells(app.Mem_image, preset, MSF_Chann.TextMatrix(n, kFmColFreq), MSF_Chann.TextMatrix(n, kFmColName));
+    Store_fm_cells(app.Mem_image, preset, MSF_Chann.TextMatrix(n, kFmColFreq), MSF_Chann.TextMatrix(n, kFmColName),
+                   name_untouched);
 }
 
 // ---- commands ----

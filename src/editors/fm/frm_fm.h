@@ -44,7 +44,9 @@ public:
     void Show_fm_row(int n);
     void Show_fm_presets();
     void Place_cell_editor();
-    void Store_fm_row(int n);
+    // Row n's cells into its preset; name_untouched when the frequency was
+    // the cell edited (the preset's name bytes stay as they are).
+    void Store_fm_row(int n, bool name_untouched);
     void Unpack_fm_blocks();
 
     // ---- handlers ----
