@@ -197,7 +197,7 @@ void frm_FM::Commit_fm_cell(int c, const std::string& t) {
                           [&] {
                               MSF_Chann.setTextMatrix(Edit_row, kFmColFreq,
                                                       Fm_freq_cell(std::to_string(Fm_low_limit)));
-                              Store_fm_row(Edit_row);
+                              Store_fm_row(Edit_row, true);
                           });
             return;
         } else {
@@ -209,7 +209,7 @@ void frm_FM::Commit_fm_cell(int c, const std::string& t) {
             // A preset without a frequency keeps no name.
             const std::string m = MSF_Chann.TextMatrix(Edit_row, kFmColFreq).empty() ? std::string() : t;
             MSF_Chann.setTextMatrix(Edit_row, kFmColName, Fm_name_cell(m));
-            Store_fm_row(Edit_row);
+            Store_fm_row(Edit_row, false);
         };
         if (Fm_name_length(t) > 6)
             Commit_judged([&] { Link.Msg(T::kNameLong, link_text::kTitleEngP); }, store_name);
