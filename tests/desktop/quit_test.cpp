@@ -21,16 +21,7 @@
 
 namespace {
 
-// The application exactly as main() makes it (its fonts included), so the
-// desktop tests after this one see the program's own.
-void start_as_main() {
-    if (QApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "bx5610cps";
-    static char* argv[] = {name, nullptr};
-    new bx::QtApplication(argc, argv);  // lives as long as the process
-    bx::setup_application();
-}
+using bxtest::start_as_main;
 
 enum class Dialog { SaveAs, EditorOpen, PortDialog, MessageBox };
 

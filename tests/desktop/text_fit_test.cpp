@@ -60,17 +60,9 @@
 
 namespace {
 
-using bxtest::settle;
+using bxtest::start_as_main;
 
-// The application exactly as main() makes it, before any test runs.
-void start_as_main() {
-    if (QApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "bx5610cps";
-    static char* argv[] = {name, nullptr};
-    new bx::QtApplication(argc, argv);  // lives as long as the process
-    bx::setup_application();
-}
+using bxtest::settle;
 
 std::string q(const QString& s) { return "\"" + s.toStdString() + "\""; }
 

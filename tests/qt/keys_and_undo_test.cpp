@@ -44,20 +44,6 @@ using bxtest::type;
 
 struct Program : bxtest::QtProgram {
     Program() : QtProgram(/*screen_1280x800=*/true) {}
-    QWidget* widget(const ui::Control& c) { return rt.forms().view(c.owner())->find(&c)->widget(); }
-    QLineEdit* line_edit(const ui::Control& c) {
-        QWidget* w = widget(c);
-        if (auto* box = qobject_cast<QComboBox*>(w)) return box->lineEdit();
-        return qobject_cast<QLineEdit*>(w);
-    }
-    template <bx::EditorId id>
-    auto& open() {
-        auto& w = *app->Editor<id>();
-        bx::App::Open(w);
-        w.Activate();
-        settle();
-        return w;
-    }
 };
 
 // The second click of a double-click, as it reaches the widget now under

@@ -3,6 +3,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSize>
 #include <QWidget>
@@ -37,6 +39,18 @@ inline QApplication& qt_app() {
         return a;
     }();
     return *app;
+}
+
+// The application exactly as main() makes it (its fonts included), for the
+// desktop tests, before any of them runs; the tests after it see the
+// program's own.
+inline void start_as_main() {
+    if (QApplication::instance()) return;
+    static int argc = 1;
+    static char name[] = "bx5610cps";
+    static char* argv[] = {name, nullptr};
+    new bx::QtApplication(argc, argv);  // lives as long as the process
+    bx::setup_application();
 }
 
 // Makes the offscreen screen of this test process 1280 x 800, the smallest
@@ -126,6 +140,23 @@ struct QtProgram {
     QWidget* top(const ui::Form& f) {
         bx::FormView* v = rt.forms().view(f);
         return v ? v->top.data() : nullptr;
+    }
+    // The front end's widget of a control, and the line edit a text or
+    // list box types into.
+    QWidget* widget(const ui::Control& c) { return rt.forms().view(c.owner())->find(&c)->widget(); }
+    QLineEdit* line_edit(const ui::Control& c) {
+        QWidget* w = widget(c);
+        if (auto* box = qobject_cast<QComboBox*>(w)) return box->lineEdit();
+        return qobject_cast<QLineEdit*>(w);
+    }
+    // An editor opened and made the active window, as its menu command does.
+    template <bx::EditorId id>
+    auto& open() {
+        auto& w = *app->Editor<id>();
+        bx::App::Open(w);
+        w.Activate();
+        settle();
+        return w;
     }
 
     bx::QtRuntime rt;

@@ -49,20 +49,6 @@ struct Program : bxtest::QtProgram {
         mw->activateWindow();
         settle();
     }
-    QWidget* widget(const ui::Control& c) { return rt.forms().view(c.owner())->find(&c)->widget(); }
-    QLineEdit* line_edit(const ui::Control& c) {
-        QWidget* w = widget(c);
-        if (auto* box = qobject_cast<QComboBox*>(w)) return box->lineEdit();
-        return qobject_cast<QLineEdit*>(w);
-    }
-    template <bx::EditorId id>
-    auto& open() {
-        auto& w = *app->Editor<id>();
-        bx::App::Open(w);
-        w.Activate();
-        settle();
-        return w;
-    }
 };
 
 // Channel 9 (row 10) in use: receive 155.025, transmit 155.025, high power.
