@@ -39,5 +39,13 @@ constexpr int kTempAttempts = 16;
 // saver can see (ACLs among them) and its other names (file_replace.h); the
 // data and then the folder are flushed to the disk before the save reports
 // success.
+// The inode flags (chattr) a file replaced by a new one keeps: no dump (d),
+// synchronous (S), no access time (A), compressed (c), not compressed (m),
+// secure deletion (s) and undeletable (u). A file holding any flag the new
+// file cannot be given is written in place, which keeps every flag; the
+// flags that make a file unwritable (i, a) refuse the save.
+constexpr unsigned kKeptInodeFlags = 0x00000001u /* s */ | 0x00000002u /* u */ | 0x00000004u /* c */ |
+                                     0x00000008u /* S */ | 0x00000040u /* d */ | 0x00000080u /* A */ |
+                                     0x00000400u /* m */;
 
 }  // namespace bx::file_choice
