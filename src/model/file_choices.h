@@ -41,11 +41,16 @@ constexpr int kTempAttempts = 16;
 // success.
 // The inode flags (chattr) a file replaced by a new one keeps: no dump (d),
 // synchronous (S), no access time (A), compressed (c), not compressed (m),
-// secure deletion (s) and undeletable (u). A file holding any flag the new
-// file cannot be given is written in place, which keeps every flag; the
-// flags that make a file unwritable (i, a) refuse the save.
+// secure deletion (s) and undeletable (u). A file holding any of them the
+// new file cannot be given, or any of kInPlaceInodeFlags, which a new file
+// cannot be given reliably (no copy on write C, data journalling j, no tail
+// merging t, direct access x, project inheritance P), is written in place,
+// which keeps every flag; the flags that make a file unwritable (i, a)
+// refuse the save.
 constexpr unsigned kKeptInodeFlags = 0x00000001u /* s */ | 0x00000002u /* u */ | 0x00000004u /* c */ |
                                      0x00000008u /* S */ | 0x00000040u /* d */ | 0x00000080u /* A */ |
                                      0x00000400u /* m */;
+constexpr unsigned kInPlaceInodeFlags = 0x00800000u /* C */ | 0x00004000u /* j */ | 0x00008000u /* t */ |
+                                        0x02000000u /* x */ | 0x20000000u /* P */;
 
 }  // namespace bx::file_choice

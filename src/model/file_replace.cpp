@@ -29,6 +29,8 @@ using file_choice::kTempAttempts;
 
 static_assert(kKeptInodeFlags == (FS_SECRM_FL | FS_UNRM_FL | FS_COMPR_FL | FS_SYNC_FL | FS_NODUMP_FL | FS_NOATIME_FL |
                                   FS_NOCOMP_FL));
+static_assert(file_choice::kInPlaceInodeFlags ==
+              (FS_NOCOW_FL | FS_JOURNAL_DATA_FL | FS_NOTAIL_FL | FS_DAX_FL | FS_PROJINHERIT_FL));
 
 std::string errno_text(int e) { return std::generic_category().message(e); }
 
@@ -623,8 +625,10 @@ FileError refusal(const Target& t, int folder_fd) {
 
 // The save itself, once the target is known.
 FileError save(Target& t, const std::string& bytes, const ReplaceHooks& hooks) {
-    // Every name of a file with several keeps naming the saved contents.
-    if (t.exists && t.old.st_nlink > 1) return save_in_place(t, bytes, hooks);
+    // Every name of a file with several keeps naming the saved contents; a
+    // file with flags a new file cannot be given keeps them.
+    if (t.exists && (t.old.st_nlink > 1 || (t.flags_known && (t.flags & file_choice::kInPlaceInodeFlags) != 0)))
+        return save_in_place(t, bytes, hooks);
     FileError err;
     Outcome way = hooks.named_temp_only ? Outcome::Unsupported : save_unnamed(t, bytes, hooks, err);
     if (way == Outcome::Unsupported) way = save_named(t, bytes, hooks, err);

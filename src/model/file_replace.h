@@ -39,7 +39,8 @@
 //    removes it.
 // 5. A file with more than one name (hard links), one whose owner, group,
 //    attributes or flags the new file cannot get (a user may not give a
-//    file to another, as in a folder shared by a group), and one that
+//    file to another, as in a folder shared by a group; the flags of
+//    file_choice::kInPlaceInodeFlags are never tried), and one that
 //    cannot be renamed over (a file mounted at its name: EBUSY, EXDEV) keeps
 //    its inode: the bytes first go whole to the disk in a hidden named file
 //    beside it (so a full disk stops the save before the file is touched),

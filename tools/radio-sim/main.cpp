@@ -139,12 +139,12 @@ bool is_data_file_name(const std::string& path) {
 // program's data file (the whole image, 0x0000-0x400F). A file that is
 // neither is refused with the data file's message.
 bool load_memory(const std::string& path, radiosim::Radio& radio) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        std::fprintf(stderr, "radio-sim: cannot read %s\n", path.c_str());
+    // Read as a data file is (a plain file, never more than its limit).
+    std::string bytes;
+    if (const bx::FileError e = bx::Read_for_loading(path, bytes); e && e.kind != bx::FileError::Too_large) {
+        std::fprintf(stderr, "radio-sim: %s\n", bx::File_error_text(e, path, 0).c_str());
         return false;
     }
-    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (bytes.size() == static_cast<size_t>(radiosim::kMemBytes) && !is_data_file_name(path)) {
         std::copy(bytes.begin(), bytes.end(), reinterpret_cast<char*>(radio.mem.data()));
         return true;
