@@ -6,7 +6,8 @@
 namespace bx::file_choice {
 
 // Loading refuses the whole file, image unchanged, when it cannot be read,
-// is far larger than the format (kMaxLoadBytes, checked before reading),
+// is far larger than the format (kMaxLoadBytes, checked before reading, and no byte
+// more than one past it ever read, however the file grows meanwhile),
 // ends before its last record, holds a field that is not a whole number
 // (digits with an optional sign; a run of digits of any length, zero-padded
 // or not, is a number), a byte outside 0..255, or a line whose three leading
