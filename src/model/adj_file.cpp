@@ -1,6 +1,6 @@
 #include "model/adj_file.h"
 
-#include <fstream>
+#include <sstream>
 
 namespace bx {
 
@@ -36,9 +36,20 @@ FileError Parse_adj_file(std::istream& in, AdjTable& table) {
 }
 
 FileError Load_adj_file(const std::string& path, AdjTable& table) {
-    std::ifstream in;
-    if (FileError err = Open_for_reading(path, in)) return err;
-    return Parse_adj_file(in, table);
+    std::string bytes;
+    FileError err = Read_for_loading(path, bytes);
+    if (!err) {
+        std::istringstream in(bytes);
+        err = Parse_adj_file(in, table);
+    }
+    if (err) {
+        Name_whole_copy(path, err, [](const std::string& copy) {
+            std::istringstream in(copy);
+            AdjTable scratch;
+            return !Parse_adj_file(in, scratch);
+        });
+    }
+    return err;
 }
 
 FileError Save_adj_file(const std::string& path, const AdjTable& table) {

@@ -15,7 +15,8 @@
 // File_error_text (text_file.h) gives the message for the user.
 //
 // Saving goes through Write_file_replacing: a failed save reports the
-// failure and leaves an existing file as it was.
+// failure and leaves an existing file as it was or, when it had emptied it,
+// a whole copy beside it that its message names.
 #pragma once
 
 #include <istream>

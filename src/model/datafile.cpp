@@ -1,6 +1,6 @@
 #include "model/datafile.h"
 
-#include <fstream>
+#include <sstream>
 #include <system_error>
 
 namespace bx {
@@ -124,9 +124,20 @@ FileError Parse_data_file(std::istream& in, MemImage& image) {
 }
 
 FileError Load_data_file(const std::string& path, MemImage& image) {
-    std::ifstream in;
-    if (FileError err = Open_for_reading(path, in)) return err;
-    return Parse_data_file(in, image);
+    std::string bytes;
+    FileError err = Read_for_loading(path, bytes);
+    if (!err) {
+        std::istringstream in(bytes);
+        err = Parse_data_file(in, image);
+    }
+    if (err) {
+        Name_whole_copy(path, err, [](const std::string& copy) {
+            std::istringstream in(copy);
+            MemImage scratch;
+            return !Parse_data_file(in, scratch);
+        });
+    }
+    return err;
 }
 
 FileError Save_data_file(const std::string& path, const MemImage& image) {

@@ -6,8 +6,9 @@
 // the image only when every record was read with every byte in 0..255 and
 // nothing but blanks and line ends follows the last one (the rules are
 // listed in file_choices.h).
-// Saving goes through Write_file_replacing, so a failed save never damages
-// an existing file. The dialogs that choose the file are in src/shell.
+// Saving goes through Write_file_replacing, so a failed save leaves an
+// existing file as it was or, when it had emptied it, a whole copy beside it
+// that its message names. The dialogs that choose the file are in src/shell.
 #pragma once
 
 #include <istream>

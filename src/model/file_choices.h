@@ -6,7 +6,8 @@
 namespace bx::file_choice {
 
 // Loading refuses the whole file, image unchanged, when it cannot be read,
-// is far larger than the format (kMaxLoadBytes, checked before reading),
+// is far larger than the format (kMaxLoadBytes, checked before reading, and no byte
+// more than one past it ever read, however the file grows meanwhile),
 // ends before its last record, holds a field that is not a whole number
 // (digits with an optional sign; a run of digits of any length, zero-padded
 // or not, is a number), a byte outside 0..255, or a line whose three leading
@@ -39,5 +40,18 @@ constexpr int kTempAttempts = 16;
 // saver can see (ACLs among them) and its other names (file_replace.h); the
 // data and then the folder are flushed to the disk before the save reports
 // success.
+// The inode flags (chattr) a file replaced by a new one keeps: no dump (d),
+// synchronous (S), no access time (A), compressed (c), not compressed (m),
+// secure deletion (s) and undeletable (u). A file holding any of them the
+// new file cannot be given, or any of kInPlaceInodeFlags, which a new file
+// cannot be given reliably (no copy on write C, data journalling j, no tail
+// merging t, direct access x, project inheritance P), is written in place,
+// which keeps every flag; the flags that make a file unwritable (i, a)
+// refuse the save.
+constexpr unsigned kKeptInodeFlags = 0x00000001u /* s */ | 0x00000002u /* u */ | 0x00000004u /* c */ |
+                                     0x00000008u /* S */ | 0x00000040u /* d */ | 0x00000080u /* A */ |
+                                     0x00000400u /* m */;
+constexpr unsigned kInPlaceInodeFlags = 0x00800000u /* C */ | 0x00004000u /* j */ | 0x00008000u /* t */ |
+                                        0x02000000u /* x */ | 0x20000000u /* P */;
 
 }  // namespace bx::file_choice

@@ -9,8 +9,11 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <limits.h>
+#include <linux/fs.h>
 #include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -20,8 +23,14 @@ namespace bx {
 
 namespace {
 
+using file_choice::kKeptInodeFlags;
 using file_choice::kMaxLinkHops;
 using file_choice::kTempAttempts;
+
+static_assert(kKeptInodeFlags == (FS_SECRM_FL | FS_UNRM_FL | FS_COMPR_FL | FS_SYNC_FL | FS_NODUMP_FL | FS_NOATIME_FL |
+                                  FS_NOCOMP_FL));
+static_assert(file_choice::kInPlaceInodeFlags ==
+              (FS_NOCOW_FL | FS_JOURNAL_DATA_FL | FS_NOTAIL_FL | FS_DAX_FL | FS_PROJINHERIT_FL));
 
 std::string errno_text(int e) { return std::generic_category().message(e); }
 
@@ -37,6 +46,22 @@ FileError write_error(const char* why) {
     err.kind = FileError::Cannot_write;
     err.detail = why;
     return err;
+}
+
+FileError error_of(FileError::Kind kind, const std::string& folder = {}) {
+    FileError err;
+    err.kind = kind;
+    err.folder = folder;
+    return err;
+}
+
+// A file's inode flags (chattr), through an open descriptor. 0 or the reason
+// (a file system without them gives ENOTTY or EOPNOTSUPP).
+int get_flags(int fd, unsigned& flags) {
+    int f = 0;
+    if (::ioctl(fd, FS_IOC_GETFLAGS, &f) != 0) return errno;
+    flags = static_cast<unsigned>(f);
+    return 0;
 }
 
 // Closes a descriptor when it goes out of scope.
@@ -144,8 +169,41 @@ struct Target {
     std::string path;      // folder and name: the file itself, never a link
     bool exists = false;   // a file is there already
     struct stat old {};    // then: its mode, owner, group, links
+    bool flags_known = false;  // then: its inode flags could be read
+    unsigned flags = 0;        // and are these
     long name_max = 255;   // the folder's longest name
+    bool readable = true;  // the folder may be listed (else only written)
 };
+
+// The whole path of a name in the target's folder, for a message.
+std::string in_folder(const Target& t, const std::string& name) {
+    return t.folder == "/" ? "/" + name : t.folder + "/" + name;
+}
+
+// Removes a hidden name of this save; one that will not go is named in
+// `err` (whatever else it says), never left unsaid.
+void drop(const Target& t, const std::string& tmp, FileError& err) {
+    if (::unlinkat(t.dir, tmp.c_str(), 0) == 0 || errno == ENOENT) return;
+    err.leftover = in_folder(t, tmp);
+    err.leftover_detail = errno_text(errno);
+}
+
+// Opens the file now at the target's name (never through a link), for
+// reading when it may be read, else for writing; -1 when neither.
+int open_target(const Target& t, int how) {
+    const int flags = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    int fd = ::openat(t.dir, t.name.c_str(), how | flags);
+    if (fd < 0 && how == O_RDONLY && errno == EACCES) fd = ::openat(t.dir, t.name.c_str(), O_WRONLY | flags);
+    return fd;
+}
+
+// Whether the target's name names the open file `fd` (no other save has
+// renamed another file over it).
+bool still_named(const Target& t, int fd) {
+    struct stat named {}, opened {};
+    return ::fstat(fd, &opened) == 0 && ::fstatat(t.dir, t.name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+           named.st_dev == opened.st_dev && named.st_ino == opened.st_ino;
+}
 
 void step(const ReplaceHooks& hooks, ReplaceStep s) {
     if (hooks.at_step) hooks.at_step(s);
@@ -153,7 +211,8 @@ void step(const ReplaceHooks& hooks, ReplaceStep s) {
 
 // A file the save cannot make in the folder: the folder is what stops it.
 FileError create_error(int e, const Target& t) {
-    if (e != EACCES && e != EPERM && e != EROFS) return write_error(e);
+    if (e == EROFS) return error_of(FileError::Read_only_fs);
+    if (e != EACCES && e != EPERM) return write_error(e);
     FileError err;
     err.kind = FileError::Folder_not_writable;
     err.detail = errno_text(e);
@@ -231,8 +290,20 @@ int copy_attrs(int fd, const Target& t) {
     return 0;
 }
 
+// Gives the new file the old one's inode flags that a save keeps
+// (file_choice::kKeptInodeFlags). 0 or the reason it cannot have them.
+int copy_flags(int fd, const Target& t) {
+    if (!t.flags_known) return 0;
+    unsigned now = 0;
+    if (const int e = get_flags(fd, now); e != 0) return (t.flags & kKeptInodeFlags) == 0 ? 0 : e;
+    const unsigned want = (now & ~kKeptInodeFlags) | (t.flags & kKeptInodeFlags);
+    if (want == now) return 0;
+    int set = static_cast<int>(want);
+    return ::ioctl(fd, FS_IOC_SETFLAGS, &set) == 0 ? 0 : errno;
+}
+
 // Makes the new file what the old one was to everyone: its owner and group,
-// its extended attributes (ACLs included) and, last, its mode (a change of
+// its extended attributes (ACLs included), its inode flags and, last, its mode (a change of
 // owner clears the set-id bits; the ACL's mask is the mode's group bits).
 // 0, or the reason it cannot be so (a user may not give a file away).
 int dress(int fd, const Target& t) {
@@ -242,19 +313,38 @@ int dress(int fd, const Target& t) {
     const gid_t gid = now.st_gid == t.old.st_gid ? static_cast<gid_t>(-1) : t.old.st_gid;
     if ((uid != static_cast<uid_t>(-1) || gid != static_cast<gid_t>(-1)) && ::fchown(fd, uid, gid) != 0) return errno;
     if (int e = copy_attrs(fd, t)) return e;
+    if (int e = copy_flags(fd, t)) return e;
     if (::fchmod(fd, t.old.st_mode & 07777) != 0) return errno;
     return 0;
 }
 
-// Renames the hidden name over the target; removes it when that fails.
-FileError put_in_place(const Target& t, const std::string& tmp) {
+// How a way of saving ended. Unsupported: nothing was done, and the named
+// way is to be taken. In_place: nothing was done, as the new file cannot be
+// made what the old one was or cannot be renamed over it (a file mounted at
+// its name); the old one is to be written in place.
+enum class Outcome { Done, Unsupported, In_place };
+
+// Renames the hidden name over the target, holding the lock on the file it
+// replaces that a save writing the file in place holds (a save finding it
+// held is refused as busy); removes the hidden name when that fails.
+Outcome put_in_place(const Target& t, const std::string& tmp, FileError& err) {
+    Fd old(open_target(t, O_RDONLY));
+    if (old.fd >= 0 && ::flock(old.fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+        err = error_of(FileError::Busy);
+        drop(t, tmp, err);
+        return Outcome::Done;
+    }
     if (::renameat(t.dir, tmp.c_str(), t.dir, t.name.c_str()) != 0) {
         const int e = errno;
-        ::unlinkat(t.dir, tmp.c_str(), 0);
-        return write_error(e);
+        // A file mounted at the name (as a container mounts a single file)
+        // cannot be renamed over, but can be written in place.
+        const bool mounted = e == EBUSY || e == EXDEV;
+        err = mounted ? FileError{} : write_error(e);
+        drop(t, tmp, err);  // a hidden name that stays is named by the in-place save's result
+        return mounted ? Outcome::In_place : Outcome::Done;
     }
-    ::fsync(t.dir);  // the rename itself reaches the disk
-    return {};
+    ::fsync(t.dir);  // the rename itself reaches the disk (a folder that may not be read cannot be)
+    return Outcome::Done;
 }
 
 // Removes one leftover unless it is not a plain file or a running save
@@ -294,11 +384,6 @@ void remove_leftovers(const Target& t, const ReplaceHooks& hooks) {
     for (const std::string& name : found) remove_leftover(t, name, hooks);
 }
 
-// How a way of saving ended. Unsupported: nothing was done, and the named
-// way is to be taken. Undressable: nothing was done, as the new file cannot
-// be made what the old one was; the old one is to be written in place.
-enum class Outcome { Done, Unsupported, Undressable };
-
 // Writes the bytes into the temporary file `fd` and, when it replaces a
 // file, dresses it as that file; then flushes it. Outcome::Done with `err`
 // set on a failure.
@@ -307,7 +392,7 @@ Outcome fill(int fd, const Target& t, const std::string& bytes, FileError& err) 
         err = write_error(e);
         return Outcome::Done;
     }
-    if (t.exists && dress(fd, t) != 0) return Outcome::Undressable;
+    if (t.exists && dress(fd, t) != 0) return Outcome::In_place;
     if (::fsync(fd) != 0) err = write_error(errno);
     return Outcome::Done;
 }
@@ -323,7 +408,7 @@ Outcome save_unnamed(const Target& t, const std::string& bytes, const ReplaceHoo
     }
     ::flock(f.fd, LOCK_EX | LOCK_NB);  // marks the file as a running save's (best effort)
     step(hooks, ReplaceStep::Created);
-    if (fill(f.fd, t, bytes, err) == Outcome::Undressable) return Outcome::Undressable;
+    if (fill(f.fd, t, bytes, err) == Outcome::In_place) return Outcome::In_place;
     if (err) return Outcome::Done;  // the unnamed file vanishes with its descriptor
     step(hooks, ReplaceStep::Written);
     const std::string proc = "/proc/self/fd/" + std::to_string(f.fd);
@@ -354,8 +439,7 @@ Outcome save_unnamed(const Target& t, const std::string& bytes, const ReplaceHoo
             return Outcome::Done;
         }
         step(hooks, ReplaceStep::Linked);
-        err = put_in_place(t, tmp);
-        return Outcome::Done;
+        return put_in_place(t, tmp, err);
     }
     err = write_error(EEXIST);
     return Outcome::Done;
@@ -386,20 +470,19 @@ Outcome save_named(const Target& t, const std::string& bytes, const ReplaceHooks
     Fd f(-1), hold(-1);
     if ((err = make_named(t, tmp, f, hold))) return Outcome::Done;
     step(hooks, ReplaceStep::Created);
-    if (fill(f.fd, t, bytes, err) == Outcome::Undressable) {
-        ::unlinkat(t.dir, tmp.c_str(), 0);
-        return Outcome::Undressable;
+    if (fill(f.fd, t, bytes, err) == Outcome::In_place) {
+        drop(t, tmp, err);  // a hidden name that stays is named by the in-place save's result
+        return Outcome::In_place;
     }
     // A late write error may show only when the file is closed.
     if (const int close_e = f.close_now(); !err && close_e != 0) err = write_error(close_e);
     if (err) {
-        ::unlinkat(t.dir, tmp.c_str(), 0);
+        drop(t, tmp, err);
         return Outcome::Done;
     }
     step(hooks, ReplaceStep::Written);
     step(hooks, ReplaceStep::Linked);
-    err = put_in_place(t, tmp);
-    return Outcome::Done;
+    return put_in_place(t, tmp, err);
 }
 
 // Makes the open file hold exactly `bytes`, on the disk. 0 or the reason.
@@ -422,41 +505,140 @@ int read_all(int fd, std::string& out) {
     }
 }
 
+// Lets the owner of the file a save writes in place read its hidden copy
+// too (an ACL entry), when someone else makes it: a copy left by a save
+// that failed or was killed is then theirs to recover, and their own saves
+// can remove it. Without ACLs only its maker may read it.
+void share_with_owner(int fd, const Target& t) {
+    if (t.old.st_uid == ::geteuid()) return;
+    std::string acl;
+    auto put = [&](uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i) acl += static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
+    constexpr uint32_t kOwn = 0xFFFFFFFFu;  // an entry of the file's own owner, group or others
+    put(2, 4);                              // the version of the kernel's ACL format
+    const uint32_t entries[][3] = {
+        {0x01, 6, kOwn},                                // the maker: read and write
+        {0x02, 4, static_cast<uint32_t>(t.old.st_uid)},  // the file's owner: read
+        {0x04, 0, kOwn},                                // the group: nothing
+        {0x10, 4, kOwn},                                // the mask
+        {0x20, 0, kOwn},                                // others: nothing
+    };
+    for (const auto& e : entries) {
+        put(e[0], 2);
+        put(e[1], 2);
+        put(e[2], 4);
+    }
+    ::fsetxattr(fd, "system.posix_acl_access", acl.data(), acl.size(), 0);
+}
+
 // The save of a file that keeps its inode: one with other names (hard
-// links), or one whose owner, group or attributes a new file could not get.
-// The new bytes first go whole to the disk in a hidden file beside it, so a
-// full disk stops the save before the file is touched; then the file is
-// emptied and written, and put back as it was should that fail. The hidden
-// file goes once the file is written.
+// links), one whose owner, group, attributes or flags a new file could not
+// get, or one mounted at its name. The new bytes first go whole to the disk
+// in a hidden file beside it, so a full disk stops the save before the file
+// is touched; then the file is emptied and written, and put back as it was
+// should that fail. The hidden file goes only once the file holds a whole
+// copy (the new contents, or the old ones put back); else it stays and the
+// error names it.
 FileError save_in_place(const Target& t, const std::string& bytes, const ReplaceHooks& hooks) {
     std::string tmp;
     Fd f(-1), hold(-1);
     if (FileError err = make_named(t, tmp, f, hold)) return err;
+    share_with_owner(f.fd, t);
     step(hooks, ReplaceStep::Created);
+    FileError err;
     int e = write_all(f.fd, bytes);
     if (e == 0 && ::fsync(f.fd) != 0) e = errno;
     if (const int close_e = f.close_now(); e == 0) e = close_e;
     if (e != 0) {
-        ::unlinkat(t.dir, tmp.c_str(), 0);
-        return write_error(e);
+        err = write_error(e);
+        drop(t, tmp, err);
+        return err;
     }
     step(hooks, ReplaceStep::Written);
-    FileError err;
-    Fd target(::openat(t.dir, t.name.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    Fd target(open_target(t, O_RDWR));
     struct stat now {};
     std::string old;
     if (target.fd < 0 || ::fstat(target.fd, &now) != 0) err = write_error(errno);
     else if (!S_ISREG(now.st_mode)) err = write_error("not a plain file");
-    // Two saves writing one file at once would mix their bytes: the second
-    // is refused (never waited for, as whoever holds the lock may keep it).
-    else if (::flock(target.fd, LOCK_EX | LOCK_NB) != 0) err = write_error(errno == EWOULDBLOCK ? EBUSY : errno);
+    // Two saves writing one file at once would mix their bytes, and a save
+    // renaming a new file over it would take its name away from the bytes
+    // written: either is refused while the lock is held (never waited for,
+    // as whoever holds it may keep it).
+    else if (::flock(target.fd, LOCK_EX | LOCK_NB) != 0) err = errno == EWOULDBLOCK ? error_of(FileError::Busy) : write_error(errno);
+    // A file renamed over the name between its opening and the lock.
+    else if (!still_named(t, target.fd)) err = error_of(FileError::Busy);
     else if ((e = read_all(target.fd, old)) != 0) err = write_error(e);
-    else if ((e = rewrite(target.fd, bytes)) != 0) {
-        err = write_error(e);
-        rewrite(target.fd, old);
+    if (err) {
+        drop(t, tmp, err);  // the file is untouched
+        return err;
     }
-    ::unlinkat(t.dir, tmp.c_str(), 0);
+    step(hooks, ReplaceStep::Rewriting);
+    if ((e = rewrite(target.fd, bytes)) != 0) {
+        err = write_error(e);
+        if (const int back = rewrite(target.fd, old); back != 0) {
+            // The file is cut: the hidden file holds the only whole copy.
+            err.kind = FileError::Left_incomplete;
+            err.put_back = errno_text(back);
+            err.copy = in_folder(t, tmp);
+            return err;
+        }
+    } else if (!still_named(t, target.fd)) {
+        // A program that takes no lock renamed another file over the name
+        // meanwhile: the bytes written are in no file but the hidden one.
+        err = error_of(FileError::Replaced);
+        err.copy = in_folder(t, tmp);
+        return err;
+    }
+    drop(t, tmp, err);
     return err;
+}
+
+}  // namespace
+
+namespace {
+
+// Why the file or its folder refuses every save, before any is tried: a
+// read-only file system, an immutable or append-only file or folder (even
+// root may not replace or rewrite them), a file no one may write.
+FileError refusal(const Target& t, int folder_fd) {
+    unsigned flags = 0;
+    if (folder_fd >= 0 && get_flags(folder_fd, flags) == 0) {
+        if (flags & FS_IMMUTABLE_FL) return error_of(FileError::Immutable, t.folder);
+        if (flags & FS_APPEND_FL) return error_of(FileError::Append_only, t.folder);
+    }
+    if (!t.exists) return {};
+    if (t.flags_known && (t.flags & FS_IMMUTABLE_FL)) return error_of(FileError::Immutable);
+    if (t.flags_known && (t.flags & FS_APPEND_FL)) return error_of(FileError::Append_only);
+    struct statvfs fs {};
+    if (::statvfs(t.path.c_str(), &fs) == 0 && (fs.f_flag & ST_RDONLY)) return error_of(FileError::Read_only_fs);
+    // A file marked read-only is not replaced: a save over it fails as
+    // writing into it would. The mode bits are asked first, since for root
+    // the permission check lets everything by.
+    if ((t.old.st_mode & 0222) == 0) return write_error(EACCES);
+    if (::access(t.path.c_str(), W_OK) != 0) {
+        const int e = errno;
+        return e == EROFS ? error_of(FileError::Read_only_fs) : write_error(e);
+    }
+    return {};
+}
+
+// The save itself, once the target is known.
+FileError save(Target& t, const std::string& bytes, const ReplaceHooks& hooks) {
+    // Every name of a file with several keeps naming the saved contents; a
+    // file with flags a new file cannot be given keeps them.
+    if (t.exists && (t.old.st_nlink > 1 || (t.flags_known && (t.flags & file_choice::kInPlaceInodeFlags) != 0)))
+        return save_in_place(t, bytes, hooks);
+    FileError err;
+    Outcome way = hooks.named_temp_only ? Outcome::Unsupported : save_unnamed(t, bytes, hooks, err);
+    if (way == Outcome::Unsupported) way = save_named(t, bytes, hooks, err);
+    if (way != Outcome::In_place) return err;
+    FileError in_place = save_in_place(t, bytes, hooks);
+    if (in_place.leftover.empty() && !err.leftover.empty()) {
+        in_place.leftover = err.leftover;
+        in_place.leftover_detail = err.leftover_detail;
+    }
+    return in_place;
 }
 
 }  // namespace
@@ -473,28 +655,58 @@ FileError Write_file_replacing(const std::string& path, const std::string& bytes
         if (S_ISDIR(t.old.st_mode)) return write_error(EISDIR);
         // A pipe or a device is never replaced by a plain file.
         if (!S_ISREG(t.old.st_mode)) return write_error("not a plain file");
-        // A file the user may not write is not replaced either: a save
-        // over it fails as writing into it would. The mode bits are asked
-        // first, since for root the permission check lets everything by.
-        if ((t.old.st_mode & 0222) == 0 || ::access(p.c_str(), W_OK) != 0) return write_error(EACCES);
         t.exists = true;
+        Fd f(::open(p.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        t.flags_known = f.fd >= 0 && get_flags(f.fd, t.flags) == 0;
     } else if (errno != ENOENT) {
         return write_error(errno);
     }
+    // A folder that may be written but not listed is still one to save in:
+    // only what needs reading it (the removal of leftovers, flushing it) is
+    // skipped.
     Fd dir(::open(t.folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.fd < 0 && errno == EACCES) {
+        dir.fd = ::open(t.folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        t.readable = false;
+    }
     if (dir.fd < 0) return write_error(errno);
     t.dir = dir.fd;
+    if (FileError err = refusal(t, t.readable ? dir.fd : -1)) return err;
     const long name_max = ::fpathconf(dir.fd, _PC_NAME_MAX);
     if (name_max > 0) t.name_max = name_max;
-    remove_leftovers(t, hooks);
-
-    // Every name of a file with several keeps naming the saved contents.
-    if (t.exists && t.old.st_nlink > 1) return save_in_place(t, bytes, hooks);
-    FileError err;
-    Outcome way = hooks.named_temp_only ? Outcome::Unsupported : save_unnamed(t, bytes, hooks, err);
-    if (way == Outcome::Unsupported) way = save_named(t, bytes, hooks, err);
-    if (way == Outcome::Undressable) return save_in_place(t, bytes, hooks);
+    if (t.readable) remove_leftovers(t, hooks);
+    FileError err = save(t, bytes, hooks);
+    // A save that did what it should but left a hidden file behind says so.
+    if (!err && !err.leftover.empty()) err.kind = FileError::Leftover;
     return err;
+}
+
+std::vector<std::string> Hidden_copies(const std::string& path) {
+    std::string p = path;
+    if (follow_links(p) != 0) return {};
+    Target t;
+    t.name = name_of(p);
+    t.folder = folder_of(p);
+    DIR* scan = ::opendir(t.folder.c_str());
+    if (!scan) return {};
+    const long name_max = ::fpathconf(::dirfd(scan), _PC_NAME_MAX);
+    if (name_max > 0) t.name_max = name_max;
+    const std::string prefix = temp_prefix(t.name, t.name_max);
+    std::vector<std::pair<struct timespec, std::string>> found;
+    while (const dirent* e = ::readdir(scan)) {
+        const std::string entry = e->d_name;
+        struct stat st {};
+        if (entry != t.name && is_temp_name(entry, prefix) &&
+            ::fstatat(::dirfd(scan), entry.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode))
+            found.emplace_back(st.st_mtim, in_folder(t, entry));
+    }
+    ::closedir(scan);
+    std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
+        return a.first.tv_sec != b.first.tv_sec ? a.first.tv_sec > b.first.tv_sec : a.first.tv_nsec > b.first.tv_nsec;
+    });
+    std::vector<std::string> out;
+    for (auto& f : found) out.push_back(std::move(f.second));
+    return out;
 }
 
 FileError Write_file_replacing(const std::string& path, const std::string& bytes) {

@@ -2,13 +2,15 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <filesystem>
 #include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "model/datafile.h"
 #include "model/file_choices.h"
-
-namespace fs = std::filesystem;
+#include "model/file_replace.h"
 
 namespace bx {
 
@@ -191,49 +193,84 @@ void Append_number_item(std::string& out, long long v) {
     out += ' ';
 }
 
-FileError Open_for_reading(const std::string& path, std::ifstream& in) {
+FileError Read_for_loading(const std::string& path, std::string& bytes) {
+    bytes.clear();
     FileError err;
-    std::error_code ec;
-    const fs::file_status st = fs::status(fs::path(path), ec);
-    if (fs::is_directory(st)) {
+    auto cannot = [&](int e) {
         err.kind = FileError::Cannot_open;
-        err.detail = errno_text(EISDIR);
+        err.detail = errno_text(e != 0 ? e : EIO);
         return err;
+    };
+    // Opened without waiting (a pipe with no writer would stop the program
+    // here) and then looked at: only a plain file is read, as a pipe would
+    // stop it and a device such as /dev/zero would be read for ever.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return cannot(errno);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        const int e = errno;
+        ::close(fd);
+        return cannot(e);
     }
-    // Only a plain file: a pipe would stop the program waiting for a writer
-    // and a device such as /dev/zero would be read for ever.
-    if (fs::exists(st) && !fs::is_regular_file(st)) {
+    if (S_ISDIR(st.st_mode) || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        if (S_ISDIR(st.st_mode)) return cannot(EISDIR);
         err.kind = FileError::Cannot_open;
         err.detail = "not a plain file";
         return err;
     }
-    errno = 0;
-    in.open(path, std::ios::binary);
-    if (!in) {
-        err.kind = FileError::Cannot_open;
-        err.detail = errno_text(errno != 0 ? errno : ENOENT);
-        return err;
-    }
-    // The size of the file opened (not of whatever the name names now):
-    // a file far larger than any format is refused before a byte is read.
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    in.seekg(0, std::ios::beg);
-    if (size < 0 || !in) {
-        in.close();
-        err.kind = FileError::Cannot_open;
-        err.detail = errno_text(EIO);
-    } else if (static_cast<unsigned long long>(size) > file_choice::kMaxLoadBytes) {
-        in.close();
+    const unsigned long long limit = file_choice::kMaxLoadBytes;
+    auto too_large = [&](unsigned long long size) {
         err.kind = FileError::Too_large;
-        err.size = static_cast<unsigned long long>(size);
-        err.limit = file_choice::kMaxLoadBytes;
+        err.size = size;
+        err.limit = limit;
+        bytes.clear();
+        return err;
+    };
+    // A file far larger than any format is refused before a byte is read;
+    // one that grows meanwhile is read no further than one byte past the
+    // limit.
+    if (static_cast<unsigned long long>(st.st_size) > limit) {
+        ::close(fd);
+        return too_large(static_cast<unsigned long long>(st.st_size));
     }
+    bytes.resize(static_cast<size_t>(limit) + 1);
+    size_t got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            const int e = errno;
+            ::close(fd);
+            bytes.clear();
+            return cannot(e);
+        }
+        got += static_cast<size_t>(n);
+    }
+    if (got > limit) {
+        if (::fstat(fd, &st) != 0) st.st_size = 0;
+        ::close(fd);
+        return too_large(std::max<unsigned long long>(got, static_cast<unsigned long long>(st.st_size)));
+    }
+    ::close(fd);
+    bytes.resize(got);
     return err;
 }
 
-std::string File_error_text(const FileError& e, const std::string& path, int16_t lang_chinese) {
-    const bool chn = lang_chinese != 0;
+void Name_whole_copy(const std::string& path, FileError& err, const std::function<bool(const std::string&)>& loads) {
+    for (const std::string& copy : Hidden_copies(path)) {
+        std::string bytes;
+        if (!Read_for_loading(copy, bytes) && loads(bytes)) {
+            err.copy = copy;
+            return;
+        }
+    }
+}
+
+namespace {
+
+std::string Main_text(const FileError& e, const std::string& path, bool chn) {
     const std::string line = std::to_string(e.line);
     switch (e.kind) {
     case FileError::None:
@@ -308,8 +345,61 @@ std::string File_error_text(const FileError& e, const std::string& path, int16_t
         return chn ? "无法保存文件 " + path + "：文件夹 " + e.folder + " 不可写入（" + e.detail + "），参数未保存。"
                    : "Cannot save the file " + path + ": the folder " + e.folder + " cannot be written to (" +
                          e.detail + "). Nothing was saved.";
+    case FileError::Read_only_fs:
+        return chn ? "无法保存文件 " + path + "：它所在的文件系统为只读，参数未保存。"
+                   : "Cannot save the file " + path + ": it is on a read-only file system. Nothing was saved.";
+    case FileError::Immutable:
+        if (!e.folder.empty())
+            return chn ? "无法保存文件 " + path + "：文件夹 " + e.folder + " 被设为不可更改，参数未保存。"
+                       : "Cannot save the file " + path + ": the folder " + e.folder +
+                             " is marked immutable. Nothing was saved.";
+        return chn ? "无法保存文件 " + path + "：该文件被设为不可更改，参数未保存。"
+                   : "Cannot save the file " + path + ": the file is marked immutable. Nothing was saved.";
+    case FileError::Append_only:
+        if (!e.folder.empty())
+            return chn ? "无法保存文件 " + path + "：文件夹 " + e.folder +
+                             " 被设为只可追加（只能添加新文件，不能替换或删除文件），参数未保存。"
+                       : "Cannot save the file " + path + ": the folder " + e.folder +
+                             " is marked append-only (files may be added to it, but none replaced or removed). "
+                             "Nothing was saved.";
+        return chn ? "无法保存文件 " + path + "：该文件被设为只可追加（只能在末尾添加内容），参数未保存。"
+                   : "Cannot save the file " + path +
+                         ": the file is marked append-only (it may only grow at its end). Nothing was saved.";
+    case FileError::Busy:
+        return chn ? "无法保存文件 " + path + "：另一个保存操作正在写入该文件，参数未保存。"
+                   : "Cannot save the file " + path + ": another save is writing it at this moment. Nothing was saved.";
+    case FileError::Replaced:
+        return chn ? "无法保存文件 " + path + "：保存期间该文件被另一个保存操作替换，它现在保存的不是本次的参数。本次保存的完整内容在 " +
+                         e.copy + " 中。"
+                   : "Cannot save the file " + path +
+                         ": another save replaced it while this one wrote it, so it does not hold what was saved "
+                         "here. The whole contents saved here are in " + e.copy + ".";
+    case FileError::Left_incomplete:
+        return chn ? "无法保存文件 " + path + "（" + e.detail + "），其原内容也未能恢复（" + e.put_back +
+                         "）：该文件已不完整。完整的新内容保存在 " + e.copy + " 中。"
+                   : "Cannot save the file " + path + " (" + e.detail + "), and its old contents could not be put back (" +
+                         e.put_back + "): the file is left incomplete. The whole new contents are in " + e.copy + ".";
+    case FileError::Leftover:
+        return chn ? "文件 " + path + " 已保存。" : "The file " + path + " was saved.";
     }
     return {};
+}
+
+}  // namespace
+
+std::string File_error_text(const FileError& e, const std::string& path, int16_t lang_chinese) {
+    const bool chn = lang_chinese != 0;
+    std::string text = Main_text(e, path, chn);
+    // A whole copy beside a file a load refused (a save that failed names
+    // its copy in its own words above).
+    if (!e.copy.empty() && e.kind != FileError::Replaced && e.kind != FileError::Left_incomplete)
+        text += chn ? "未完成的保存在 " + e.copy + " 中留下了该文件的完整内容。"
+                    : " A save that did not complete left the file's whole contents in " + e.copy + ".";
+    if (!e.leftover.empty())
+        text += chn ? "其旁边的隐藏文件 " + e.leftover + " 未能删除（" + e.leftover_detail + "），请手动删除。"
+                    : " The hidden file " + e.leftover + " beside it could not be removed (" + e.leftover_detail +
+                          "); remove it by hand.";
+    return text;
 }
 
 }  // namespace bx

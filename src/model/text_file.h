@@ -7,7 +7,9 @@
 //   Next_number/Next_byte one field, with the error that names its line;
 //   Last_number_whole    the last number a file needs was not cut off;
 //   Append_number_item   one number as the files write it;
-//   Open_for_reading     opens a plain file (never a pipe, device or folder);
+//   Read_for_loading     reads a plain file (never a pipe, device or folder),
+//                        never more than its limit;
+//   Name_whole_copy      names a whole hidden copy beside a file a load refused;
 //   Write_file_replacing writes a whole file so that a failure, a crash or a
 //                        kill leaves the old file as it was (file_replace.h);
 //   File_error_text      the message of a FileError in either language.
@@ -16,8 +18,9 @@
 // when the whole file is good, for example (a file of `kRows` lines of 16
 // bytes):
 //
-//   std::ifstream in;
-//   if (FileError e = Open_for_reading(path, in)) return e;
+//   std::string bytes;
+//   if (FileError e = Read_for_loading(path, bytes)) return e;
+//   std::istringstream in(bytes);
 //   NumberReader rd(in);
 //   Table scratch = table;
 //   FileError err;
@@ -36,7 +39,7 @@
 #pragma once
 
 #include <cstdint>
-#include <fstream>
+#include <functional>
 #include <istream>
 #include <string>
 
@@ -64,6 +67,17 @@ struct FileError {
         Too_large,     // the file is far larger than its format (size, limit)
         Cannot_write,  // the file cannot be created or written (detail: the reason)
         Folder_not_writable,  // a save may make no file in the folder (folder, detail: the reason)
+        Read_only_fs,  // the file (or its folder) is on a file system mounted read-only
+        Immutable,     // the file, or the folder when `folder` is set, is marked immutable
+        Append_only,   // the file, or the folder when `folder` is set, is marked append-only
+        Busy,          // another save is writing the file at this moment
+        Replaced,      // another save replaced the file while this one wrote it
+                       // (copy: the file holding what this save wrote)
+        Left_incomplete,  // the file was emptied and could not be written
+                          // (detail), nor its old contents put back
+                          // (put_back): it is cut; copy: the whole new contents
+        Leftover,      // the file was saved, but the hidden file beside it
+                       // could not be removed (leftover, leftover_detail)
     } kind = None;
     int line = 0;        // 1-based line of the field
     int last_line = 0;   // One_too_many/One_too_few: the record's last line
@@ -75,7 +89,15 @@ struct FileError {
     std::string token;   // the field as it stands in the file (cut when long)
     std::string want;    // Out_of_place: what the line should begin with
     std::string detail;  // the system's reason
-    std::string folder;  // Folder_not_writable: the folder
+    std::string folder;  // Folder_not_writable, Immutable, Append_only: the folder
+    std::string put_back;  // Left_incomplete: why the old contents could not be put back
+    // A file beside this one holding its whole contents: on a save that
+    // failed (Replaced, Left_incomplete), and on a load refused, a hidden
+    // copy that an unfinished save left and that loads whole.
+    std::string copy;
+    // A hidden file of this save that could not be removed, and why; named
+    // by the message whatever the failure.
+    std::string leftover, leftover_detail;
     explicit operator bool() const { return kind != None; }
 };
 
@@ -136,21 +158,31 @@ bool Last_number_whole(const NumberReader& rd, FileError& err);
 // negative number), the decimal digits and a blank.
 void Append_number_item(std::string& out, long long v);
 
-// Opens the plain file at `path` for reading in binary mode. A folder, a
-// pipe (which would wait for a writer) or a device (/dev/zero never ends)
-// is refused as Cannot_open, as is a missing or unreadable file. A file
-// longer than file_choice::kMaxLoadBytes is refused as Too_large at once,
-// none of it read.
-FileError Open_for_reading(const std::string& path, std::ifstream& in);
+// Reads the plain file at `path` into `bytes`. A folder, a pipe (which
+// would wait for a writer) or a device (/dev/zero never ends) is refused as
+// Cannot_open, as is a missing or unreadable file. No more than
+// file_choice::kMaxLoadBytes + 1 bytes are ever read, whatever the file does
+// meanwhile (another program may keep writing it): a file longer than the
+// limit, at the start or by the time the limit is passed, is Too_large.
+FileError Read_for_loading(const std::string& path, std::string& bytes);
+
+// After a load of `path` was refused with `err`: when an unfinished save
+// left a hidden copy beside the file (file_replace.h) that `loads` accepts
+// whole, err.copy names it (the newest such copy), so the message can say
+// where the whole contents are.
+void Name_whole_copy(const std::string& path, FileError& err, const std::function<bool(const std::string&)>& loads);
 
 // Writes `bytes` as the whole content of `path`, through a temporary file in
 // the target's folder that takes the target's name only once every byte is
-// on disk. On any failure the old file at `path` is untouched and nothing is
-// left beside it; a kill may leave a hidden temporary file, which the next
-// save of the same file removes first. A symbolic link is kept and the file
-// it names written. A folder, a pipe or a device is never replaced. The file
-// keeps its owner, group, mode, extended attributes (ACLs) and every other
-// name it has (hard links).
+// on disk, or (a file that keeps its inode) by rewriting the file only once
+// the whole new contents are on the disk beside it. A save that fails
+// before touching the file leaves it as it was; one that fails after
+// (file_replace.h, 5) keeps a whole copy beside it and names it. A kill may
+// leave a hidden temporary file, which the next save of the same file
+// removes first. A symbolic link is kept and the file it names written. A
+// folder, a pipe or a device is never replaced. The file keeps its owner,
+// group, mode, extended attributes (ACLs), the inode flags listed in
+// file_choices.h and every other name it has (hard links).
 FileError Write_file_replacing(const std::string& path, const std::string& bytes);
 
 // The message for a failed load or save of `path`, in the flag's language.

@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <sstream>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "model/adj_file.h"
 #include "model/datafile.h"
@@ -463,4 +468,67 @@ TEST(DataFile, WholeFilesLoadWhateverTheirLineEndsAndBlanks) {
         const FileError e = c.adj ? bx::Load_adj_file(dir / "f", table) : bx::Load_data_file(dir / "f", image);
         EXPECT_FALSE(e) << bx::File_error_text(e, "f", 0);
     }
+}
+
+namespace {
+
+// The bytes this process has read so far (read calls of every kind).
+unsigned long long bytes_read_so_far() {
+    std::ifstream io("/proc/self/io");
+    std::string key;
+    unsigned long long v = 0;
+    while (io >> key >> v)
+        if (key == "rchar:") return v;
+    return 0;
+}
+
+}  // namespace
+
+TEST(DataFile, ALoadReadsNoMoreThanItsLimitWhateverTheFileDoes) {
+    const unsigned long long limit = bx::file_choice::kMaxLoadBytes;
+    // A plain file that says it is empty and reads on for megabytes (the
+    // kernel's symbol list): refused once the limit is passed.
+    const char* endless = "/proc/kallsyms";
+    struct stat st {};
+    if (::stat(endless, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size != 0 || ::access(endless, R_OK) != 0 ||
+        bytes_read_so_far() == 0)
+        GTEST_SKIP() << "no " << endless << " or /proc/self/io to read";
+    for (bool adj : {false, true}) {
+        SCOPED_TRACE(adj ? "adj" : "data");
+        MemImage image = patterned();
+        bx::AdjTable table;
+        const unsigned long long before = bytes_read_so_far();
+        const FileError e = adj ? bx::Load_adj_file(endless, table) : bx::Load_data_file(endless, image);
+        const unsigned long long read = bytes_read_so_far() - before;
+        EXPECT_EQ(e.kind, FileError::Too_large);
+        EXPECT_EQ(bx::File_error_text(e, "f", 0), "The file f is " + std::to_string(limit + 1) +
+                                                      " bytes long, more than a file of this kind may be (" +
+                                                      std::to_string(limit) + " bytes). Nothing was loaded.");
+        EXPECT_LE(read, limit + 1 + 4096);  // and this process's own counter
+        EXPECT_TRUE(same_bytes(image, patterned()));
+    }
+
+    // A whole data file another program keeps appending blanks to (up to
+    // four times the limit): read no further than the limit, whenever the
+    // load catches up with it.
+    TempDir dir;
+    const std::string data = data_text();
+    dir.write("growing.dat", data);
+    const pid_t writer = ::fork();
+    ASSERT_GE(writer, 0);
+    if (writer == 0) {
+        const int fd = ::open((dir / "growing.dat").c_str(), O_WRONLY | O_APPEND);
+        const std::string blanks(65536, ' ');
+        for (int i = 0; fd >= 0 && i < 64 && ::write(fd, blanks.data(), blanks.size()) > 0; ++i) {
+        }
+        ::_exit(0);
+    }
+    MemImage image;
+    const unsigned long long before = bytes_read_so_far();
+    const FileError e = bx::Load_data_file(dir / "growing.dat", image);
+    const unsigned long long read = bytes_read_so_far() - before;
+    ::kill(writer, SIGKILL);
+    ::waitpid(writer, nullptr, 0);
+    EXPECT_TRUE(e.kind == FileError::Too_large || e.kind == FileError::None) << bx::File_error_text(e, "f", 0);
+    EXPECT_LE(read, limit + 1 + 4096);
 }

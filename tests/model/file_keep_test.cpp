@@ -7,7 +7,9 @@
 #include <csignal>
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -140,15 +142,42 @@ bx::AdjTable new_table() {
 }
 std::string new_bytes(Save s) { return s == Save::Adj ? bx::Adj_file_text(new_table()) : bx::Data_file_text(new_image()); }
 
+std::string read_file(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 size_t entries_in(const std::string& folder) {
     size_t n = 0;
     for (auto it = std::filesystem::directory_iterator(folder); it != std::filesystem::directory_iterator(); ++it) ++n;
     return n;
 }
 
+// Whether no one but its maker and `owner` may read the file at `path`:
+// no bits for others, and the group bits either clear or the mask of an
+// ACL whose only other entry gives `owner` read access.
+bool only_maker_and(const std::string& path, uid_t owner) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || (st.st_mode & 007) != 0) return false;
+    if ((st.st_mode & 070) == 0) return true;
+    char acl[256];
+    const ssize_t n = ::lgetxattr(path.c_str(), "system.posix_acl_access", acl, sizeof acl);
+    if (n < 4) return false;
+    for (ssize_t i = 4; i + 8 <= n; i += 8) {
+        const unsigned tag = static_cast<unsigned char>(acl[i]) | static_cast<unsigned char>(acl[i + 1]) << 8;
+        const unsigned perm = static_cast<unsigned char>(acl[i + 2]);
+        uint32_t id = 0;
+        for (int k = 0; k < 4; ++k) id |= static_cast<uint32_t>(static_cast<unsigned char>(acl[i + 4 + k])) << (8 * k);
+        const bool ok = tag == 0x01 || tag == 0x10 || (tag == 0x02 && id == owner && perm == 4) ||
+                        ((tag == 0x04 || tag == 0x20) && perm == 0);
+        if (!ok) return false;
+    }
+    return true;
+}
+
 // Saves `path` as `who`; with Save::NamedTemp every temporary file the
-// save makes beside it may be read by no one but its maker (the note names
-// one that could).
+// save makes beside it may be read by no one but its maker and the owner of
+// the file saved (the note names one that could).
 Result run_save(Save s, const User& who, const TempDir& dir, const std::string& name) {
     const std::string path = dir / name;
     const std::string folder = path.substr(0, path.rfind('/'));
@@ -159,10 +188,11 @@ Result run_save(Save s, const User& who, const TempDir& dir, const std::string& 
         hooks.named_temp_only = true;
         hooks.at_step = [&](ReplaceStep step) {
             if (step != ReplaceStep::Created) return;
+            struct stat file {};
+            const uid_t owner = ::stat(path.c_str(), &file) == 0 ? file.st_uid : ::geteuid();
             for (const auto& e : std::filesystem::directory_iterator(folder)) {
-                struct stat st {};
                 const std::string entry = e.path().filename().string();
-                if (entry[0] == '.' && ::lstat(e.path().c_str(), &st) == 0 && (st.st_mode & 077) != 0) leak = entry;
+                if (entry[0] == '.' && !only_maker_and(e.path().string(), owner)) leak = entry;
             }
         };
         return bx::Write_file_replacing(path, new_bytes(s), hooks);
@@ -292,7 +322,7 @@ TEST(FileKeep, AFileWithTwoNamesStaysWholeWhenItsSaveFails) {
     } const cases[] = {
         {"beside", From_start, "File too large"},
         {"in place", In_place, "File too large"},
-        {"held by another save", Held, "Device or resource busy"},
+        {"held by another save", Held, ": another save is writing it at this moment"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -315,9 +345,123 @@ TEST(FileKeep, AFileWithTwoNamesStaysWholeWhenItsSaveFails) {
             return bx::Write_file_replacing(dir / "file.dat", new_bytes(Save::Data), hooks);
         });
         ::close(held);
-        EXPECT_EQ(r.text, "Cannot save the file " + dir / "file.dat" + " (" + c.reason + "). Nothing was saved.");
+        const std::string reason = c.reason[0] == ':' ? c.reason : " (" + std::string(c.reason) + ")";
+        EXPECT_EQ(r.text, "Cannot save the file " + dir / "file.dat" + reason + ". Nothing was saved.");
         EXPECT_EQ(dir.read("file.dat"), "old bytes");
         EXPECT_EQ(dir.read("h2"), "old bytes");
         EXPECT_EQ(dir.names(), (std::vector<std::string>{"file.dat", "h2"}));
     }
+}
+
+TEST(FileKeep, ASaveThatCannotPutTheOldBytesBackKeepsTheWholeCopyAndNamesIt) {
+    // A file-size limit set once the new contents are whole beside the file
+    // stops both the rewrite and putting back the old contents, which are
+    // longer than the limit too.
+    TempDir dir;
+    const std::string path = dir / "file.dat";
+    const std::string old_bytes = bx::Data_file_text(bx::MemImage{});
+    dir.write("file.dat", old_bytes);
+    ASSERT_EQ(::link(path.c_str(), (dir / "h2").c_str()), 0);
+    const Result r = save_as(kRoot, path, [&](std::string&) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        ReplaceHooks hooks;
+        hooks.at_step = [](ReplaceStep step) {
+            const rlimit small{4096, 4096};
+            if (step == ReplaceStep::Written) ::setrlimit(RLIMIT_FSIZE, &small);
+        };
+        return bx::Write_file_replacing(path, new_bytes(Save::Data), hooks);
+    });
+    const std::vector<std::string> names = dir.names();
+    ASSERT_EQ(names.size(), 3u);  // the hidden copy sorts first
+    const std::string copy = dir / names[0];
+    EXPECT_EQ(r.kind, FileError::Left_incomplete);
+    EXPECT_EQ(r.text, "Cannot save the file " + path +
+                          " (File too large), and its old contents could not be put back (File too large): the file "
+                          "is left incomplete. The whole new contents are in " + copy + ".");
+    EXPECT_TRUE(dir.read(names[0]) == new_bytes(Save::Data)) << "the whole new contents";
+    EXPECT_EQ(dir.read("file.dat").size(), 4096u);
+
+    // A load refuses the cut file and names the copy, in either language.
+    bx::MemImage image;
+    const FileError load = bx::Load_data_file(path, image);
+    EXPECT_EQ(load.copy, copy);
+    EXPECT_NE(bx::File_error_text(load, path, 0).find(" A save that did not complete left the file's whole contents in " +
+                                                     copy + "."),
+              std::string::npos);
+    EXPECT_NE(bx::File_error_text(load, path, 1).find("未完成的保存在 " + copy + " 中留下了该文件的完整内容。"),
+              std::string::npos);
+    FileError e;
+    e.kind = FileError::Left_incomplete;
+    e.detail = e.put_back = "No space left on device";
+    e.copy = "/d/.a.dat.tmp123456";
+    EXPECT_EQ(bx::File_error_text(e, "/d/a.dat", 1),
+              "无法保存文件 /d/a.dat（No space left on device），其原内容也未能恢复（No space left on device）：该文件已不完整。"
+              "完整的新内容保存在 /d/.a.dat.tmp123456 中。");
+
+    // The copy goes once a save has put whole contents in the file.
+    ASSERT_FALSE(bx::Save_data_file(path, new_image()));
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"file.dat", "h2"}));
+    EXPECT_FALSE(bx::Load_data_file(dir / "h2", image));
+}
+
+TEST(FileKeep, AFolderThatMayBeWrittenButNotListedStillSaves) {
+    if (::geteuid() != 0) GTEST_SKIP() << "the test runs the save as another user, which needs root";
+    const User ben{kBen, kBenGroup, {kBenGroup}};
+    // Through an unnamed file, a named one, and in place (a second name).
+    for (int way = 0; way < 3; ++way)
+        for (bool exists : {false, true}) {
+            if (way == 2 && !exists) continue;
+            SCOPED_TRACE(std::to_string(way) + (exists ? ", over a file" : ", a new file"));
+            TempDir top;
+            ASSERT_EQ(::chmod(top.path().c_str(), 0755), 0);
+            ASSERT_EQ(::mkdir((top / "drop").c_str(), 0300), 0);
+            ASSERT_EQ(::chown((top / "drop").c_str(), kBen, kBenGroup), 0);
+            const std::string path = top / "drop/file.dat";
+            if (exists) {
+                top.write("drop/file.dat", "old bytes");
+                ASSERT_EQ(::chown(path.c_str(), kBen, kBenGroup), 0);
+            }
+            if (way == 2) { ASSERT_EQ(::link(path.c_str(), (top / "drop/h2").c_str()), 0); }
+            const Result r = save_as(ben, path, [&](std::string&) {
+                ReplaceHooks hooks;
+                hooks.named_temp_only = way == 1;
+                return bx::Write_file_replacing(path, new_bytes(Save::Data), hooks);
+            });
+            EXPECT_EQ(r.kind, FileError::None) << r.text;
+            EXPECT_TRUE(top.read("drop/file.dat") == new_bytes(Save::Data)) << "the saved bytes";
+            EXPECT_EQ(entries_in(top / "drop"), way == 2 ? 2u : 1u);
+        }
+}
+
+TEST(FileKeep, TheCopyOfAnotherUsersKilledSaveIsTheOwnersToReadAndTheirSaveRemovesIt) {
+    if (::geteuid() != 0) GTEST_SKIP() << "the test runs saves as other users, which needs root";
+    TempDir top;
+    ASSERT_EQ(::chmod(top.path().c_str(), 0755), 0);
+    ASSERT_EQ(::mkdir((top / "team").c_str(), 0), 0);
+    ASSERT_EQ(::chown((top / "team").c_str(), 0, kTeam), 0);
+    ASSERT_EQ(::chmod((top / "team").c_str(), 02775), 0);
+    const std::string path = top / "team/file.dat";
+    top.write("team/file.dat", "old bytes");
+    ASSERT_EQ(::chown(path.c_str(), kAnn, kTeam), 0);
+    ASSERT_EQ(::chmod(path.c_str(), 0664), 0);
+    if (!has_attrs(top)) GTEST_SKIP() << "no ACLs on " << top.path();
+    // Ben's save of Ann's file (in place: he may not give a file to her) is
+    // killed while it rewrites the file.
+    save_as(kBenInTeam, path, [&](std::string&) {
+        ReplaceHooks hooks;
+        hooks.at_step = [](ReplaceStep step) {
+            if (step == ReplaceStep::Rewriting) ::kill(::getpid(), SIGKILL);
+        };
+        return bx::Write_file_replacing(path, new_bytes(Save::Data), hooks);
+    });
+    ASSERT_EQ(entries_in(top / "team"), 2u);
+    const User ann{kAnn, kAnnGroup, {kAnnGroup, kTeam}};
+    // Ann can read what it holds, and her save removes it.
+    const Result r = save_as(ann, path, [&](std::string& note) {
+        for (const std::string& copy : bx::Hidden_copies(path)) note += read_file(copy) == new_bytes(Save::Data) ? "whole" : "unreadable";
+        return bx::Save_data_file(path, new_image());
+    });
+    EXPECT_EQ(r.note, "whole");
+    EXPECT_EQ(r.kind, FileError::None) << r.text;
+    EXPECT_EQ(entries_in(top / "team"), 1u);
 }

@@ -4,6 +4,10 @@
 // link that still names its own pseudo-terminal.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -62,4 +66,58 @@ TEST(SimulatorLinks, TwoRunsSideBySideKeepTheirOwnLinks) {
     EXPECT_EQ(link_target(dir / "ttyUSB1"), second.path());
     EXPECT_EQ(second.Stop(), 0);
     EXPECT_FALSE(fs::exists(fs::symlink_status(dir / "ttyUSB1")));
+}
+
+namespace {
+
+// Opens pseudo-terminals until one is `path` (the lowest free number is
+// given first) or another program holds that path; the terminals opened stay
+// open in `held` until the caller closes them.
+bool take_terminal(const std::string& path, std::vector<int>& held) {
+    for (int i = 0; i < 64; ++i) {
+        struct stat st {};
+        if (::stat(path.c_str(), &st) == 0) return true;
+        const int fd = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0 || ::grantpt(fd) != 0 || ::unlockpt(fd) != 0) {
+            if (fd >= 0) ::close(fd);
+            return false;
+        }
+        held.push_back(fd);
+        const char* name = ::ptsname(fd);
+        if (name && path == name) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+TEST(SimulatorLinks, AKilledRadiosLinkIsStaleEvenWhenItsTerminalIsTakenAgain) {
+    bxtest::TempDir dir;
+    namespace fs = std::filesystem;
+    const std::vector<std::string> args = {"--link", dir / "ttyUSB2", "--link", dir / "ttyUSB1"};
+    radiosim::SimProcess first, second, third;
+    ASSERT_TRUE(first.Start(args));
+    ASSERT_TRUE(second.Start(args));
+    ASSERT_EQ(link_target(dir / "ttyUSB2"), first.path());
+    ASSERT_EQ(link_target(dir / "ttyUSB1"), second.path());
+    // Both killed: their links stay, and their terminals' numbers are taken
+    // by another program (this test).
+    first.Kill();
+    second.Kill();
+    std::vector<int> held;
+    const bool taken = take_terminal(first.path(), held) && take_terminal(second.path(), held);
+    if (!taken) {
+        for (int fd : held) ::close(fd);
+        GTEST_SKIP() << "the killed radios' terminal numbers were not given out again";
+    }
+    EXPECT_EQ(link_target(dir / "ttyUSB2"), first.path());
+    EXPECT_TRUE(fs::exists(dir / "ttyUSB2"));  // the link looks alive
+
+    // A new radio takes the first stale name and removes the other stale link.
+    ASSERT_TRUE(third.Start(args));
+    EXPECT_EQ(link_target(dir / "ttyUSB2"), third.path());
+    EXPECT_FALSE(fs::exists(fs::symlink_status(dir / "ttyUSB1")));
+    for (int fd : held) ::close(fd);
+    EXPECT_EQ(third.Stop(), 0);
+    EXPECT_EQ(dir.names(), std::vector<std::string>{});  // neither links nor what marks their owners
 }

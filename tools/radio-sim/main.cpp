@@ -139,12 +139,12 @@ bool is_data_file_name(const std::string& path) {
 // program's data file (the whole image, 0x0000-0x400F). A file that is
 // neither is refused with the data file's message.
 bool load_memory(const std::string& path, radiosim::Radio& radio) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        std::fprintf(stderr, "radio-sim: cannot read %s\n", path.c_str());
+    // Read as a data file is (a plain file, never more than its limit).
+    std::string bytes;
+    if (const bx::FileError e = bx::Read_for_loading(path, bytes); e && e.kind != bx::FileError::Too_large) {
+        std::fprintf(stderr, "radio-sim: %s\n", bx::File_error_text(e, path, 0).c_str());
         return false;
     }
-    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (bytes.size() == static_cast<size_t>(radiosim::kMemBytes) && !is_data_file_name(path)) {
         std::copy(bytes.begin(), bytes.end(), reinterpret_cast<char*>(radio.mem.data()));
         return true;
@@ -179,44 +179,108 @@ private:
     int fd_ = -1;
 };
 
+// Beside each link it makes, a simulator keeps a hidden file
+// ".NAME.radio-sim" naming its process and pseudo-terminal, locked (flock)
+// for as long as it owns the name. A link whose file is not locked was left
+// by a simulator that is gone, whatever its target is now: pseudo-terminal
+// numbers are taken again, so a killed simulator's link may come to name
+// another program's terminal.
+std::string owner_file(const std::string& name) {
+    const size_t slash = name.rfind('/');
+    const std::string folder = slash == std::string::npos ? "" : name.substr(0, slash + 1);
+    return folder + "." + name.substr(slash == std::string::npos ? 0 : slash + 1) + ".radio-sim";
+}
+
+// Who owns the link at a name.
+enum class Owner {
+    Running,  // a running simulator (its owner file is locked)
+    Gone,     // a simulator that is gone (its owner file is not locked)
+    Unknown,  // no owner file: not a simulator that records its ownership
+};
+
+// Opens the owner file of `name` (making it when `make`) and tries its
+// lock; `fd` keeps it open, locked when the owner is Gone (the caller's now).
+Owner owner_of(const std::string& name, bool make, int& fd) {
+    fd = open(owner_file(name).c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC | (make ? O_CREAT : 0), 0644);
+    if (fd < 0) return Owner::Unknown;
+    if (flock(fd, LOCK_EX | LOCK_NB) == 0) return Owner::Gone;
+    close(fd);
+    fd = -1;
+    return Owner::Running;
+}
+
+// Whether the link at `name` may be removed: one a simulator that is gone
+// made, or one whose target is gone (left by a simulator that records no
+// ownership). Another running simulator's link and a link to something
+// that exists are kept. Removes the owner file with such a link.
+bool remove_stale(const std::string& name, std::string& why) {
+    int fd = -1;
+    const Owner owner = owner_of(name, false, fd);
+    struct stat target {};
+    if (owner == Owner::Running || (owner == Owner::Unknown && stat(name.c_str(), &target) == 0)) {
+        why += "radio-sim: " + name + " is a link in use (" +
+               (owner == Owner::Running ? "another running simulated radio's" : "what it names is there") +
+               "); not replacing it\n";
+        return false;
+    }
+    unlink(name.c_str());
+    if (fd >= 0) {
+        unlink(owner_file(name).c_str());
+        close(fd);
+    }
+    return true;
+}
+
 // Links the pseudo-terminal `pty` at the first of `names` that is free: a
-// name that does not exist, or a link whose target is gone (left by a
-// simulator that was killed). A link to something that exists (another
-// running simulator's pseudo-terminal) and anything that is not a link (a
-// real device, a file) are never replaced. Returns the name taken, or ""
-// after saying why each name was passed over.
-std::string take_link(const std::vector<std::string>& names, const std::string& pty) {
-    std::string why;
+// name that does not exist, or a stale link (remove_stale); a link a running
+// simulator owns, a link to something that exists made by no simulator and
+// anything that is not a link (a real device, a file) are never replaced.
+// Stale links at the names after it are removed. Returns the name taken,
+// with `owned` the locked owner file beside it, or "" after saying why each
+// name was passed over.
+std::string take_link(const std::vector<std::string>& names, const std::string& pty, int& owned) {
+    std::string why, taken;
+    owned = -1;
     for (const std::string& name : names) {
         FolderLock lock(name);
         struct stat st {};
-        if (lstat(name.c_str(), &st) == 0) {
-            struct stat target {};
-            if (!S_ISLNK(st.st_mode)) {
-                why += "radio-sim: " + name + " exists and is not a link; not replacing it\n";
-                continue;
-            }
-            if (stat(name.c_str(), &target) == 0) {
-                why += "radio-sim: " + name + " is a link in use (what it names is there, as another running "
-                       "simulated radio's is); not replacing it\n";
-                continue;
-            }
-            unlink(name.c_str());
+        const bool exists = lstat(name.c_str(), &st) == 0;
+        if (exists && !S_ISLNK(st.st_mode)) {
+            why += "radio-sim: " + name + " exists and is not a link; not replacing it\n";
+            continue;
         }
-        if (symlink(pty.c_str(), name.c_str()) == 0) return name;
-        why += "radio-sim: " + name + ": " + std::strerror(errno) + "\n";
+        if (exists && !remove_stale(name, why)) continue;
+        if (!taken.empty()) continue;
+        int fd = -1;
+        if (owner_of(name, true, fd) != Owner::Gone) {
+            why += "radio-sim: " + owner_file(name) + ": " +
+                   (fd < 0 && errno != EWOULDBLOCK ? std::strerror(errno) : "held by a running simulated radio") + "\n";
+            continue;
+        }
+        const std::string record = std::to_string(getpid()) + " " + pty + "\n";
+        if (ftruncate(fd, 0) != 0 || write(fd, record.data(), record.size()) != static_cast<ssize_t>(record.size()) ||
+            symlink(pty.c_str(), name.c_str()) != 0) {
+            why += "radio-sim: " + name + ": " + std::strerror(errno) + "\n";
+            unlink(owner_file(name).c_str());
+            close(fd);
+            continue;
+        }
+        taken = name;
+        owned = fd;
     }
-    std::fputs(why.c_str(), stderr);
-    return {};
+    if (taken.empty()) std::fputs(why.c_str(), stderr);
+    return taken;
 }
 
-// Removes the link at `name` only while it still names `pty`: a link that
-// another simulator has taken since is its own.
-void drop_link(const std::string& name, const std::string& pty) {
+// Gives up the name: removes the link only while it still names `pty` (a
+// link put there since is not this simulator's), then the owner file.
+void drop_link(const std::string& name, const std::string& pty, int owned) {
     FolderLock lock(name);
     std::vector<char> buf(pty.size() + 2);
     const ssize_t n = readlink(name.c_str(), buf.data(), buf.size());
     if (n >= 0 && std::string(buf.data(), static_cast<size_t>(n)) == pty) unlink(name.c_str());
+    unlink(owner_file(name).c_str());
+    close(owned);
 }
 
 // The memory into a data file when the name ends in .dat, else as its
@@ -391,7 +455,8 @@ int main(int argc, char** argv) {
     fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
 
     std::string link;
-    if (!opt.links.empty() && (link = take_link(opt.links, name)).empty()) return 1;
+    int owned = -1;
+    if (!opt.links.empty() && (link = take_link(opt.links, name, owned)).empty()) return 1;
     std::signal(SIGINT, on_signal);
     std::signal(SIGTERM, on_signal);
     std::printf("%s\n", name);
@@ -403,7 +468,7 @@ int main(int argc, char** argv) {
     if (radio.vanished) std::fprintf(stderr, "radio-sim: the port vanishes\n");
     close(master);
     close(slave);
-    if (!link.empty()) drop_link(link, name);
+    if (!link.empty()) drop_link(link, name, owned);
     if (!opt.dump.empty() && !dump_memory(opt.dump, radio)) return 1;
     return 0;
 }

@@ -79,6 +79,15 @@ public:
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
+    // Kills the simulator at once (SIGKILL: it cleans nothing up) and waits
+    // for it.
+    void Kill() {
+        if (pid_ <= 0) return;
+        kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+        pid_ = -1;
+    }
+
     const std::string& path() const { return path_; }
 
 private:
