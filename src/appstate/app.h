@@ -1,6 +1,12 @@
 // The application object: every value the windows share, and the windows
 // themselves. main() makes one; every test makes its own, so no two tests
 // share a memory image.
+//
+// Declared here, below the window layers, so that every window reaches it;
+// its operations are in app.cpp beside this header. Its constructor and
+// destructor are the composition root, at the top of the layers where every
+// window class is known: src/app/composition_root.cpp (and the editors'
+// list, src/app/editor_windows.cpp).
 #pragma once
 
 #include <array>
