@@ -166,6 +166,9 @@ public:
 
     // ---- radio link ----
     int16_t Comm_port = 1;
+    // The program-wide record of the last port open anywhere: -1 when it
+    // failed, else 0 (link/link_machine.h, Open_port, keeps it). Each open
+    // returns its own result, which is what its caller goes by.
     int16_t Comm_port_err = 0;
     // Base radio address of the exchange started last, high byte first.
     // Each exchange builds its frames from the base it started with
