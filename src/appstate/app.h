@@ -1,6 +1,12 @@
 // The application object: every value the windows share, and the windows
 // themselves. main() makes one; every test makes its own, so no two tests
 // share a memory image.
+//
+// Declared here, below the window layers, so that every window reaches it;
+// its operations are in app.cpp beside this header. Its constructor and
+// destructor are the composition root, at the top of the layers where every
+// window class is known: src/app/composition_root.cpp (and the editors'
+// list, src/app/editor_windows.cpp).
 #pragma once
 
 #include <array>
@@ -160,6 +166,9 @@ public:
 
     // ---- radio link ----
     int16_t Comm_port = 1;
+    // The program-wide record of the last port open anywhere: -1 when it
+    // failed, else 0 (link/link_machine.h, Open_port, keeps it). Each open
+    // returns its own result, which is what its caller goes by.
     int16_t Comm_port_err = 0;
     // Base radio address of the exchange started last, high byte first.
     // Each exchange builds its frames from the base it started with

@@ -21,10 +21,12 @@ class MainWindow {
 public:
     // What the port dialog asks of the main window: open MSC on Comm_port
     // with the port-open message (which ends the start-up scan: the user has
-    // chosen), identify the radio again on it, whether the start-up scan is
-    // still looking for a port, and that scan started again.
+    // chosen) and say whether it opened, identify the radio again on it,
+    // whether the start-up scan is still looking for a port, and that scan
+    // started again.
     struct PortRequests {
-        std::function<void()> open_link_port, restart_identify;
+        std::function<bool()> open_link_port;
+        std::function<void()> restart_identify;
         std::function<bool()> scanning_ports;
         std::function<void()> scan_ports;
     };
@@ -56,7 +58,7 @@ public:
     void setPanelText(int i, const std::string& text) { bar_->setPanelText(i, text); }
 
     // The port dialog's requests.
-    void Open_link_port() const { requests_.open_link_port(); }
+    bool Open_link_port() const { return requests_.open_link_port(); }
     void Restart_identify() const { requests_.restart_identify(); }
     bool Scanning_ports() const { return requests_.scanning_ports(); }
     void Scan_ports() const { requests_.scan_ports(); }

@@ -80,8 +80,7 @@ bool Form_setup::Use_port(int port) {
     app.Comm_port = static_cast<int16_t>(port);
     MainWindow& m = app.main_window;
     for (int p : {2, 4, 6, 8, 10}) m.setPanelText(p, "");
-    m.Open_link_port();
-    if (app.Comm_port_err != 0) return false;
+    if (!m.Open_link_port()) return false;
     m.Restart_identify();
     return true;
 }

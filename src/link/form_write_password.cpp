@@ -49,8 +49,11 @@ Form_Write_PassWord::Form_Write_PassWord(App& a)
     Text_Old_PassWord.Change = [this] { Text_Old_PassWord_Change(); };
     for (ui::TextBox* t : {&Text_Old_PassWord, &Text_New_Password_1, &Text_New_PassWord_2}) ui::Use_password_filter(*t);
     Timer4.OnTimer = [this] { Timer4_Timer(); };
-    // The three stages are the window's own receive handler.
+    // The exchange starts and ends as every other does (LinkMachine::Start,
+    // LinkMachine::End); its three stages are the window's own receive
+    // handler, and its data phase begins with the read of the record area.
     MSC.OnComm = [this] { MSC_OnComm(); };
+    Link.Data_phase.Begin_read = [this] { Request_record_area(); };
     // The pause ends in the machine's failure report ("Fail connect with
     // transceiver."): the window has no progress bar or status label.
 }
@@ -83,7 +86,6 @@ void Form_Write_PassWord::Form_Load() {
     LinkWindow::Form_Load();
     ++loads_;
     Close_request = 0;
-    Pw_stage = 0;
     const int16_t chn = app.Lang_chinese;
     setCaption(L(chn, "修改密码", "Modify PassWord"));
     Label_old_PassWord.setCaption(L(chn, "原密码", "Old PassWord"));
@@ -119,8 +121,10 @@ void Form_Write_PassWord::Text_Old_PassWord_Change() { Set_blank(PassWord_old, T
 
 // ---- Modify ----
 
+// One exchange at a time, asked before the window's own check, as every
+// entry point does: refused, and nothing typed is taken (the running
+// exchange writes the new password it started with).
 void Form_Write_PassWord::Command_Write_Click() {
-    // One exchange at a time: refused, and nothing typed is taken.
     if (Link.Refuse_if_busy()) return;
     const auto new1 = ui::Password_slots(Text_New_Password_1.Text());
     const auto new2 = ui::Password_slots(Text_New_PassWord_2.Text());
@@ -129,26 +133,11 @@ void Form_Write_PassWord::Command_Write_Click() {
         return;
     }
     Set_blank(PassWord_new, Text_New_Password_1.Text());
-    Link.st.Retries = 0;
-    Start_password_exchange();
+    // The start every exchange passes: the port opened (or its message), the
+    // program-mode request out, stage 0 and the row's retries (none). It
+    // runs as a read: the image is neither sent nor replaced.
+    Link.Start(false, LinkMachine::Begin::User);
 }
-
-void Form_Write_PassWord::Start_password_exchange() {
-    if (!Link.May_start(LinkMachine::Begin::User)) return;
-    // A time-out or pause left over from a failed exchange must not act on
-    // this one.
-    Timer2.setEnabled(false);
-    Timer3.setEnabled(false);
-    if (!MSC.PortOpen()) Comm_open();
-    if (app.Comm_port_err == -1) return;
-    MSC.setInBufferCount(0);
-    Pw_stage = 0;
-    Link.Set_frame(std::vector<uint8_t>(app.Program_cmd.begin(), app.Program_cmd.begin() + Cmd_program.size()));
-    Link.st.Write_busy = -1;
-    Send_frame();
-}
-
-void Form_Write_PassWord::Comm_open() { Link.Open_link_port(); }
 
 void Form_Write_PassWord::Send_frame() { Link.Arm_send_pump(); }
 
@@ -156,7 +145,7 @@ void Form_Write_PassWord::Send_frame() { Link.Arm_send_pump(); }
 
 void Form_Write_PassWord::MSC_OnComm() {
     if (MSC.CommEvent() != ui::SerialPort::comEvReceive) return;
-    if (!Busy()) return;
+    if (!Link.Awaiting_reply()) return;
     // The radio answers a frame only once all of it has left the port: what
     // arrives before is left over from the previous reply (bytes behind it,
     // or its late last byte) and would be taken for the answer.
@@ -164,7 +153,8 @@ void Form_Write_PassWord::MSC_OnComm() {
         MSC.setInBufferCount(0);
         return;
     }
-    const int need = Pw_stage == 0 ? frame::kIdentLen : Pw_stage == 1 ? frame::kReadReplyLen : kAnswerLen;
+    const int stage = Link.st.Stage;
+    const int need = stage == 0 ? frame::kIdentLen : stage == 1 ? frame::kReadReplyLen : kAnswerLen;
     if (MSC.InBufferCount() < need) return;
     // Exactly the reply's bytes; later ones stay in the port.
     uint8_t* rx = Link.st.Rx_buf.data();
@@ -172,9 +162,9 @@ void Form_Write_PassWord::MSC_OnComm() {
         const std::vector<uint8_t> b = MSC.Input();
         rx[i] = b.empty() ? 0 : b[0];
     }
-    if (Pw_stage == 0)
+    if (stage == 0)
         Ident_stage();
-    else if (Pw_stage == 1)
+    else if (stage == 1)
         Record_stage();
     else
         Answer_stage(rx[0]);
@@ -183,7 +173,13 @@ void Form_Write_PassWord::MSC_OnComm() {
 void Form_Write_PassWord::Ident_stage() {
     // Another reply is dropped: the time-out follows.
     if (!Pw_ident_accepted(Link.st.Rx_buf.data())) return;
-    Pw_stage = 1;
+    // No password stage of the machine's: the old password is checked
+    // against the record the data phase reads.
+    Link.Begin_data();
+}
+
+void Form_Write_PassWord::Request_record_area() {
+    Link.st.Stage = 1;
     std::vector<uint8_t> f = Cmd_read(kAreaAddr, frame::kBlockBytes);
     f.insert(f.begin(), frame::Ack);
     Link.Set_frame(f);
@@ -207,8 +203,7 @@ void Form_Write_PassWord::Record_stage() {
         Link.End([this] { Msg(kOldError, link_text::kTitleEngP); });
         return;
     }
-    Timer2.setEnabled(false);
-    Timer3.setEnabled(false);
+    Timer2.setEnabled(false);  // the reply is in: its time-out stops
     std::array<uint8_t, kRecordBytes> rec{};
     for (int i = 0; i < 6; ++i) rec[static_cast<size_t>(i)] = static_cast<uint8_t>(PassWord_new[static_cast<size_t>(i)]);
     for (int i = 6; i < 12; ++i) rec[static_cast<size_t>(i)] = app.PassWord_radio[static_cast<size_t>(i)];
@@ -216,7 +211,7 @@ void Form_Write_PassWord::Record_stage() {
     MSC.setInBufferCount(0);
     Send_frame();
     MSC.setInBufferCount(0);
-    Pw_stage = 2;
+    Link.st.Stage = 2;
 }
 
 void Form_Write_PassWord::Answer_stage(uint8_t answer) {
@@ -246,12 +241,12 @@ void Form_Write_PassWord::Timer4_Timer() {
     if (Close_request != 0 && !Link.Running()) App::Unload(*this);
 }
 
+// The unload closes the port (the link window's unload rule).
 void Form_Write_PassWord::Command_Cancel_Click() {
     if (Link.Running()) {
         Msg(link_text::kNoClose, link_text::kTitleEng);
         return;
     }
-    if (MSC.PortOpen()) MSC.setPortOpen(false);
     App::Unload(*this);
 }
 

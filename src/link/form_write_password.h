@@ -2,9 +2,9 @@
 // radio's password record (radio 0x3DF0) and writes the record back with the
 // new password 1, password 2 unchanged. It stands on LinkWindow without
 // progress display or password box: the port, Timer1-Timer3, the machine's
-// send pump, time-out and pause (row Form_Write_PassWord) and the unload
-// rule are the base's; its three stages are this window's own receive
-// handler.
+// start and end, send pump, time-out and pause (row Form_Write_PassWord) and
+// the unload rule are the base's; its three stages are this window's own
+// receive handler.
 #pragma once
 
 #include <array>
@@ -36,15 +36,13 @@ public:
     // blank-padded.
     std::array<int32_t, 17> PassWord_old{};
     std::array<int32_t, 17> PassWord_new{};
-    // 0 waiting for the identification, 1 for the read of the record area,
-    // 2 for the answer to the record write.
-    int16_t Pw_stage = 0;
     // Set when the radio has accepted the record write: Timer4 closes the
     // window.
     int16_t Close_request = 0;
 
-    // The machine's Write_busy is the window's busy flag.
-    bool Busy() const { return Link.st.Write_busy != 0; }
+    // A request of the exchange is out (LinkMachine::Awaiting_reply): from
+    // the start until the time-out or the end.
+    bool Busy() const { return Link.Awaiting_reply(); }
 
     void Command_Write_Click();
     void Command_Cancel_Click();
@@ -60,10 +58,12 @@ protected:
 private:
     // Places the controls to fit the window's size (set by Form_Load).
     void Place_controls();
-    void Comm_open();
     void Send_frame();
-    void Start_password_exchange();
+    // The stages, by the machine's Link.st.Stage (set 0 by the start): 0
+    // waits for the identification, 1 for the read of the record area, 2
+    // for the answer to the record write.
     void Ident_stage();
+    void Request_record_area();
     void Record_stage();
     void Answer_stage(uint8_t answer);
     void Msg(const link_text::Pair& t, const char* eng_title);

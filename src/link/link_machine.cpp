@@ -20,17 +20,27 @@ LinkMachine::LinkMachine(App& a, const Link_params& r, Controls c) : app(a), row
 
 LinkMachine::~LinkMachine() { app.Remove_exchange(exchange_id_); }
 
-// A window closed by force (its controls discarded) runs nothing, whatever
-// its flags still say.
-bool LinkMachine::Running() const {
-    return c_.MSC.owner().Loaded() && (held_ || st.Busy() || c_.Timer3.running() || reporting_ > 0);
+LinkPhase LinkMachine::Phase() const { return c_.MSC.owner().Loaded() ? phase_ : LinkPhase::Idle; }
+
+void LinkMachine::Become_idle() {
+    if (phase_ != LinkPhase::Reporting) phase_ = LinkPhase::Idle;
+}
+
+void LinkMachine::Hold(bool on) {
+    if (on)
+        phase_ = LinkPhase::Identifying;
+    else if (phase_ == LinkPhase::Identifying)
+        phase_ = LinkPhase::Idle;
 }
 
 void LinkMachine::End(const std::function<void()>& show) {
+    // A report shown from within another report's box: the outer box still
+    // shows when this one returns.
+    const bool outer_shows = phase_ == LinkPhase::Reporting;
     Finish();
-    ++reporting_;
+    phase_ = LinkPhase::Reporting;
     if (show) show();
-    --reporting_;
+    if (!outer_shows && phase_ == LinkPhase::Reporting) phase_ = LinkPhase::Idle;
 }
 
 bool LinkMachine::May_start(Begin how) {
@@ -54,20 +64,17 @@ void LinkMachine::Show_port_error() {
 
 // ---- port ----
 
-void LinkMachine::Open_link_port() {
-    app.Comm_port_err = 0;
+bool LinkMachine::Open_link_port() {
     ui::SerialPort& MSC = c_.MSC;
     // The port number cannot change under an open port. An exchange still
     // running on it (the identification, when the port dialog picks another
     // port) ends here, so its time-out and retry never act on the new port.
     if (MSC.PortOpen()) Reset();
-    Set_link_port(MSC, app.Comm_port);
     // Nothing is waiting to go out on a port that is just opening, so the
     // write window's clearing of the output buffer has nothing to do.
-    if (!MSC.setPortOpen(true)) {
-        Show_port_error();
-        app.Comm_port_err = -1;
-    }
+    if (Open_port(app, MSC, app.Comm_port)) return true;
+    Show_port_error();
+    return false;
 }
 
 void LinkMachine::Close_port() {
@@ -84,12 +91,13 @@ void LinkMachine::Reset() {
     Stop_timers();
     Close_port();
     st.Clear_flags();
+    Become_idle();
 }
 
 // ---- exchange start and send pump ----
 
-bool LinkMachine::Start(bool write, Begin how) {
-    if (!May_start(how)) return false;
+LinkMachine::Started LinkMachine::Try_start(bool write, Begin how) {
+    if (!May_start(how)) return Started::Refused;
     if (how != Begin::Retry) {
         st.Retries = static_cast<decltype(st.Retries)>(write ? row.write_retries : row.read_retries);
         if (write) Take_write_snapshot();
@@ -97,8 +105,7 @@ bool LinkMachine::Start(bool write, Begin how) {
     // A time-out or pause left over from an earlier attempt must not act on
     // this exchange.
     Stop_timers();
-    if (!c_.MSC.PortOpen()) Open_link_port();
-    if (app.Comm_port_err != 0) return false;
+    if (!c_.MSC.PortOpen() && !Open_link_port()) return Started::NoPort;
     st.Link_ok = 0;
     st.Identified = 0;
     st.Block_reading = 0;
@@ -121,8 +128,9 @@ bool LinkMachine::Start(bool write, Begin how) {
     app.Addr_low = 0;
     st.Write_busy = write ? -1 : 0;
     st.Read_busy = write ? 0 : -1;
+    phase_ = row.ident_only ? LinkPhase::Identifying : LinkPhase::Connecting;
     Arm_send_pump();
-    return true;
+    return Started::Running;
 }
 
 void LinkMachine::Arm_send_pump() {
@@ -187,22 +195,25 @@ void LinkMachine::Timer2_Timer() {
     Close_port();
     st.Write_busy = 0;
     st.Read_busy = 0;
+    phase_ = LinkPhase::Pause;
 }
 
 void LinkMachine::Timer3_Timer() {
+    // The pause is over: the retry starts as any exchange does, or the
+    // failure is reported.
     Stop_timers();
+    phase_ = LinkPhase::Idle;
     if (st.Retries < 1) {
         Report_failure();
         return;
     }
     --st.Retries;
-    if (Start(st.Write_mode != 0, Begin::Retry)) return;
     // The port is gone (its message has shown): the exchange did not
     // complete, and the window says so; the identification ends with the
     // port message alone, the status bar as it was. A retry refused because
     // another exchange holds the radio ends quietly (that exchange
     // identifies the radio itself).
-    if (app.Comm_port_err != 0 && !row.ident_only) Report_failure();
+    if (Try_start(st.Write_mode != 0, Begin::Retry) == Started::NoPort && !row.ident_only) Report_failure();
 }
 
 void LinkMachine::Report_failure() {
@@ -307,7 +318,6 @@ void LinkMachine::Ident_stage() {
     }
     if (!row.password_stage) {
         // No password to check: the data follow the identification at once.
-        Mark_identified();
         Apply_ident(Ident_decode(rx));
         Begin_data();
         return;
@@ -337,7 +347,6 @@ void LinkMachine::PassWord_stage(int taken) {
         End([this] { Msg(link_text::kPassWordError, link_text::kTitleEngP); });
         return;
     }
-    Mark_identified();
     Begin_data();
 }
 
@@ -348,6 +357,8 @@ void LinkMachine::Mark_identified() {
 }
 
 void LinkMachine::Begin_data() {
+    Mark_identified();
+    phase_ = LinkPhase::Data;
     st.Link_ok = -1;
     if (st.Write_mode != 0)
         Data_phase.Begin_write ? Data_phase.Begin_write() : Begin_write_data();
@@ -399,6 +410,7 @@ void LinkMachine::Finish() {
     Stop_timers();
     st.Write_busy = 0;
     st.Read_busy = 0;
+    Become_idle();
 }
 
 void LinkMachine::Begin_read_data() {
@@ -507,6 +519,14 @@ bool Refuse_while_write_runs(App& app) {
 }
 
 // ---- port ----
+
+bool Open_port(App& app, ui::SerialPort& MSC, int comm_port) {
+    app.Comm_port_err = 0;
+    Set_link_port(MSC, comm_port);
+    const bool opened = MSC.setPortOpen(true);
+    if (!opened) app.Comm_port_err = -1;
+    return opened;
+}
 
 void Set_link_port(ui::SerialPort& MSC, int comm_port) {
     MSC.setCommPort(comm_port);

@@ -30,6 +30,8 @@ namespace bx {
 class App;
 
 // The per-window state of the machine. Flags hold -1 (set) or 0 (clear).
+// Whether the exchange runs, and where it stands, is not read from them but
+// from LinkMachine::Phase.
 struct Link_state {
     std::array<uint8_t, 201> Send_frame{};
     int16_t Send_len = 0;
@@ -76,6 +78,26 @@ inline constexpr Pair kFailConnect{"与对讲机联络失败 ！", "Fail connect
 inline constexpr Pair kCommFault{"与对讲机通讯故障 ！", "Communication fault."};
 }  // namespace link_text
 
+// Where a window's exchange stands. Every "does it run" asks this
+// (LinkMachine::Running, and through it App::Radio_busy and the rest).
+enum class LinkPhase : uint8_t {
+    Idle,
+    // The identification holds the radio: while the start-up scan looks for
+    // its port (LinkMachine::Hold), then from its request until the reply is
+    // accepted.
+    Identifying,
+    // A read or write from its start until the radio is identified and its
+    // password record passed: program-mode request, identification reply,
+    // password record.
+    Connecting,
+    // The data phase: blocks read or records written.
+    Data,
+    // After a reply time-out, until the retry or the failure report.
+    Pause,
+    // The exchange's report (its completion, failure or refusal box) shows.
+    Reporting,
+};
+
 class LinkMachine {
 public:
     struct Controls {
@@ -98,7 +120,10 @@ public:
     const Controls& c() const { return c_; }
 
     // ---- the machine's operations ----
-    void Open_link_port();
+    // Opens the port for the link on Comm_port, showing the row's port-open
+    // message when it will not open; returns whether it opened. An exchange
+    // still running on the port ends first.
+    bool Open_link_port();
     // Who starts an exchange: the user (a Read, Write or Modify button), the
     // program (the identification at start-up and after the port dialog),
     // or the machine's own retry after a pause.
@@ -109,7 +134,7 @@ public:
     // send), and the port opens and the request goes out. Returns whether
     // the exchange runs now (false: refused, or the port did not open and
     // its message has shown).
-    bool Start(bool write, Begin how);
+    bool Start(bool write, Begin how) { return Try_start(write, how) == Started::Running; }
     void Arm_send_pump();
     void Timer1_Timer();
     void Timer2_Timer();
@@ -129,23 +154,34 @@ public:
     // The one-exchange rule: whether an exchange may start now, that is
     // neither this one nor any other (the identification included) runs.
     // When it may not, a user's start shows the busy text and the others
-    // end quietly. Every start asks it (Start, and the password window's own
-    // start); an entry point asks Refuse_if_busy before its own checks.
+    // end quietly. Every start asks it (Start, which every exchange passes);
+    // an entry point asks Refuse_if_busy before its own checks.
     bool May_start(Begin how);
     // The busy refusal of a user's start; returns whether it was shown.
     bool Refuse_if_busy() { return !May_start(Begin::User); }
     // Holds the exchange as running before its start (the identification
     // while the start-up scan looks for its port), so no other exchange
-    // starts meanwhile.
-    void Hold(bool on) { held_ = on; }
+    // starts meanwhile. A hold is taken on an idle machine (the scan resets
+    // it first) and released before the identification starts.
+    void Hold(bool on);
 
-    // The exchange runs: from its start until its end has been reported,
-    // the pause after a time-out (before the retry or the failure report)
-    // and the report's own box included, and while held. Every machine
-    // tells the application (App::Radio_busy, App::Exchange_runs). Closing
-    // the window, a second exchange and the wholesale commands during a
-    // write all go by this.
-    bool Running() const;
+    // Where the exchange stands. A window closed by force (its controls
+    // discarded, its timers and port with them) runs nothing, whatever
+    // phase it was left in.
+    LinkPhase Phase() const;
+    // The exchange runs: any phase but Idle, that is from its start until
+    // its end has been reported, the pause after a time-out (before the
+    // retry or the failure report) and the report's own box included, and
+    // while held. Every machine tells the application (App::Radio_busy,
+    // App::Exchange_runs). Closing the window, a second exchange and the
+    // wholesale commands during a write all go by this.
+    bool Running() const { return Phase() != LinkPhase::Idle; }
+    // A request of the exchange is out and its reply awaited (connecting or
+    // in the data phase): what arrives on the port may be its answer.
+    bool Awaiting_reply() const {
+        const LinkPhase p = Phase();
+        return p == LinkPhase::Connecting || p == LinkPhase::Data;
+    }
 
     // The one way an exchange ends with a report (its completion, failure
     // or refusal box and texts): timers off, busy flags clear, port closed,
@@ -162,8 +198,14 @@ public:
 
     // A window's load and unload: the three machine timers stop, the port
     // closes and the seven flags clear, so a reloaded window never starts
-    // out busy.
+    // out busy (idle, but for a report box still showing).
     void Reset();
+
+    // The handshake is done (the radio identified, its password record
+    // passed, or none to check): the reply's time-out and pause stop and
+    // the data phase begins with the window's Data_phase.Begin_read (or
+    // Begin_write), the plain block read (record write) when unset.
+    void Begin_data();
 
     // ---- hooks the window hands in ----
     // The read is complete (timers off, busy flags clear, port closed): the
@@ -217,7 +259,8 @@ public:
     // Takes n bytes off the input buffer into out and discards what else
     // waits.
     void Take_bytes(uint8_t* out, int n);
-    // Timers off, busy flags clear, port closed.
+    // Timers off, busy flags clear, port closed: idle (but for a report box
+    // still showing).
     void Finish();
     // Image record rec as the write sends it: from the copy of the image
     // taken when the write started, so nothing done to the image while it
@@ -233,9 +276,14 @@ protected:
 private:
     int base_addr_ = 0;
     int exchange_id_ = 0;
-    // Nested report boxes shown (End).
-    int reporting_ = 0;
-    bool held_ = false;
+    LinkPhase phase_ = LinkPhase::Idle;
+    // What a start came to: the exchange runs, another one (or this one)
+    // holds the radio, or the port did not open (its message has shown).
+    enum class Started { Running, Refused, NoPort };
+    Started Try_start(bool write, Begin how);
+    // Leaves the phase for Idle, unless a report box still shows: the
+    // exchange runs until End has shown it.
+    void Become_idle();
     // What the write started last sends: the image and the window's own
     // records (Data_phase.Write_record) as they stood at its start.
     std::unique_ptr<MemImage> sent_image_;
@@ -256,8 +304,6 @@ private:
     void PassWord_stage(int taken);
     // The reply is accepted: Identified set, its time-out and pause stopped.
     void Mark_identified();
-    // The handshake is done: on to the window's data phase.
-    void Begin_data();
     void Apply_ident(const IdentInfo& in);
     void Default_failure();
 };
@@ -280,5 +326,9 @@ bool Refuse_while_write_runs(App& app);
 // Input, a receive event per byte, binary) and empties its input; opening
 // it is the caller's.
 void Set_link_port(ui::SerialPort& MSC, int comm_port);
+// Sets the port up for the link and opens it, showing nothing; returns
+// whether it opened. Every port open of the program goes through it, and
+// it keeps the program-wide record of the last one (App::Comm_port_err).
+bool Open_port(App& app, ui::SerialPort& MSC, int comm_port);
 
 }  // namespace bx

@@ -108,8 +108,8 @@ inline constexpr Link_params MDImain{
     .port_text = PortText::B,
 };
 
-// The password change window runs its own three stages; the machine gives it
-// the one-byte pump (the first byte 15 ms after the start, each next one 10 ms
+// The password change window runs its own three stages between the machine's
+// start and end (a read: Write_mode clear); the machine gives it the one-byte pump (the first byte 15 ms after the start, each next one 10 ms
 // after the one before, the time-out armed with 2000 ms at every byte and
 // 1000 ms after the last), the time-out and the pause, and no retry.
 inline constexpr Link_params Form_Write_PassWord{

@@ -54,7 +54,7 @@ MDImain::MDImain(App& a) : ui::Form(a.rt, "MDImain"), app(a) {
     Menu_Exit.Click = [this] { Menu_Exit_Click(); };
     Toolbar1.ButtonClick = [this](const ui::Toolbar::Button& b) { Toolbar1_ButtonClick(b); };
     app.main_window.Bind(*this, StatusBar1,
-                         {.open_link_port = [this] { Open_link_port(); },
+                         {.open_link_port = [this] { return Open_link_port(); },
                           .restart_identify = [this] { Restart_identify(); },
                           .scanning_ports = [this] { return Scanning_ports(); },
                           .scan_ports = [this] { Scan_ports(); }},
@@ -247,8 +247,7 @@ void MDImain::Scan_step(int run) {
         return;
     }
     const int port = scan_port_;
-    Comm_open_quiet(port);
-    if (app.Comm_port_err != 0 && port > 1) {
+    if (!Comm_open_quiet(port) && port > 1) {
         --scan_port_;
         rt().loop().post([this, run] { Scan_step(run); });
         return;
@@ -260,11 +259,7 @@ void MDImain::Scan_step(int run) {
     Restart_identify();
 }
 
-void MDImain::Comm_open_quiet(int port) {
-    app.Comm_port_err = 0;
-    Set_link_port(MSC, port);
-    if (!MSC.setPortOpen(true)) app.Comm_port_err = -1;
-}
+bool MDImain::Comm_open_quiet(int port) { return Open_port(app, MSC, port); }
 
 // ---- commands ----
 
@@ -349,10 +344,10 @@ bool MDImain::Editor_command(const std::string& source) {
 
 // The identification under way on the port of before (in its pause, say)
 // ends here, so nothing of it acts on the port chosen now.
-void MDImain::Open_link_port() {
+bool MDImain::Open_link_port() {
     End_scan();
     Link.Reset();
-    Link.Open_link_port();
+    return Link.Open_link_port();
 }
 
 // The identification under way (on the port of before) ends here; the new

@@ -55,9 +55,9 @@ public:
     // The top-level menus, in display order.
     std::vector<ui::MenuItem*> menu_bar() const;
 
-    // Opens MSC on a port with the link settings, showing nothing;
-    // Comm_port_err tells whether it failed.
-    void Comm_open_quiet(int port);
+    // Opens MSC on a port with the link settings, showing nothing; returns
+    // whether it opened.
+    bool Comm_open_quiet(int port);
     // The start-up's quiet port scan from COM8 down, one port a turn of the
     // event loop, with a cursor of its own: Comm_port takes the port it
     // found only at its end, where the identification starts. Meanwhile the
@@ -70,9 +70,10 @@ public:
     // The port the scan tries next (0: no scan).
     int Scan_port() const { return scan_port_; }
 
-    // The identification of the radio on Comm_port. The open ends a scan
-    // under way (a port has been chosen).
-    void Open_link_port();
+    // Opens the identification's port on Comm_port (its message when it will
+    // not open); returns whether it opened. The open ends a scan under way
+    // (a port has been chosen).
+    bool Open_link_port();
     // Starts the identification afresh, unless another exchange holds the
     // radio (that one identifies it itself).
     void Restart_identify();

@@ -375,4 +375,35 @@ TEST(PassWordWindow, SuccessBoxOpenAcrossTheCloseTickAndTheMenu) {
     EXPECT_EQ(p.record(), rec("abc", "", {0, 0, 0, 0}));
 }
 
+// The password exchange starts and ends as every exchange does: it holds
+// the radio as a read (another window's Read is refused and opens no port,
+// the image-replacing commands wait, the ones that wait only for a write
+// do not), and it goes through the machine's phases to its report.
+TEST(PassWordWindow, ItsExchangeRunsAsEveryOtherDoes) {
+    using P = bx::LinkPhase;
+    PwProgram p;
+    p.open();
+    const bx::LinkMachine& m = p.pw().Link;
+    std::vector<P> seen{m.Phase()};
+    auto note = [&] {
+        if (seen.back() != m.Phase()) seen.push_back(m.Phase());
+    };
+    p.rt.recorder.on_show = [&](const ui::MsgRecord&) { note(); };
+    p.modify("", "abc");
+    note();
+    EXPECT_TRUE(p.app.Radio_busy());
+    EXPECT_TRUE(p.app.Exchange_runs());
+    EXPECT_FALSE(p.app.Write_runs());
+    p.main().Prog_read.click();
+    p.rd().Command_read.click();
+    EXPECT_FALSE(p.rd().MSC.PortOpen());
+    EXPECT_EQ(p.texts(), std::vector<std::string>{kBusy});
+    p.rt.sim.run_until([&] { return note(), false; }, 3000);
+    EXPECT_EQ(seen, (std::vector<P>{P::Idle, P::Connecting, P::Data, P::Reporting, P::Idle}));
+    EXPECT_EQ(p.texts(), (std::vector<std::string>{kBusy, "PassWord Modify Success ! "}));
+    EXPECT_EQ(p.record(), rec("abc", "", {0, 0, 0, 0}));
+    EXPECT_EQ(p.frames(Frame::Program).size(), 1u);  // the read never started
+    EXPECT_FALSE(p.app.Radio_busy());
+}
+
 }  // namespace

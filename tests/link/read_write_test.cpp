@@ -452,3 +452,30 @@ TEST(WriteWindow, RefusedWhileAnotherWindowsExchangeRuns) {
     EXPECT_FALSE(p.wr().ProgressBar1.Visible());
     EXPECT_TRUE(p.rd().Link.st.Read_busy);  // the read goes on
 }
+
+// Where an exchange stands, which every "does it run" asks: a read that
+// times out in its data phase, retries and completes goes through every
+// phase of the machine, its report box included, and the application
+// counts it as running until that box is closed.
+TEST(ReadWindow, ItsPhasesThroughATimeOutAndTheRetry) {
+    using P = bx::LinkPhase;
+    RadioProgram p;
+    p.start_identified();
+    const bx::LinkMachine& m = p.rd().Link;
+    std::vector<P> seen{m.Phase()};
+    auto note = [&] {
+        if (seen.back() != m.Phase()) seen.push_back(m.Phase());
+        // The application asks the same state.
+        EXPECT_EQ(p.app.Exchange_runs(), m.Phase() != P::Idle);
+    };
+    p.rt.recorder.on_show = [&](const ui::MsgRecord&) { note(); };
+    click_read(p);
+    ASSERT_TRUE(p.rt.sim.run_until([&] { return note(), m.Phase() == P::Data && m.st.Block_no >= 5; }, 10000));
+    p.radio.radio.faults.silent = true;
+    ASSERT_TRUE(p.rt.sim.run_until([&] { return note(), m.Phase() == P::Pause; }, 5000));
+    p.radio.radio.faults.silent = false;
+    p.rt.sim.run_until([&] { return note(), false; }, 60000);
+    EXPECT_EQ(seen, (std::vector<P>{P::Idle, P::Connecting, P::Data, P::Pause, P::Connecting, P::Data,
+                                    P::Reporting, P::Idle}));
+    EXPECT_EQ(p.texts(), std::vector<std::string>{"Complete reading data from the transceiver."});
+}

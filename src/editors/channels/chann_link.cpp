@@ -19,11 +19,15 @@ void request_block(LinkMachine& m, int addr) {
     m.Arm_send_pump();
 }
 
+// Every data phase, a retried one's included, starts its pairs with the
+// channel area, whatever an earlier exchange left.
+void begin_pairs(LinkMachine& m) { m.app.Pair_toggle = 0; }
+
 void begin_read(LinkMachine& m) {
     m.st.Block_no = 1;
     request_block(m, m.Base_addr());
     m.c().MSC.setInBufferCount(0);
-    m.app.Pair_toggle = 0;
+    begin_pairs(m);
 }
 
 // A reply in: stored as the channel block or as the name block of the pair,
@@ -70,7 +74,7 @@ void begin_write(LinkMachine& m) {
     const int base = m.Base_addr();
     m.Set_frame(Write_frame(base, m.Image_row(base / kRecordBytes), false));
     m.st.Block_no = 0;
-    m.app.Pair_toggle = 0;
+    begin_pairs(m);
     m.Arm_send_pump();
 }
 

@@ -45,19 +45,6 @@ frm_chann::frm_chann(App& a)
     Wire_wholesale(Command_def, nullptr, [this] { Command_def_Click(); });
     Wire_wholesale(Command_Clear, &T::kNoClear, [this] { Command_Clear_Click(); });
     Command_close.Click = [this] { Command_close_Click(); };
-    // Every exchange of this window starts its pairs with the channel area.
-    // (Only a click that started the exchange: a refused one leaves the
-    // running exchange's pairing alone.)
-    Command_read.Click = [this] {
-        const bool was = Busy();
-        Command_read_Click();
-        if (!was && Busy()) app.Pair_toggle = 0;
-    };
-    Command_Write.Click = [this] {
-        const bool was = Busy();
-        Command_Write_Click();
-        if (!was && Busy()) app.Pair_toggle = 0;
-    };
     MSF_Chann.Click = [this] { MSF_Chann_Click(); };
     MSF_Chann.LeaveCell = [this] { MSF_Chann_LeaveCell(); };
     MSF_Chann.Scroll = [this] { MSF_Chann_Scroll(); };

@@ -1,5 +1,8 @@
-// Creates the windows of the program: the one place that knows every window
-// class.
+// The composition root: the application object's constructor and destructor
+// (the class is declared in appstate/app.h, its other operations are in
+// appstate/app.cpp), which create every window of the program and bind them
+// to it. The one place that knows every window class; the editors are listed
+// in editor_windows.cpp.
 #include "appstate/app.h"
 
 #include "link/form_comm_read.h"

@@ -1,6 +1,7 @@
-// The application object's shared state and its operations that need no
-// window class: they sit below the window layers, which call them. The
-// windows themselves are created in app.cpp, at the top.
+// The application object (app.h): its operations on the shared state, which
+// need no window class and sit below the window layers that call them. Its
+// constructor and destructor, which create and destroy the windows, are the
+// composition root: src/app/composition_root.cpp.
 #include <algorithm>
 
 #include "appstate/app.h"
