@@ -348,25 +348,26 @@ Outcome put_in_place(const Target& t, const std::string& tmp, FileError& err) {
 }
 
 // Removes one leftover unless it is not a plain file or a running save
-// holds it locked. A removal that fails is let be.
-void remove_leftover(const Target& t, const std::string& name, const ReplaceHooks& hooks) {
+// holds it locked. 0, or the reason a leftover that should go would not.
+int remove_leftover(const Target& t, const std::string& name, const ReplaceHooks& hooks) {
     struct stat named {};
-    if (::fstatat(t.dir, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(named.st_mode)) return;
+    if (::fstatat(t.dir, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(named.st_mode)) return 0;
     Fd f(::openat(t.dir, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (f.fd < 0) return;
+    if (f.fd < 0) return 0;
     struct stat opened {};
-    if (::fstat(f.fd, &opened) != 0 || opened.st_dev != named.st_dev || opened.st_ino != named.st_ino) return;
+    if (::fstat(f.fd, &opened) != 0 || opened.st_dev != named.st_dev || opened.st_ino != named.st_ino) return 0;
     // Held by a save still running (here or in another process), or a file
     // system without locks, which leaves the question open.
-    if (::flock(f.fd, LOCK_EX | LOCK_NB) != 0) return;
-    if (hooks.remove_leftover) hooks.remove_leftover(t.dir, name.c_str());
-    else ::unlinkat(t.dir, name.c_str(), 0);
+    if (::flock(f.fd, LOCK_EX | LOCK_NB) != 0) return 0;
+    if (hooks.remove_leftover) return hooks.remove_leftover(t.dir, name.c_str());
+    return ::unlinkat(t.dir, name.c_str(), 0) == 0 || errno == ENOENT ? 0 : errno;
 }
 
 // Removes what earlier saves of the target left under its hidden names when
 // they were killed before their rename. Only names of exactly the shape
-// temp_name gives this target are looked at.
-void remove_leftovers(const Target& t, const ReplaceHooks& hooks) {
+// temp_name gives this target are looked at. The first one that would not
+// go is named in `err` (leftover), so that the save's message says so.
+void remove_leftovers(const Target& t, const ReplaceHooks& hooks, FileError& err) {
     const int scan_fd = ::openat(t.dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (scan_fd < 0) return;
     DIR* scan = ::fdopendir(scan_fd);
@@ -381,7 +382,14 @@ void remove_leftovers(const Target& t, const ReplaceHooks& hooks) {
         if (entry != t.name && is_temp_name(entry, prefix)) found.push_back(entry);
     }
     ::closedir(scan);
-    for (const std::string& name : found) remove_leftover(t, name, hooks);
+    std::sort(found.begin(), found.end());
+    for (const std::string& name : found) {
+        const int e = remove_leftover(t, name, hooks);
+        if (e != 0 && err.leftover.empty()) {
+            err.leftover = in_folder(t, name);
+            err.leftover_detail = errno_text(e);
+        }
+    }
 }
 
 // Writes the bytes into the temporary file `fd` and, when it replaces a
@@ -674,8 +682,13 @@ FileError Write_file_replacing(const std::string& path, const std::string& bytes
     if (FileError err = refusal(t, t.readable ? dir.fd : -1)) return err;
     const long name_max = ::fpathconf(dir.fd, _PC_NAME_MAX);
     if (name_max > 0) t.name_max = name_max;
-    if (t.readable) remove_leftovers(t, hooks);
+    FileError stuck;
+    if (t.readable) remove_leftovers(t, hooks, stuck);
     FileError err = save(t, bytes, hooks);
+    if (err.leftover.empty() && !stuck.leftover.empty()) {
+        err.leftover = stuck.leftover;
+        err.leftover_detail = stuck.leftover_detail;
+    }
     // A save that did what it should but left a hidden file behind says so.
     if (!err && !err.leftover.empty()) err.kind = FileError::Leftover;
     return err;

@@ -15,8 +15,9 @@
 //    the saver may open, except those a running save holds. Every save
 //    holds a lock on its temporary file from its creation until the rename
 //    (or until it is removed), and a file so held is left alone, as is
-//    anything that is not a plain file (a folder, a symbolic link) and a
-//    leftover that will not go away, which never fails the save. A folder
+//    anything that is not a plain file (a folder, a symbolic link). A
+//    leftover that will not go away never fails the save: it is named as
+//    the save's own would be (7). A folder
 //    that may be written but not listed is saved in all the same: only this
 //    step and the flushing of the folder (3) are skipped.
 // 3. The bytes go into an unnamed file in the target's folder (O_TMPFILE),

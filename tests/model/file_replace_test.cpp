@@ -232,7 +232,8 @@ TEST(FileReplace, LeftoversHeldByARunningSaveOrStuckStayAndTheSaveGoesOn) {
         EXPECT_EQ(dir.read("data.dat"), "outer");
         EXPECT_EQ(dir.names(), std::vector<std::string>{"data.dat"});
 
-        // A leftover that will not go stays; the others go and the save is done.
+        // A leftover that will not go stays and the save's message names it;
+        // the others go and the save is done.
         for (const char* name : {".data.dat.tmp111111", ".data.dat.tmp222222", ".data.dat.tmp333333"})
             dir.write(name, "left over");
         ReplaceHooks stuck = way;
@@ -242,7 +243,10 @@ TEST(FileReplace, LeftoversHeldByARunningSaveOrStuckStayAndTheSaveGoesOn) {
             if (tried.back() == ".data.dat.tmp222222") return EBUSY;
             return ::unlinkat(folder, name, 0) == 0 ? 0 : errno;
         };
-        EXPECT_FALSE(bx::Write_file_replacing(dir / "data.dat", "saved", stuck));
+        const FileError left = bx::Write_file_replacing(dir / "data.dat", "saved", stuck);
+        EXPECT_EQ(left.kind, FileError::Leftover);
+        EXPECT_EQ(left.leftover, dir / ".data.dat.tmp222222");
+        EXPECT_EQ(left.leftover_detail, std::generic_category().message(EBUSY));
         EXPECT_EQ(tried.size(), 3u);
         EXPECT_EQ(dir.names(), (std::vector<std::string>{".data.dat.tmp222222", "data.dat"}));
         EXPECT_EQ(dir.read("data.dat"), "saved");
