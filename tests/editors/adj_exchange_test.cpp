@@ -198,7 +198,7 @@ TEST(AdjExchange, WriteSendsTheMarkerThenThe32RecordsOfTheTable) {
         ASSERT_EQ(writes.size(), 33u);
         const auto marker = bx::Adj_marker();
         // The Ack in front arrives as a frame of its own.
-        EXPECT_EQ(writes[0].bytes, std::vector<uint8_t>(marker.begin() + 1, marker.end()));
+        ASSERT_EQ(writes[0].bytes, std::vector<uint8_t>(marker.begin() + 1, marker.end()));
         for (int i = 8; i <= 14; ++i) EXPECT_EQ(writes[0].bytes[4 + i], 0) << i;
         for (int c = 0; c < 32; ++c) EXPECT_EQ(writes[1 + c].bytes[1] * 256 + writes[1 + c].bytes[2], kAdj + 16 * c);
         EXPECT_EQ(p.frames(Frame::Ack).size(), 33u);  // one in front of every frame

@@ -236,7 +236,7 @@ TEST(DtmfEditor, OwnExchangeAndTheBusyRules) {
     }
     // Bytes no control writes hold what the radio sent.
     for (int r = 678; r <= 684; ++r) EXPECT_EQ(rec(p.app, r), p.radio_record(r)) << r;
-    EXPECT_EQ(p.texts(), std::vector<std::string>{"Complete reading the data from transceiver."});
+    ASSERT_EQ(p.texts(), std::vector<std::string>{"Complete reading the data from transceiver."});
     EXPECT_EQ(p.rt.recorder.shown[0].title, "Operate Prompt");
     EXPECT_EQ(w.Label_tr_count.Caption(), "Read DTMF Signal parameters in gear. ");
     EXPECT_EQ(w.ProgressBar1.Value(), 100);

@@ -181,7 +181,7 @@ TEST(ChannEdit, NamesOnlyOnChannelsInUse) {
     EditorProgram p;
     p.open_chann();
     p.type_at(1, kColName, "abcdefgh", 20, 0);
-    EXPECT_EQ(p.texts(), std::vector<std::string>{"The letter of channel name max 6 bit . "});
+    ASSERT_EQ(p.texts(), std::vector<std::string>{"The letter of channel name max 6 bit . "});
     EXPECT_EQ(p.rt.recorder.shown[0].title, "Operate Prompt");
     EXPECT_EQ(p.cell(1, kColName), "ABCDEF");
     EXPECT_EQ(p.rec(256)[5], 'F');

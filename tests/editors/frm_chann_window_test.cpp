@@ -184,7 +184,7 @@ TEST(ChannWindow, ReadFromTheRadio) {
     EXPECT_TRUE(w.ProgressBar1.Visible());
     EXPECT_EQ(w.Label_tr_count.Caption(), "Connecting with transceiver. ");
     ASSERT_TRUE(p.run_until_idle(w.Link));
-    EXPECT_EQ(p.texts(), std::vector<std::string>{"Complete reading data from the transceiver."});
+    ASSERT_EQ(p.texts(), std::vector<std::string>{"Complete reading data from the transceiver."});
     EXPECT_EQ(p.rt.recorder.shown[0].title, "Operate prompt");
     EXPECT_EQ(w.Label_tr_count.Caption(), "Read Channel Data is Ok ！");
     EXPECT_EQ(p.app.Mem_image, want);

@@ -124,7 +124,7 @@ TEST(OptionsVfo, LengthGuardEmptiesTheBox) {
     p.begin();
     bx::frm_option& w = p.w();
     w.Text_Freq_a.type(".");  // a tenth character into a full box
-    EXPECT_EQ(p.texts(), std::vector<std::string>{"Over the range of  frequency ."});
+    ASSERT_EQ(p.texts(), std::vector<std::string>{"Over the range of  frequency ."});
     EXPECT_EQ(p.rt.recorder.shown[0].title, "Operate prompt");
     EXPECT_EQ(w.Text_Freq_a.Text(), "");
     EXPECT_TRUE(w.Text_Freq_a.focused());

@@ -238,7 +238,7 @@ TEST(OptionsWindow, NothingActsWhileItsExchangeRuns) {
     EXPECT_FALSE(w.Unload(false, ui::vbFormControlMenu));  // the close box
     const std::string busy = kBusy;
     const std::string no_close = "Read-write operating，don't close the window.,";
-    EXPECT_EQ(p.texts(), (std::vector<std::string>{"正在与对讲机进行读写操作 ！", busy, busy, busy, busy,
+    ASSERT_EQ(p.texts(), (std::vector<std::string>{"正在与对讲机进行读写操作 ！", busy, busy, busy, busy,
                                                    no_close, no_close}));
     for (const auto& m : p.rt.recorder.shown) EXPECT_EQ(m.style, ui::vbExclamation);
     EXPECT_EQ(p.rt.recorder.shown[1].title, "Operate prompt");

@@ -85,19 +85,19 @@ TEST(TwoToneRules, DecodeColumnKinds) {
         switch ((c - 1) % 3) {
             case 0:
                 EXPECT_EQ(col.kind, tt::DecKind::Pair);
-                EXPECT_EQ(items.size(), 12u);
+                ASSERT_EQ(items.size(), 12u);
                 EXPECT_EQ(items[static_cast<size_t>(col.preset)], "A-B");
                 EXPECT_EQ(col.store_offset, 0);
                 break;
             case 1:
                 EXPECT_EQ(col.kind, tt::DecKind::Resp);
-                EXPECT_EQ(items.size(), 4u);
+                ASSERT_EQ(items.size(), 4u);
                 EXPECT_EQ(items[static_cast<size_t>(col.preset)], "2.Transpond");
                 EXPECT_EQ(col.store_offset, 0);
                 break;
             default:
                 EXPECT_EQ(col.kind, tt::DecKind::Alert);
-                EXPECT_EQ(items.size(), 16u);
+                ASSERT_EQ(items.size(), 16u);
                 EXPECT_EQ(items[static_cast<size_t>(col.preset)], "1");
                 EXPECT_EQ(items.back(), "16");
                 EXPECT_EQ(col.store_offset, 1);

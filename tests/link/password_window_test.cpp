@@ -173,6 +173,7 @@ TEST(PassWordWindow, OldPasswordAndRecordCases) {
         ASSERT_EQ(p.texts(), std::vector<std::string>{"Old PassWord Error, Writeing Stop"}) << c.what;
         EXPECT_EQ(p.rt.recorder.shown[0].title, "Operate Prompt");
         // Nothing after the Ack of the read reply; the window and its boxes stay.
+        ASSERT_FALSE(p.radio.pc_bytes.empty()) << c.what;
         EXPECT_EQ(p.radio.pc_bytes.back(), 0x06) << c.what;
         EXPECT_EQ(p.frames(Frame::Write).size(), 0u) << c.what;
         EXPECT_TRUE(p.pw().Loaded());
@@ -188,7 +189,7 @@ TEST(PassWordWindow, NewPasswordsDifferOrThePortWillNotOpen) {
     const int opens = p.radio.opens;
     p.fill("", "abc", "ABC");
     p.pw().Command_Write.click();
-    EXPECT_EQ(p.texts(), std::vector<std::string>{"Password is not consistent ."});
+    ASSERT_EQ(p.texts(), std::vector<std::string>{"Password is not consistent ."});
     EXPECT_EQ(p.rt.recorder.shown[0].title, "Operate prompt");
     p.rt.sim.run_for(3000);
     EXPECT_TRUE(p.radio.pc_bytes.empty());
@@ -198,7 +199,7 @@ TEST(PassWordWindow, NewPasswordsDifferOrThePortWillNotOpen) {
     p.rt.recorder.clear();
     p.app.Comm_port = 7;  // nothing there
     p.modify("", "abc");
-    EXPECT_EQ(p.texts(), std::vector<std::string>{
+    ASSERT_EQ(p.texts(), std::vector<std::string>{
                              "Communication port is error, please setting right communication port . ！"});
     EXPECT_EQ(p.rt.recorder.shown[0].title, "Operate prompt");
     EXPECT_EQ(p.app.Comm_port_err, -1);
@@ -294,7 +295,7 @@ TEST(PassWordWindow, RefusedRecordWriteKeepsTheWindowForAnotherTry) {
     p.radio.radio.faults.wrong_ack = true;
     p.modify("", "abc");
     ASSERT_TRUE(p.rt.sim.run_until([&] { return !p.rt.recorder.shown.empty(); }, 5000));
-    EXPECT_EQ(p.texts(), std::vector<std::string>{"Fail connect with transceiver."});
+    ASSERT_EQ(p.texts(), std::vector<std::string>{"Fail connect with transceiver."});
     EXPECT_EQ(p.rt.recorder.shown[0].title, "Operate prompt");
     p.rt.sim.run_for(10000);
     EXPECT_EQ(p.texts().size(), 1u);
@@ -319,7 +320,7 @@ TEST(PassWordWindow, ModifyCloseAndMenuWhileTheExchangeRuns) {
     p.pw().Command_Cancel.click();
     p.pw().Unload(false, ui::vbFormControlMenu);
     p.main().PC_PassWord.click();
-    EXPECT_EQ(p.texts(), (std::vector<std::string>{kBusy,
+    ASSERT_EQ(p.texts(), (std::vector<std::string>{kBusy,
                                                    "Read-write operating，don't close the window. ,",
                                                    "Read-write operating，don't close the window. ,"}));
     EXPECT_EQ(p.rt.recorder.shown[1].title, "Operate prompt");

@@ -234,7 +234,7 @@ TEST(ExchangeGuard, DataFileLoadWaitsForTheExchange) {
             dlg.Command_enter.click();
             break;
         }
-        EXPECT_EQ(p.texts(), std::vector<std::string>{kBusy}) << c.what;
+        ASSERT_EQ(p.texts(), std::vector<std::string>{kBusy}) << c.what;
         EXPECT_EQ(p.rt.recorder.shown[0].title, "Operate prompt") << c.what;
         EXPECT_EQ(p.app.Mem_image, before) << c.what;
         // A dialog opened before stays for a later try; none opens now.

@@ -97,7 +97,7 @@ TEST(ExchangeRules, WholesaleCommandsWaitForAWriteAndTheWriteSendsItsImage) {
             case Cmd::OptionDefault: p.opt().Command_def.click(); break;
         }
         if (c.refused) {
-            EXPECT_EQ(p.texts(), std::vector<std::string>{kBusy}) << c.what;
+            ASSERT_EQ(p.texts(), std::vector<std::string>{kBusy}) << c.what;
             EXPECT_EQ(p.rt.recorder.shown[0].title, "Operate prompt") << c.what;
             EXPECT_EQ(p.app.Mem_image, began) << c.what;
         } else {

@@ -63,7 +63,7 @@ TEST(Startup, ScreenWarningThreshold) {
         p.rt.screen_h = c.h;
         p.start();
         int n = p.rt.recorder.count("Set the display mode of the computer to 1280 * 800 ");
-        EXPECT_EQ(n, c.warns ? 1 : 0) << c.w << "x" << c.h;
+        ASSERT_EQ(n, c.warns ? 1 : 0) << c.w << "x" << c.h;
         if (c.warns) {
             EXPECT_EQ(p.rt.recorder.shown[0].title, "Operate Prompt");
             EXPECT_EQ(p.rt.recorder.shown[0].style, ui::vbExclamation);

@@ -252,6 +252,7 @@ TEST_F(UiTest, KeysAreJudgedOnTheTextTheyMakeOverTheSelection) {
     f.Text1.Select(1, 3);
     f.Text1.type("x");
     EXPECT_EQ(f.Text1.Text(), "5x17");
+    ASSERT_FALSE(judged.empty());
     EXPECT_EQ(judged.back(), "5x17");
     EXPECT_EQ(f.Text1.SelStart(), 2);
     EXPECT_EQ(f.Text1.SelLength(), 0);
@@ -323,6 +324,7 @@ TEST_F(UiTest, PastesAndCutsAreJudgedAsKeysWouldBe) {
         EXPECT_EQ(f.Text1.paste_at(c.pasted, c.start, c.len), c.cursor) << c.pasted;
         EXPECT_EQ(f.Text1.Text(), c.text) << c.pasted;
     }
+    ASSERT_FALSE(keys.empty());
     EXPECT_EQ(keys.front(), '1');
     EXPECT_EQ(f.Text1.cut_at(0, 2), 0);  // a text box: Cut is Delete, no KeyPress
     EXPECT_EQ(f.Text1.Text(), "4");

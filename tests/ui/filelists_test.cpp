@@ -51,6 +51,7 @@ TEST(FileLists, FoldersAndFilesOfTheRealFileSystem) {
     EXPECT_EQ(changes, 1);
     const auto& e = f.Dir1.entries();
     // The open chain from the root down to the folder, then its folders.
+    ASSERT_GT(e.size(), static_cast<size_t>(f.Dir1.path_index()));
     EXPECT_EQ(e.front().label, "/");
     EXPECT_EQ(e[static_cast<size_t>(f.Dir1.path_index())].path, dir.path());
     EXPECT_EQ(f.Dir1.ListIndex(), f.Dir1.path_index());

@@ -100,7 +100,7 @@ TEST_F(TextOwner, UndoAndRedoStepThroughTheUsersEdits) {
         EXPECT_EQ(k.text(), k.start);
         EXPECT_EQ(k.entry.SelLength(), ui::utf8_length(k.start));  // selected, as it was
         EXPECT_EQ(k.entry.undo(), -1);                             // nothing before
-        EXPECT_EQ(changes.size(), 3u);                             // each step an edit
+        ASSERT_EQ(changes.size(), 3u);                             // each step an edit
         k.entry.type("9");
         EXPECT_EQ(k.text(), "9");  // typed over the selection it brought back
         EXPECT_FALSE(k.entry.can_redo());
@@ -127,6 +127,7 @@ TEST_F(TextOwner, UndoBringsBackWhatTheBoxHeld) {
     ASSERT_EQ(f.Text_Code.Text(), "12");
     f.Text_Code.undo();
     EXPECT_EQ(f.Text_Code.Text(), "     ");
+    ASSERT_FALSE(changes.empty());
     EXPECT_EQ(changes.back(), "code:     ");
 
     f.Combo_Tone.setListIndex(1);

@@ -78,7 +78,7 @@ TEST_F(AdjCommands, EverythingButEditingIsRefusedWhileItsOwnReadRuns) {
     const bx::AdjTable before = p.app.Adj_table;
     for (ui::CommandButton* b : {&w.Command_read, &w.Command_Write, &w.Command_def, &w.Command_open, &w.Command_save})
         b->click();
-    EXPECT_EQ(p.texts(), std::vector<std::string>(5, kBusy));
+    ASSERT_EQ(p.texts(), std::vector<std::string>(5, kBusy));
     EXPECT_EQ(p.rt.recorder.shown[0].style, ui::vbExclamation);
     EXPECT_EQ(p.rt.recorder.shown[0].title, "Operate prompt");
     EXPECT_EQ(p.app.Adj_table, before);
@@ -88,7 +88,7 @@ TEST_F(AdjCommands, EverythingButEditingIsRefusedWhileItsOwnReadRuns) {
     p.rt.recorder.clear();
     w.Command_close.click();
     EXPECT_FALSE(w.Unload(false, ui::vbFormControlMenu));
-    EXPECT_EQ(p.texts(), std::vector<std::string>(2, kNoCloseWindow));
+    ASSERT_EQ(p.texts(), std::vector<std::string>(2, kNoCloseWindow));
     EXPECT_EQ(p.rt.recorder.shown[1].title, "Operate prompt");
     EXPECT_TRUE(w.Loaded());
     EXPECT_TRUE(w.MSC.PortOpen());
@@ -100,7 +100,7 @@ TEST_F(AdjCommands, EverythingButEditingIsRefusedWhileItsOwnReadRuns) {
     p.rt.recorder.clear();
     w.Command_def.click();
     w.Command_close.click();
-    EXPECT_EQ(p.texts(), (std::vector<std::string>{"正在与对讲机进行读写操作 ！", "正在进行读写操作,请勿关窗口 ！,"}));
+    ASSERT_EQ(p.texts(), (std::vector<std::string>{"正在与对讲机进行读写操作 ！", "正在进行读写操作,请勿关窗口 ！,"}));
     EXPECT_EQ(p.rt.recorder.shown[0].title, "操作提示");
 }
 
@@ -145,7 +145,7 @@ TEST_F(AdjCommands, PollServesInOrderAndRedrawsThePage) {
     EXPECT_FALSE(w.ProgressBar1.Visible());
     EXPECT_EQ(w.Label_tr_count.Caption(), "");
     // The load first, then each save of the table it was confirmed with.
-    EXPECT_EQ(p.texts(), (std::vector<std::string>{kLoaded, kSaved, kSaved}));
+    ASSERT_EQ(p.texts(), (std::vector<std::string>{kLoaded, kSaved, kSaved}));
     EXPECT_EQ(p.rt.recorder.shown[0].title, "Operate Prompt");
     EXPECT_EQ(p.rt.recorder.shown[0].style, ui::vbExclamation);
     for (const char* name : {"in.adj", "out.adj"}) {

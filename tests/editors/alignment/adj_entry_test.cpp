@@ -152,7 +152,7 @@ TEST_F(AdjRange, LeaveChecksAndStoresOnlyItsOwnBand) {
     // Chinese texts and title.
     p.app.Lang_chinese = -1;
     leave(1, "390", "480", true);
-    EXPECT_EQ(p.texts(), std::vector<std::string>{"下限频率不可小于该频段最低工作频率"});
+    ASSERT_EQ(p.texts(), std::vector<std::string>{"下限频率不可小于该频段最低工作频率"});
     EXPECT_EQ(p.rt.recorder.shown[0].title, "操作提示");
     EXPECT_TRUE(p.all_bytes());
 }
