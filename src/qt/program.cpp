@@ -64,7 +64,8 @@ ProgramEnd::ProgramEnd(QtRuntime& rt, App& app) : watch_(std::make_unique<Watch>
         // Any later termination signal (the end may wait on its warning)
         // takes the default action and ends the process at once; the end
         // is never begun twice.
-        for (int sig : kSignals) ::signal(sig, SIG_DFL);
+        for (size_t i = 0; i < std::size(kSignals); ++i)
+            if (w.before[i].sa_handler != SIG_IGN) ::signal(kSignals[i], SIG_DFL);
         // What closing the main window does: the close handler, App::End.
         host.main_close_requested();
     });
@@ -75,7 +76,11 @@ ProgramEnd::ProgramEnd(QtRuntime& rt, App& app) : watch_(std::make_unique<Watch>
     // The same signal again before the loop has seen the first: the
     // default action.
     sa.sa_flags = SA_RESTART | SA_RESETHAND;
-    for (size_t i = 0; i < std::size(kSignals); ++i) ::sigaction(kSignals[i], &sa, &w.before[i]);
+    // A signal the program was started ignoring (SIGHUP under nohup) stays
+    // ignored.
+    for (size_t i = 0; i < std::size(kSignals); ++i)
+        if (::sigaction(kSignals[i], nullptr, &w.before[i]) == 0 && w.before[i].sa_handler != SIG_IGN)
+            ::sigaction(kSignals[i], &sa, nullptr);
     w.installed = true;
 }
 

@@ -25,7 +25,8 @@ int run_program(int argc, char** argv);
 // signal's number to a pipe; the event loop reads it and closes the main
 // window as its close box does. A later termination signal, while the end
 // still waits on its warning, ends the process at once (the default action
-// is back). One at a time per process.
+// is back); a signal the program was started ignoring (SIGHUP under nohup)
+// stays ignored. One at a time per process.
 class ProgramEnd {
 public:
     ProgramEnd(QtRuntime& rt, App& app);
