@@ -3,18 +3,44 @@
 // run the real program without touching Qt themselves.
 #pragma once
 
+#include <csignal>
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace bx {
 
 class QtRuntime;
+class App;
 
 // Builds the Qt application, the real platform and the application object,
 // starts the program and runs its event loop until it ends.
 int run_program(int argc, char** argv);
 
-class App;
+// The program's one end path, whatever asks for it: the main window's close
+// (its close box, or the application's quit, which closes it) and, while
+// this object lives, a termination signal (SIGTERM, SIGHUP: a shutdown, a
+// logout, `kill`) all call App::End, which warns once for a running
+// exchange and releases every port. The signal handler only writes the
+// signal's number to a pipe; the event loop reads it and closes the main
+// window as its close box does. A later termination signal, while the end
+// still waits on its warning, ends the process at once (the default action
+// is back); a signal the program was started ignoring (SIGHUP under nohup)
+// stays ignored. One at a time per process.
+class ProgramEnd {
+public:
+    ProgramEnd(QtRuntime& rt, App& app);
+    ~ProgramEnd();
+    ProgramEnd(const ProgramEnd&) = delete;
+    ProgramEnd& operator=(const ProgramEnd&) = delete;
+
+    // The signals taken as the end of the program.
+    static constexpr int kSignals[] = {SIGTERM, SIGHUP};
+
+private:
+    struct Watch;
+    std::unique_ptr<Watch> watch_;
+};
 
 // Starts the program (App::Start) in-process and handles Qt events until
 // its start-up port scan has ended, limit_s seconds at most; returns

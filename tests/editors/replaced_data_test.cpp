@@ -1,6 +1,7 @@
-// A commit whose message box is still open when the whole image is replaced
-// (a full read ends, a data file is loaded) stores nothing once the box is
-// closed: the field shows the new image and its record keeps the new bytes.
+// A commit whose message box is still open when the data under it is
+// replaced (a full read ends, a data file is loaded, the window's own read
+// ends) stores nothing once the box is closed: the field shows the new data
+// and its record keeps the new bytes.
 // A commit is judged on its own data set: the alignment table is not the
 // image, and the image is not the alignment table.
 #include <algorithm>
@@ -30,6 +31,7 @@ struct Kind {
     int rec;                                     // the record the commit would store into
     std::function<std::string(EditorProgram&)> shown;
     const char* want_shown;
+    std::function<bx::EditorWindow&(EditorProgram&)> window;  // the field's window
 };
 
 namespace Enc = bx::layout::Sig_2tone_enc_record;
@@ -44,7 +46,8 @@ const Kind kKinds[] = {
          const uint8_t rec[16] = {0x00, 0x00, 0x95, 0x43, 0x00, 0x00, 0x45, 0x43, 0, 0, 0, 0, 0x21, 0x00, 0x01, 0x0C};
          for (int b = 0; b < 16; ++b) img(9, b) = rec[b];
      },
-     9, [](EditorProgram& p) { return p.cell(10, bx::kColRxFreq); }, "439.50000"},
+     9, [](EditorProgram& p) { return p.cell(10, bx::kColRxFreq); }, "439.50000",
+     [](EditorProgram& p) -> bx::EditorWindow& { return p.ch(); }},
     {"channel name too long",
      [](EditorProgram& p) {
          const uint8_t rec[16] = {0x00, 0x00, 0x55, 0x14, 0x00, 0x00, 0x50, 0x14, 0, 0, 0, 0, 0, 0, 0, 4};
@@ -56,7 +59,7 @@ const Kind kKinds[] = {
          const char name[] = "FILE";
          for (int b = 0; b < 4; ++b) img(256 + 9, b) = static_cast<uint8_t>(name[b]);
      },
-     256 + 9, nullptr, nullptr},
+     256 + 9, nullptr, nullptr, [](EditorProgram& p) -> bx::EditorWindow& { return p.ch(); }},
     {"options VFO A out of range", [](EditorProgram& p) { bx::App::Open(options(p)); },
      [](EditorProgram& p) {
          options(p).Text_Freq_a.focus();
@@ -67,7 +70,8 @@ const Kind kKinds[] = {
          const uint8_t digits[8] = {1, 4, 4, 0, 0, 0, 0, 0};
          for (int b = 0; b < 8; ++b) img(240, b) = digits[b];
      },
-     240, [](EditorProgram& p) { return options(p).Text_Freq_a.Text(); }, "144.00000"},
+     240, [](EditorProgram& p) { return options(p).Text_Freq_a.Text(); }, "144.00000",
+     [](EditorProgram& p) -> bx::EditorWindow& { return options(p); }},
     {"2-tone encode tone out of range",
      [](EditorProgram& p) {
          bx::App::Open(two_tone(p));
@@ -79,28 +83,42 @@ const Kind kKinds[] = {
          two_tone(p).MSF_Encode.click(12, 2);
      },
      [](bx::MemImage& img) { Enc::Tone_1.set(img, 9, 1234); }, Enc::Records.first + 9,
-     [](EditorProgram& p) { return two_tone(p).MSF_Encode.TextMatrix(10, 1); }, "1234.0"},
+     [](EditorProgram& p) { return two_tone(p).MSF_Encode.TextMatrix(10, 1); }, "1234.0",
+     [](EditorProgram& p) -> bx::EditorWindow& { return two_tone(p); }},
 };
 
-enum class Replace { FullRead, FileLoad };
+enum class Replace { FullRead, FileLoad, OwnRead };
+
+const char* name(Replace how) {
+    switch (how) {
+    case Replace::FullRead: return ", full read";
+    case Replace::FileLoad: return ", file load";
+    case Replace::OwnRead: return ", the window's own read";
+    }
+    return "";
+}
 
 }  // namespace
 
 TEST(ReplacedData, ACommitWhoseBoxOutlivesTheImageStoresNothing) {
     for (const Kind& k : kKinds) {
-        for (Replace how : {Replace::FullRead, Replace::FileLoad}) {
-            SCOPED_TRACE(std::string(k.name) + (how == Replace::FullRead ? ", full read" : ", file load"));
+        for (Replace how : {Replace::FullRead, Replace::FileLoad, Replace::OwnRead}) {
+            SCOPED_TRACE(std::string(k.name) + name(how));
             EditorProgram p;
             p.start_identified();
             bxtest::TempDir dir;
             k.open(p);
             bx::MemImage fresh = p.app.Mem_image;
             k.change(fresh);
-            if (how == Replace::FullRead) {
+            if (how != Replace::FileLoad)
                 for (int r = 0; r < bx::kImageRecords; ++r)
                     for (int b = 0; b < 16; ++b) p.radio.radio.mem[static_cast<size_t>(16 * r + b)] = fresh(r, b);
+            if (how == Replace::FullRead) {
                 bx::App::Open(p.rd());
                 p.rd().Command_read.click();
+            } else if (how == Replace::OwnRead) {
+                k.window(p).Command_read.click();
+                ASSERT_TRUE(k.window(p).Busy());
             } else {
                 ASSERT_FALSE(bx::Save_data_file(dir / "image.dat", fresh));
             }
@@ -113,6 +131,8 @@ TEST(ReplacedData, ACommitWhoseBoxOutlivesTheImageStoresNothing) {
                 replaced = true;
                 if (how == Replace::FullRead) {
                     EXPECT_TRUE(p.run_until_idle(p.rd().Link));
+                } else if (how == Replace::OwnRead) {
+                    EXPECT_TRUE(p.run_until_idle(k.window(p).Link));
                 } else {
                     p.app.MDImain->File_Open.click();
                     auto& dlg = static_cast<bx::FileDialog&>(*p.app.Form_named("Form_open_chann"));

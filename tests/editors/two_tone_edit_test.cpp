@@ -334,6 +334,22 @@ TEST_F(TwoToneEdit, ToneBoxCommittedBeforeCommands) {
     }
 }
 
+// The write window's Write sends what the editors show, a tone still typed
+// included, also when its click takes no focus from the editor (so the
+// editor is never told it went behind): the write commits it first.
+TEST_F(TwoToneEdit, WriteWindowCommitsAToneStillTypedWithoutTakingTheFocus) {
+    p.main().Prog_write.click();
+    w.Activate();
+    w.TabStrip1.click(2);
+    w.MSF_Decode.click(2, 0);
+    w.Text_B.enter("1200");
+    ASSERT_TRUE(w.Text_B.focused());
+    p.wr().Command_Write.Click();  // the handler alone: no focus moves
+    ASSERT_TRUE(p.run_until_idle(p.wr().Link));
+    EXPECT_EQ(Tones::Freq[1].get(p.app.Mem_image, 1), 1200);
+    EXPECT_EQ(p.radio.radio.mem[0x2F12] + 256 * p.radio.radio.mem[0x2F13], 1200);
+}
+
 // A tone box entered and left as shown stores nothing (a period count that
 // is not the one the tone would give stays); one showing a tone outside the
 // range is refused when left, as a typed one. A box still focused over data

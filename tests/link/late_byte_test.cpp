@@ -2,6 +2,8 @@
 // has already taken what it needs, or junk behind every reply. Such a byte
 // belongs to the reply before and must neither shift the next reply nor
 // pass for an Ack.
+#include <memory>
+
 #include "link_support.h"
 #include "model/memory_map.h"
 #include "support/test_texts.h"
@@ -108,4 +110,97 @@ TEST(LateByte, IdentificationEndsIdleWithThePortClosed) {
     EXPECT_FALSE(p.main().Link.st.Busy());
     EXPECT_FALSE(p.main().MSC.PortOpen());
     EXPECT_EQ(p.main().StatusBar1.Panels(2).Text, "BX5610");
+}
+
+namespace {
+
+// A cable whose adapter hands bytes over late: bytes that came in on the
+// line before the port was opened (line noise, the tail of an earlier
+// exchange) wait in the system's input queue and are handed over
+// kHandedAfterMs after the open, once the first frame has left, unless the
+// port layer has discarded them first. Everything else passes as the radio
+// sends it.
+class QueuedInputCable : public ui::SerialDevice {
+public:
+    static constexpr int kHandedAfterMs = 40;  // the first frame leaves at about 24 ms
+    struct Counts {
+        int handed = 0;   // queued bytes that reached the program
+        int dropped = 0;  // queued bytes discarded by the port layer
+    };
+    QueuedInputCable(std::unique_ptr<ui::SerialDevice> inner, ui::SimLoop& loop, std::vector<uint8_t> queued,
+                     Counts& counts)
+        : inner_(std::move(inner)), queued_(std::move(queued)), counts_(counts) {
+        inner_->on_byte = [this](uint8_t b) {
+            if (on_byte) on_byte(b);
+        };
+        inner_->on_lost = [this] {
+            if (on_lost) on_lost();
+        };
+        loop.at_us(loop.now_us() + kHandedAfterMs * 1000, [this, alive = alive_] {
+            if (!*alive || closed_) return;
+            std::vector<uint8_t> q;
+            q.swap(queued_);
+            counts_.handed += static_cast<int>(q.size());
+            for (uint8_t b : q)
+                if (on_byte) on_byte(b);
+        });
+    }
+    ~QueuedInputCable() override { *alive_ = false; }
+    void write(const std::vector<uint8_t>& bytes) override { inner_->write(bytes); }
+    int pending_out() const override { return inner_->pending_out(); }
+    void discard_input() override {
+        counts_.dropped += static_cast<int>(queued_.size());
+        queued_.clear();
+        inner_->discard_input();
+    }
+    void close() override {
+        closed_ = true;
+        inner_->close();
+    }
+
+private:
+    std::unique_ptr<ui::SerialDevice> inner_;
+    std::vector<uint8_t> queued_;
+    Counts& counts_;
+    bool closed_ = false;
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+};
+
+}  // namespace
+
+// The port layer is emptied before each frame goes out, the system's input
+// queue included: bytes waiting there from before the request never reach
+// the reply parser, whatever they hold (an Ack, the identification's first
+// byte, a read reply's mark), and the exchange reads or writes the radio's
+// memory.
+TEST(LateByte, BytesQueuedBeforeAFrameAreDiscardedByThePortLayer) {
+    const std::vector<uint8_t> kQueued[] = {{0x06}, {0x06, 0x06, 0x06}, {'X', 0x0E, 0x00, 0x40}, {0x50, 0x42}};
+    for (const bool write : {false, true}) {
+        for (const std::vector<uint8_t>& queued : kQueued) {
+            SCOPED_TRACE(std::string(write ? "write" : "read") + ", " + std::to_string(queued.size()) + " bytes");
+            RadioProgram p;
+            p.start_identified();
+            p.close_options_window();
+            QueuedInputCable::Counts counts;
+            p.rt.ports.add_port(3, [&, port = p.radio.Port()]() -> std::unique_ptr<ui::SerialDevice> {
+                auto inner = port();
+                if (!inner) return nullptr;
+                return std::make_unique<QueuedInputCable>(std::move(inner), p.rt.sim, queued, counts);
+            });
+            bx::LinkMachine& m = write ? p.wr().Link : p.rd().Link;
+            if (write) {
+                p.main().Prog_write.click();
+                p.wr().Command_Write.click();
+            } else {
+                p.main().Prog_read.click();
+                p.rd().Command_read.click();
+            }
+            ASSERT_TRUE(p.run_until_idle(m, 300000));
+            EXPECT_EQ(counts.handed, 0);
+            EXPECT_GE(counts.dropped, static_cast<int>(queued.size()));
+            EXPECT_EQ(p.texts(), std::vector<std::string>{write ? kWriteDone : kReadDone});
+            const int last = write ? 783 : 787;
+            for (int r = 0; r <= last; ++r) ASSERT_EQ(p.image_record(r), p.radio_record(r)) << " record " << r;
+        }
+    }
 }

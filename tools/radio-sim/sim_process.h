@@ -4,6 +4,7 @@
 #pragma once
 
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -42,6 +43,9 @@ public:
         pid_ = fork();
         if (pid_ < 0) return false;
         if (pid_ == 0) {
+            // A driver that dies (a failed test, a signal) takes its radio
+            // with it, so none is left holding the terminal or its output.
+            prctl(PR_SET_PDEATHSIG, SIGTERM);
             dup2(out[1], STDOUT_FILENO);
             close(out[0]);
             close(out[1]);

@@ -178,24 +178,24 @@ void frm_Adj_Txp::Command_save_Click() {
     Bring_up_dialog(app.Form_named("Form_save_adj"));
 }
 
-// The alignment file requests (adj_files.h), in the order they were
-// confirmed, each taken from the list before it is served. A load waits
-// while the window's own read or write runs (the radio would get parts of
-// two tables), and the loads after it wait with it; a save does not wait.
+// The alignment file requests (adj_files.h), strictly in the order they
+// were confirmed, each taken from the list before it is served. A load
+// waits while the window's own read or write runs (the radio would get
+// parts of two tables), and every request after it waits with it: a save
+// confirmed after a load must not overtake it, or the load would read the
+// table just saved instead of the file it chose. A save holds its own
+// table, so waiting costs it nothing; one with no load before it is served
+// at once.
 void frm_Adj_Txp::Timer4_Timer() { Serve_file_requests(false); }
 
 void frm_Adj_Txp::Serve_file_requests(bool closing) {
     auto& q = app.Adj_file_requests;
-    for (size_t i = 0; i < q.size();) {
-        if (!closing && !q[i].save && Busy()) {
-            ++i;
-            continue;
-        }
-        const App::AdjFileRequest r = std::move(q[i]);
-        q.erase(q.begin() + static_cast<std::ptrdiff_t>(i));
-        // A message box lets the poll run again, which may take requests
-        // too: look from the start once more.
-        i = 0;
+    // A message box lets the poll run again, which may take requests too:
+    // always the first one still waiting.
+    while (!q.empty()) {
+        if (!closing && !q.front().save && Busy()) return;
+        const App::AdjFileRequest r = std::move(q.front());
+        q.pop_front();
         if (closing) {
             Serve_adj_file_request(app, r, nullptr);
         } else if (Serve_adj_file_request(app, r, [this] { Show_adj_page(); }) && !r.save) {

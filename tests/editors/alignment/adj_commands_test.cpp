@@ -196,32 +196,63 @@ TEST_F(AdjCommands, BadFilesAndFailedSavesChangeNothing) {
     EXPECT_TRUE(p.app.Adj_file_requests.empty());
 }
 
-TEST_F(AdjCommands, LoadWaitsForTheWindowsOwnExchangeSaveDoesNot) {
+// A load waits for the window's own exchange, and whatever was confirmed
+// after it waits with it; a save with no load before it is served at once.
+TEST_F(AdjCommands, LoadWaitsForTheWindowsOwnExchangeAndWhatFollowsItToo) {
     ASSERT_FALSE(bx::Save_adj_file(dir / "in.adj", other_table()));
     p.quiet_port();
     w.Command_Write.click();
     ASSERT_TRUE(w.Busy());
     p.rt.recorder.clear();
-    load(dir / "in.adj");
-    p.rt.sim.run_for(500);
-    ASSERT_EQ(p.app.Adj_file_requests.size(), 1u);
-    EXPECT_EQ(p.app.Adj_file_requests.front().path, dir / "in.adj");
-    EXPECT_EQ(p.app.Adj_table, p.app.Adj_defaults);
-    // A save is served at once; the waiting load keeps its own file.
+    // A save with nothing before it is served at once.
     save(dir / "out.adj");
     p.rt.sim.run_for(500);
     EXPECT_EQ(p.texts(), std::vector<std::string>{kSaved});
     EXPECT_TRUE(std::filesystem::exists(dir / "out.adj"));
-    EXPECT_EQ(p.app.Adj_table, p.app.Adj_defaults);
-    ASSERT_EQ(p.app.Adj_file_requests.size(), 1u);
+    p.rt.recorder.clear();
+    load(dir / "in.adj");
+    save(dir / "after.adj");
+    p.rt.sim.run_for(500);
+    EXPECT_TRUE(p.rt.recorder.shown.empty());
+    ASSERT_EQ(p.app.Adj_file_requests.size(), 2u);
     EXPECT_EQ(p.app.Adj_file_requests.front().path, dir / "in.adj");
-    // Once the exchange has given up, the next poll loads.
+    EXPECT_EQ(p.app.Adj_table, p.app.Adj_defaults);
+    EXPECT_FALSE(std::filesystem::exists(dir / "after.adj"));
+    // Once the exchange has given up, the next poll serves both in order.
     ASSERT_TRUE(p.rt.sim.run_until([&] { return !w.Busy(); }, 60000));
     p.rt.recorder.clear();
     p.rt.sim.run_for(500);
     EXPECT_TRUE(p.app.Adj_file_requests.empty());
     EXPECT_EQ(p.app.Adj_table, other_table());
-    EXPECT_EQ(p.texts(), std::vector<std::string>{kLoaded});
+    EXPECT_EQ(p.texts(), (std::vector<std::string>{kLoaded, kSaved}));
+    bx::AdjTable back;
+    ASSERT_FALSE(bx::Load_adj_file(dir / "after.adj", back));
+    EXPECT_EQ(back, p.app.Adj_defaults);
+}
+
+// Open and then Save of one file, both confirmed during the window's own
+// Write: the load reads the file as it was, then the save writes the table
+// that stood at its Confirm. Served the other way round, the load would
+// read back the table just saved and the file's own contents would be lost
+// with both messages reporting success.
+TEST_F(AdjCommands, OpenThenSaveOfOneFileDuringTheWriteKeepTheirOrder) {
+    ASSERT_FALSE(bx::Save_adj_file(dir / "calib.adj", other_table()));
+    w.Command_open.click();
+    w.Command_save.click();
+    p.quiet_port();
+    w.Command_Write.click();
+    ASSERT_TRUE(w.Busy());
+    confirm("Form_open_adj", "calib.adj");
+    confirm("Form_save_adj", "calib.adj");
+    ASSERT_TRUE(p.rt.sim.run_until([&] { return !w.Busy(); }, 60000));
+    p.rt.recorder.clear();
+    poll();
+    EXPECT_TRUE(p.app.Adj_file_requests.empty());
+    EXPECT_EQ(p.texts(), (std::vector<std::string>{kLoaded, kSaved}));
+    EXPECT_EQ(p.app.Adj_table, other_table());
+    bx::AdjTable back;
+    ASSERT_FALSE(bx::Load_adj_file(dir / "calib.adj", back));
+    EXPECT_EQ(back, p.app.Adj_defaults);
 }
 
 TEST_F(AdjCommands, DialogsHandTheirRequestToThePoll) {
