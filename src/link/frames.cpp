@@ -44,9 +44,40 @@ int Find_data_mark(const uint8_t* buf, int len, int last) {
     return -1;
 }
 
+FrameHead Frame_head(int addr, int len) {
+    return {static_cast<uint8_t>((addr >> 8) & 0xFF), static_cast<uint8_t>(addr & 0xFF), static_cast<uint8_t>(len & 0xFF)};
+}
+
+int Find_frame_mark(const uint8_t* buf, int len, int last, const FrameHead& head) {
+    const int end = std::min(last, len - 4);
+    for (int i = 0; i <= end; ++i)
+        if (buf[i] == frame::kDataMark && std::equal(head.begin(), head.end(), buf + i + 1)) return i;
+    return -1;
+}
+
+int PassWord_reply_mark(const uint8_t* head) {
+    const int last = frame::kPassWordMarkLimit - 1;
+    const int k = Find_frame_mark(head, frame::kPassWordTaken, last, Frame_head(area::kPassWordAddr, kRecordBytes));
+    return k >= 0 ? k : Find_data_mark(head, frame::kPassWordTaken, last);
+}
+
 int PassWord_reply_len(const uint8_t* head) {
-    const int k = Find_data_mark(head, frame::kPassWordTaken, frame::kPassWordMarkLimit - 1);
+    const int k = PassWord_reply_mark(head);
     return k < 0 ? frame::kPassWordTaken : k + frame::kPassWordFrameLen;
+}
+
+int Read_reply_strays(const uint8_t* buf, int n, const FrameHead& head) {
+    const int m = Find_frame_mark(buf, n, n - 1, head);
+    return m >= 2 && buf[m - 1] == frame::Ack ? m - 1 : 0;
+}
+
+int Ident_reply_strays(const uint8_t* buf, int n, const std::array<uint8_t, 4>& radio_ident) {
+    for (int m = frame::kIdentMakerAt; m + 4 <= n; ++m) {
+        if (!std::equal(radio_ident.begin(), radio_ident.end(), buf + m)) continue;
+        const int s = m - frame::kIdentMakerAt;
+        return s > 0 && buf[s] == frame::Ack ? s : 0;
+    }
+    return 0;
 }
 
 int Reply_data_start(const uint8_t* reply) {
@@ -59,6 +90,12 @@ int Reply_data_start(const uint8_t* reply) {
 bool Read_reply_usable(const uint8_t* reply) {
     int p = Find_data_mark(reply, frame::kReadReplyLen, 5);
     return p == 0 || p == 1;
+}
+
+bool Read_reply_answers(const uint8_t* reply, const FrameHead& head) {
+    if (!Read_reply_usable(reply)) return false;
+    const int p = Find_data_mark(reply, frame::kReadReplyLen, 5);
+    return std::equal(head.begin(), head.end(), reply + p + 1);
 }
 
 bool Ident_accepted(const uint8_t* reply, const std::array<uint8_t, 4>& radio_ident) {

@@ -63,12 +63,45 @@ std::vector<uint8_t> Write_frame(int addr, const uint8_t* data16, bool with_ack)
 // to the buffer), or -1.
 int Find_data_mark(const uint8_t* buf, int len, int last);
 
+// The address high, address low and length bytes of a request for `len`
+// bytes at `addr`: what the data frame answering it carries behind its 'X'.
+using FrameHead = std::array<uint8_t, 3>;
+FrameHead Frame_head(int addr, int len);
+
+// Index of the first 'X' among bytes 0..last of buf (last inclusive, clipped
+// so that the three bytes behind it lie inside the buffer) that is followed
+// by head, or -1.
+int Find_frame_mark(const uint8_t* buf, int len, int last, const FrameHead& head);
+
+// Where the password reply's data frame begins among its first
+// kPassWordTaken bytes (head): the first 'X' below kPassWordMarkLimit that
+// is followed by the password record's address and length, so that a
+// stray 'X' in front of the reply is not taken for its mark; when no 'X'
+// there is, the first 'X' below kPassWordMarkLimit; -1 when there is none.
+int PassWord_reply_mark(const uint8_t* head);
+
 // How many bytes the whole password reply has, judged from its first
-// kPassWordTaken bytes (head): with its first 'X' at index k below
-// kPassWordMarkLimit, the k bytes in front and the data frame from the 'X'
-// on (k + kPassWordFrameLen, 20 for a bare data frame, 21 behind an Ack);
-// without such an 'X', the kPassWordTaken bytes it is dropped with.
+// kPassWordTaken bytes (head): with its mark (PassWord_reply_mark) at index
+// k, the k bytes in front and the data frame from the 'X' on (k +
+// kPassWordFrameLen, 20 for a bare data frame, 21 behind an Ack); without
+// one, the kPassWordTaken bytes it is dropped with.
 int PassWord_reply_len(const uint8_t* head);
+
+// A byte that arrives after a request has left but belongs to no reply of
+// it (the late last byte of the reply before, or bytes trailing it) lands
+// in front of the answer. These find how many such bytes stand in front of
+// the reply among the n bytes received so far, so that they are dropped
+// before the reply is taken and judged. Only bytes in front of the reply's
+// own Ack are dropped, and only where the Ack stands exactly where the
+// reply's fixed bytes say it must; anything else (a reply whose mark
+// stands further from its Ack, say) is judged as received.
+//
+// Read reply: the bytes in front of the Ack that directly precedes the
+// first 'X' followed by the address and length requested (head).
+int Read_reply_strays(const uint8_t* buf, int n, const FrameHead& head);
+// Identification reply: the bytes in front of the Ack that stands 13 bytes
+// before the first copy of the maker ident.
+int Ident_reply_strays(const uint8_t* buf, int n, const std::array<uint8_t, 4>& radio_ident);
 
 // Where the 64 data bytes of a stored 69-byte read reply begin: 4 bytes
 // after the first 'X' among bytes 0..5, or byte 4 when none stands there.
@@ -78,6 +111,11 @@ int Reply_data_start(const uint8_t* reply);
 // A read reply is taken only when its first 'X' among bytes 0..5 stands at
 // index 0 or 1: then its 64 data bytes lie inside the 69 received.
 bool Read_reply_usable(const uint8_t* reply);
+
+// A read reply is stored when it is usable and its 'X' is followed by the
+// address and length requested (head). A byte that came in among the bytes
+// of its header would otherwise shift every data byte behind it.
+bool Read_reply_answers(const uint8_t* reply, const FrameHead& head);
 
 // What an accepted identification reply says about the radio.
 struct IdentInfo {

@@ -242,6 +242,33 @@ void LinkMachine::Take_bytes(uint8_t* out, int n) {
     MSC.setInBufferCount(0);
 }
 
+std::vector<uint8_t> LinkMachine::Peek_input() const {
+    const ui::SerialPort& MSC = c_.MSC;
+    std::vector<uint8_t> in(static_cast<size_t>(MSC.InBufferCount()));
+    for (size_t i = 0; i < in.size(); ++i) in[i] = MSC.InBufferByte(static_cast<int>(i));
+    return in;
+}
+
+void LinkMachine::Drop_bytes(int n) {
+    for (int i = 0; i < n; ++i) c_.MSC.Input();
+}
+
+FrameHead LinkMachine::Read_request() const {
+    const size_t at = st.Send_frame[0] == frame::Ack ? 2 : 1;
+    return {st.Send_frame[at], st.Send_frame[at + 1], st.Send_frame[at + 2]};
+}
+
+bool LinkMachine::Take_read_reply(std::array<uint8_t, frame::kReadReplyLen>& reply) {
+    if (c_.MSC.InBufferCount() < frame::kReadReplyLen) return false;
+    const std::vector<uint8_t> in = Peek_input();
+    const FrameHead head = Read_request();
+    const int strays = Read_reply_strays(in.data(), static_cast<int>(in.size()), head);
+    if (static_cast<int>(in.size()) - strays < frame::kReadReplyLen) return false;
+    Drop_bytes(strays);
+    Take_bytes(reply.data(), frame::kReadReplyLen);
+    return Read_reply_answers(reply.data(), head);
+}
+
 void LinkMachine::MSC_OnComm() {
     ui::SerialPort& MSC = c_.MSC;
     if (MSC.CommEvent() != ui::SerialPort::comEvReceive) return;
@@ -263,15 +290,21 @@ void LinkMachine::MSC_OnComm() {
     }
     int need = st.Stage == 0 ? frame::kIdentLen : frame::kPassWordTaken;
     if (MSC.InBufferCount() < need) return;
-    if (st.Stage != 0) {
+    const std::vector<uint8_t> in = Peek_input();
+    int strays = 0;
+    if (st.Stage == 0) {
+        // Bytes in front of the identification (left over from an earlier
+        // reply) are dropped; the reply itself is judged as received.
+        strays = Ident_reply_strays(in.data(), static_cast<int>(in.size()), app.Radio_ident);
+    } else {
         // The password reply is judged whole: its last byte (the 21st behind
         // the Ack) may come well after the rest through a slow adapter, and
-        // left behind it would land in front of the first data reply.
-        std::array<uint8_t, frame::kPassWordTaken> head{};
-        for (int i = 0; i < frame::kPassWordTaken; ++i) head[static_cast<size_t>(i)] = MSC.InBufferByte(i);
-        need = PassWord_reply_len(head.data());
-        if (MSC.InBufferCount() < need) return;  // the reply time-out ends the wait
+        // left behind it would land in front of the first data reply. Bytes
+        // in front of its mark are taken with it.
+        need = PassWord_reply_len(in.data());
     }
+    if (MSC.InBufferCount() < strays + need) return;  // the reply time-out ends the wait
+    Drop_bytes(strays);
     Take_bytes(st.Rx_buf.data(), need);
     if (st.Stage == 0)
         Ident_stage();
@@ -336,8 +369,11 @@ void LinkMachine::PassWord_stage(int taken) {
         app.rt.loop().busy_wait();
     }
     const uint8_t* rx = st.Rx_buf.data();
-    int k = Find_data_mark(rx, taken, taken - 1);
-    if (k < 0 || k >= frame::kPassWordMarkLimit) return;  // dropped: time-out follows
+    // Its mark is the 'X' followed by the record's address and length: one
+    // whose header a stray byte has split would hand over the record
+    // shifted, and is dropped (time-out follows) as a late mark is.
+    const int k = Find_frame_mark(rx, taken, frame::kPassWordMarkLimit - 1, Frame_head(area::kPassWordAddr, kRecordBytes));
+    if (k < 0) return;
     // The record follows the 4-byte header; the reply was taken whole, so
     // all 16 of its bytes are in.
     const int received = std::min(kRecordBytes, taken - (k + 4));
@@ -431,13 +467,11 @@ void LinkMachine::Begin_write_data() {
 }
 
 void LinkMachine::Read_phase() {
-    ui::SerialPort& MSC = c_.MSC;
-    if (MSC.InBufferCount() < frame::kReadReplyLen) return;
     std::array<uint8_t, frame::kReadReplyLen> reply{};
-    Take_bytes(reply.data(), frame::kReadReplyLen);
-    // A reply whose data would not lie inside the 69 bytes counts as no
-    // reply: not acknowledged, and the time-out follows.
-    if (!Read_reply_usable(reply.data())) return;
+    // A reply whose data would not lie inside the 69 bytes, or whose header
+    // is not the request's, counts as no reply: not acknowledged, and the
+    // time-out follows.
+    if (!Take_read_reply(reply)) return;
     const int c = st.Block_no;
     if (c < 0 || c >= static_cast<int>(app.Read_blocks.size())) return;  // rows 0..256 only
     c_.Timer2.setEnabled(false);

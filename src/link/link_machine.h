@@ -259,6 +259,15 @@ public:
     // Takes n bytes off the input buffer into out and discards what else
     // waits.
     void Take_bytes(uint8_t* out, int n);
+    // The reply to the read request just sent (the frame in Send_frame),
+    // once all of it is in: bytes in front of it that belong to no reply of
+    // this request dropped (Read_reply_strays), its 69 bytes taken into
+    // reply and what else waits discarded. Returns true when a reply was
+    // taken that may be stored (Read_reply_answers); false while it is not
+    // all in, and for a reply that counts as none (the time-out follows).
+    bool Take_read_reply(std::array<uint8_t, frame::kReadReplyLen>& reply);
+    // Address and length of the read request in Send_frame.
+    FrameHead Read_request() const;
     // Timers off, busy flags clear, port closed: idle (but for a report box
     // still showing).
     void Finish();
@@ -296,6 +305,10 @@ private:
     void Report_failure();
     void Stop_timers();
     void Close_port();
+    // The bytes waiting in the input buffer, left there; dropping the first
+    // n of them.
+    std::vector<uint8_t> Peek_input() const;
+    void Drop_bytes(int n);
     // The pump has handed the frame's last byte to the port: the reply
     // time-out runs from here, and nothing received so far can be an answer.
     void Frame_handed_over();

@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int len = bx::PassWord_reply_len(head.data());
     FUZZ_CHECK(len >= fr::kPassWordTaken && len < fr::kPassWordMarkLimit + fr::kPassWordFrameLen);
     const std::vector<uint8_t> pw = reply(data, size, len);
-    const int k = bx::Find_data_mark(pw.data(), len, len - 1);
+    const int k = bx::PassWord_reply_mark(head.data());
     FUZZ_CHECK(k >= -1 && k < len);
     std::array<int32_t, 6> typed{};
     for (size_t i = 0; i < typed.size(); ++i) typed[i] = size > 20 + i ? data[20 + i] : 0x20;
@@ -63,6 +63,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<uint8_t> part(pw.begin(), pw.begin() + received);
     part.shrink_to_fit();
     bx::PassWord_passes(part.empty() ? nullptr : part.data(), received, typed.data());
+
+    // Bytes dropped in front of a reply: never more than were received, and
+    // what is left begins with the Ack in front of the reply's mark or
+    // maker ident.
+    const int n = static_cast<int>(std::min<size_t>(size, 200));
+    const std::vector<uint8_t> in = reply(data, size, n);
+    const bx::FrameHead want = {n > 2 ? in[static_cast<size_t>(n / 2)] : uint8_t{0}, 0x00, 0x40};
+    const int rs = bx::Read_reply_strays(in.data(), n, want);
+    FUZZ_CHECK(rs >= 0 && (rs == 0 || (rs + 5 <= n && in[static_cast<size_t>(rs)] == fr::Ack &&
+                                       in[static_cast<size_t>(rs + 1)] == fr::kDataMark)));
+    const int is = bx::Ident_reply_strays(in.data(), n, maker);
+    FUZZ_CHECK(is >= 0 && (is == 0 || (is + fr::kIdentMakerAt + 4 <= n && in[static_cast<size_t>(is)] == fr::Ack)));
 
     // Read reply: its 64 data bytes always lie inside the 69 received.
     const std::vector<uint8_t> rd = reply(data, size, fr::kReadReplyLen);

@@ -58,7 +58,9 @@ void usage() {
                  "  --adj FILE   its alignment area 0x3C00-0x3DFF from an alignment (.adj) file\n"
                  "  faults: [--silent] [--wrong-ident] [--no-end-mark] [--ident-01 48|49] [--pieces N]\n"
                  "          [--piece-gap MS] [--late-last MS] [--extra N] [--shift-x N] [--wrong-ack]\n"
-                 "          [--silent-after N] [--vanish-after N]\n");
+                 "          [--silent-after N] [--vanish-after N] [--stray FRAME MS BYTE]\n"
+                 "  --stray FRAME MS BYTE  one byte BYTE arrives MS ms after frame FRAME (the first\n"
+                 "               is 1), apart from the order of the line\n");
 }
 
 struct Options {
@@ -108,6 +110,12 @@ bool parse(int argc, char** argv, Options& o) {
         else if (a == "--shift-x") ok = number(o.faults.x_shift);
         else if (a == "--silent-after") ok = number(o.faults.silent_after);
         else if (a == "--vanish-after") ok = number(o.faults.vanish_after);
+        else if (a == "--stray") {
+            int byte = 0;
+            ok = number(o.faults.stray_frame) && number(o.faults.stray_ms) && number(byte) && byte <= 255 &&
+                 o.faults.stray_frame > 0;
+            o.faults.stray_byte = static_cast<uint8_t>(byte);
+        }
         else ok = false;
         if (!ok) {
             std::fprintf(stderr, "radio-sim: bad argument %s\n", a.c_str());
@@ -373,6 +381,10 @@ private:
         if (radio_.vanished) return;
         double out = std::max(out_free_, now_us());
         for (const radiosim::Piece& piece : pieces) {
+            if (piece.apart) {
+                at(now_us() + piece.gap_ms * 1000.0, [this, bytes = piece.bytes] { send(bytes); });
+                continue;
+            }
             out += piece.gap_ms * 1000.0;
             if (!opt_.pace && out <= now_us()) {
                 send(piece.bytes);

@@ -175,9 +175,12 @@ std::vector<Piece> Radio::Answer(const Frame& f) {
         vanished = true;
         return {};
     }
+    std::vector<Piece> stray;
+    if (faults.stray_frame > 0 && n == faults.stray_frame)
+        stray.push_back(Piece{faults.stray_ms, {faults.stray_byte}, true});
     if (faults.silent || (faults.silent_after >= 0 && n > faults.silent_after)) {
         if (f.kind == Frame::Program) program_mode = true;
-        return {};
+        return stray;
     }
     std::vector<uint8_t> reply;
     const auto& b = f.bytes;
@@ -209,7 +212,9 @@ std::vector<Piece> Radio::Answer(const Frame& f) {
     default:
         break;
     }
-    return Shape(std::move(reply));
+    std::vector<Piece> out = Shape(std::move(reply));
+    out.insert(out.end(), stray.begin(), stray.end());
+    return out;
 }
 
 std::vector<Piece> Radio::Shape(std::vector<uint8_t> reply) const {
@@ -306,16 +311,24 @@ void SimRadio::Arrive(uint64_t gen, uint8_t b) {
         return;
     }
     const double now = static_cast<double>(loop_.now_us());
+    auto send_at = [&](double t, uint8_t r) {
+        loop_.at_us(std::llround(t), [this, alive = alive_, gen, r] {
+            if (!*alive || gen != gen_ || !dev_) return;
+            radio_bytes.push_back(r);
+            if (dev_->on_byte) dev_->on_byte(r);
+        });
+    };
     for (const Piece& piece : pieces) {
-        out_free_us_ = std::max(out_free_us_, now) + piece.gap_ms * 1000.0;
-        for (uint8_t r : piece.bytes) {
-            out_free_us_ += kByteUs;
-            loop_.at_us(std::llround(out_free_us_), [this, alive = alive_, gen, r] {
-                if (!*alive || gen != gen_ || !dev_) return;
-                radio_bytes.push_back(r);
-                if (dev_->on_byte) dev_->on_byte(r);
-            });
+        if (piece.apart) {
+            double t = now + piece.gap_ms * 1000.0;
+            for (uint8_t r : piece.bytes) {
+                send_at(t, r);
+                t += kByteUs;
+            }
+            continue;
         }
+        out_free_us_ = std::max(out_free_us_, now) + piece.gap_ms * 1000.0;
+        for (uint8_t r : piece.bytes) send_at(out_free_us_ += kByteUs, r);
     }
 }
 

@@ -51,6 +51,13 @@ struct Faults {
     bool wrong_ack = false;    // writes are answered with 0x15 instead of the Ack
     int late_last_ms = 0;      // > 0: the last byte of every reply follows the rest this much later
     int silent_after = -1;     // >= 0: answers nothing after this many frames
+    // > 0: one stray byte (stray_byte) arrives stray_ms after the radio has
+    // had its stray_frame-th frame (counted as silent_after counts), apart
+    // from the order of the line: in front of the answer or among its bytes,
+    // as a byte that an adapter releases late.
+    int stray_frame = 0;
+    int stray_ms = 0;
+    uint8_t stray_byte = 0x00;
     int vanish_after = -1;     // >= 0: the port goes away after this many frames
 };
 
@@ -59,6 +66,9 @@ struct Faults {
 struct Piece {
     int gap_ms = 0;
     std::vector<uint8_t> bytes;
+    // Sent gap_ms after the frame it answers came in, whatever else is on
+    // the line then, and holding up nothing behind it.
+    bool apart = false;
 };
 
 // One frame the PC sent, as the radio parsed it.

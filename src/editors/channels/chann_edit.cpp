@@ -218,7 +218,7 @@ void frm_chann::Commit_rx(int r, std::string t) {
     } else {
         Commit_judged([&] { Link.Msg(T::kRxRange); },
                       [&] {
-                          t = A_low_text(lim);
+                          t = A_low_text(app.limits());
                           Set_cell(r, kColRxFreq, t);
                           if (!Chann_used(img, k)) {
                               Set_chann_defaults(r);
@@ -253,7 +253,7 @@ void frm_chann::Commit_tx(int r, std::string t) {
     } else {
         Commit_judged([&] { Link.Msg(T::kTxRange); },
                       [&] {
-                          t = A_low_text(lim);
+                          t = A_low_text(app.limits());
                           Set_cell(r, kColTxFreq, t);
                           Set_cell(r, kColTxTone, "OFF");
                           store_freq(t, img, k, chann_field::Tx_freq);
@@ -349,7 +349,7 @@ void frm_chann::Enter_rx(int r, std::string t, bool changed) {
     } else if (!Trim(t).empty()) {
         Commit_judged([&] { Link.Msg(T::kRxRange); },
                       [&] {
-                          Set_cell(r, kColRxFreq, A_low_text(lim));
+                          Set_cell(r, kColRxFreq, A_low_text(app.limits()));
                           if (!used) Set_chann_defaults(r);
                           go_on();
                       });
@@ -389,7 +389,7 @@ void frm_chann::Enter_tx(int r, std::string t, bool changed) {
     } else if (!Trim(t).empty()) {
         Commit_judged([&] { Link.Msg(T::kTxRange); },
                       [&] {
-                          Set_cell(r, kColTxFreq, A_low_text(lim));
+                          Set_cell(r, kColTxFreq, A_low_text(app.limits()));
                           Set_cell(r, kColTxTone, "OFF");
                           chann_field::Tx_tone.fill(app.Mem_image, r - 1, kErased);
                           go_on();

@@ -35,13 +35,11 @@ void begin_read(LinkMachine& m) {
 // requested.
 void read_reply(LinkMachine& m) {
     App& app = m.app;
-    ui::SerialPort& MSC = m.c().MSC;
-    if (MSC.InBufferCount() < frame::kReadReplyLen) return;
     std::array<uint8_t, frame::kReadReplyLen> reply{};
-    m.Take_bytes(reply.data(), frame::kReadReplyLen);
-    // A reply whose data would not lie inside the 69 bytes counts as no
-    // reply: not acknowledged, and the time-out follows.
-    if (!Read_reply_usable(reply.data())) return;
+    // A reply whose data would not lie inside the 69 bytes, or whose header
+    // is not the request's, counts as no reply: not acknowledged, and the
+    // time-out follows.
+    if (!m.Take_read_reply(reply)) return;
     const int c = m.st.Block_no;
     App::ReadBlocks& rows = app.Pair_toggle == 0 ? app.Read_blocks : app.Read_blocks_twin;
     if (c < 0 || c >= static_cast<int>(rows.size())) return;

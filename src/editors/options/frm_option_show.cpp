@@ -185,16 +185,23 @@ void frm_option::Band_change(int v) {
 
 void frm_option::Freq_commit(int v) {
     Vfo& f = vfo_[static_cast<size_t>(v)];
-    double low = 0, high = 0;
-    Picked_limits(v, low, high);
-    const options::FreqCommit c = options::Commit_freq(f.Text_Freq->Text(), low, high);
+    const std::string typed = f.Text_Freq->Text();
+    auto judged = [&] {
+        double low = 0, high = 0;
+        Picked_limits(v, low, high);
+        return options::Commit_freq(typed, low, high);
+    };
+    // What is stored is worked out from the limits in force when it is
+    // stored: an identification that ends while the range message shows
+    // has set the radio's, and the replacement lies inside them.
     auto store = [&] {
+        const options::FreqCommit c = judged();
         f.Text_Freq->setText(c.text);
         if (c.digits) Vfo_rec::Freq.put(app.Mem_image, v, *c.digits);
         f.lists[options::Band_row()]->setListIndex(options::Band_of(Vfo_rec::Freq.ref(app.Mem_image, v, 0)));
         Show_option_data();
     };
-    if (!c.out_of_range) {
+    if (!judged().out_of_range) {
         store();
         return;
     }
