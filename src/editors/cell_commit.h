@@ -39,15 +39,6 @@ bool Commit_cell(Overlay& overlay, int row, int col, Store&& store) {
     return Commit_cell(overlay, row, col, static_cast<Store&&>(store), [] { return false; });
 }
 
-// The text a list laid over a cell puts back when it undoes a typed change:
-// its own value (the text it opened with over the cell, or its last pick
-// there, which the window's pick handler marks with mark_picked), never a
-// text another control left behind.
-template <class Overlay>
-const std::string& Put_back_text(const Overlay& overlay) {
-    return overlay.value();
-}
-
 // Whether an edit in the overlay's editor may still store: the overlay is
 // placed and its cell not yet left.
 template <class Overlay>

@@ -1,20 +1,8 @@
 #include "ui/cell_overlay.h"
 
-#include <string_view>
-
 #include "ui/lists.h"
 
 namespace ui {
-
-namespace {
-
-std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-    return s;
-}
-
-}  // namespace
 
 CellOverlay::CellOverlay(Form& owner, std::string name, Grid& grid, Control& editor)
     : Control(owner, std::move(name)), grid_(grid), editor_(editor) {
@@ -32,11 +20,11 @@ bool CellOverlay::leave_by(Grid::Key k) {
 }
 
 void CellOverlay::select_text() {
-    if (auto* e = dynamic_cast<TextEntry*>(&editor_)) e->SelectAll();
+    if (TextEntry* e = entry()) e->SelectAll();
 }
 
 void CellOverlay::mark_opened() {
-    value_ = opened_ = editor_text();
+    if (TextEntry* e = entry()) e->Take_as_shown();
     select_text();
 }
 
@@ -54,7 +42,15 @@ std::string CellOverlay::editor_text() const {
     return {};
 }
 
-bool CellOverlay::edited() const { return placed_ && trimmed(editor_text()) != trimmed(opened_); }
+std::string CellOverlay::opened_text() const {
+    const TextEntry* e = entry();
+    return e ? e->Program_text() : std::string();
+}
+
+bool CellOverlay::edited() const {
+    const TextEntry* e = entry();
+    return placed_ && e && e->Edited();
+}
 
 void CellOverlay::drop() {
     if (editor_.Visible()) editor_.setVisible(false);
@@ -74,8 +70,7 @@ void CellOverlay::place() {
     col_ = c;
     // What the cell shows is what the editor opens with; a window that
     // gives its editor another text calls mark_opened.
-    opened_ = grid_.TextMatrix(r, c);
-    value_ = opened_;
+    if (TextEntry* e = entry()) e->Take_as_shown(grid_.TextMatrix(r, c));
     const Grid::Rect t = target(r, c);
     editor_.Move(t.x, t.y, t.w, t.h);
     editor_.setVisible(true);

@@ -18,11 +18,14 @@
 // PageUp and PageDown leave it the same way and page the grid (whose
 // scroll then drops the overlay).
 //
-// It also remembers the text the editor opened with: the cell's text when
-// it was placed, or the editor's own when the window calls mark_opened
-// after giving it another (a list that opens with nothing typed). edited()
-// tells whether the text differs from it, blanks at either end aside. Leaving a
-// cell with the text it opened with is no edit (editors/cell_commit.h).
+// The editor itself knows the text it opened with (ui/typing.h: the text
+// the program showed in it): the cell's text when it was placed, or the
+// editor's own when the window calls mark_opened after giving it another
+// (a list that opens with nothing typed). edited() asks the editor whether
+// its text differs from it, blanks at either end aside. Leaving a cell with
+// the text it opened with is no edit (editors/cell_commit.h). A list's
+// value, which it puts back when typing may not change it, starts there
+// too (ComboBox::Put_back_text).
 //
 // Whenever the grid scrolls (the user, a key, or code reshaping it), every
 // overlay of that grid is dropped: its editor hidden and its cell forgotten,
@@ -53,9 +56,6 @@ public:
     // The editor's text as it stands now counts as the one it opened with
     // (for a list filled and given its text after place()).
     void mark_opened();
-    // A list's pick over the cell: its text is the list's own value from now
-    // on (what it puts back when it undoes a typed change).
-    void mark_picked() { value_ = editor_text(); }
     // Hides the editor; the cell is kept.
     void hide() { editor_.setVisible(false); }
     // Forgets the cell (the editor stays as it is).
@@ -72,9 +72,7 @@ public:
     bool on(int r, int c) const { return placed_ && row_ == r && col_ == c; }
     // The editor's text now, and the one it opened with.
     std::string editor_text() const;
-    const std::string& opened_text() const { return opened_; }
-    // The editor's own value: the text it opened with, or its last pick.
-    const std::string& value() const { return value_; }
+    std::string opened_text() const;
     // Placed, and its text differs from the one it opened with, blanks at
     // either end not counted.
     bool edited() const;
@@ -88,12 +86,12 @@ protected:
     void reset_props() override {
         placed_ = false;
         row_ = col_ = -1;
-        opened_.clear();
-        value_.clear();
     }
 
 private:
     void select_text();
+    // The editor's text part (null for another kind of control).
+    TextEntry* entry() const { return dynamic_cast<TextEntry*>(&editor_); }
     // Up, Down, PageUp or PageDown over the open editor: the grid takes the
     // focus and the key.
     bool leave_by(Grid::Key k);
@@ -101,7 +99,6 @@ private:
     Control& editor_;
     bool placed_ = false;
     int row_ = -1, col_ = -1;
-    std::string opened_, value_;
 };
 
 }  // namespace ui

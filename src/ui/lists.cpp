@@ -75,8 +75,10 @@ int ListControl::find(const std::string& text) const {
 
 // The text part shows the selected item; that is no edit of the text, so
 // it raises no Change. No selection (ListIndex -1, Clear) empties the text.
+// Picked or set by code, the item is the list's value.
 void ComboBox::selection_changed() {
     std::string t = List(index_);
+    put_back_ = t;
     if (t != p.Text) {
         p.Text = t;
         text_set_by_code();
@@ -85,6 +87,7 @@ void ComboBox::selection_changed() {
 }
 
 void ComboBox::setText(const std::string& v) {
+    if (!user_setting() && (p.Style != 2 || find(v) >= 0)) put_back_ = v;  // code's text is the list's value
     int i = find(v);
     if (i >= 0) {
         // The text of an item selects that item, without Click.

@@ -108,6 +108,13 @@ public:
     Event Change;
 
     int paste_at(const std::string& chars, int start, int len) override;
+    // The list's own value: the text code last gave it, its last pick (by
+    // code or the user; Undo's too), or the one the window showed
+    // (Take_as_shown): never what was typed into it. A list that typing may
+    // not change puts it back when its text part is typed into.
+    const std::string& Put_back_text() const { return put_back_; }
+    void Put_back() { setText(std::string(put_back_)); }
+
     // A user typing character `key` over a drop-down list (Style 2, no text
     // part): KeyPress judges it first, and a key it discards changes
     // nothing; a key it lets through picks the next item that begins with
@@ -132,7 +139,9 @@ protected:
     // of it would.
     void entry_restore(const std::string& text) override;
     void focus_leaving() override { drop_composition(); }
+    void program_text_shown() override { put_back_ = Program_text(); }
     P p;
+    std::string put_back_;
 };
 
 class ListBox : public ListControl {

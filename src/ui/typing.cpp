@@ -1,6 +1,7 @@
 #include "ui/typing.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "ui/controls.h"
 #include "ui/text.h"
@@ -29,6 +30,12 @@ std::string without_last(const std::string& s) {
     size_t i = s.size();
     while (i > 0 && (static_cast<unsigned char>(s[i - 1]) & 0xC0) == 0x80) --i;
     return s.substr(0, i > 0 ? i - 1 : 0);
+}
+
+std::string_view trimmed(std::string_view s) {
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    return s;
 }
 
 std::vector<int> codes_of(const std::string& chars, bool skip_control) {
@@ -102,7 +109,7 @@ void TextEntry::enter(const std::string& text) {
     UserEdit edit(*this);
     Focusable& c = entry_control();
     c.focus();
-    if (c.usable() && entry_editable()) entry_set_text("");
+    if (c.usable() && entry_editable()) user_sets("");
     type(text);
 }
 
@@ -177,7 +184,7 @@ int TextEntry::judge_keys(const std::vector<int>& keys, int start, int len) {
         taken = true;
     }
     if (!taken) return -1;
-    entry_set_text(p.head + p.sel + p.tail);
+    user_sets(p.head + p.sel + p.tail);
     clamp_selection(cursor, 0);
     return sel_start_;
 }
@@ -204,12 +211,12 @@ int TextEntry::delete_at(int start, int len) {
         const std::string back = entry_text_when_emptied();
         if (!back.empty() || !may) {
             if (back == entry_text()) return -1;
-            entry_set_text(back);
+            user_sets(back);
             clamp_selection(utf8_length(back), 0);
             return utf8_length(back);
         }
     }
-    entry_set_text(join(cs));
+    user_sets(join(cs));
     clamp_selection(start, 0);
     return start;
 }
@@ -240,7 +247,9 @@ int TextEntry::step_history(int dir) {
         c.focus();
         if (!c.usable() || !entry_editable() || history_.empty()) return -1;
         edit.restoring = dir < 0 ? at_ - 1 : at_ + 1;
+        ++user_setting_;
         entry_restore(history_[edit.restoring].text);
+        --user_setting_;
     }
     return entry_text() == before ? -1 : sel_start_;
 }
@@ -291,6 +300,26 @@ void TextEntry::text_set_by_code() {
     composing_ = false;
     if (edit_depth_ == 0) history_.clear();
 }
+
+void TextEntry::user_sets(const std::string& v) {
+    ++user_setting_;
+    entry_set_text(v);
+    --user_setting_;
+}
+
+void TextEntry::Show_text(const std::string& text) {
+    Take_as_shown(text);  // already while the box's Change runs
+    entry_set_text(text);
+}
+
+void TextEntry::Take_as_shown(const std::string& text) {
+    shown_ = judged_ = text;
+    program_text_shown();
+}
+
+bool TextEntry::Edited() const { return trimmed(entry_text()) != trimmed(shown_); }
+
+bool TextEntry::Changed_since_judged() const { return trimmed(entry_text()) != trimmed(judged_); }
 
 void TextEntry::clamp_selection(int start, int len) {
     const int size = utf8_length(entry_text());

@@ -95,6 +95,27 @@ public:
     // A user moving the cursor or the selection on the screen: no edit.
     void user_selects(int start, int len) { clamp_selection(start, len); }
 
+    // "Edited since the program showed it", one rule for every editor. The
+    // window says when it shows the box's text as the data's (its display,
+    // a cell editor opening, a commit that took the text): Show_text sets
+    // the text and marks it, Take_as_shown marks the text the box holds
+    // (or `text`, the cell's, for an editor laid over a cell). Any other
+    // setting of the text is no showing: a text code puts in where the
+    // user's was (a paste, a refused value's replacement) is judged as the
+    // user's. Edited() tells whether the text differs from the one shown,
+    // blanks at either end aside (undoing back to it is no edit).
+    const std::string& Program_text() const { return shown_; }
+    bool Edited() const;
+    void Show_text(const std::string& text);
+    void Take_as_shown() { Take_as_shown(entry_text()); }
+    void Take_as_shown(const std::string& text);
+    // A window's check that refuses a text need not judge it twice (a Save
+    // and its dialog coming to the front both commit): whether the text
+    // differs, blanks at either end aside, from the one last shown or
+    // marked as judged.
+    bool Changed_since_judged() const;
+    void Take_as_judged() { judged_ = entry_text(); }
+
     // During KeyPress: the text that typing `key` where the user types it
     // makes, before MaxLength; the current text at any other time.
     std::string Text_if_typed(int key) const;
@@ -129,6 +150,10 @@ protected:
     // Code gave the text: the cursor goes to its end. Outside a user's edit
     // the undo history starts anew.
     void text_set_by_code();
+    // Whether a user's edit is setting the text (its Change included).
+    bool user_setting() const { return user_setting_ > 0; }
+    // The window showed a text (Program_text()).
+    virtual void program_text_shown() {}
     // Undo or Redo bringing back `text` as the user's edit (a list: an
     // item's text is a pick of it).
     virtual void entry_restore(const std::string& text) { entry_set_text(text); }
@@ -164,6 +189,8 @@ private:
     // be one (Backspace).
     int judge_keys(const std::vector<int>& keys, int start, int len);
     int step_history(int dir);
+    // A user's edit sets the text: the program does not show it.
+    void user_sets(const std::string& v);
     // What a user's edit was, for the undo history: a run of typed keys,
     // or of Backspaces and Deletes, each where the one before left the
     // cursor, is one step (as line edits group them).
@@ -186,6 +213,8 @@ private:
     unsigned history_serial_ = 0;  // counts fresh starts of the history
     bool composing_ = false;
     int compose_start_ = 0, compose_len_ = 0;
+    std::string shown_, judged_;  // Program_text(); the text last judged
+    int user_setting_ = 0;        // inside a user's edit setting the text
 };
 
 }  // namespace ui

@@ -218,4 +218,93 @@ TEST_F(TextOwner, APasteIsOneEdit) {
     EXPECT_EQ(f.Text_Other.Text(), longest);
 }
 
+// The box knows the text the window last showed in it as the data's:
+// whether the user edited it since is asked of the box, blanks at either
+// end aside. Undoing back to that text is no edit; a text code puts in
+// without showing it (a paste passed along, a refused value's
+// replacement) is judged as the user's.
+TEST_F(TextOwner, KnowsWhatTheProgramLastShowed) {
+    for (const Kind& k : kinds()) {
+        SCOPED_TRACE(k.name);
+        k.entry.Show_text(k.start);
+        EXPECT_EQ(k.text(), k.start);
+        EXPECT_EQ(k.entry.Program_text(), k.start);
+        EXPECT_FALSE(k.entry.Edited());
+        k.entry.SelectAll();
+        k.entry.type(k.typed);
+        EXPECT_TRUE(k.entry.Edited());
+        k.entry.undo();
+        ASSERT_EQ(k.text(), k.start);
+        EXPECT_FALSE(k.entry.Edited());
+        k.entry.redo();
+        EXPECT_TRUE(k.entry.Edited());
+        // Code setting the text does not show it.
+        set(k);
+        EXPECT_FALSE(k.entry.Edited());
+        k.entry.Take_as_shown();
+        EXPECT_EQ(k.entry.Program_text(), k.start);
+        k.entry.SelectAll();
+        k.entry.type(k.typed);
+        k.entry.Take_as_shown();
+        EXPECT_FALSE(k.entry.Edited());
+        set(k);
+        EXPECT_TRUE(k.entry.Edited());
+        EXPECT_EQ(k.entry.Program_text(), k.typed);
+    }
+    // Blanks at either end are no edit.
+    f.Text_Other.Show_text("145.5");
+    f.Text_Other.user_selects(5, 0);
+    f.Text_Other.type("  ");
+    EXPECT_FALSE(f.Text_Other.Edited());
+    f.Text_Other.type("0");
+    EXPECT_TRUE(f.Text_Other.Edited());
+}
+
+// A list's own value, which it puts back when typing may not change it:
+// the text code gave it, its last pick, or the one the window showed;
+// never what was typed into it, nor what its Change does meanwhile.
+TEST_F(TextOwner, AListKeepsItsOwnValue) {
+    f.Combo_Tone.Change = [this] { f.Combo_Tone.Put_back(); };
+    f.Combo_Tone.setText("88.5");
+    EXPECT_EQ(f.Combo_Tone.Put_back_text(), "88.5");
+    f.Combo_Tone.SelectAll();
+    f.Combo_Tone.type("6");
+    EXPECT_EQ(f.Combo_Tone.Text(), "88.5");
+    f.Combo_Tone.pick(1);
+    EXPECT_EQ(f.Combo_Tone.Put_back_text(), "71.9");
+    f.Combo_Tone.SelectAll();
+    f.Combo_Tone.type("9");
+    EXPECT_EQ(f.Combo_Tone.Text(), "71.9");
+    f.Combo_Tone.setListIndex(2);
+    EXPECT_EQ(f.Combo_Tone.Put_back_text(), "D023N");
+    f.Combo_Tone.Take_as_shown("67.0");
+    EXPECT_EQ(f.Combo_Tone.Put_back_text(), "67.0");
+    // Another list's value is its own.
+    f.Combo_Tone.Change = nullptr;
+    f.Combo_Tone.setText("88.5");
+    f.Combo_Tone.SelectAll();
+    f.Combo_Tone.type("1");
+    EXPECT_EQ(f.Combo_Tone.Put_back_text(), "88.5");
+}
+
+// A check that refuses a text need not judge it twice: the box tells
+// whether its text changed since the window showed it or judged it,
+// blanks at either end aside.
+TEST_F(TextOwner, KnowsWhetherTheTextChangedSinceJudged) {
+    f.Text_Other.Show_text("12");
+    EXPECT_FALSE(f.Text_Other.Changed_since_judged());
+    f.Text_Other.SelectAll();
+    f.Text_Other.type("123");
+    EXPECT_TRUE(f.Text_Other.Changed_since_judged());
+    f.Text_Other.Take_as_judged();
+    EXPECT_FALSE(f.Text_Other.Changed_since_judged());
+    EXPECT_TRUE(f.Text_Other.Edited());  // judged is not shown
+    f.Text_Other.type(" ");
+    EXPECT_FALSE(f.Text_Other.Changed_since_judged());
+    f.Text_Other.type("4");
+    EXPECT_TRUE(f.Text_Other.Changed_since_judged());
+    f.Text_Other.Take_as_shown();
+    EXPECT_FALSE(f.Text_Other.Changed_since_judged());
+}
+
 }  // namespace

@@ -173,9 +173,6 @@ private:
     ui::TextBox& Range_box(int i, bool low_box) {
         return low_box ? Text_Freq_L[static_cast<size_t>(i)] : Text_Freq_H[static_cast<size_t>(i)];
     }
-    // Whether a range box's text differs from the one the page display gave
-    // it (blanks at either end not counted).
-    bool Range_edited(int i, bool low_box);
     // frm_adj_txp.cpp
     void Select_page(int page);
     // Serves the waiting alignment file requests; closing: without the
@@ -183,10 +180,6 @@ private:
     void Serve_file_requests(bool closing);
 
     std::array<LevelList, 13> levels_;
-    // What the page display last put into the range boxes: [band][0 low, 1 high].
-    std::array<std::array<std::string, 2>, 2> range_shown_{};
-    // A range box's text when the display gave it or a commit last judged it.
-    std::array<std::array<std::string, 2>, 2> range_judged_{};
 };
 
 }  // namespace bx

@@ -97,10 +97,6 @@ void frm_Adj_Txp::Text_Freq_H_KeyPress(int i, int& KeyAscii) {
 void frm_Adj_Txp::Text_Freq_L_LostFocus(int i) { Range_leave(i, true); }
 void frm_Adj_Txp::Text_Freq_H_LostFocus(int i) { Range_leave(i, false); }
 
-bool frm_Adj_Txp::Range_edited(int i, bool low_box) {
-    return Trim(Range_box(i, low_box).Text()) != Trim(range_shown_[static_cast<size_t>(i)][low_box ? 0 : 1]);
-}
-
 // A refused leave shows its message, puts the band limit of the box's side
 // into the box and gives it the focus back; the cells stay. A leave that
 // passes writes the band's own six cells, and only a pair inside the band,
@@ -108,7 +104,7 @@ bool frm_Adj_Txp::Range_edited(int i, bool low_box) {
 // nothing.
 void frm_Adj_Txp::Range_leave(int i, bool low_box) {
     const auto b = static_cast<size_t>(i);
-    const bool edited = Range_edited(i, low_box);
+    const bool edited = Range_box(i, low_box).Edited();
     const double l = adj_rules::Range_number(Text_Freq_L[b].Text());
     const double h = adj_rules::Range_number(Text_Freq_H[b].Text());
     const adj_rules::RangeLeave r = low_box ? adj_rules::Leave_low(l, h, Adj_band_low[b], Adj_band_high[b])
@@ -122,13 +118,16 @@ void frm_Adj_Txp::Range_leave(int i, bool low_box) {
                        L(app.Lang_chinese, link_text::kTitleChn, link_text::kTitleEngP));
             },
             [&] {
+                // The limit stands in for the refused text as an edit:
+                // leaving the box again stores it.
                 box.setText(std::to_string(r.reset_to));
                 box.SetFocus();
             });
         return;
     }
     if (!r.store || !edited) return;
-    range_shown_[b] = {Text_Freq_L[b].Text(), Text_Freq_H[b].Text()};
+    Text_Freq_L[b].Take_as_shown();
+    Text_Freq_H[b].Take_as_shown();
     const AdjCells& low = i == 0 ? adj::Freq_l_vhf : adj::Freq_l_uhf;
     const AdjCells& high = i == 0 ? adj::Freq_h_vhf : adj::Freq_h_uhf;
     const auto dl = adj_rules::Mhz_digits(r.low), dh = adj_rules::Mhz_digits(r.high);
@@ -221,12 +220,10 @@ void frm_Adj_Txp::Show_adj_page() {
         for (size_t b = 0; b < 2; ++b) {
             const AdjCells& lo = *lows[b];
             const AdjCells& hi = *highs[b];
-            range_shown_[b] = {
-                adj_rules::Range_text(t(lo.record, lo.first), t(lo.record, lo.first + 1), t(lo.record, lo.first + 2)),
-                adj_rules::Range_text(t(hi.record, hi.first), t(hi.record, hi.first + 1), t(hi.record, hi.first + 2))};
-            range_judged_[b] = range_shown_[b];
-            Text_Freq_L[b].setText(range_shown_[b][0]);
-            Text_Freq_H[b].setText(range_shown_[b][1]);
+            Text_Freq_L[b].Show_text(
+                adj_rules::Range_text(t(lo.record, lo.first), t(lo.record, lo.first + 1), t(lo.record, lo.first + 2)));
+            Text_Freq_H[b].Show_text(
+                adj_rules::Range_text(t(hi.record, hi.first), t(hi.record, hi.first + 1), t(hi.record, hi.first + 2)));
         }
     }
     Show_password(Text_user_PassWord, adj::User_password.first, &frm_Adj_Txp::Text_user_PassWord_Change);
@@ -247,10 +244,9 @@ void frm_Adj_Txp::Commit_pending_edit() {
     for (int i = 0; i < 2; ++i)
         for (bool low : {true, false}) {
             ui::TextBox& box = Range_box(i, low);
-            std::string& judged = range_judged_[static_cast<size_t>(i)][low ? 0 : 1];
-            if (!box.focused() || !Range_edited(i, low) || Trim(box.Text()) == Trim(judged)) continue;
+            if (!box.focused() || !box.Edited() || !box.Changed_since_judged()) continue;
             Range_leave(i, low);
-            judged = box.Text();
+            box.Take_as_judged();
         }
 }
 

@@ -37,7 +37,6 @@ void frm_chann::Place_cell_editor() {
     const int r = MSF_Chann.Row(), col = MSF_Chann.Col();
     Edit_row = static_cast<int16_t>(r);
     Edit_col = static_cast<int16_t>(col);
-    Edit_text = Cell(r, col);
     if (!valid_col(col)) return;
     const ChannColumn& c = column(col);
     if (c.editor == CellEditor::TextBox) {
@@ -87,10 +86,10 @@ void frm_chann::Combo_edit_Change() {
     Edit_row = static_cast<int16_t>(MSF_Chann.Row());
     Edit_col = static_cast<int16_t>(MSF_Chann.Col());
     // Outside the tone columns the list can only be picked from: typing is
-    // undone.
+    // undone (the list's own value: the cell's entry, or its last pick).
     if (Combo_edit.Visible() && Edit_col != kColRxTone && Edit_col != kColTxTone) {
         Combo_edit.focus();
-        Combo_edit.setText(Edit_text);
+        Combo_edit.Put_back();
     }
 }
 
@@ -114,7 +113,6 @@ void frm_chann::Combo_edit_KeyPress(int& KeyAscii) {
 }
 
 void frm_chann::Combo_edit_Click() {
-    Edit_text = Combo_edit.Text();
     Edit_row = static_cast<int16_t>(MSF_Chann.Row());
     Edit_col = static_cast<int16_t>(MSF_Chann.Col());
     // A list left over a cell that has been left writes nothing.

@@ -48,7 +48,6 @@ frm_chann::frm_chann(App& a)
     MSF_Chann.Click = [this] { MSF_Chann_Click(); };
     MSF_Chann.LeaveCell = [this] { MSF_Chann_LeaveCell(); };
     MSF_Chann.Scroll = [this] { MSF_Chann_Scroll(); };
-    Combo_edit.GotFocus = [this] { Combo_edit_GotFocus(); };
     Combo_edit.Change = [this] { Combo_edit_Change(); };
     Combo_edit.KeyPress = [this](int& k) { Combo_edit_KeyPress(k); };
     Combo_edit.Click = [this] { Combo_edit_Click(); };

@@ -39,11 +39,9 @@ public:
     ui::CellOverlay Combo_overlay{*this, "Combo_overlay", MSF_Chann, Combo_edit};
     ui::CellOverlay Text_overlay{*this, "Text_overlay", MSF_Chann, Text_Edit};
 
-    // The cell last placed, picked or left, and the pick list's text that
-    // counts as committed.
+    // The cell last placed, picked or left.
     int16_t Edit_row = 0;
     int16_t Edit_col = 0;
-    std::string Edit_text;
 
     // ---- rows ----
     void Show_chann_row(int row);
@@ -69,7 +67,6 @@ public:
     void MSF_Chann_LeaveCell();
     // Scrolling has dropped the cell editors already (ui/cell_overlay.h).
     void MSF_Chann_Scroll() {}
-    void Combo_edit_GotFocus() { Edit_text = Combo_edit.Text(); }
     void Combo_edit_Change();
     void Combo_edit_KeyPress(int& KeyAscii);
     void Combo_edit_Click();

@@ -74,12 +74,14 @@ frm_option::frm_option(App& a)
     // The boxes whose leave does more than their Change stores, with that
     // leave: an edit still in one is committed by it before the window's
     // Write and Save, the main window's Save, deactivation and unload.
-    edit_boxes_ = {{{&Text_Freq_a, [this] { Text_Freq_LostFocus(0); }, {}},
-                    {&Text_Freq_b, [this] { Text_Freq_LostFocus(1); }, {}},
-                    {&Text_PON_MSG_U, [this] { Text_PON_MSG_LostFocus(); }, {}},
-                    {&Text_PON_MSG_D, [this] { Text_PON_MSG_LostFocus(); }, {}},
-                    {&Text_ANI, [this] { Text_ANI_LostFocus(); }, {}}}};
-    for (EditBox& e : edit_boxes_) e.box->GotFocus = [&e] { e.shown = e.box->Text(); };
+    edit_boxes_ = {{{&Text_Freq_a, [this] { Text_Freq_LostFocus(0); }},
+                    {&Text_Freq_b, [this] { Text_Freq_LostFocus(1); }},
+                    {&Text_PON_MSG_U, [this] { Text_PON_MSG_LostFocus(); }},
+                    {&Text_PON_MSG_D, [this] { Text_PON_MSG_LostFocus(); }},
+                    {&Text_ANI, [this] { Text_ANI_LostFocus(); }}}};
+    // A box's text when it takes the focus counts as shown: a leave that
+    // judged it and let it stand (the ANI box) is not asked again.
+    for (EditBox& e : edit_boxes_) e.box->GotFocus = [&e] { e.box->Take_as_shown(); };
 
     Wire_wholesale(Command_def, &Editor_row().busy, [this] { Command_def_Click(); });
     Command_close.Click = [this] { Close_button(); };
@@ -408,16 +410,12 @@ void frm_option::Commit_pending_edit() {
     EditorWindow::Commit_pending_edit();
     if (!Loaded()) return;
     for (EditBox& e : edit_boxes_) {
-        if (!e.box->focused() || Trim(e.box->Text()) == Trim(e.shown)) continue;
-        e.shown = e.box->Text();
+        if (!e.box->focused() || !e.box->Edited()) continue;
+        e.box->Take_as_shown();
         e.leave();
-        e.shown = e.box->Text();
+        e.box->Take_as_shown();
         return;
     }
-}
-
-void frm_option::Remember_shown_texts() {
-    for (EditBox& e : edit_boxes_) e.shown = e.box->Text();
 }
 
 void frm_option::Command_open_Click() {

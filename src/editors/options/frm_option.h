@@ -121,12 +121,11 @@ private:
         bool band_change_running = false;
     };
     // A box whose leave commits (VFO frequency) or checks and redraws
-    // (power-on message, ANI), with the text it showed when it took the
-    // focus or the window last showed the image.
+    // (power-on message, ANI); the box knows whether it was edited since it
+    // took the focus or the window last showed the image.
     struct EditBox {
         ui::TextBox* box;
         std::function<void()> leave;
-        std::string shown;
     };
     // The three code boxes with the field each edits.
     struct CodeBox {
@@ -149,8 +148,6 @@ private:
     void Copy_mirror_to_image();
     void Store_block_bytes(int first, std::span<const uint8_t> bytes);
     void Set_focus(ui::TextBox& box);
-    // What every edit box shows now counts as not edited.
-    void Remember_shown_texts();
     const char* T(const char* chn, const char* eng) const;
 
     std::vector<std::unique_ptr<ui::ComboBox>> setting_lists_;

@@ -66,7 +66,8 @@ void frm_option::Show_option_data() {
     // 5, 6: VFO A, then VFO B.
     Show_vfo(layout::Vfo_A);
     Show_vfo(layout::Vfo_B);
-    Remember_shown_texts();
+    // What the boxes show now is the image's: none is edited.
+    for (EditBox& e : edit_boxes_) e.box->Take_as_shown();
 }
 
 void frm_option::Setting_Click(size_t row) {

@@ -325,11 +325,8 @@ void frm_2tone::Show_decode_cell(int n, int c) {
 
 void frm_2tone::Edata_Load(int16_t index) {
     if (index < 0 || index >= 15) return;
-    for (int k = 0; k < 4; ++k) {
-        const auto i = static_cast<size_t>(k);
-        tone_shown_[i] = two_tone::Dec_tone_text(layout::Sig_2tone_dec_tones::Freq[k].get(app.Mem_image, index));
-        Tone_box(k).setText(tone_shown_[i]);
-    }
+    for (int k = 0; k < 4; ++k)
+        Tone_box(k).Show_text(two_tone::Dec_tone_text(layout::Sig_2tone_dec_tones::Freq[k].get(app.Mem_image, index)));
 }
 
 void frm_2tone::Read_complete() {

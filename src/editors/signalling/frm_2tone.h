@@ -131,17 +131,12 @@ private:
     void MSF_Decode_DblClick();
     void Tone_KeyPress(int k, int& KeyAscii);
     void Tone_LostFocus(int k);
-    // Whether tone box k's text differs from the one it was given by the
-    // display (blanks at either end not counted).
-    bool Tone_edited(int k) const;
     // Shows the range message of a refused tone.
     void Range_message();
     // The tone frame's caption for decode row r (1..15).
     std::string Entry_caption(int r) const;
 
     std::array<ui::TextBox*, 4> tone_boxes_{&Text_A, &Text_B, &Text_C, &Text_D};
-    // What the display last put into each tone box.
-    std::array<std::string, 4> tone_shown_;
 };
 
 }  // namespace bx

@@ -47,8 +47,9 @@ void frm_2tone::Wire_editing() {
     MSF_Encode.Scroll = [this] { Show_2tone_cells(); };
     MSF_Decode.Scroll = [this] { Show_2tone_cells(); };
     Combo_Decode.Click = [this] { Combo_Decode_Click(); };
-    // Typed text is undone at once: only a pick changes the value.
-    Combo_Decode.Change = [this] { Combo_Decode.setText(Put_back_text(Dec_overlay)); };
+    // Typed text is undone at once: only a pick changes the value (the
+    // list puts back the cell's entry, or its last pick).
+    Combo_Decode.Change = [this] { Combo_Decode.Put_back(); };
     for (int k = 0; k < 4; ++k) {
         Tone_box(k).KeyPress = [this, k](int& KeyAscii) { Tone_KeyPress(k, KeyAscii); };
         Tone_box(k).LostFocus = [this, k] { Tone_LostFocus(k); };
@@ -149,7 +150,6 @@ void frm_2tone::Combo_Decode_Click() {
     if (r < 1 || c < 1 || Combo_Decode.ListIndex() < 0) return;
     const two_tone::DecColumn& col = two_tone::Dec_column(c);
     col.fields[two_tone::Dec_decoder(c)].set(app.Mem_image, r - 1, Combo_Decode.ListIndex() + col.store_offset);
-    Dec_overlay.mark_picked();
 }
 
 // Nothing is stored here: the image holds the user's pick already. The cell
@@ -177,10 +177,6 @@ void frm_2tone::Tone_KeyPress(int k, int& KeyAscii) {
         KeyAscii = 0;
 }
 
-bool frm_2tone::Tone_edited(int k) const {
-    return Trim(tone_boxes_[static_cast<size_t>(k)]->Text()) != Trim(tone_shown_[static_cast<size_t>(k)]);
-}
-
 // An exit with a changed text stores the box's tone into the entry shown.
 // A box left with the text the display gave it stores nothing, unless that
 // text is a tone outside the range (from a radio or a file): it is refused
@@ -189,7 +185,7 @@ void frm_2tone::Tone_LostFocus(int k) {
     ui::TextBox& box = Tone_box(k);
     const int e = Selected_dec_entry;
     const auto hz = two_tone::Dec_tone_value(Val(box.Text()));
-    if (!Tone_edited(k) && (hz || Trim(box.Text()).empty())) {
+    if (!box.Edited() && (hz || Trim(box.Text()).empty())) {
         // A look: nothing stored.
     } else if (hz) {
         Store_2tone_freq(app.Mem_image, e, k, *hz, app.Tone_tick_ms);
@@ -224,7 +220,7 @@ void frm_2tone::Commit_pending_edit() {
     EditorWindow::Commit_pending_edit();
     if (!Loaded()) return;
     for (int k = 0; k < 4; ++k)
-        if (Tone_box(k).focused() && Tone_edited(k)) Tone_LostFocus(k);
+        if (Tone_box(k).focused() && Tone_box(k).Edited()) Tone_LostFocus(k);
 }
 
 }  // namespace bx

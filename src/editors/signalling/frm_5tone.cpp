@@ -30,8 +30,8 @@ namespace text {
 
 // What a list does when its text part changes without a pick.
 enum class Typed {
-    PutBack,           // Saved_combo_text goes back into it
-    FocusPutBack,      // it takes the focus, then Saved_combo_text goes back
+    PutBack,           // its own value goes back into it (ComboBox::Put_back)
+    FocusPutBack,      // it takes the focus, then its value goes back
     FocusPutBackShown,  // the same, only while it is visible
     NoKeys,            // every key is refused; its picked item goes back
 };
@@ -49,32 +49,25 @@ frm_5tone::frm_5tone(App& a) : EditorWindow(a, "frm_5tone", kFiveToneRow) {
 }
 
 // Every list of the window in one table: how it treats typed text and
-// Saved_combo_text, and what a pick does. A pick in the list that has the
-// focus also becomes the text it puts back, so typing never shows a value
-// other than the one stored.
+// what a pick does. Typing puts back the list's own value (the text the
+// window showed in it, or its last pick; over a cell, the cell's entry or
+// its pick there), so typing never shows a value other than the one stored.
 void frm_5tone::Wire_lists() {
     struct Role {
         ui::ComboBox frm_5tone::*combo;
-        bool got_focus_saves;  // GotFocus: Saved_combo_text := its text
         Typed typed;
-        bool click_saves;  // every Click, also from code: Saved_combo_text := its text
         void (frm_5tone::*on_pick)();  // nullptr: a settings list (below)
-        // A list laid over a cell puts back its own value
-        // (editors/cell_commit.h), not Saved_combo_text.
-        ui::CellOverlay frm_5tone::*overlay = nullptr;
     };
     static constexpr Role kRoles[] = {
-        {&frm_5tone::Combo_stxh, true, Typed::FocusPutBack, true, &frm_5tone::Show_5tone_tone_labels},
-        {&frm_5tone::Combo_edit, false, Typed::FocusPutBackShown, false, &frm_5tone::Combo_edit_Click,
-         &frm_5tone::Std_overlay},
-        {&frm_5tone::Combo_Encode, true, Typed::PutBack, false, &frm_5tone::Combo_Encode_Click,
-         &frm_5tone::Code_std_overlay},
-        {&frm_5tone::Combo_Enc_ys1, true, Typed::FocusPutBack, false, nullptr},
-        {&frm_5tone::Combo_Enc_ys2, true, Typed::FocusPutBack, false, nullptr},
-        {&frm_5tone::Combo_enc_ys3, true, Typed::FocusPutBack, false, nullptr},
-        {&frm_5tone::Combo_Enc_ys4, true, Typed::FocusPutBack, false, nullptr},
-        {&frm_5tone::Combo_Decode_Std, false, Typed::NoKeys, false, nullptr},
-        {&frm_5tone::Combo_Dec_Res_Time, true, Typed::PutBack, false, nullptr},
+        {&frm_5tone::Combo_stxh, Typed::FocusPutBack, &frm_5tone::Show_5tone_tone_labels},
+        {&frm_5tone::Combo_edit, Typed::FocusPutBackShown, &frm_5tone::Combo_edit_Click},
+        {&frm_5tone::Combo_Encode, Typed::PutBack, &frm_5tone::Combo_Encode_Click},
+        {&frm_5tone::Combo_Enc_ys1, Typed::FocusPutBack, nullptr},
+        {&frm_5tone::Combo_Enc_ys2, Typed::FocusPutBack, nullptr},
+        {&frm_5tone::Combo_enc_ys3, Typed::FocusPutBack, nullptr},
+        {&frm_5tone::Combo_Enc_ys4, Typed::FocusPutBack, nullptr},
+        {&frm_5tone::Combo_Decode_Std, Typed::NoKeys, nullptr},
+        {&frm_5tone::Combo_Dec_Res_Time, Typed::PutBack, nullptr},
     };
     // The settings lists: the byte of record 607 each stores its position in.
     struct SettingList {
@@ -92,9 +85,7 @@ void frm_5tone::Wire_lists() {
         const Field* setting = nullptr;
         for (const SettingList& s : kSettings)
             if (s.combo == role.combo) setting = s.field;
-        if (role.got_focus_saves) c.GotFocus = [this, &c] { Saved_combo_text = c.Text(); };
-        ui::CellOverlay* overlay = role.overlay ? &(this->*role.overlay) : nullptr;
-        auto put_back = [this, &c, overlay] { c.setText(overlay ? Put_back_text(*overlay) : Saved_combo_text); };
+        auto put_back = [&c] { c.Put_back(); };
         switch (role.typed) {
             case Typed::PutBack: c.Change = put_back; break;
             case Typed::FocusPutBack:
@@ -129,11 +120,7 @@ void frm_5tone::Wire_lists() {
                 if (c.ListIndex() >= 0) setting->set(app.Mem_image, c.ListIndex());
             };
         }
-        c.Click = [this, &c, saves = role.click_saves, pick, overlay] {
-            if (saves || c.focused()) Saved_combo_text = c.Text();
-            if (overlay && Overlay_live(*overlay) && c.ListIndex() >= 0) overlay->mark_picked();
-            if (pick) pick();
-        };
+        if (pick) c.Click = pick;
     }
 
     // The frame check boxes: bit k of their byte for box k.

@@ -92,10 +92,6 @@ public:
     ui::CellOverlay Frame_overlay{*this, "Frame_overlay", MSF_Encode, Text_Encode};
     ui::CellOverlay Code_std_overlay{*this, "Code_std_overlay", MSF_Encode, Combo_Encode};
 
-    // The text the window's lists put back when their text part is typed
-    // into.
-    std::string Saved_combo_text;
-
     // Shows records 576..607 in the controls.
     void Show_5tone_data();
     // Shows the cells of both grids from the image: a frame is stored as it
@@ -157,8 +153,6 @@ private:
 
     // The frame's bytes when the box was opened over its cell.
     std::vector<uint8_t> frame_opened_;
-    // The frame box's text when it opened or was last committed.
-    std::string frame_judged_;
 
 };
 

@@ -68,7 +68,6 @@ void frm_5tone::MSF_Chann_Click() {
 void frm_5tone::Open_5tone_std_cell() {
     Close_std_list();
     const std::string cell = MSF_Chann.Text();
-    Saved_combo_text = cell;
     Std_overlay.place();
     Combo_edit.setText(cell);
     Combo_edit.Clear();
@@ -140,7 +139,6 @@ void frm_5tone::Open_5tone_code_cell() {
         Frame_overlay.release();
         Text_Encode.setText(MSF_Encode.Text());
         Frame_overlay.place();
-        frame_judged_ = Text_Encode.Text();
         if (again) Code::Frame[c - 1].put(app.Mem_image, r - 1, frame_opened_);
     }
 }
@@ -213,10 +211,8 @@ void frm_5tone::Clear_5tone_code_row(int r, bool leaving_box) {
     // A box left as it opened stores nothing, here neither.
     if (!leaving_box || !no_frame_1 || !Frame_overlay.edited()) Frame_overlay.release();
     Text_Encode.setText("");
-    // The standard list is emptied by dropping its selection: an empty text
-    // typed into it would bring back Saved_combo_text, which may be another
-    // list's, and the list would show it when it next opens over a code
-    // without a standard.
+    // The standard list is emptied by dropping its selection (its value
+    // then empty too), so it opens blank over a code without a standard.
     Combo_Encode.setListIndex(-1);
 }
 
@@ -263,8 +259,8 @@ namespace bx {
 void frm_5tone::Commit_pending_edit() {
     if (!Loaded()) return;
     if (!Text_Encode.Visible() || !Frame_overlay.on(MSF_Encode.Row(), MSF_Encode.Col())) return;
-    if (!Frame_overlay.edited() || Text_Encode.Text() == frame_judged_) return;
-    frame_judged_ = Text_Encode.Text();
+    if (!Frame_overlay.edited() || !Text_Encode.Changed_since_judged()) return;
+    Text_Encode.Take_as_judged();
     MSF_Encode.leave_current();
 }
 
