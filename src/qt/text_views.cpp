@@ -23,7 +23,6 @@
 #include <functional>
 #include <memory>
 #include <type_traits>
-#include <utility>
 #include <vector>
 
 #include "qt/view_kit.h"
@@ -42,47 +41,6 @@ int utf16_pos(const QString& text, int chars) {
     const auto cs = text.toUcs4();
     chars = std::clamp(chars, 0, static_cast<int>(cs.size()));
     return static_cast<int>(QString::fromUcs4(reinterpret_cast<const char32_t*>(cs.constData()), chars).size());
-}
-
-// A Qt key as the controls' key (ui/keys.h).
-ui::Keystroke keystroke(const QKeyEvent* ke) {
-    using N = ui::Keystroke::Name;
-    using C = ui::Keystroke::Command;
-    ui::Keystroke k;
-    switch (ke->key()) {
-    case Qt::Key_Up: k.name = N::Up; break;
-    case Qt::Key_Down: k.name = N::Down; break;
-    case Qt::Key_Left: k.name = N::Left; break;
-    case Qt::Key_Right: k.name = N::Right; break;
-    case Qt::Key_Home: k.name = N::Home; break;
-    case Qt::Key_End: k.name = N::End; break;
-    case Qt::Key_PageUp: k.name = N::PageUp; break;
-    case Qt::Key_PageDown: k.name = N::PageDown; break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: k.name = N::Enter; break;
-    case Qt::Key_Escape: k.name = N::Escape; break;
-    case Qt::Key_Backspace: k.name = N::Backspace; break;
-    case Qt::Key_Delete: k.name = N::Delete; break;
-    default: break;
-    }
-    if (ke->key() >= Qt::Key_A && ke->key() <= Qt::Key_Z) k.letter = static_cast<char>('A' + (ke->key() - Qt::Key_A));
-    k.text = ss(ke->text());
-    const Qt::KeyboardModifiers m = ke->modifiers();
-    k.shift = m.testFlag(Qt::ShiftModifier);
-    k.ctrl = m.testFlag(Qt::ControlModifier);
-    k.alt = m.testFlag(Qt::AltModifier);
-    k.meta = m.testFlag(Qt::MetaModifier);
-    const std::pair<QKeySequence::StandardKey, C> commands[] = {{QKeySequence::Undo, C::Undo},
-                                                                {QKeySequence::Redo, C::Redo},
-                                                                {QKeySequence::Cut, C::Cut},
-                                                                {QKeySequence::Copy, C::Copy},
-                                                                {QKeySequence::Paste, C::Paste}};
-    for (const auto& [seq, cmd] : commands)
-        if (ke->matches(seq)) {
-            k.command = cmd;
-            break;
-        }
-    return k;
 }
 
 // ---- typing into a text box or an editable combo ----
