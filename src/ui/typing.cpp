@@ -300,10 +300,10 @@ void TextEntry::clamp_selection(int start, int len) {
 
 void TextEntry::Select(int start, int len) {
     clamp_selection(start, len);
-    presses_since_select_ = 0;
     composing_ = false;
     if (edit_depth_ == 0) history_.clear();
     else ++history_serial_;
+    presses_since_select_ = 0;
     entry_changed("Sel");
 }
 
