@@ -54,7 +54,8 @@ int utf16_pos(const QString& text, int chars) {
 // control's history. After each of them the line edit is set back to the
 // control's text and selection, so it never keeps a history or a text of
 // its own. The user moving the cursor or the selection is the control's
-// selection moving.
+// selection moving. Which key does what, and what a double-click selects,
+// the control decides.
 
 // The selection (or the cursor, len 0) of a line edit, in characters.
 struct EditSpot {
@@ -109,10 +110,7 @@ protected:
     }
 
     // Shows the selection code gave the control (a cell editor opening).
-    void show_selection(QLineEdit* le) {
-        show_entry(le);
-        presses_since_select_ = 0;
-    }
+    void show_selection(QLineEdit* le) { show_entry(le); }
 
     // The line edit scrolled to the beginning of its text; the control's
     // cursor stays where it is.
@@ -135,46 +133,50 @@ protected:
         spot_ = spot_of(le);
         switch (e->type()) {
         case QEvent::KeyPress: {
-            presses_since_select_ = -1;
-            auto* ke = static_cast<QKeyEvent*>(e);
-            return arrow_key(ke) || route_key(le, ke);
+            const ui::Keystroke k = keystroke(static_cast<QKeyEvent*>(e));
+            return offer_key(k) || hand_key(le, k);
         }
         case QEvent::InputMethod: input_method(le, static_cast<QInputMethodEvent*>(e)); return true;
         case QEvent::ContextMenu: context_menu(le, static_cast<QContextMenuEvent*>(e)); return true;
-        case QEvent::MouseButtonPress:
-            if (presses_since_select_ >= 0) ++presses_since_select_;
-            return false;
+        case QEvent::MouseButtonPress: entry().mouse_press(); return false;
         case QEvent::MouseButtonDblClick:
-            // The second click of the double-click whose first click opened
-            // the editor over its cell (its press may come first or not):
-            // the text stays selected.
-            if (presses_since_select_ == 0 || presses_since_select_ == 1) {
-                presses_since_select_ = -1;
-                le->selectAll();
-                return true;
-            }
-            presses_since_select_ = -1;
-            return false;
+            // The control keeps the whole text selected, or the widget
+            // selects a word.
+            if (!entry().double_click()) return false;
+            le->selectAll();
+            return true;
         default: return false;
         }
     }
 
-    // Up or Down over the control, and PageUp or PageDown with any
-    // modifier: offered to it first (a cell editor leaves its cell; a page
-    // key pages its grid). Returns whether it was taken.
-    bool arrow_key(QKeyEvent* ke) {
-        if (ke->key() == Qt::Key_PageUp || ke->key() == Qt::Key_PageDown) {
-            const int dir = ke->key() == Qt::Key_PageUp ? -1 : 1;
-            bool taken = false;
-            forward([this, dir, &taken] { taken = focusable().page(dir); });
-            return taken;
-        }
-        if (ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier | Qt::ShiftModifier)) return false;
-        if (ke->key() != Qt::Key_Up && ke->key() != Qt::Key_Down) return false;
-        const int dir = ke->key() == Qt::Key_Up ? -1 : 1;
+    // A key offered to the control before its other uses (a cell editor
+    // leaves its cell; a page key pages its grid). Returns whether it was
+    // taken.
+    bool offer_key(const ui::Keystroke& k) {
+        if (!ui::Focusable::offered(k)) return false;
         bool taken = false;
-        forward([this, dir, &taken] { taken = focusable().arrow(dir); });
+        forward([&] { taken = focusable().offer_key(k); });
         return taken;
+    }
+
+    // A key as the control judges it: the control's goes to it as a user's
+    // action, at the line edit's selection (le, which then shows the
+    // control's text), and an idle one is taken. Returns whether it was
+    // taken; one not taken is the widget's.
+    bool hand_key(QLineEdit* le, const ui::Keystroke& k) {
+        switch (entry().key_use(k)) {
+        case ui::KeyUse::Widget: return false;
+        case ui::KeyUse::Idle: return true;
+        case ui::KeyUse::Control: break;
+        }
+        if (!le) {
+            forward([&] { entry().press(k, 0, 0); });
+            return true;
+        }
+        const EditSpot at = spot_of(le);
+        ui::TextEntry& en = entry();
+        user_action(le, [&] { en.press(k, at.start, at.len); });
+        return true;
     }
 
     EditSpot spot_;
@@ -204,50 +206,11 @@ private:
         showing_ = false;
     }
 
-    void edit_at(QLineEdit* le, int key, bool del) {
-        const EditSpot at = spot_of(le);
-        ui::TextEntry& en = entry();
-        user_action(le, [&] { del ? en.delete_at(at.start, at.len) : en.type_at(key, at.start, at.len); });
-    }
-
-    // Undo (dir -1) or Redo (+1), from a key or the context menu.
+    // Undo (dir -1) or Redo (+1), from the context menu.
     void step_history(QLineEdit* le, int dir) {
         if (le->isReadOnly()) return;
         ui::TextEntry& en = entry();
         user_action(le, [&] { dir < 0 ? en.undo() : en.redo(); });
-    }
-
-    // A key pressed in the line edit. Returns whether it was taken.
-    bool route_key(QLineEdit* le, QKeyEvent* ke) {
-        if (ke->matches(QKeySequence::Undo)) {
-            step_history(le, -1);
-            return true;
-        }
-        // Ctrl+Y redoes on every desktop, as Ctrl+Shift+Z does.
-        if (ke->matches(QKeySequence::Redo) || (ke->key() == Qt::Key_Y && ke->modifiers() == Qt::ControlModifier)) {
-            step_history(le, 1);
-            return true;
-        }
-        // The clipboard keys (Shift+Delete cuts, Shift+Insert pastes) are
-        // the line edit's: it copies, and its edit is judged.
-        if (ke->matches(QKeySequence::Cut) || ke->matches(QKeySequence::Copy) || ke->matches(QKeySequence::Paste))
-            return false;
-        if (ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
-        switch (ke->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter: edit_at(le, 13, false); return true;
-        case Qt::Key_Escape: edit_at(le, 27, false); return true;
-        case Qt::Key_Backspace: edit_at(le, 8, false); return true;
-        case Qt::Key_Delete: edit_at(le, 0, true); return true;
-        default: break;
-        }
-        const QString text = ke->text();
-        if (text.isEmpty()) return false;
-        const auto codes = text.toUcs4();
-        for (char32_t cp : codes)
-            if (cp < 0x20 || cp == 0x7F) return false;  // a control key: the widget's own
-        for (char32_t cp : codes) edit_at(le, static_cast<int>(cp), false);
-        return true;
     }
 
     // An input method's event. The line edit never sees it: a composition
@@ -344,9 +307,6 @@ private:
 
     bool user_action_ = false;  // a user's action on the control runs
     bool showing_ = false;      // the widget shows the control's text: no edit of the user's
-    // Mouse presses on the widget since code selected its text; -1 once a
-    // key or more presses came.
-    int presses_since_select_ = -1;
 };
 
 class TextView : public EntryView {
@@ -519,9 +479,6 @@ public:
         case QEvent::FocusOut: drop_composition(); [[fallthrough]];
         case QEvent::FocusIn: forward_focus(*this, combo(), w_, e); return false;
         case QEvent::Wheel: return pass_wheel_on(e);
-        case QEvent::KeyPress:
-            if (combo().over_cells() && idle_over_cell(static_cast<QKeyEvent*>(e), le != nullptr)) return true;
-            break;
         default: break;
         }
         if (le) {
@@ -532,14 +489,12 @@ public:
                 return entry_event(le, e);
             return false;
         }
-        // A list without a text part: typed characters go to the control's
-        // rules (a list whose KeyPress discards them stays as it is);
-        // Up and Down are offered to the control first.
+        // A list without a text part: keys go to the control's rules
+        // (typed characters search the list); Up and Down are offered to
+        // the control first.
         if (e->type() == QEvent::KeyPress) {
-            auto* ke = static_cast<QKeyEvent*>(e);
-            if (arrow_key(ke)) return true;
-            if (ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
-            return search_keys(ke->text());
+            const ui::Keystroke k = keystroke(static_cast<QKeyEvent*>(e));
+            return offer_key(k) || hand_key(nullptr, k);
         }
         if (e->type() == QEvent::InputMethod) {
             auto* ie = static_cast<QInputMethodEvent*>(e);
@@ -551,34 +506,12 @@ public:
     }
 
 private:
-    // A closed list laid over a grid cell takes only the keys a pick needs:
-    // Alt+Down and F4 open it (inside the opened list the usual keys pick),
-    // and typed characters are judged as over any list. Up, Down, PageUp
-    // and PageDown are the grid's (arrow_key); an arrow with a modifier,
-    // and Home and End over a list without a text part, pick nothing and do
-    // nothing. Returns whether the key is to do nothing.
-    static bool idle_over_cell(const QKeyEvent* ke, bool text_part) {
-        const Qt::KeyboardModifiers mods =
-            ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier | Qt::ShiftModifier);
-        switch (ke->key()) {
-        case Qt::Key_Up:
-        case Qt::Key_Down: return mods != Qt::NoModifier && !(ke->key() == Qt::Key_Down && mods == Qt::AltModifier);
-        case Qt::Key_Left:
-        case Qt::Key_Right:
-        case Qt::Key_Home:
-        case Qt::Key_End: return !text_part;
-        default: return false;
-        }
-    }
-    // Characters typed over a list without a text part. Returns whether
-    // they were taken (control keys are the widget's).
+    // Characters typed over a list without a text part, judged as a key
+    // typing them. Returns whether they were taken.
     bool search_keys(const QString& text) {
-        if (text.isEmpty()) return false;
-        const auto codes = text.toUcs4();
-        for (char32_t cp : codes)
-            if (cp <= 0x20 || cp == 0x7F) return false;  // Space opens the list, as usual
-        for (char32_t cp : codes) forward([this, cp] { combo().search_key(static_cast<int>(cp)); });
-        return true;
+        ui::Keystroke k;
+        k.text = ss(text);
+        return hand_key(nullptr, k);
     }
     void set_editable(bool editable) {
         if (w_->isEditable() == editable) return;

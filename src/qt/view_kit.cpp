@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QStyle>
@@ -11,6 +13,7 @@
 #include <QWidget>
 
 #include <cstring>
+#include <utility>
 
 #include "ui/controls.h"
 
@@ -100,6 +103,46 @@ bool left_click_inside(QWidget* w, QEvent* e) {
     if (e->type() != QEvent::MouseButtonRelease) return false;
     auto* me = static_cast<QMouseEvent*>(e);
     return me->button() == Qt::LeftButton && w->rect().contains(me->position().toPoint());
+}
+
+ui::Keystroke keystroke(const QKeyEvent* ke) {
+    using N = ui::Keystroke::Name;
+    using C = ui::Keystroke::Command;
+    ui::Keystroke k;
+    switch (ke->key()) {
+    case Qt::Key_Up: k.name = N::Up; break;
+    case Qt::Key_Down: k.name = N::Down; break;
+    case Qt::Key_Left: k.name = N::Left; break;
+    case Qt::Key_Right: k.name = N::Right; break;
+    case Qt::Key_Home: k.name = N::Home; break;
+    case Qt::Key_End: k.name = N::End; break;
+    case Qt::Key_PageUp: k.name = N::PageUp; break;
+    case Qt::Key_PageDown: k.name = N::PageDown; break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: k.name = N::Enter; break;
+    case Qt::Key_Escape: k.name = N::Escape; break;
+    case Qt::Key_Backspace: k.name = N::Backspace; break;
+    case Qt::Key_Delete: k.name = N::Delete; break;
+    default: break;
+    }
+    if (ke->key() >= Qt::Key_A && ke->key() <= Qt::Key_Z) k.letter = static_cast<char>('A' + (ke->key() - Qt::Key_A));
+    k.text = ss(ke->text());
+    const Qt::KeyboardModifiers m = ke->modifiers();
+    k.shift = m.testFlag(Qt::ShiftModifier);
+    k.ctrl = m.testFlag(Qt::ControlModifier);
+    k.alt = m.testFlag(Qt::AltModifier);
+    k.meta = m.testFlag(Qt::MetaModifier);
+    const std::pair<QKeySequence::StandardKey, C> commands[] = {{QKeySequence::Undo, C::Undo},
+                                                                {QKeySequence::Redo, C::Redo},
+                                                                {QKeySequence::Cut, C::Cut},
+                                                                {QKeySequence::Copy, C::Copy},
+                                                                {QKeySequence::Paste, C::Paste}};
+    for (const auto& [seq, cmd] : commands)
+        if (ke->matches(seq)) {
+            k.command = cmd;
+            break;
+        }
+    return k;
 }
 
 }  // namespace bx

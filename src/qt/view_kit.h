@@ -1,6 +1,7 @@
 // What every control renderer shares: property-name tests, text
-// conversions, the focus and click forwarding of a widget, and the one
-// template that makes a renderer of a view class. The renderers themselves
+// conversions, the focus and click forwarding of a widget, Qt keys as the
+// controls' keys, and the one template that makes a renderer of a view
+// class. The renderers themselves
 // are grouped by kind: basic_views.cpp (labels, buttons, frames, pictures,
 // check and option boxes, progress bars), text_views.cpp (text boxes, combo
 // and list boxes, with the typing), bar_views.cpp (menus, toolbar, status
@@ -15,10 +16,12 @@
 
 #include "qt/host.h"
 #include "ui/focus.h"
+#include "ui/keys.h"
 
 class QEvent;
 class QFont;
 class QFocusEvent;
+class QKeyEvent;
 class QWidget;
 
 namespace bx {
@@ -60,6 +63,9 @@ void forward_focus(ControlView& v, ui::Focusable& c, QWidget* w, QEvent* e);
 bool pass_wheel_on(QEvent* e);
 // A left-button release inside w.
 bool left_click_inside(QWidget* w, QEvent* e);
+// A Qt key event as the key a control judges (ui/keys.h): which key, the
+// characters it types, the modifiers, and the desktop's edit command it is.
+ui::Keystroke keystroke(const QKeyEvent* ke);
 
 // The renderer of view class V for controls of class C: V(C&, FormView&,
 // QWidget* parent).

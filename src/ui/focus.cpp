@@ -28,4 +28,16 @@ void Focusable::blur() {
     fire(LostFocus);
 }
 
+bool Focusable::offered(const Keystroke& k) {
+    using N = Keystroke::Name;
+    return k.name == N::PageUp || k.name == N::PageDown || (!k.any_mods() && (k.name == N::Up || k.name == N::Down));
+}
+
+bool Focusable::offer_key(const Keystroke& k) {
+    using N = Keystroke::Name;
+    if (!offered(k)) return false;
+    const int dir = k.name == N::Up || k.name == N::PageUp ? -1 : 1;
+    return k.name == N::PageUp || k.name == N::PageDown ? page(dir) : arrow(dir);
+}
+
 }  // namespace ui

@@ -6,6 +6,7 @@
 
 #include "ui/event.h"
 #include "ui/form.h"
+#include "ui/keys.h"
 
 namespace ui {
 
@@ -42,6 +43,14 @@ public:
     // An editor laid over grid cells (a cell overlay set its keys): the
     // grid's keys are the grid's, not the editor's.
     bool over_cells() const { return static_cast<bool>(on_page); }
+    // A user's key over the control, offered to it before anything else
+    // sees it: Up or Down (no modifier) as arrow(), PageUp or PageDown
+    // (with any modifier) as page(). Returns whether it was taken; a key
+    // not taken goes on to the control's own use of keys.
+    bool offer_key(const Keystroke& k);
+    // Whether k is one of those keys (a screen asks before it hands the key
+    // over as a user's action).
+    static bool offered(const Keystroke& k);
 
     Event GotFocus, LostFocus;
 

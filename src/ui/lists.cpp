@@ -130,6 +130,35 @@ bool ComboBox::search_key(int key) {
     return false;
 }
 
+KeyUse ComboBox::key_use(const Keystroke& k) {
+    using N = Keystroke::Name;
+    if (over_cells()) {
+        bool idle = false;
+        switch (k.name) {
+        case N::Up:
+        case N::Down:
+            idle = k.any_mods() && !(k.name == N::Down && k.alt && !k.ctrl && !k.meta && !k.shift);
+            break;
+        case N::Left:
+        case N::Right:
+        case N::Home:
+        case N::End: idle = p.Style != 0; break;
+        default: break;
+        }
+        if (idle) return KeyUse::Idle;
+    }
+    if (p.Style == 0) return TextEntry::key_use(k);
+    if (k.command_mods() || k.text.empty()) return KeyUse::Widget;
+    for (const std::string& ch : utf8_chars(k.text))
+        if (const int c = utf8_code(ch); c <= 0x20 || c == 0x7F) return KeyUse::Widget;
+    return KeyUse::Control;
+}
+
+void ComboBox::press(const Keystroke& k, int start, int len) {
+    if (p.Style == 0) return TextEntry::press(k, start, len);
+    for (const std::string& ch : utf8_chars(k.text)) search_key(utf8_code(ch));
+}
+
 int ComboBox::paste_at(const std::string& chars, int start, int len) {
     std::string shown;  // what typing it would show: no line ends or tabs
     for (const std::string& ch : utf8_chars(chars))

@@ -122,6 +122,19 @@ public:
     // picked.
     bool search_key(int key);
 
+    // Keys over the list. A closed list laid over grid cells takes only the
+    // keys a pick needs: Alt+Down and F4 open it (the widget's; inside the
+    // opened list the usual keys pick) and typed characters are judged as
+    // over any list; Up, Down, PageUp and PageDown are the grid's
+    // (offer_key). An arrow with a modifier, and Left, Right, Home and End
+    // over a list without a text part, pick nothing and do nothing (Idle).
+    // The text part types as a text box does (TextEntry). A drop-down list
+    // (Style 2) searches by the characters a key types (search_key), unless
+    // Ctrl, Alt or Meta is held or one is Space or a control character:
+    // those are the widget's (Space opens the list).
+    KeyUse key_use(const Keystroke& k) override;
+    void press(const Keystroke& k, int start, int len) override;
+
 protected:
     void selection_changed() override;
     std::string entry_text_when_emptied() const override { return List(index_); }

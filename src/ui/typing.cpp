@@ -332,7 +332,58 @@ void TextEntry::Select(int start, int len) {
     composing_ = false;
     if (edit_depth_ == 0) history_.clear();
     else ++history_serial_;
+    presses_since_select_ = 0;
     entry_changed("Sel");
+}
+
+namespace {
+// Ctrl+Y: Redo on every desktop, beside the desktop's own Redo key.
+bool ctrl_y(const Keystroke& k) { return k.letter == 'Y' && k.ctrl && !k.shift && !k.alt && !k.meta; }
+}  // namespace
+
+KeyUse TextEntry::key_use(const Keystroke& k) {
+    using C = Keystroke::Command;
+    using N = Keystroke::Name;
+    presses_since_select_ = -1;
+    if (k.command == C::Undo || k.command == C::Redo || ctrl_y(k))
+        return entry_editable() ? KeyUse::Control : KeyUse::Idle;
+    if (k.command != C::None || k.command_mods()) return KeyUse::Widget;
+    if (k.name == N::Enter || k.name == N::Escape || k.name == N::Backspace || k.name == N::Delete)
+        return KeyUse::Control;
+    const std::vector<int> codes = codes_of(k.text, false);
+    if (codes.empty() || std::any_of(codes.begin(), codes.end(), control_char)) return KeyUse::Widget;
+    return KeyUse::Control;
+}
+
+void TextEntry::press(const Keystroke& k, int start, int len) {
+    using N = Keystroke::Name;
+    if (k.command == Keystroke::Command::Undo) {
+        undo();
+        return;
+    }
+    if (k.command == Keystroke::Command::Redo || ctrl_y(k)) {
+        redo();
+        return;
+    }
+    switch (k.name) {
+    case N::Enter: type_at(13, start, len); return;
+    case N::Escape: type_at(27, start, len); return;
+    case N::Backspace: type_at(8, start, len); return;
+    case N::Delete: delete_at(start, len); return;
+    default: break;
+    }
+    for (int code : codes_of(k.text, false)) {
+        type_at(code, start, len);
+        start = sel_start_;
+        len = sel_len_;
+    }
+}
+
+bool TextEntry::double_click() {
+    const bool keep = presses_since_select_ == 0 || presses_since_select_ == 1;
+    presses_since_select_ = -1;
+    if (keep) clamp_selection(0, -1);
+    return keep;
 }
 
 std::string TextEntry::Text_if_typed(int key) const {

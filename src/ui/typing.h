@@ -46,6 +46,7 @@
 
 #include "ui/event.h"
 #include "ui/focus.h"
+#include "ui/keys.h"
 
 namespace ui {
 
@@ -115,6 +116,31 @@ public:
     // marked as judged.
     bool Changed_since_judged() const;
     void Take_as_judged() { judged_ = entry_text(); }
+
+    // A user's key over the text, once Focusable::offer_key has left it:
+    // what becomes of it. The desktop's Undo and Redo, and Ctrl+Y (Redo on
+    // every desktop), step the history (Idle while the text cannot be
+    // edited); Enter, Escape and Backspace are typed and Delete deletes;
+    // the characters a key types are typed one by one. Every other key is
+    // the widget's: moving the cursor and selecting, the clipboard keys
+    // (the widget's edit then comes here as a paste or cut), keys held
+    // with Ctrl, Alt or Meta, and a text with a control character in it.
+    virtual KeyUse key_use(const Keystroke& k);
+    // Does what key_use gave the control, where the screen shows the
+    // selection [start, start + len); a later character of the key goes
+    // where the one before left the cursor.
+    virtual void press(const Keystroke& k, int start, int len);
+
+    // The mouse over the text. The double-click whose first click opened
+    // the text selected by code (the click that laid an editor over its
+    // cell; its own press may reach the text or not) keeps the whole text
+    // selected: double_click selects it and returns true. Any other
+    // double-click, or one after a key, returns false: the widget's own
+    // (it selects a word).
+    void mouse_press() {
+        if (presses_since_select_ >= 0) ++presses_since_select_;
+    }
+    bool double_click();
 
     // During KeyPress: the text that typing `key` where the user types it
     // makes, before MaxLength; the current text at any other time.
@@ -215,6 +241,8 @@ private:
     int compose_start_ = 0, compose_len_ = 0;
     std::string shown_, judged_;  // Program_text(); the text last judged
     int user_setting_ = 0;        // inside a user's edit setting the text
+    // Mouse presses since code selected; -1 once a key or more presses came.
+    int presses_since_select_ = -1;
 };
 
 }  // namespace ui
