@@ -6,8 +6,12 @@ namespace ui {
 
 // ---- TextBox ----
 
-void TextBox::setText(const std::string& v) {
-    if (p.Text == v) return;
+void TextBox::setText(const std::string& given) {
+    const std::string v = within_limit(given);
+    if (p.Text == v) {
+        text_set_by_code(/*changed=*/false);  // no Change: only the history restarts
+        return;
+    }
     p.Text = v;
     text_set_by_code();
     changed("Text");
@@ -76,7 +80,7 @@ int ListControl::find(const std::string& text) const {
 // The text part shows the selected item; that is no edit of the text, so
 // it raises no Change. No selection (ListIndex -1, Clear) empties the text.
 void ComboBox::selection_changed() {
-    std::string t = List(index_);
+    std::string t = within_limit(List(index_));
     if (t != p.Text) {
         p.Text = t;
         text_set_by_code();
@@ -84,7 +88,8 @@ void ComboBox::selection_changed() {
     }
 }
 
-void ComboBox::setText(const std::string& v) {
+void ComboBox::setText(const std::string& given) {
+    const std::string v = within_limit(given);
     int i = find(v);
     if (i >= 0) {
         // The text of an item selects that item, without Click.
@@ -103,6 +108,8 @@ void ComboBox::setText(const std::string& v) {
         text_set_by_code();
         changed("Text");
         fire(Change);
+    } else {
+        text_set_by_code(/*changed=*/false);  // no Change: only the history restarts
     }
 }
 
