@@ -6,7 +6,7 @@
 # installs nothing and needs no package registry.
 set -euo pipefail
 pkgs=(build-essential cmake ninja-build pkg-config libgtest-dev
-      qt6-base-dev qt6-serialport-dev libgl1-mesa-dev
+      qt6-base-dev qt6-base-private-dev qt6-serialport-dev libgl1-mesa-dev
       fonts-noto-cjk xvfb xauth)
 missing=()
 for p in "${pkgs[@]}"; do

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -72,6 +73,12 @@ void QtLoop::post(ui::Callback cb) {
 bool QtApplication::notify(QObject* receiver, QEvent* event) {
     std::string what;
     try {
+        if (composing_box_ && may_move_focus(receiver, event)) {
+            auto drop = std::move(drop_composition_);
+            composing_box_ = nullptr;
+            drop_composition_ = nullptr;
+            if (drop) drop();
+        }
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {
         what = e.what();
@@ -80,6 +87,48 @@ bool QtApplication::notify(QObject* receiver, QEvent* event) {
     }
     if (on_failure) on_failure(what);
     return false;
+}
+
+void QtApplication::composition_opened(QWidget* box, std::function<void()> drop) {
+    composing_box_ = box;
+    drop_composition_ = std::move(drop);
+}
+
+void QtApplication::composition_closed(const QWidget* box) {
+    if (composing_box_ != box) return;
+    composing_box_ = nullptr;
+    drop_composition_ = nullptr;
+}
+
+bool QtApplication::may_move_focus(QObject* receiver, QEvent* event) const {
+    switch (event->type()) {
+    // A press anywhere but in the box itself (a click inside it moves its
+    // cursor, not the focus). Only widgets: an input method's own window
+    // (a candidate list) is no place the focus goes to.
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::TouchBegin:
+    case QEvent::TabletPress: return receiver->isWidgetType() && receiver != composing_box_.data();
+    case QEvent::KeyPress: {
+        const int k = static_cast<QKeyEvent*>(event)->key();
+        return k == Qt::Key_Tab || k == Qt::Key_Backtab;
+    }
+    // A shortcut: an access key moves the focus, a command may open a window.
+    case QEvent::Shortcut: return true;
+    // A window of the program losing the focus (another one, or another
+    // program's, comes forward): Qt commits as it tells the widgets.
+    case QEvent::FocusAboutToChange:
+    case QEvent::FocusOut: return receiver->isWindowType();
+    // A window shown (a message box, a dialog, a menu) or closed.
+    case QEvent::Show:
+    case QEvent::Close:
+        if (receiver->isWidgetType()) {
+            const auto* w = static_cast<const QWidget*>(receiver);
+            return w->isWindow() && w->windowType() != Qt::ToolTip;
+        }
+        return false;
+    default: return false;
+    }
 }
 
 // ---- QtMsgService ----

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
 
 #include <functional>
 #include <map>
@@ -17,7 +19,6 @@
 
 class QMessageBox;
 class QTimer;
-class QWidget;
 
 namespace bx {
 
@@ -59,11 +60,31 @@ public:
 // on_failure (the runtime's error box) and the event loop runs on. Handlers
 // the loop runs itself (timer ticks, posted calls) are guarded closer, by
 // ui::Loop::run_handler.
+//
+// It also keeps an input method's open composition from being stored as the
+// focus moves. As the focus leaves a widget (a click elsewhere, Tab, a
+// window coming forward or another program's), Qt asks the input method to
+// commit its open text, and the commit reaches the box before the focus
+// leaves it, just as the user's own commit would. A box with a composition
+// open names itself here; notify() then ends the composition (the box and
+// the input method forget it) before any event that may move the focus.
 class QtApplication : public QApplication {
 public:
     using QApplication::QApplication;
     bool notify(QObject* receiver, QEvent* event) override;
     std::function<void(const std::string& what)> on_failure;
+
+    // A composition opened in widget `box`; `drop` ends it. A second call
+    // replaces the first.
+    void composition_opened(QWidget* box, std::function<void()> drop);
+    // The composition in `box` ended (committed or dropped by the box).
+    void composition_closed(const QWidget* box);
+
+private:
+    // Whether `event` to `receiver` may move the focus away from the box.
+    bool may_move_focus(QObject* receiver, QEvent* event) const;
+    QPointer<QWidget> composing_box_;
+    std::function<void()> drop_composition_;
 };
 
 class QtRuntime : public ui::Runtime {

@@ -25,6 +25,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "qt/runtime.h"
 #include "qt/view_kit.h"
 #include "ui/controls.h"
 
@@ -84,6 +85,9 @@ protected:
     // Watches line edit le: keys, input method, mouse; its own edits and
     // the user's cursor.
     void watch(QLineEdit* le) {
+        watched_.push_back(le);
+        // As long a text as the control may hold, no longer.
+        le->setMaxLength(ui::kTextLengthLimit);
         le->installEventFilter(this);
         connect(le, &QLineEdit::textEdited, this, [this, le](const QString& t) {
             if (!showing_ && live()) judge_widget_edit(le, t);
@@ -125,6 +129,22 @@ protected:
         if (!entry().composing()) return;
         entry().drop_composition();
         QGuiApplication::inputMethod()->reset();
+    }
+
+    // The control ended its composition without a commit (the program set
+    // the text or the selection, or moved the focus): the input method
+    // forgets its open text too, before the focus moves and Qt would have
+    // it committed.
+    void composition_ended(QLineEdit* le) {
+        if (!ime_open_) return;
+        ime_open_ = false;
+        if (auto* app = dynamic_cast<QtApplication*>(QCoreApplication::instance())) app->composition_closed(le);
+        QGuiApplication::inputMethod()->reset();
+    }
+
+    ~EntryView() override {
+        if (auto* app = dynamic_cast<QtApplication*>(QCoreApplication::instance()))
+            for (QLineEdit* le : watched_) app->composition_closed(le);
     }
 
     // An event reaching le (or the list holding it). Returns whether it was
@@ -231,10 +251,26 @@ private:
         }
         if (!live()) return;
         if (ie->preeditString().isEmpty()) {
+            ime_open_ = false;  // the input method holds nothing open
             en.drop_composition();
         } else if (!en.composing()) {
             const EditSpot at = spot_of(le);
             en.compose(at.start, at.len);
+        }
+        // While it is open, a focus move ends it first (QtApplication).
+        auto* app = dynamic_cast<QtApplication*>(QCoreApplication::instance());
+        if (en.composing() && !ime_open_) {
+            ime_open_ = true;
+            if (app) app->composition_opened(le, [this, guard = QPointer<QLineEdit>(le)] {
+                    if (guard && live()) {
+                        ime_open_ = false;
+                        entry().drop_composition();
+                    }
+                    QGuiApplication::inputMethod()->reset();
+                });
+        } else if (!en.composing()) {
+            ime_open_ = false;
+            if (app) app->composition_closed(le);
         }
     }
 
@@ -305,6 +341,8 @@ private:
 
     virtual std::string entry_text() const = 0;
 
+    std::vector<QLineEdit*> watched_;
+    bool ime_open_ = false;     // the input method shows a composition here
     bool user_action_ = false;  // a user's action on the control runs
     bool showing_ = false;      // the widget shows the control's text: no edit of the user's
 };
@@ -315,10 +353,8 @@ public:
     QWidget* widget() const override { return w_; }
     void sync(const char* prop) override {
         ui::TextBox& c = box();
-        // Each setter only on a real change: setting the maximum length
-        // again would set the text anew (and lose the selection and undo).
-        if (any(prop, {"MaxLength"}))
-            if (const int max = c.MaxLength() > 0 ? c.MaxLength() : 32767; w_->maxLength() != max) w_->setMaxLength(max);
+        // Each setter only on a real change. The box's MaxLength is the
+        // control's typing rule; the line edit shows all the control holds.
         if (any(prop, {"Text"})) show_text(w_, qs(c.Text()));
         if (any(prop, {"Locked"}) && w_->isReadOnly() != c.Locked()) w_->setReadOnly(c.Locked());
         if (any(prop, {"PasswordChar"})) {
@@ -334,6 +370,7 @@ public:
         if (any(prop, {"Alignment"}))
             if (const Qt::Alignment a = horizontal(c.Alignment()) | Qt::AlignVCenter; w_->alignment() != a) w_->setAlignment(a);
         if (is(prop, "Sel")) show_selection(w_);
+        if (is(prop, "Composition")) composition_ended(w_);
     }
     bool eventFilter(QObject*, QEvent* e) override {
         if (!live()) return false;
@@ -471,6 +508,8 @@ public:
             if (QLineEdit* le = w_->lineEdit(); le && le->isReadOnly() != c.Locked()) le->setReadOnly(c.Locked());
         if (is(prop, "Sel"))
             if (QLineEdit* le = w_->lineEdit()) show_selection(le);
+        if (is(prop, "Composition"))
+            if (QLineEdit* le = w_->lineEdit()) composition_ended(le);
     }
     bool eventFilter(QObject* o, QEvent* e) override {
         if (!live()) return false;

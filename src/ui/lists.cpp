@@ -6,8 +6,12 @@ namespace ui {
 
 // ---- TextBox ----
 
-void TextBox::setText(const std::string& v) {
-    if (p.Text == v) return;
+void TextBox::setText(const std::string& given) {
+    const std::string v = within_limit(given);
+    if (p.Text == v) {
+        text_set_by_code(/*changed=*/false);  // no Change: only the history restarts
+        return;
+    }
     p.Text = v;
     text_set_by_code();
     changed("Text");
@@ -77,7 +81,7 @@ int ListControl::find(const std::string& text) const {
 // it raises no Change. No selection (ListIndex -1, Clear) empties the text.
 // Picked or set by code, the item is the list's value.
 void ComboBox::selection_changed() {
-    std::string t = List(index_);
+    std::string t = within_limit(List(index_));
     put_back_ = t;
     if (t != p.Text) {
         p.Text = t;
@@ -86,7 +90,8 @@ void ComboBox::selection_changed() {
     }
 }
 
-void ComboBox::setText(const std::string& v) {
+void ComboBox::setText(const std::string& given) {
+    const std::string v = within_limit(given);
     if (!user_setting() && (p.Style != 2 || find(v) >= 0)) put_back_ = v;  // code's text is the list's value
     int i = find(v);
     if (i >= 0) {
@@ -106,6 +111,8 @@ void ComboBox::setText(const std::string& v) {
         text_set_by_code();
         changed("Text");
         fire(Change);
+    } else {
+        text_set_by_code(/*changed=*/false);  // no Change: only the history restarts
     }
 }
 

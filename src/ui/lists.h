@@ -24,6 +24,8 @@ public:
     };
     const std::string& Text() const { return p.Text; }
     // Raises Change when the text really changes, also when code sets it.
+    // The undo history starts anew (outside a user's edit) and a
+    // composition is dropped, whether or not the text changed.
     void setText(const std::string& v);
     UI_PROP(int, MaxLength)
     UI_PROP(bool, Locked)
@@ -33,7 +35,10 @@ public:
     Event Change, Click;
 
 protected:
-    void reset_props() override { p = P{}; }
+    void reset_props() override {
+        p = P{};
+        entry_reset();
+    }
     Focusable& entry_control() override { return *this; }
     const std::string& entry_text() const override { return p.Text; }
     void entry_set_text(const std::string& v) override { setText(v); }
@@ -101,7 +106,8 @@ public:
     };
     const std::string& Text() const { return p.Text; }
     // An editable combo may hold a text that is no item; a drop-down list
-    // takes only an item's text.
+    // takes only an item's text. As a text box's, the history restarts
+    // whether or not the text changed.
     void setText(const std::string& v);
     UI_PROP(int, Style)
     UI_PROP(bool, Locked)
@@ -142,6 +148,7 @@ protected:
     void reset_props() override {
         p = P{};
         reset_list();
+        entry_reset();
     }
     Focusable& entry_control() override { return *this; }
     const std::string& entry_text() const override { return p.Text; }

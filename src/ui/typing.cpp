@@ -140,7 +140,8 @@ int TextEntry::judge_keys(const std::vector<int>& keys, int start, int len) {
         outside = size - len;
     }
     unsigned serial = text_serial_;
-    const int max = entry_max_length();
+    const int own_max = entry_max_length();
+    const int max = own_max > 0 ? std::min(own_max, kTextLengthLimit) : kTextLengthLimit;
     bool taken = false;
     for (int key : keys) {
         if (KeyPress) {
@@ -261,6 +262,17 @@ void TextEntry::compose(int start, int len) {
     compose_len_ = len;
 }
 
+std::string TextEntry::within_limit(const std::string& v) {
+    if (v.size() <= static_cast<size_t>(kTextLengthLimit)) return v;  // never more characters than bytes
+    return v.substr(0, byte_at(v, kTextLengthLimit));
+}
+
+void TextEntry::drop_composition() {
+    if (!composing_) return;
+    composing_ = false;
+    entry_changed("Composition");
+}
+
 int TextEntry::commit_composition(const std::string& chars, int from, int len) {
     int start = sel_start_, sel = sel_len_;
     if (composing_) start = compose_start_, sel = compose_len_;
@@ -293,11 +305,13 @@ bool TextEntry::key_would_pass(int key, int start, int len) {
     return key != 0;
 }
 
-void TextEntry::text_set_by_code() {
-    sel_start_ = utf8_length(entry_text());
-    sel_len_ = 0;
-    ++text_serial_;
-    composing_ = false;
+void TextEntry::text_set_by_code(bool changed) {
+    if (changed) {
+        sel_start_ = utf8_length(entry_text());
+        sel_len_ = 0;
+        ++text_serial_;
+    }
+    drop_composition();
     if (edit_depth_ == 0) history_.clear();
 }
 
@@ -321,6 +335,15 @@ bool TextEntry::Edited() const { return trimmed(entry_text()) != trimmed(shown_)
 
 bool TextEntry::Changed_since_judged() const { return trimmed(entry_text()) != trimmed(judged_); }
 
+void TextEntry::entry_reset() {
+    drop_composition();
+    sel_start_ = sel_len_ = 0;
+    history_.clear();
+    at_ = 0;
+    ++history_serial_;
+    last_kind_ = EditKind::Other;
+}
+
 void TextEntry::clamp_selection(int start, int len) {
     const int size = utf8_length(entry_text());
     sel_start_ = std::clamp(start, 0, size);
@@ -329,7 +352,7 @@ void TextEntry::clamp_selection(int start, int len) {
 
 void TextEntry::Select(int start, int len) {
     clamp_selection(start, len);
-    composing_ = false;
+    drop_composition();
     if (edit_depth_ == 0) history_.clear();
     else ++history_serial_;
     presses_since_select_ = 0;

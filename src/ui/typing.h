@@ -50,6 +50,11 @@
 
 namespace ui {
 
+// The most characters a box's text holds, whatever its MaxLength: what a
+// line edit shows at most. The box keeps to it in every edit and in every
+// text code gives it, so the screen always shows all it holds.
+inline constexpr int kTextLengthLimit = 32767;
+
 class TextEntry {
 public:
     virtual ~TextEntry() = default;
@@ -89,8 +94,10 @@ public:
     // commit, or -1 when nothing was taken.
     void compose(int start, int len);
     int commit_composition(const std::string& chars, int from = 0, int len = 0);
-    // The composition is abandoned (cancelled, or the focus left).
-    void drop_composition() { composing_ = false; }
+    // The composition is abandoned (cancelled, the focus left, or the
+    // program set the text or the selection): the screen is told
+    // ("Composition"), so the input method forgets it too.
+    void drop_composition();
     bool composing() const { return composing_; }
 
     // A user moving the cursor or the selection on the screen: no edit.
@@ -160,8 +167,11 @@ protected:
     virtual void entry_set_text(const std::string& v) = 0;
     // Whether typing may change the text (not Locked, not a pick-only list).
     virtual bool entry_editable() const = 0;
-    // Most characters the text may hold; 0 for no limit.
+    // Most characters typing may make the text hold; 0 for no limit of
+    // the box's own (kTextLengthLimit holds all the same).
     virtual int entry_max_length() const { return 0; }
+    // `v` cut to kTextLengthLimit characters, for a text code gives.
+    static std::string within_limit(const std::string& v);
     // What Delete or Cut shows instead of an emptied text (a list: its
     // selected item's text); empty: the text is emptied.
     virtual std::string entry_text_when_emptied() const { return {}; }
@@ -174,8 +184,13 @@ protected:
     // Tells the screen that property `prop` changed ("Sel": the selection).
     virtual void entry_changed(const char* prop) = 0;
     // Code gave the text: the cursor goes to its end. Outside a user's edit
-    // the undo history starts anew.
-    void text_set_by_code();
+    // the undo history starts anew. A composition is dropped. Code giving
+    // the text the box already shows (`changed` false) restarts the history
+    // and drops the composition all the same; the text and the cursor stay.
+    void text_set_by_code(bool changed = true);
+    // Back to a new box's state (the form's load): no history, no
+    // composition, the cursor at the start.
+    void entry_reset();
     // Whether a user's edit is setting the text (its Change included).
     bool user_setting() const { return user_setting_ > 0; }
     // The window showed a text (Program_text()).

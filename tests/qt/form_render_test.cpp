@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QListWidget>
@@ -14,6 +16,7 @@
 
 #include "qt/host.h"
 #include "qt/runtime.h"
+#include "qt_input.h"
 #include "qt_test_app.h"
 #include "ui/controls.h"
 
@@ -173,6 +176,49 @@ TEST(QtFormRender, TypingGoesThroughTheControlAndCloseAsksTheForm) {
     rt.forms().main_window()->close();
     EXPECT_EQ(close_asks, 1);
     EXPECT_TRUE(main.Loaded());
+}
+
+// A box with no limit of its own, as most of the program's are.
+class TestPlain : public ui::Form {
+public:
+    explicit TestPlain(ui::Runtime& rt) : ui::Form(rt, "TestPlain") {}
+    ui::TextBox Text1{*this, "Text1"};
+
+protected:
+    void Build() override {
+        setCaption("Plain");
+        Move(300, 450, 6000, 3000);
+        Text1.Move(120, 120, 4800, 315);
+    }
+};
+
+// The line edit and the control hold the same text at the length limit: a
+// long paste stops there in both, a key typed past it is refused by both,
+// and a cut of the last character shown takes that one only.
+TEST(QtFormRender, TheBoxShowsAllItsControlHoldsAtTheLengthLimit) {
+    bxtest::qt_app();
+    bx::QtRuntime rt;
+    TestMain main(rt);
+    TestPlain plain(rt);
+    main.Load();
+    plain.Load();
+    auto* edit = rt.forms().view(plain)->client->findChild<QLineEdit*>();
+    ASSERT_NE(edit, nullptr);
+    edit->setFocus();
+    const int limit = ui::kTextLengthLimit;
+    QGuiApplication::clipboard()->setText(QString(limit + 10, QLatin1Char('7')));
+    bxtest::key(edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit->text().size(), limit);
+    EXPECT_EQ(plain.Text1.Text(), edit->text().toStdString());
+    edit->setCursorPosition(0);
+    press(edit, '8', "8");
+    EXPECT_EQ(edit->text().size(), limit);
+    EXPECT_EQ(plain.Text1.Text(), edit->text().toStdString());
+    edit->setSelection(limit - 1, 1);
+    bxtest::key(edit, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(edit->text().size(), limit - 1);
+    EXPECT_EQ(plain.Text1.Text(), edit->text().toStdString());
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("7"));
 }
 
 // A top-level dialog over the main window, as the file dialogs are.

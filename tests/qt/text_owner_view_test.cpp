@@ -348,3 +348,87 @@ TEST(QtTextOwner, ShiftDeleteCutsAndPasswordBoxesMaskWithTheirCharacter) {
     }
     EXPECT_TRUE(p.boxes.empty()) << p.boxes.front();
 }
+
+// The program giving a box a text starts its history anew, also when the
+// text is the one the box shows: after a load of the value a box shows, and
+// in a window closed and opened again, Ctrl+Z and Ctrl+Y bring nothing back
+// and store nothing.
+TEST(QtTextOwner, AHistoryNeverReachesBackAcrossATextTheProgramSet) {
+    Program p;
+    bx::frm_dtmf& d = p.open<bx::EditorId::frm_dtmf>();
+    bx::Form_Write_PassWord& pw = *p.app->Editor<bx::EditorId::Form_Write_PassWord>();
+    auto focus = [&](ui::Form& f, const ui::TextBox& b) {
+        f.Activate();
+        settle();
+        QLineEdit* le = p.line_edit(b);
+        le->setFocus();
+        settle();
+        return le;
+    };
+    auto over_all = [](QLineEdit* le, const std::string& text) {
+        key(le, Qt::Key_A, Qt::ControlModifier);
+        if (text.empty()) key(le, Qt::Key_Delete);
+        else type(le, text);
+        settle();
+    };
+    // Nothing to step to: the box and the image stay.
+    auto no_step = [&](QLineEdit* le, const ui::TextBox& b) {
+        const std::string shown = b.Text();
+        const bx::MemImage before = p.app->Mem_image;
+        for (Qt::Key k : {Qt::Key_Z, Qt::Key_Y}) {
+            key(le, k, Qt::ControlModifier);
+            EXPECT_EQ(b.Text(), shown) << (k == Qt::Key_Z ? "Ctrl+Z" : "Ctrl+Y");
+            EXPECT_EQ(le->text().toStdString(), shown);
+            EXPECT_TRUE(p.app->Mem_image == before);
+        }
+    };
+
+    // A load whose value for the code box is the one it shows.
+    ui::TextBox& code = d.Text_tx_Encode[0];
+    QLineEdit* le = focus(d, code);
+    over_all(le, "123");
+    ASSERT_EQ(code.Text(), "123");
+    p.app->Image_replaced();
+    d.Activate();
+    settle();
+    ASSERT_EQ(code.Text(), "123");
+    no_step(focus(d, code), code);
+
+    // A window closed with a history on both sides of an empty box, and
+    // opened again with the box empty.
+    struct Reopened {
+        const char* name;
+        ui::Form& form;
+        ui::TextBox& box;
+        std::function<void()> open;
+        const char *first, *second;
+    };
+    const Reopened reopened[] = {
+        {"code box", d, code, [&] { p.open<bx::EditorId::frm_dtmf>(); }, "12", "34"},
+        {"password box", pw, pw.Text_New_Password_1,
+         [&] {
+             p.app->MDImain->PC_PassWord.click();
+             settle();
+         },
+         "AB", "CD"},
+    };
+    for (const Reopened& r : reopened) {
+        SCOPED_TRACE(r.name);
+        r.open();
+        le = focus(r.form, r.box);
+        over_all(le, r.first);
+        over_all(le, "");
+        over_all(le, r.second);
+        key(le, Qt::Key_Z, Qt::ControlModifier);
+        ASSERT_EQ(r.box.Text(), "");
+        ASSERT_TRUE(r.box.can_undo());
+        ASSERT_TRUE(r.box.can_redo());
+        p.top(r.form)->close();
+        settle();
+        ASSERT_FALSE(r.form.Loaded());
+        r.open();
+        ASSERT_EQ(r.box.Text(), "");
+        no_step(focus(r.form, r.box), r.box);
+    }
+    EXPECT_TRUE(p.boxes.empty()) << p.boxes.front();
+}

@@ -66,9 +66,11 @@ struct TextOwner : ::testing::Test {
             {"list text", f.Combo_Tone, f.Combo_Tone, [this] { return f.Combo_Tone.Text(); }, "88.5", "67", "x"},
         };
     }
-    void set(const Kind& k) {
-        if (&k.entry == &f.Combo_Tone) f.Combo_Tone.setText(k.start);
-        else static_cast<ui::TextBox&>(k.control).setText(k.start);
+    void set(const Kind& k) { set_text(k, k.start); }
+    // The program giving the box text t.
+    void set_text(const Kind& k, const std::string& t) {
+        if (&k.entry == &f.Combo_Tone) f.Combo_Tone.setText(t);
+        else static_cast<ui::TextBox&>(k.control).setText(t);
     }
 };
 
@@ -116,6 +118,102 @@ TEST_F(TextOwner, UndoAndRedoStepThroughTheUsersEdits) {
         k.entry.Select(0, 0);
         EXPECT_FALSE(k.entry.can_undo());
     }
+}
+
+// The program giving a box a text starts its history anew and drops a
+// composition also when the text is the one the box shows (a load of the
+// value it holds), without a Change; a window's new load starts every box
+// with no history and the cursor at the start.
+TEST_F(TextOwner, TheProgramsTextRestartsTheHistoryEvenWhenUnchanged) {
+    for (const Kind& k : kinds()) {
+        SCOPED_TRACE(k.name);
+        auto two_steps_one_undone = [&] {
+            set(k);
+            k.entry.SelectAll();
+            k.entry.type(k.typed);
+            k.entry.user_selects(0, 0);
+            k.entry.type("1");
+            ASSERT_GE(k.entry.undo(), 0);
+            ASSERT_TRUE(k.entry.can_undo());
+            ASSERT_TRUE(k.entry.can_redo());
+        };
+        two_steps_one_undone();
+        k.entry.compose(0, 0);
+        changes.clear();
+        set_text(k, k.text());
+        EXPECT_EQ(k.text(), k.typed);
+        EXPECT_TRUE(changes.empty());
+        EXPECT_FALSE(k.entry.can_undo());
+        EXPECT_FALSE(k.entry.can_redo());
+        EXPECT_FALSE(k.entry.composing());
+        EXPECT_EQ(k.entry.undo(), -1);
+        EXPECT_EQ(k.text(), k.typed);
+
+        two_steps_one_undone();
+        f.Unload();
+        f.Load();
+        EXPECT_FALSE(k.entry.can_undo());
+        EXPECT_FALSE(k.entry.can_redo());
+        EXPECT_EQ(k.entry.SelStart(), 0);
+        EXPECT_EQ(k.entry.SelLength(), 0);
+    }
+}
+
+// Where a composition's commit lands: over the selection that stood when
+// it began, wherever the cursor went meanwhile.
+TEST_F(TextOwner, ACommitLandsWhereTheCompositionBegan) {
+    for (const Kind& k : kinds()) {
+        SCOPED_TRACE(k.name);
+        set(k);
+        k.control.SetFocus();
+        k.entry.Select(1, 1);
+        k.entry.compose(1, 1);
+        k.entry.user_selects(0, 0);
+        const std::string one(1, k.typed[0]), start(k.start);
+        k.entry.commit_composition(one);
+        EXPECT_EQ(k.text(), start.substr(0, 1) + one + start.substr(2));
+    }
+}
+
+// The undo history keeps exactly the last 100 steps.
+TEST_F(TextOwner, TheHistoryKeepsTheLastHundredSteps) {
+    for (const Kind& k : kinds()) {
+        SCOPED_TRACE(k.name);
+        set(k);
+        k.control.SetFocus();
+        const int edits = 105;
+        for (int i = 1; i <= edits; ++i) {
+            k.entry.user_selects(0, -1);
+            k.entry.type(std::to_string(i % 10));  // each text another than the one before
+        }
+        int undone = 0;
+        while (k.entry.undo() >= 0) ++undone;
+        EXPECT_EQ(undone, 100);
+        EXPECT_EQ(k.text(), std::to_string((edits - 100) % 10));
+        int redone = 0;
+        while (k.entry.redo() >= 0) ++redone;
+        EXPECT_EQ(redone, 100);
+        EXPECT_EQ(k.text(), std::to_string(edits % 10));
+    }
+}
+
+// No box holds more than ui::kTextLengthLimit characters, all a line edit
+// shows: a paste, a typed key and a text code gives stop there.
+TEST_F(TextOwner, NoBoxHoldsMoreThanTheLengthLimit) {
+    const std::string longest(ui::kTextLengthLimit, '7');
+    f.Text_Other.SetFocus();
+    EXPECT_EQ(f.Text_Other.paste_at(longest + "89", 0, 0), ui::kTextLengthLimit);
+    EXPECT_EQ(f.Text_Other.Text(), longest);
+    EXPECT_EQ(f.Text_Other.type_at('8', ui::kTextLengthLimit, 0), -1);
+    EXPECT_EQ(f.Text_Other.Text(), longest);
+    f.Text_Other.setText(std::string(ui::kTextLengthLimit - 1, '7') + "\xe4\xb8\xad\xe4\xb8\xad");
+    EXPECT_EQ(ui::utf8_length(f.Text_Other.Text()), ui::kTextLengthLimit);
+    EXPECT_EQ(f.Text_Other.Text(), std::string(ui::kTextLengthLimit - 1, '7') + "\xe4\xb8\xad");
+    f.Combo_Tone.SetFocus();
+    f.Combo_Tone.paste_at(longest + "7", 0, 0);
+    EXPECT_EQ(f.Combo_Tone.Text(), longest);
+    f.Combo_Tone.setText(longest + "7");
+    EXPECT_EQ(f.Combo_Tone.Text(), longest);
 }
 
 // The box's own history brings back texts its filter would not let be
