@@ -7,7 +7,7 @@
 set -euo pipefail
 pkgs=(build-essential cmake ninja-build pkg-config libgtest-dev
       qt6-base-dev qt6-base-private-dev qt6-serialport-dev libgl1-mesa-dev
-      fonts-noto-cjk xvfb xauth)
+      fonts-noto-cjk xvfb xauth openbox)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

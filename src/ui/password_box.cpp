@@ -27,6 +27,10 @@ std::string printable_only(const std::string& text) {
 }  // namespace
 
 void Password_key(const std::string& text_after, int& KeyAscii) {
+    Password_key(TextCounts::of(printable_only(text_after)), KeyAscii);
+}
+
+void Password_key(const TextCounts& after, int& KeyAscii) {
     if (KeyAscii == 8) return;
     if (!Password_char_ok(KeyAscii)) {
         KeyAscii = 0;
@@ -34,11 +38,8 @@ void Password_key(const std::string& text_after, int& KeyAscii) {
     }
     // Blanks at either end don't count, except a blank typed after six
     // characters (it would begin a seventh).
-    const std::string t = printable_only(text_after);
-    size_t a = 0, e = 0;
-    trimmed_span(t, a, e);
-    const int n = static_cast<int>(e - a);
-    if (n > kPasswordLength || (KeyAscii == ' ' && n == kPasswordLength && t.size() - a > e - a)) KeyAscii = 0;
+    const int n = after.trimmed();
+    if (n > kPasswordLength || (KeyAscii == ' ' && n == kPasswordLength && after.trail > 0)) KeyAscii = 0;
 }
 
 std::string Password_clean(const std::string& text) {
@@ -62,7 +63,12 @@ std::array<uint8_t, kPasswordLength> Password_slots(const std::string& text) {
 void Use_password_filter(TextBox& box) {
     KeyEvent key = std::move(box.KeyPress);
     box.KeyPress = [&box, key = std::move(key)](int& KeyAscii) {
-        Password_key(box.Text_if_typed(KeyAscii), KeyAscii);
+        // A box's text is printable ASCII throughout (its Change keeps it
+        // so), and then the counts are all the rule needs: a long paste is
+        // judged in time in its length.
+        const TextCounts after = box.Counts_if_typed(KeyAscii);
+        if (after.ascii) Password_key(after, KeyAscii);
+        else Password_key(box.Text_if_typed(KeyAscii), KeyAscii);
         if (KeyAscii != 0 && key) key(KeyAscii);
     };
     Event change = std::move(box.Change);

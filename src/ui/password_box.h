@@ -27,6 +27,7 @@
 namespace ui {
 
 class TextBox;
+struct TextCounts;
 
 inline constexpr int kPasswordLength = 6;
 
@@ -36,6 +37,9 @@ constexpr bool Password_char_ok(int code) { return code >= 0x20 && code <= 0x7E;
 // The key rule: zeroes KeyAscii when the key is refused, given the text it
 // would make.
 void Password_key(const std::string& text_after, int& KeyAscii);
+// The same, given the counts of the printable ASCII characters of that text
+// (as the text itself when it holds nothing else).
+void Password_key(const TextCounts& after, int& KeyAscii);
 
 // The text a password box keeps of the given one.
 std::string Password_clean(const std::string& text);

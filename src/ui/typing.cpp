@@ -1,6 +1,7 @@
 #include "ui/typing.h"
 
 #include <algorithm>
+#include <array>
 #include <string_view>
 
 #include "ui/controls.h"
@@ -45,7 +46,62 @@ std::vector<int> codes_of(const std::string& chars, bool skip_control) {
     return keys;
 }
 
+// The text split around the place a key goes: [start, start + len) is the
+// selection (clamped to the text).
+std::array<std::string, 3> split_at(const std::string& text, int start, int len) {
+    const size_t a = byte_at(text, start), b = a + byte_at(text.substr(a), len);
+    return {text.substr(0, a), text.substr(a, b - a), text.substr(b)};
+}
+
 }  // namespace
+
+TextCounts TextCounts::of(const std::string& s) {
+    TextCounts n;
+    bool leading = true;
+    for (size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        // A character's length by its first byte, as utf8_chars splits a text.
+        size_t len = 1;
+        if ((c & 0xE0) == 0xC0) len = 2;
+        else if ((c & 0xF0) == 0xE0) len = 3;
+        else if ((c & 0xF8) == 0xF0) len = 4;
+        len = std::min(len, s.size() - i);
+        ++n.chars;
+        if (c == ' ') {
+            ++n.blanks;
+            ++n.trail;
+            if (leading) ++n.lead;
+        } else {
+            n.trail = 0;
+            leading = false;
+        }
+        if (len != 1 || c < 0x20 || c > 0x7E) n.ascii = false;
+        i += len;
+    }
+    n.bytes = static_cast<int>(s.size());
+    return n;
+}
+
+TextCounts TextCounts::of_key(int key) { return of(utf8_encode(key)); }
+
+TextCounts operator+(const TextCounts& a, const TextCounts& b) {
+    TextCounts n;
+    n.chars = a.chars + b.chars;
+    n.bytes = a.bytes + b.bytes;
+    n.blanks = a.blanks + b.blanks;
+    n.lead = a.lead == a.chars ? a.chars + b.lead : a.lead;
+    n.trail = b.trail == b.chars ? b.chars + a.trail : b.trail;
+    n.ascii = a.ascii && b.ascii;
+    return n;
+}
+
+TextEntry::Pending::Pending(std::string h, std::string s, std::string t)
+    : head(std::move(h)),
+      sel(std::move(s)),
+      tail(std::move(t)),
+      head_n(TextCounts::of(head)),
+      sel_n(TextCounts::of(sel)),
+      tail_n(TextCounts::of(tail)) {}
 
 TextEntry::UserEdit::UserEdit(TextEntry& e) : e_(e), serial_(e.history_serial_) {
     if (e_.edit_depth_++ > 0) return;
@@ -126,19 +182,20 @@ int TextEntry::type_at(int key, int start, int len) {
 
 int TextEntry::judge_keys(const std::vector<int>& keys, int start, int len) {
     Focusable& c = entry_control();
-    Pending p;
     int cursor = 0, outside = 0;  // characters before the key's place; outside the selection
-    {
+    // The text around the key's place, split once; each key then adds to the
+    // head (and its counts) in time independent of the text's length.
+    auto around = [&](int& sel) {
         const std::string& text = entry_text();
         const int size = utf8_length(text);
-        cursor = std::clamp(start, 0, size);
-        len = std::clamp(len, 0, size - cursor);
-        const size_t a = byte_at(text, cursor), b = a + byte_at(text.substr(a), len);
-        p.head = text.substr(0, a);
-        p.sel = text.substr(a, b - a);
-        p.tail = text.substr(b);
-        outside = size - len;
-    }
+        cursor = std::clamp(cursor, 0, size);
+        sel = std::clamp(sel, 0, size - cursor);
+        outside = size - sel;
+        auto [head, selected, tail] = split_at(text, cursor, sel);
+        return Pending(std::move(head), std::move(selected), std::move(tail));
+    };
+    cursor = start;
+    Pending p = around(len);
     unsigned serial = text_serial_;
     const int own_max = entry_max_length();
     const int max = own_max > 0 ? std::min(own_max, kTextLengthLimit) : kTextLengthLimit;
@@ -152,13 +209,8 @@ int TextEntry::judge_keys(const std::vector<int>& keys, int start, int len) {
                 // The handler set the box's text itself: the keys go on in
                 // that text, at the same place.
                 serial = text_serial_;
-                const std::string& text = entry_text();
-                const int size = utf8_length(text);
-                cursor = std::min(cursor, size);
-                const int sel = taken ? 0 : std::min(len, size - cursor);
-                const size_t a = byte_at(text, cursor), b = a + byte_at(text.substr(a), sel);
-                p = {text.substr(0, a), text.substr(a, b - a), text.substr(b)};
-                outside = size - sel;
+                int sel = taken ? 0 : len;
+                p = around(sel);
                 taken = false;
             }
         }
@@ -167,9 +219,11 @@ int TextEntry::judge_keys(const std::vector<int>& keys, int start, int len) {
         if (key == 8) {
             if (!p.sel.empty()) {
                 p.sel.clear();
+                p.sel_n = {};
             } else {
                 if (p.head.empty()) continue;
                 p.head = without_last(p.head);
+                p.head_n = TextCounts::of(p.head);
                 --cursor;
                 --outside;
             }
@@ -179,7 +233,9 @@ int TextEntry::judge_keys(const std::vector<int>& keys, int start, int len) {
         if (control_char(key)) continue;  // a control character adds nothing
         if (max > 0 && outside >= max) continue;
         p.sel.clear();
+        p.sel_n = {};
         p.head += utf8_encode(key);
+        p.head_n = p.head_n + TextCounts::of_key(key);
         ++cursor;
         ++outside;
         taken = true;
@@ -297,8 +353,8 @@ bool TextEntry::key_would_pass(int key, int start, int len) {
     const int size = utf8_length(text);
     start = std::clamp(start, 0, size);
     len = std::clamp(len, 0, size - start);
-    const size_t a = byte_at(text, start), b = a + byte_at(text.substr(a), len);
-    const Pending p{text.substr(0, a), text.substr(a, b - a), text.substr(b)};
+    auto [head, sel, tail] = split_at(text, start, len);
+    const Pending p(std::move(head), std::move(sel), std::move(tail));
     pending_ = &p;
     KeyPress(key);
     pending_ = nullptr;
@@ -415,6 +471,14 @@ std::string TextEntry::Text_if_typed(int key) const {
     if (key == 8) return (p.sel.empty() ? without_last(p.head) : p.head) + p.tail;
     if (control_char(key)) return p.head + p.sel + p.tail;
     return p.head + utf8_encode(key) + p.tail;
+}
+
+TextCounts TextEntry::Counts_if_typed(int key) const {
+    if (!pending_) return TextCounts::of(entry_text());
+    const Pending& p = *pending_;
+    if (key == 8) return p.sel.empty() ? TextCounts::of(without_last(p.head)) + p.tail_n : p.head_n + p.tail_n;
+    if (control_char(key)) return p.head_n + p.sel_n + p.tail_n;
+    return p.head_n + TextCounts::of_key(key) + p.tail_n;
 }
 
 }  // namespace ui

@@ -33,7 +33,10 @@
 // selection replaced by the key, or one character gone for Backspace), so
 // typing over a selection is judged as what it makes, never as an addition
 // to the old text; a refused key leaves the text and the selection as they
-// were.
+// were. A filter that needs only lengths asks Counts_if_typed instead: the
+// entry keeps the counts of the text around the key up to date as a paste
+// adds keys, so judging each key of a long paste takes constant time where
+// building the text would take time in its length.
 // The entry keeps a selection (a cursor when empty): code selects (a cell
 // editor opens with its whole text selected, so typing replaces it), a
 // user's edit leaves the cursor after it, and code setting the text puts the
@@ -54,6 +57,26 @@ namespace ui {
 // line edit shows at most. The box keeps to it in every edit and in every
 // text code gives it, so the screen always shows all it holds.
 inline constexpr int kTextLengthLimit = 32767;
+
+// What a key filter asks of a text, counted without building it: its
+// characters and bytes, its blanks (' ') in all and at either end, and
+// whether every character is printable ASCII (0x20-0x7E). Characters are
+// counted as utf8_length counts them.
+struct TextCounts {
+    int chars = 0, bytes = 0, blanks = 0;
+    int lead = 0, trail = 0;  // blanks at the start and at the end (a blank text: both are all of it)
+    bool ascii = true;
+    // The characters and bytes without the blanks at either end (Trim).
+    int trimmed() const { return lead == chars ? 0 : chars - lead - trail; }
+    int trimmed_bytes() const { return lead == chars ? 0 : bytes - lead - trail; }
+
+    bool operator==(const TextCounts&) const = default;
+
+    static TextCounts of(const std::string& s);
+    static TextCounts of_key(int key);
+    // The counts of text a followed by text b.
+    friend TextCounts operator+(const TextCounts& a, const TextCounts& b);
+};
 
 class TextEntry {
 public:
@@ -152,6 +175,9 @@ public:
     // During KeyPress: the text that typing `key` where the user types it
     // makes, before MaxLength; the current text at any other time.
     std::string Text_if_typed(int key) const;
+    // The counts of that text (TextCounts::of(Text_if_typed(key))), in
+    // constant time during KeyPress (Backspace aside).
+    TextCounts Counts_if_typed(int key) const;
 
     // The selection [SelStart, SelStart + SelLength); length 0 is the cursor.
     int SelStart() const { return sel_start_; }
@@ -202,7 +228,9 @@ protected:
 private:
     // The text around the place a key goes while KeyPress judges it.
     struct Pending {
+        Pending(std::string h, std::string s, std::string t);
         std::string head, sel, tail;
+        TextCounts head_n, sel_n, tail_n;  // their counts, kept with them
     };
     // A user's edit: the outermost one, when it ends, adds the text it made
     // to the undo history.

@@ -12,13 +12,20 @@
 // - a grid cell whose text is wider than its column or higher than its row;
 // - a grid with a horizontal scroll bar while its window has the spare width
 //   to show every column, or a vertical one while it has the spare height to
-//   show every row.
+//   show every row;
+// - a grid row that shows cut: every row a grid draws must show whole inside
+//   the grid's view and inside the part of the grid its window really shows
+//   (on the screen, inside every widget around it).
 //
 // The screen is the display's own. BX_SCREEN=WxH makes the program see a
 // screen of that size instead (the display must be at least that big), so
 // one desktop can play both screens the program is made for; scripts/test
-// runs this test under Xvfb at 1280 x 800 and at 1920 x 1080. With
-// BX_SHOTS_DIR set, each window and page is saved there as a picture.
+// runs this test through scripts/desktop-test, under Xvfb with a window
+// manager (openbox) at 1280 x 800 and at 1920 x 1080, so the main window
+// gets the screen less a title bar as on a user's desktop; with
+// BX_DESKTOP_WM=1 (set by that script) the test fails unless a window
+// manager frames the main window. With BX_SHOTS_DIR set, each window and
+// page is saved there as a picture.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -245,6 +252,7 @@ private:
                   " (" + px_text(text_h) + ")");
 
         const ui::Grid::Layout l = g.layout();
+        check_rows_whole(name, g, w, l);
         // Without a scroll bar every row must show whole as drawn, in
         // whole pixels.
         const int drawn = g.Rows() * rh + 2 * bx::px(ui::kGridBorder) + (l.hbar ? bx::px(ui::kScrollBarSize) : 0);
@@ -270,6 +278,34 @@ private:
                       " rows: the rest need " + px_text(need) + " more, its window has " + px_text(spare) +
                       " to spare");
         }
+    }
+
+    // The rows a grid draws (the fixed ones, then from its top row while
+    // the view is not full, the last one possibly in part), each whole
+    // inside the view and inside what the window shows of the grid.
+    void check_rows_whole(const std::string& name, const ui::Grid& g, QWidget* w, const ui::Grid::Layout& l) {
+        const QRect view(bx::px(l.view.x), bx::px(l.view.y), bx::px(l.view.w), bx::px(l.view.h));
+        const int rh = bx::px(g.RowHeight());
+        const int shown_bottom = std::min(view.bottom(), shown_part(w).bottom());
+        int y = view.top();
+        auto check = [&](int r) {
+            if (y + rh - 1 > shown_bottom)
+                fault(name + " shows row " + std::to_string(r) + " cut: " + px_text(shown_bottom + 1 - y) + " of its " +
+                      px_text(rh) + " show (the grid is " + px_text(w->height()) + " high, " +
+                      px_text(shown_bottom + 1) + " of it shown)");
+        };
+        for (int r = 0; r < g.FixedRows() && y <= view.bottom(); ++r, y += rh) check(r);
+        for (int r = g.TopRow(); r < g.Rows() && y <= view.bottom(); ++r, y += rh) check(r);
+    }
+
+    // The part of a widget its window shows: inside every widget around it
+    // and on the screen, in the widget's own coordinates.
+    static QRect shown_part(QWidget* w) {
+        QRect part = w->rect();
+        for (QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+            part &= QRect(w->mapFrom(p, QPoint(0, 0)), p->size());
+        if (QScreen* s = w->screen()) part &= QRect(w->mapFromGlobal(s->geometry().topLeft()), s->geometry().size());
+        return part;
     }
 
     // Whether a widget takes room: a visible one, and a progress bar or a
@@ -342,6 +378,17 @@ TEST(Desktop, EveryTextFitsAndEveryGridShowsItsCellsInBothLanguages) {
     bx::QtRuntime& rt = program.rt;
     bx::App& app = *program.app;
     settle();
+    if (std::getenv("BX_DESKTOP_WM")) {
+        // Under a window manager the main window has a frame with a title
+        // bar, and its client area is what is left of the screen.
+        QMainWindow* main = rt.forms().main_window();
+        ASSERT_TRUE(main);
+        for (int i = 0; i < 200 && main->frameGeometry().height() <= main->geometry().height(); ++i) settle();
+        ASSERT_GT(main->frameGeometry().height(), main->geometry().height())
+            << "BX_DESKTOP_WM is set, but no window manager framed the main window";
+        std::printf("main window: client area %dx%d, frame %dx%d\n", main->width(), main->height(),
+                    main->frameGeometry().width(), main->frameGeometry().height());
+    }
 
     int checked = 0;
     for (int16_t chn : {int16_t{0}, int16_t{-1}}) {

@@ -19,12 +19,9 @@ Number Check_number(const std::string& text, int max, int& value) {
     return Number::Ok;
 }
 
-bool Range_key_refused(const std::string& text_after) {
-    int chars = 0;
-    for (unsigned char ch : Trim(text_after))
-        if ((ch & 0xC0) != 0x80) ++chars;  // count characters, not UTF-8 bytes
-    return chars > 4;
-}
+bool Range_key_refused(const std::string& text_after) { return Range_key_refused(ui::TextCounts::of(text_after)); }
+
+bool Range_key_refused(const ui::TextCounts& after) { return after.trimmed() > kRangeBoxChars; }
 
 // Blanks are skipped only in front of the number: one after it has begun
 // ends it like any other character ("14 5" is 14, not 145).

@@ -9,6 +9,8 @@
 #include <span>
 #include <string>
 
+#include "ui/typing.h"
+
 namespace bx::adj_rules {
 
 // ---- numeric boxes (power, squelch, compensation) ----
@@ -20,9 +22,12 @@ enum class Number : uint8_t {
 Number Check_number(const std::string& text, int max, int& value);
 
 // ---- range boxes (the limited working range of a band) ----
-// The key filter, given the text the key would make: refused when that
-// text, trimmed, holds more than four characters.
+// The most characters a range box takes, blanks at either end aside.
+constexpr int kRangeBoxChars = 4;
+// The key filter, given the text the key would make (or its counts): refused
+// when that text, trimmed, holds more than kRangeBoxChars characters.
 bool Range_key_refused(const std::string& text_after);
+bool Range_key_refused(const ui::TextCounts& after);
 
 // The number a range box's text begins with, blanks in front skipped (0
 // when none).

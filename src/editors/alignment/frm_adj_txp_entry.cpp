@@ -87,11 +87,11 @@ void frm_Adj_Txp::Text_Sq_Offset_UHF_Change(int i) {
 // ---- range boxes ----
 
 void frm_Adj_Txp::Text_Freq_L_KeyPress(int i, int& KeyAscii) {
-    if (adj_rules::Range_key_refused(Text_Freq_L[static_cast<size_t>(i)].Text_if_typed(KeyAscii))) KeyAscii = 0;
+    if (adj_rules::Range_key_refused(Text_Freq_L[static_cast<size_t>(i)].Counts_if_typed(KeyAscii))) KeyAscii = 0;
 }
 
 void frm_Adj_Txp::Text_Freq_H_KeyPress(int i, int& KeyAscii) {
-    if (adj_rules::Range_key_refused(Text_Freq_H[static_cast<size_t>(i)].Text_if_typed(KeyAscii))) KeyAscii = 0;
+    if (adj_rules::Range_key_refused(Text_Freq_H[static_cast<size_t>(i)].Counts_if_typed(KeyAscii))) KeyAscii = 0;
 }
 
 void frm_Adj_Txp::Text_Freq_L_LostFocus(int i) { Range_leave(i, true); }

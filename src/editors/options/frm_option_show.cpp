@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "appstate/app.h"
+#include "editors/dtmf_code_key.h"
 #include "editors/options/frm_option.h"
 #include "editors/options/text_fields.h"
 #include "editors/options/vfo_codec.h"
@@ -215,7 +216,7 @@ void frm_option::Freq_commit(int v) {
 
 void frm_option::Text_Freq_KeyPress(int v, int& KeyAscii) {
     const ui::TextBox& box = *vfo_[static_cast<size_t>(v)].Text_Freq;
-    if (!options::Freq_key_ok(KeyAscii, box.Text_if_typed(KeyAscii))) KeyAscii = 0;
+    if (!options::Freq_key_ok(KeyAscii, box.Counts_if_typed(KeyAscii))) KeyAscii = 0;
 }
 
 void frm_option::Text_Freq_Change(int v) {
@@ -244,7 +245,7 @@ void frm_option::Text_PON_MSG_Change(int line) {
 
 void frm_option::Text_PON_MSG_KeyPress(int line, int& KeyAscii) {
     const ui::TextBox& box = line == 0 ? Text_PON_MSG_U : Text_PON_MSG_D;
-    if (options::Pon_key_refused(box.Text_if_typed(KeyAscii))) KeyAscii = 0;
+    if (options::Pon_key_refused(box.Counts_if_typed(KeyAscii))) KeyAscii = 0;
 }
 
 void frm_option::Text_PON_MSG_LostFocus() { Show_option_data(); }
@@ -258,11 +259,10 @@ void frm_option::Text_code_Change(size_t n) {
 // text one the ANI checks can accept.
 void frm_option::Text_code_KeyPress(size_t n, int& KeyAscii) {
     const ui::TextBox& box = *codes_[n].box;
-    if (options::Code_key_refused(box.Text_if_typed(KeyAscii)) || !options::Code_char_ok(KeyAscii)) {
-        KeyAscii = 0;
-        return;
-    }
+    Dtmf_code_key(box, KeyAscii, {.control_keys = true, .count = DtmfCodeCount::All});
+    if (KeyAscii == 0) return;
     if (KeyAscii >= 'a' && KeyAscii <= 'd') KeyAscii += 'A' - 'a';  // the letter as the box shows its code
+    // The box holds at most kDtmfFieldLen characters here: reading its text is cheap.
     if (&box == &Text_ANI && KeyAscii >= 0x20 && !options::Ani_can_pass(box.Text_if_typed(KeyAscii))) KeyAscii = 0;
 }
 

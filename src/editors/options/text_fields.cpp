@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "editors/dtmf_code_key.h"
 #include "model/numtext.h"
 #include "ui/text.h"
 
@@ -30,7 +31,11 @@ std::string Pon_line_text(std::span<const uint8_t> line) {
     return s;
 }
 
-bool Pon_key_refused(std::string_view text_after) { return ui::utf8_length(Trim(text_after)) > kPonLineLen + 1; }
+bool Pon_key_refused(std::string_view text_after) {
+    return Pon_key_refused(ui::TextCounts::of(std::string(text_after)));
+}
+
+bool Pon_key_refused(const ui::TextCounts& after) { return after.trimmed() > kPonBoxChars; }
 
 DtmfCodeField Code_field_encode(std::string_view text) {
     DtmfCodeField f;
@@ -46,17 +51,24 @@ std::string Code_field_text(std::span<const uint8_t> field) {
     return s;
 }
 
-bool Code_key_refused(std::string_view text_after) { return ui::utf8_length(std::string(text_after)) > kDtmfFieldLen; }
-
-bool Code_char_ok(int key) {
-    if (key < 0x20) return true;
-    if (key >= 0x7F) return false;
-    return Dtmf_char_to_code(std::string(1, static_cast<char>(key))) != kNoDtmf;
+bool Code_key_refused(std::string_view text_after) {
+    return Dtmf_code_key_refused(ui::TextCounts::of(std::string(text_after)), DtmfCodeCount::All);
 }
+
+bool Code_char_ok(int key) { return key < 0x20 || Dtmf_code_key_ok(key); }
 
 bool Ani_can_pass(std::string_view text) {
     const std::string t = Trim(text);
     if (ui::utf8_length(t) > 5) return false;
+    if (ui::TextCounts::of(t).ascii) {
+        // The range check compares character codes, "00000" <= text <=
+        // "99999": a text is out of it for good once its first character
+        // other than "0" comes before "0", or its first other than "9" after
+        // "9". Any other text becomes a valid ANI by adding "5"s (or
+        // nothing) up to three to five characters.
+        const size_t not0 = t.find_first_not_of('0'), not9 = t.find_first_not_of('9');
+        return !(not0 != std::string::npos && t[not0] < '0') && !(not9 != std::string::npos && t[not9] > '9');
+    }
     // The range check compares character codes, so an added character
     // matters only by how it stands to "0" and "9": one of each kind.
     auto reach = [](auto& self, const std::string& s) -> bool {

@@ -11,11 +11,15 @@
 #include <string_view>
 
 #include "model/codecs.h"
+#include "ui/typing.h"
 
 namespace bx::options {
 
 constexpr int kPonLineLen = 6;
 using PonLine = std::array<uint8_t, kPonLineLen>;
+// The most characters a line's box takes, blanks at either end aside: a
+// seventh can be typed; only the first six are stored.
+constexpr int kPonBoxChars = kPonLineLen + 1;
 
 // A message line as stored: the text without outer blanks, at most its first
 // six characters, centred in blanks (an odd surplus puts the extra blank at
@@ -26,9 +30,9 @@ PonLine Pon_line_encode(std::string_view text);
 // inside dropped, one blank at the end when the last byte is a blank.
 std::string Pon_line_text(std::span<const uint8_t> line);
 // Whether a typed key is refused, given the text it would make: when that
-// text without outer blanks holds more than seven characters (a seventh can
-// be typed; only six are stored).
+// text without outer blanks holds more than kPonBoxChars characters.
 bool Pon_key_refused(std::string_view text_after);
+bool Pon_key_refused(const ui::TextCounts& after);
 
 // A code field as stored: the text without outer blanks, one DTMF code per
 // character (255 for one that is no DTMF digit), at most 16, 0xFF after.
@@ -36,12 +40,12 @@ DtmfCodeField Code_field_encode(std::string_view text);
 // What the field's box shows: the characters of its codes, in order.
 std::string Code_field_text(std::span<const uint8_t> field);
 // Whether a typed key is refused, given the text it would make: when that
-// text holds more than 16 characters, blanks counted.
+// text holds more than kDtmfFieldLen characters, blanks counted.
 bool Code_key_refused(std::string_view text_after);
 // Whether a code box takes typed character `key`: one that a DTMF code
-// stores ("0"-"9", "A"-"D" and "a"-"d", "*", "#"), so the box never shows
-// a character its field would hold as a hole. Control keys (Backspace,
-// Enter) are no characters and pass.
+// stores (Dtmf_code_key_ok), so the box never shows a character its field
+// would hold as a hole. Control keys (Backspace, Enter) are no characters
+// and pass.
 bool Code_char_ok(int key);
 // Whether an ANI text can still become one that the ANI checks accept by
 // typing more: at most five characters, and some completion to three to

@@ -126,13 +126,15 @@ std::optional<std::string> Band_text(std::string_view text, double low, double h
 std::string Range_text(double low, double high) { return Num_text(low) + " - " + Num_text(high) + ".9950"; }
 
 bool Freq_key_ok(int key, std::string_view text_after) {
-    std::string no_blanks;
-    for (char c : text_after)
-        if (c != ' ') no_blanks += c;
-    if (key == '.') return no_blanks.size() > 1;
+    return Freq_key_ok(key, ui::TextCounts::of(std::string(text_after)));
+}
+
+// Blanks are one byte each: the counts in bytes are the rule's own.
+bool Freq_key_ok(int key, const ui::TextCounts& after) {
+    if (key == '.') return after.bytes - after.blanks > 1;
     if (key == 8) return true;
     if (key < '0' || key > '9') return false;
-    return static_cast<int>(Trim(text_after).size()) <= kFreqBoxMax;
+    return after.trimmed_bytes() <= kFreqBoxMax;
 }
 
 // ---- offset ----

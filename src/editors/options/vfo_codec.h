@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "ui/typing.h"
+
 namespace bx::options {
 
 // The decimal number a text begins with, as its digits: blanks are skipped,
@@ -67,6 +69,7 @@ std::string Range_text(double low, double high);
 // a digit while that text holds at most kFreqBoxMax characters (outer
 // blanks aside); "." when something besides it stands there.
 bool Freq_key_ok(int key, std::string_view text_after);
+bool Freq_key_ok(int key, const ui::TextCounts& after);
 // Longer texts than this are refused by the length guard.
 constexpr int kFreqBoxMax = 9;
 

@@ -47,9 +47,13 @@ FrameBytes Frame_bytes(const std::string& text) {
 }
 
 bool Frame_key_passes(const std::string& text_after, int key) {
+    return Frame_key_passes(ui::TextCounts::of(text_after), key);
+}
+
+bool Frame_key_passes(const ui::TextCounts& after, int key) {
     if (key == kBackspace) return true;
     if (!Hex_key(key) && key != kEnter) return false;
-    return utf8_length(Trim(text_after)) <= five_tone_choice::kFrameDigits;
+    return after.trimmed() <= five_tone_choice::kFrameDigits;
 }
 
 FrameLeave Frame_leave(const std::string& text) {

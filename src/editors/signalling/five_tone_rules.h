@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/typing.h"
+
 namespace bx::five_tone {
 
 // ---- texts of stored bytes ----
@@ -34,6 +36,7 @@ FrameBytes Frame_bytes(const std::string& text);
 // always; a hex digit or Enter while that text, trimmed, holds at most five
 // characters; nothing else.
 bool Frame_key_passes(const std::string& text_after, int key);
+bool Frame_key_passes(const ui::TextCounts& after, int key);
 // What leaving a frame cell does with the box's text, judged trimmed:
 // five characters are copied into the cell, none leave the cell as it is,
 // any other length keeps the box open with the five-digit message.

@@ -20,8 +20,8 @@ namespace Enc = layout::Sig_2tone_enc_record;
 namespace Tones = layout::Sig_2tone_dec_tones;
 
 constexpr int kEnter = 13;
-// A tone box takes no key once its trimmed text is longer than this.
-constexpr int kToneBoxChars = 6;
+// The most characters a tone box takes, blanks at either end aside.
+constexpr int kToneBoxChars = 7;
 
 inline constexpr link_text::Pair kRangeText{"频率范围在 300.0 HZ - 3000.0 HZ 之间  ！",
                                             "Frequency range 300Hz to 3000Hz"};
@@ -173,8 +173,7 @@ void frm_2tone::MSF_Decode_DblClick() {
 // ---- tone boxes ----
 
 void frm_2tone::Tone_KeyPress(int k, int& KeyAscii) {
-    if (!Tone_key(KeyAscii) || ui::utf8_length(Trim(Tone_box(k).Text_if_typed(KeyAscii))) > kToneBoxChars + 1)
-        KeyAscii = 0;
+    if (!Tone_key(KeyAscii) || Tone_box(k).Counts_if_typed(KeyAscii).trimmed() > kToneBoxChars) KeyAscii = 0;
 }
 
 // An exit with a changed text stores the box's tone into the entry shown.

@@ -144,7 +144,7 @@ void frm_5tone::Open_5tone_code_cell() {
 }
 
 void frm_5tone::Text_Encode_KeyPress(int& KeyAscii) {
-    if (!five_tone::Frame_key_passes(Text_Encode.Text_if_typed(KeyAscii), KeyAscii)) KeyAscii = 0;
+    if (!five_tone::Frame_key_passes(Text_Encode.Counts_if_typed(KeyAscii), KeyAscii)) KeyAscii = 0;
 }
 
 // Every change of the box's text stores the frame of the cell the box was

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "appstate/app.h"
+#include "editors/dtmf_code_key.h"
 #include "link/reply_unpack.h"
 #include "model/codecs.h"
 #include "model/defaults.h"
@@ -34,14 +35,10 @@ constexpr EditorRow kDtmfRow{.link = &link_rows::frm_dtmf,
 // The digits the group-call and separator lists offer.
 constexpr const char* kDigitItems[] = {"*", "#", "A", "B", "C", "D"};
 
-// The code boxes' key filter: DTMF characters and Enter pass (Enter adds
-// nothing to a one-line box), every other key is refused, Backspace
-// included; typing stops once the box holds 16 characters.
-void Dtmf_code_key(const ui::TextBox& box, int& key) {
-    const bool dtmf = (key >= '0' && key <= '9') || (key >= 'a' && key <= 'd') || (key >= 'A' && key <= 'D') ||
-                      key == '*' || key == '#' || key == 13;
-    if (!dtmf || utf8_length(Trim(box.Text_if_typed(key))) > 16) key = 0;
-}
+// The code boxes' key filter: DTMF characters and Enter pass, every other
+// key is refused, Backspace included; typing stops once the box holds
+// kDtmfFieldLen characters, blanks at either end aside.
+constexpr DtmfCodeRule kCodeRule{.control_keys = false, .count = DtmfCodeCount::Trimmed};
 
 }  // namespace
 
@@ -63,7 +60,7 @@ frm_dtmf::frm_dtmf(App& a) : EditorWindow(a, "frm_dtmf", kDtmfRow) {
     bit_boxes_.push_back({&Check_Tx, &set::Tx_inhibit, 0});
 
     for (const CodeBox& c : code_boxes_) {
-        c.box->KeyPress = [&c](int& key) { Dtmf_code_key(*c.box, key); };
+        c.box->KeyPress = [&c](int& key) { Dtmf_code_key(*c.box, key, kCodeRule); };
         c.box->Change = [this, &c] { Code_change(c); };
         c.box->LostFocus = [this] { Show_dtmf_data(); };
     }
