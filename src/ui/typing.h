@@ -96,17 +96,6 @@ public:
     // A user moving the cursor or the selection on the screen: no edit.
     void user_selects(int start, int len) { clamp_selection(start, len); }
 
-    // During KeyPress: the text that typing `key` where the user types it
-    // makes, before MaxLength; the current text at any other time.
-    std::string Text_if_typed(int key) const;
-
-    // The selection [SelStart, SelStart + SelLength); length 0 is the cursor.
-    int SelStart() const { return sel_start_; }
-    int SelLength() const { return sel_len_; }
-    // Code selecting: the screen shows it. The undo history starts anew.
-    void Select(int start, int len);
-    void SelectAll() { Select(0, -1); }
-
     // A user's key over the text, once Focusable::offer_key has left it:
     // what becomes of it. The desktop's Undo and Redo, and Ctrl+Y (Redo on
     // every desktop), step the history (Idle while the text cannot be
@@ -131,6 +120,17 @@ public:
         if (presses_since_select_ >= 0) ++presses_since_select_;
     }
     bool double_click();
+
+    // During KeyPress: the text that typing `key` where the user types it
+    // makes, before MaxLength; the current text at any other time.
+    std::string Text_if_typed(int key) const;
+
+    // The selection [SelStart, SelStart + SelLength); length 0 is the cursor.
+    int SelStart() const { return sel_start_; }
+    int SelLength() const { return sel_len_; }
+    // Code selecting: the screen shows it. The undo history starts anew.
+    void Select(int start, int len);
+    void SelectAll() { Select(0, -1); }
 
 protected:
     // The control that owns the text, and its text part.
@@ -198,8 +198,6 @@ private:
     State state() const { return {entry_text(), sel_start_, sel_len_}; }
     void clamp_selection(int start, int len);
     int sel_start_ = 0, sel_len_ = 0;
-    // Mouse presses since code selected; -1 once a key or more presses came.
-    int presses_since_select_ = -1;
     // The text around the key that KeyPress is judging; null outside KeyPress.
     const Pending* pending_ = nullptr;
     // The user's edits: history_[at_] is the text shown. Empty: nothing to
@@ -214,6 +212,8 @@ private:
     unsigned history_serial_ = 0;  // counts fresh starts of the history
     bool composing_ = false;
     int compose_start_ = 0, compose_len_ = 0;
+    // Mouse presses since code selected; -1 once a key or more presses came.
+    int presses_since_select_ = -1;
 };
 
 }  // namespace ui
