@@ -239,6 +239,9 @@ private:
     void input_method(QLineEdit* le, QInputMethodEvent* ie) {
         const QString commit = ie->commitString();
         ui::TextEntry& en = entry();
+        // An input method deleting characters around the cursor while its
+        // composition stays open commits nothing: the box stays as it is.
+        if (commit.isEmpty() && ie->replacementLength() > 0 && en.composing()) return;
         if (!commit.isEmpty() || ie->replacementLength() > 0) {
             // Where the input method replaces characters around the cursor,
             // in characters.

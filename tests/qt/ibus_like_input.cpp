@@ -47,6 +47,13 @@ public:
         }
     }
     void user_commit() override { commit(); }
+    void delete_around(int offset, int n) override {
+        if (QObject* to = QGuiApplication::focusObject()) {
+            QInputMethodEvent ev;
+            ev.setCommitString(QString(), offset, n);
+            QCoreApplication::sendEvent(to, &ev);
+        }
+    }
     QString open_text() const override { return open_; }
 
 private:

@@ -20,6 +20,9 @@ public:
     virtual void compose(const QString& text) = 0;
     // The user choosing to commit: the open text is committed and closed.
     virtual void user_commit() = 0;
+    // The input method deleting `n` characters from `offset` around the
+    // cursor (an engine's delete-surrounding-text), its text still open.
+    virtual void delete_around(int offset, int n) = 0;
     // The text still open in the input method (empty: none).
     virtual QString open_text() const = 0;
 

@@ -1,9 +1,10 @@
 // A composition the user never committed is never stored, with an input
 // method that commits its open text when Qt asks it to as the focus leaves
 // (as a desktop's does): a click on another cell or box, Tab, or one of the
-// program's own message boxes coming forward drops it. The box, the grid
-// and the image keep the value, and the input method holds nothing that
-// could still be committed later.
+// program's own message boxes coming forward drops it, and so does the
+// input method deleting around the cursor while its text is open. The box,
+// the grid and the image keep the value, and the input method holds nothing
+// that could still be committed later.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -125,6 +126,12 @@ TEST(QtInputMethod, ACompositionLeftOpenAsTheFocusMovesIsNeverStored) {
          [](const Box&, QLineEdit* le) {
              QTest::keyClick(le, Qt::Key_Tab);
              settle();
+         }},
+        {"the input method deleting around the cursor, then a click elsewhere",
+         [&](const Box& b, QLineEdit*) {
+             im->delete_around(-2, 2);
+             settle();
+             b.click_elsewhere();
          }},
         {"a message box coming forward",
          [&](const Box&, QLineEdit*) {
