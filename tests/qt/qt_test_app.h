@@ -27,6 +27,8 @@
 
 namespace bxtest {
 
+inline void use_screen_1280x800();
+
 inline QApplication& qt_app() {
     static int argc = 1;
     static char name[] = "bx_qt_tests";
@@ -34,6 +36,9 @@ inline QApplication& qt_app() {
     static QApplication* app = []() -> QApplication* {
         // A test that made the application itself (as the program does) keeps it.
         if (auto* made = qobject_cast<QApplication*>(QCoreApplication::instance())) return made;
+        // Every front end of the process on the one screen, whichever test
+        // starts first (tests run several to a process).
+        use_screen_1280x800();
         auto* a = new bx::QtApplication(argc, argv);
         QApplication::setApplicationName(QStringLiteral("BX-5610 CPS"));
         return a;
