@@ -156,6 +156,18 @@ void Form_Write_PassWord::MSC_OnComm() {
     const int stage = Link.st.Stage;
     const int need = stage == 0 ? frame::kIdentLen : stage == 1 ? frame::kReadReplyLen : kAnswerLen;
     if (MSC.InBufferCount() < need) return;
+    // Bytes in front of the identification or of the record area's reply
+    // (left over from an earlier reply) are dropped first. The one-byte
+    // answer cannot be told from a stray byte: it is taken as it comes.
+    int strays = 0;
+    if (stage == 0 || stage == 1) {
+        const std::vector<uint8_t> in = Link.Peek_input();
+        const int n = static_cast<int>(in.size());
+        strays = stage == 0 ? Ident_reply_strays(in.data(), n, app.Radio_ident)
+                            : Read_reply_strays(in.data(), n, Link.Read_request());
+    }
+    if (MSC.InBufferCount() < strays + need) return;
+    Link.Drop_bytes(strays);
     // Exactly the reply's bytes; later ones stay in the port.
     uint8_t* rx = Link.st.Rx_buf.data();
     for (int i = 0; i < need; ++i) {
@@ -193,6 +205,9 @@ void Form_Write_PassWord::Record_stage() {
     const uint8_t* rx = Link.st.Rx_buf.data();
     const int k = Find_data_mark(rx, frame::kReadReplyLen, kMarkSearchLast);
     if (k < 0 || k > kMarkLimit) return;  // dropped: the time-out follows
+    // A mark not followed by the area's address and length: a stray byte
+    // has split the header, and the record would come shifted.
+    if (Find_frame_mark(rx, frame::kReadReplyLen, k, Link.Read_request()) != k) return;
     // The record's bytes as received; a byte beyond the 69 (only bytes 12..15
     // can be) counts as 0x00 and is never written back.
     const int first = k + 4 + kRecordInArea;

@@ -45,7 +45,8 @@ int Find_data_mark(const uint8_t* buf, int len, int last) {
 }
 
 FrameHead Frame_head(int addr, int len) {
-    return {static_cast<uint8_t>((addr >> 8) & 0xFF), static_cast<uint8_t>(addr & 0xFF), static_cast<uint8_t>(len & 0xFF)};
+    return {static_cast<uint8_t>((addr >> 8) & 0xFF), static_cast<uint8_t>(addr & 0xFF),
+            static_cast<uint8_t>(len & 0xFF)};
 }
 
 int Find_frame_mark(const uint8_t* buf, int len, int last, const FrameHead& head) {

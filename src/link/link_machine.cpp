@@ -372,7 +372,8 @@ void LinkMachine::PassWord_stage(int taken) {
     // Its mark is the 'X' followed by the record's address and length: one
     // whose header a stray byte has split would hand over the record
     // shifted, and is dropped (time-out follows) as a late mark is.
-    const int k = Find_frame_mark(rx, taken, frame::kPassWordMarkLimit - 1, Frame_head(area::kPassWordAddr, kRecordBytes));
+    const FrameHead record_head = Frame_head(area::kPassWordAddr, kRecordBytes);
+    const int k = Find_frame_mark(rx, taken, frame::kPassWordMarkLimit - 1, record_head);
     if (k < 0) return;
     // The record follows the 4-byte header; the reply was taken whole, so
     // all 16 of its bytes are in.

@@ -268,6 +268,10 @@ public:
     bool Take_read_reply(std::array<uint8_t, frame::kReadReplyLen>& reply);
     // Address and length of the read request in Send_frame.
     FrameHead Read_request() const;
+    // The bytes waiting in the input buffer, left there; dropping the first
+    // n of them.
+    std::vector<uint8_t> Peek_input() const;
+    void Drop_bytes(int n);
     // Timers off, busy flags clear, port closed: idle (but for a report box
     // still showing).
     void Finish();
@@ -305,10 +309,6 @@ private:
     void Report_failure();
     void Stop_timers();
     void Close_port();
-    // The bytes waiting in the input buffer, left there; dropping the first
-    // n of them.
-    std::vector<uint8_t> Peek_input() const;
-    void Drop_bytes(int n);
     // The pump has handed the frame's last byte to the port: the reply
     // time-out runs from here, and nothing received so far can be an answer.
     void Frame_handed_over();

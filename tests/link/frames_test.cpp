@@ -138,3 +138,37 @@ TEST(LinkFrames, FramesHighByteFirst) {
     EXPECT_EQ(f[20], 15);
     EXPECT_EQ(Write_frame(0, data, false).size(), 20u);
 }
+
+// Bytes in front of a read reply are dropped only in front of the Ack that
+// directly precedes the mark and the header asked for; a reply whose mark
+// stands apart from its Ack, or whose header differs, is judged as received.
+TEST(LinkFrames, StraysInFrontOfAReadReply) {
+    const FrameHead head = Frame_head(0x0E40, 0x40);
+    struct Case {
+        std::vector<uint8_t> in;
+        int strays;
+    } cases[] = {
+        {{0x06, 0x58, 0x0E, 0x40, 0x40}, 0},
+        {{0x58, 0x0E, 0x40, 0x40}, 0},                    // a bare data frame
+        {{0x00, 0x06, 0x58, 0x0E, 0x40, 0x40}, 1},
+        {{0x58, 0x00, 0x06, 0x58, 0x0E, 0x40, 0x40}, 2},  // a stray mark among them
+        {{0x06, 0x06, 0x58, 0x0E, 0x40, 0x40}, 1},
+        {{0x06, 0x00, 0x58, 0x0E, 0x40, 0x40}, 0},        // the mark apart from its Ack
+        {{0x00, 0x06, 0x58, 0x0E, 0x00, 0x40, 0x40}, 0},  // a stray inside the header
+        {{0x00, 0x06, 0x58, 0x0E, 0x80, 0x40}, 0},        // another address
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Read_reply_strays(c.in.data(), static_cast<int>(c.in.size()), head), c.strays)
+            << testing::PrintToString(c.in);
+
+    std::array<uint8_t, frame::kReadReplyLen> reply{};
+    reply[0] = 0x06;
+    reply[1] = 0x58;
+    reply[2] = 0x0E;
+    reply[3] = 0x40;
+    reply[4] = 0x40;
+    EXPECT_TRUE(Read_reply_answers(reply.data(), head));
+    EXPECT_FALSE(Read_reply_answers(reply.data(), Frame_head(0x0E80, 0x40)));
+    reply[3] = 0x00;  // a stray byte where the address low byte stands
+    EXPECT_FALSE(Read_reply_answers(reply.data(), head));
+}

@@ -289,6 +289,26 @@ TEST(PassWordWindow, IdentificationAndReadReplyVariants) {
     EXPECT_EQ(p.radio.pc_bytes, cat({kProgram, {0x06, 0x53, 0x3D, 0xC0, 0x40}, {0x06}}));
 }
 
+// A stray byte that comes in after a request has left, in front of the
+// identification or of the record area's reply, is dropped: the record is
+// written as with no stray.
+TEST(PassWordWindow, AStrayByteInFrontOfAReplyIsDropped) {
+    for (int frame : {1, 2})
+        for (int byte : {0x00, 0x06, 0x58}) {
+            PwProgram p;
+            p.open();
+            p.radio.radio.Set_passwords("secret", "other");
+            auto& radio = p.radio.radio;
+            radio.faults.stray_frame = radio.Count(Frame::Program) + radio.Count(Frame::Read) + radio.Count(Frame::Write) + frame;
+            radio.faults.stray_byte = static_cast<uint8_t>(byte);
+            p.modify("secret", "N3w");
+            p.rt.sim.run_for(8000);
+            const std::string what = std::to_string(frame) + ", " + std::to_string(byte);
+            EXPECT_EQ(p.texts(), std::vector<std::string>{"PassWord Modify Success ! "}) << what;
+            EXPECT_EQ(p.record(), rec("N3w", "other", {0, 0, 0, 0})) << what;
+        }
+}
+
 TEST(PassWordWindow, RefusedRecordWriteKeepsTheWindowForAnotherTry) {
     PwProgram p;
     p.open();
