@@ -99,6 +99,16 @@ void EditorWindow::Place_from_main() {
     setLeft(twips(static_cast<float>(m.ScaleWidth() - Width()) / 2));
 }
 
+int EditorWindow::Grow_within_main(int more) {
+    const MainWindow& m = app.main_window;
+    if (!m.Bound() || more <= 0) return 0;
+    const int grow = std::clamp(m.ScaleHeight() - Height(), 0, more);
+    if (grow == 0) return 0;
+    setHeight(Height() + grow);
+    setTop(static_cast<int>(std::lround(static_cast<float>(m.ScaleHeight() - Height()) / erow_.top_div)));
+    return grow;
+}
+
 void EditorWindow::Warn(const link_text::Pair& text) {
     const int16_t chn = app.Lang_chinese;
     MsgBox(L(chn, text.chn, text.eng), ui::vbExclamation, L(chn, link_text::kTitleChn, erow_.eng_title));

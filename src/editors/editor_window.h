@@ -190,6 +190,12 @@ protected:
 
     // Sizes and places the window from the main window by the row's divisors.
     void Place_from_main();
+    // Makes the window up to `more` twips higher, as far as the main
+    // window's client area has room for it, and places it again as
+    // Place_from_main does; returns how much higher it became. A window
+    // whose grid cannot show its rows in the room its size gives (a title
+    // bar of a window manager takes some of the screen) takes what it lacks.
+    int Grow_within_main(int more);
 
     // The window's own checks before its exchange starts; false stops it.
     virtual bool Read_checks() { return true; }

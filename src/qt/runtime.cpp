@@ -9,7 +9,10 @@
 #include <QKeyEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 #include <QMetaObject>
 #include <QPointer>
 #include <QProcess>
@@ -199,6 +202,17 @@ int QtMsgService::show(const std::string& text, int style, const std::string& ti
     if (set.order[def] == QMessageBox::NoButton) def = 0;
     box.setDefaultButton(set.order[def]);
     box.setWindowModality(Qt::ApplicationModal);
+    // A window manager draws the title in the box's frame and cuts what the
+    // box's width does not hold: a short text must not make the box
+    // narrower than its title (set in bold, as title bars set it) beside the
+    // frame's icon and buttons.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        QFont bold = box.font();
+        bold.setBold(true);
+        const int title_w = QFontMetrics(bold).horizontalAdvance(box.windowTitle()) + kMessageTitleBarButtons;
+        grid->addItem(new QSpacerItem(title_w, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    }
     if (on_open) {
         auto hook = on_open;
         QTimer::singleShot(0, &box, [hook, owned] {

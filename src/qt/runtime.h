@@ -24,6 +24,11 @@ namespace bx {
 
 class QtFormHost;
 
+// The width (px) a window manager's title bar takes beside a message box's
+// title: the icon and three buttons, with their margins. A message box is
+// at least as wide as its title in bold and this.
+inline constexpr int kMessageTitleBarButtons = 120;
+
 class QtLoop : public QObject, public ui::Loop {
 public:
     QtLoop();

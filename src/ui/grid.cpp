@@ -270,8 +270,25 @@ void Grid::FitRows(int max_height) {
     // Whole pixels (15 twips each): a screen draws every row alike.
     const int fit = (h - 2 * kGridBorder - bar) / rows_ / 15 * 15;
     if (fit < row_height_) setRowHeight(std::max(least, fit));
-    // No strip below the last row.
-    setHeight(std::min(h, FullHeight()));
+    // No strip below the last row, and no row cut at the bottom.
+    setHeight(WholeRowsHeight(std::min(h, FullHeight())));
+}
+
+int Grid::WholeRowsHeight(int height) const {
+    const int b = kGridBorder, sb = kScrollBarSize;
+    const int rh = std::max(1, row_height_);
+    // The scroll bars as layout() places them at that height.
+    const long total_h = static_cast<long>(rows_) * rh;
+    int total_w = 0;
+    for (int w : widths_) total_w += w;
+    const int inner_w = Width() - 2 * b, inner_h = height - 2 * b;
+    bool vbar = total_h > inner_h;
+    const bool hbar = total_w > inner_w - (vbar ? sb : 0);
+    if (hbar && !vbar) vbar = total_h > inner_h - sb;
+    if (!vbar) return height;  // every row shows
+    const int view_h = inner_h - (hbar ? sb : 0);
+    if (view_h <= rh) return height;
+    return height - view_h % rh;
 }
 
 void Grid::SpreadColumns() {

@@ -152,6 +152,10 @@ public:
     // that is not enough its rows get lower, down to a line of text with a
     // little room. Never makes the grid lower or its rows higher.
     void FitRows(int max_height);
+    // The greatest height up to `height` at which the grid shows whole rows
+    // only: when its rows need a scroll bar, the view ends below the last
+    // row that shows whole instead of showing part of the next one.
+    int WholeRowsHeight(int height) const;
     // Gives the width the view has beyond its columns to the non-fixed
     // columns, in proportion to their widths, so no empty strip is left at
     // the right; nothing when the columns do not fit.

@@ -89,6 +89,7 @@ void frm_chann::Form_Load() {
 
     const int count = app.Chann_count;
     MSF_Chann.setRows(count + 2);
+    Place_controls();  // the grid's height for whole rows of its own count
     MSF_Chann.setCol(0);
     for (int r = 1; r <= count; ++r) {
         MSF_Chann.setRow(r);
@@ -114,7 +115,7 @@ void frm_chann::Place_controls() {
     const int w = ScaleWidth(), h = ScaleHeight();
     MSF_Chann.setLeft((w - MSF_Chann.Width()) / 2);
     MSF_Chann.setTop(kMargin);
-    MSF_Chann.setHeight(std::max(kMinGridHeight, h - kMargin - kBottomRoom));
+    MSF_Chann.setHeight(MSF_Chann.WholeRowsHeight(std::max(kMinGridHeight, h - kMargin - kBottomRoom)));
     const int y_bar = MSF_Chann.Top() + MSF_Chann.Height() + kGap;
     const int x0 = MSF_Chann.Left();
     ProgressBar1.Move(x0, y_bar, kBarWidth, kBarHeight);

@@ -105,6 +105,10 @@ void frm_FM::Fit_grid() {
     const int room_w = ScaleWidth() - MSF_Chann.Left() - 2 * kGap - kButtonWidth - kMargin;
     const int room_h = ScaleHeight() - MSF_Chann.Top() - below - kMargin;
     MSF_Chann.FitRows(room_h);
+    // Rows at their least height that still need a scroll bar: the window
+    // grows by what they lack, as far as the main window has room.
+    if (const int lacks = MSF_Chann.FullHeight() - MSF_Chann.Height(); lacks > 0)
+        MSF_Chann.FitRows(MSF_Chann.Height() + Grow_within_main(lacks));
     MSF_Chann.setWidth(std::max(MSF_Chann.Width(), std::min(room_w, MSF_Chann.FullWidth())));
     MSF_Chann.SpreadColumns();
     Place_controls();

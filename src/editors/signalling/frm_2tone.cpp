@@ -187,6 +187,10 @@ void frm_2tone::Fit_decode_grid() {
     const int room = ScaleHeight() - kWindowMargin - lowest;
     const int was = MSF_Decode.Height();
     MSF_Decode.FitRows(was + std::max(0, room));
+    // Rows at their least height that still need a scroll bar: the window
+    // grows by what they lack, as far as the main window has room.
+    if (const int lacks = MSF_Decode.FullHeight() - MSF_Decode.Height(); lacks > 0)
+        MSF_Decode.FitRows(MSF_Decode.Height() + Grow_within_main(lacks));
     // The columns share the width once it is known whether a scroll bar
     // takes some of it.
     MSF_Decode.SpreadColumns();
