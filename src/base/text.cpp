@@ -21,7 +21,19 @@ std::vector<std::string> utf8_chars(const std::string& s) {
     return out;
 }
 
-int utf8_length(const std::string& s) { return static_cast<int>(utf8_chars(s).size()); }
+// Counts as utf8_chars splits, without building the pieces: a long text is
+// measured in one pass over its bytes.
+int utf8_length(const std::string& s) {
+    int count = 0;
+    for (size_t i = 0; i < s.size(); ++count) i = utf8_next(s, i);
+    return count;
+}
+
+size_t utf8_next(const std::string& s, size_t i) {
+    if (i >= s.size()) return s.size();
+    const size_t n = static_cast<size_t>(seq_len(static_cast<unsigned char>(s[i])));
+    return i + n > s.size() ? s.size() : i + n;
+}
 
 int utf8_code(const std::string& ch) {
     if (ch.empty()) return 0;

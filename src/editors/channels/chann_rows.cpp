@@ -57,12 +57,22 @@ char name_char(uint8_t b) {
 }
 
 // The characters of a typed name that a name can hold, in capitals, in
-// order; every other character (blanks inside, accented letters, signs
-// other than + and -) is dropped.
-std::vector<std::string> storable_name(const std::string& typed) {
-    std::vector<std::string> kept;
-    for (const std::string& ch : utf8_chars(upper_ascii(Trim(typed))))
-        if (name_byte(ch) != 0) kept.push_back(ch);
+// order, the first `most` of them; every other character (blanks inside,
+// accented letters, signs other than + and -) is dropped. Each is one
+// byte. Their count, all of them, goes to `count`. One pass, nothing built
+// per character, however long the typed text.
+std::string storable_name(const std::string& typed, size_t most, int& count) {
+    const std::string t = upper_ascii(Trim(typed));
+    std::string kept;
+    count = 0;
+    for (size_t i = 0; i < t.size();) {
+        const size_t next = utf8_next(t, i);
+        if (next == i + 1 && name_byte(std::string(1, t[i])) != 0) {
+            if (kept.size() < most) kept += t[i];
+            ++count;
+        }
+        i = next;
+    }
     return kept;
 }
 
@@ -184,12 +194,15 @@ std::optional<CustomTone> Custom_ctcss(const std::string& typed) {
 }
 
 std::string Chann_name_cell(const std::string& typed) {
-    std::vector<std::string> kept = storable_name(typed);
-    if (kept.size() > static_cast<size_t>(f::Name.len)) kept.resize(static_cast<size_t>(f::Name.len));
-    return join(kept);
+    int count = 0;
+    return storable_name(typed, static_cast<size_t>(f::Name.len), count);
 }
 
-int Chann_name_length(const std::string& typed) { return static_cast<int>(storable_name(typed).size()); }
+int Chann_name_length(const std::string& typed) {
+    int count = 0;
+    storable_name(typed, 0, count);
+    return count;
+}
 
 void Store_chann_name(MemImage& img, int k, const std::string& cell) {
     f::Name.fill(img, k, kErased);
