@@ -35,22 +35,7 @@ FileError Parse_adj_file(std::istream& in, AdjTable& table) {
     return {};
 }
 
-FileError Load_adj_file(const std::string& path, AdjTable& table) {
-    std::string bytes;
-    FileError err = Read_for_loading(path, bytes);
-    if (!err) {
-        std::istringstream in(bytes);
-        err = Parse_adj_file(in, table);
-    }
-    if (err) {
-        Name_whole_copy(path, err, [](const std::string& copy) {
-            std::istringstream in(copy);
-            AdjTable scratch;
-            return !Parse_adj_file(in, scratch);
-        });
-    }
-    return err;
-}
+FileError Load_adj_file(const std::string& path, AdjTable& table) { return Load_whole_file(path, table, Parse_adj_file); }
 
 FileError Save_adj_file(const std::string& path, const AdjTable& table) {
     return Write_file_replacing(path, Adj_file_text(table));

@@ -123,22 +123,7 @@ FileError Parse_data_file(std::istream& in, MemImage& image) {
     return FileError{};
 }
 
-FileError Load_data_file(const std::string& path, MemImage& image) {
-    std::string bytes;
-    FileError err = Read_for_loading(path, bytes);
-    if (!err) {
-        std::istringstream in(bytes);
-        err = Parse_data_file(in, image);
-    }
-    if (err) {
-        Name_whole_copy(path, err, [](const std::string& copy) {
-            std::istringstream in(copy);
-            MemImage scratch;
-            return !Parse_data_file(in, scratch);
-        });
-    }
-    return err;
-}
+FileError Load_data_file(const std::string& path, MemImage& image) { return Load_whole_file(path, image, Parse_data_file); }
 
 FileError Save_data_file(const std::string& path, const MemImage& image) {
     return Write_file_replacing(path, Data_file_text(image));

@@ -41,6 +41,7 @@
 #include <cstdint>
 #include <functional>
 #include <istream>
+#include <sstream>
 #include <string>
 
 namespace bx {
@@ -171,6 +172,27 @@ FileError Read_for_loading(const std::string& path, std::string& bytes);
 // whole, err.copy names it (the newest such copy), so the message can say
 // where the whole contents are.
 void Name_whole_copy(const std::string& path, FileError& err, const std::function<bool(const std::string&)>& loads);
+
+// A whole load: reads `path` (Read_for_loading) and parses it into `out`
+// with `parse`, which changes `out` only when the whole file is good; a
+// refusal names a whole hidden copy beside the file that `parse` accepts.
+template <class T>
+FileError Load_whole_file(const std::string& path, T& out, FileError (*parse)(std::istream&, T&)) {
+    std::string bytes;
+    FileError err = Read_for_loading(path, bytes);
+    if (!err) {
+        std::istringstream in(bytes);
+        err = parse(in, out);
+    }
+    if (err) {
+        Name_whole_copy(path, err, [parse](const std::string& copy) {
+            std::istringstream in(copy);
+            T scratch{};
+            return !parse(in, scratch);
+        });
+    }
+    return err;
+}
 
 // Writes `bytes` as the whole content of `path`, through a temporary file in
 // the target's folder that takes the target's name only once every byte is
